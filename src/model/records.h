@@ -1,0 +1,178 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vek {
+
+// Flags are stored as -1 for true and 0 for false.
+constexpr std::int32_t FlagTrue = -1;
+constexpr std::int32_t FlagFalse = 0;
+
+// A joint of the model. Coordinates are rounded to 0.1 at import.
+struct TJoint
+{
+    double X = 0, Y = 0, Z = 0;
+    double DispX = 0, DispY = 0, DispZ = 0;
+    std::int32_t ScreenX = 0, ScreenY = 0;
+    // Fixity of U1, U2, U3, R1, R2, R3 in entries 1..6 (1 fixed, 0 free); entry 0 is unused.
+    std::array<std::int32_t, 7> Restraint{};
+    double MassU1 = 0, MassU2 = 0, MassU3 = 0;
+    double MassR1 = 0, MassR2 = 0, MassR3 = 0;
+    // 0, or the joint whose coordinates this joint takes when nodes are written.
+    std::int32_t LinkedJoint = 0;
+    // Displacement at each animation step 0..AnimStepCount.
+    std::vector<double> AnimDispX, AnimDispY, AnimDispZ;
+};
+
+// A frame element (beam, column, brace, truss or release link).
+struct TFrameElem
+{
+    std::string SectionName;
+    std::int32_t Section = 0;
+    std::int32_t NodeI = 0, NodeJ = 0;
+    double Angle = 0;
+    double VecXZ1 = 0, VecXZ2 = 0, VecXZ3 = 0;
+    std::int32_t ScreenXMid = 0, ScreenYMid = 0;
+    std::int32_t ScreenXAxis = 0, ScreenYAxis = 0;
+    std::int32_t ScreenXI = 0, ScreenYI = 0, ScreenXJ = 0, ScreenYJ = 0;
+    std::int32_t IntegrationPoints = 0;
+    double ResultI = 0, ResultJ = 0;
+    // 0 no release, 1 a release at end I (IREL), 2 a release at end J (JREL).
+    std::int32_t Release = 0;
+};
+
+// A four-node shell element; corners in perimeter order.
+struct TShellElem
+{
+    std::string SectionName;
+    std::int32_t Section = 0;
+    std::int32_t Node1 = 0, Node2 = 0, Node3 = 0, Node4 = 0;
+};
+
+// An eight-node solid element; each face in perimeter order.
+struct TSolidElem
+{
+    std::int32_t SectionTag = 0;
+    std::int32_t Node1 = 0, Node2 = 0, Node3 = 0, Node4 = 0;
+    std::int32_t Node5 = 0, Node6 = 0, Node7 = 0, Node8 = 0;
+};
+
+// One fibre of a frame section, coordinates from the centre of the section.
+struct TFiber
+{
+    double Y = 0, Z = 0, Area = 0;
+    std::int32_t MatTag = 0;
+};
+
+// Room the fibre list of a section starts with; the fibre builder grows it when needed.
+constexpr std::int32_t InitialFiberCapacity = 80;
+
+// Section shapes.
+enum SectionShape : std::int32_t {
+    ShapeNone = 0,
+    ShapeRectangle = 1,
+    ShapeI = 2,
+    ShapeBox = 3,
+    ShapePipe = 4,
+};
+
+// Element types of frame sections.
+enum FrameElemType : std::int32_t {
+    ElemElasticBeamColumn = 1,
+    ElemNonlinearBeamColumn = 2,
+    ElemDispBeamColumn = 3,
+    ElemBeamWithHinge = 4,
+    ElemTruss = 5,
+    ElemCorotTruss = 6,
+    ElemReleaseLink = 7,
+};
+
+struct TFrameSection
+{
+    std::int32_t Shape = 0;
+    std::int32_t ElemType = 0;
+    double T1 = 0, T2 = 0, T3 = 0, T4 = 0, T5 = 0, T6 = 0;
+    std::int32_t Material = 0;
+    std::string Name;
+    std::int32_t Color = 0;
+    double A = 0, Iz = 0, Iy = 0, Asy = 0, Asz = 0, J = 0;
+    double G = 0;
+    // Entries 1..FiberCount are used; entry 0 stays empty.
+    std::vector<TFiber> Fibers = std::vector<TFiber>(InitialFiberCapacity + 1);
+    std::int32_t FiberCount = 0;
+    std::int32_t DivideFX = 0, DivideFY = 0;
+    std::int32_t BarNumNX = 0, BarNumNY = 0;
+    double Cover = 0;
+    double XBarTop = 0, YBarBot = 0;
+    // 1 Beam Section, 2 Column Section.
+    std::int32_t SectionKind = 0;
+    // 1 Linear, 2 P-Delta, 3 Corotational.
+    std::int32_t GeomTransf = 0;
+    double HingeLengthI = 0, HingeLengthJ = 0;
+};
+
+struct TShellSection
+{
+    double Thickness = 0;
+    // 1 for a shell-kind section.
+    std::int32_t Kind = 0;
+    std::int32_t Material = 0;
+    std::string Name;
+    std::int32_t Color = 0;
+    // 0 ShellMITC4, 1 ShellDKGQ.
+    std::int32_t ShellElemType = 0;
+};
+
+// Material types.
+enum MaterialType : std::int32_t {
+    MatElastic = 1,
+    MatSteel01 = 2,
+    MatConcrete01 = 3,
+    MatSteel02 = 4,
+    MatConcrete02 = 5,
+};
+
+struct TMaterial
+{
+    std::string Name;
+    std::int32_t MatType = 0;
+    double E = 0;
+    double Poisson = 0;
+    double G = 0;
+};
+
+// Load types.
+enum LoadKind : std::int32_t {
+    LoadJointForce = 1,
+    LoadDistributed = 2,
+};
+
+// A joint force or a distributed frame load of one load case.
+struct TLoad
+{
+    std::int32_t Target = 0;
+    std::int32_t LoadType = 0;
+    std::string CaseName;
+    // Distributed loads: 1, 2 or 3, the local axis of the load.
+    std::int32_t Direction = 0;
+    // Joint force: force in X; distributed load: the load value.
+    double UX = 0;
+    double UY = 0, UZ = 0;
+    double RX = 0, RY = 0, RZ = 0;
+
+    double Value() const { return UX; }
+};
+
+// A rigid floor diaphragm: the last listed joint is the master, the others are slaves.
+struct TConstraint
+{
+    std::int32_t SlaveCount = 0;
+    // The listed joints in entries 1..; entry 0 stays empty.
+    std::vector<std::int32_t> JointList = std::vector<std::int32_t>(1);
+    std::int32_t Master = 0;
+};
+
+} // namespace vek

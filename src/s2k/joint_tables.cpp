@@ -1,0 +1,124 @@
+#include "s2k/s2k_reader.h"
+#include "s2k/table_readers.h"
+#include "util/number_parse.h"
+#include "util/rounding.h"
+
+#include <vector>
+
+namespace vek {
+
+using namespace s2k;
+
+void ReadJoints(Model& model)
+{
+    const TableBounds bounds = FindTableBounds(model.FileLines, "JOINT");
+    ResizeTable(model.Joints, LineCountedSize(bounds));
+    std::int32_t i = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        TJoint& joint = model.Joints.Edit(++i);
+        joint.X = RoundToTenth(StrToFloat(f[2]));
+        joint.Y = RoundToTenth(StrToFloat(f[4]));
+        joint.Z = RoundToTenth(StrToFloat(f[6]));
+    });
+}
+
+void ReadRestraints(Model& model)
+{
+    static constexpr std::string_view dofNames[] = {"U1", "U2", "U3", "R1", "R2", "R3"};
+    const TableBounds bounds = FindTableBounds(model.FileLines, "RESTRAINT");
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        if (f[0] != "ADD")
+            return;
+        const std::int32_t j = StrToInt(f[1]);
+        if (!model.Joints.Contains(j))
+            return;
+        TJoint& joint = model.Joints.Edit(j);
+        for (std::size_t k = 3; k <= 8; ++k)
+            for (std::size_t dof = 0; dof < 6; ++dof)
+                if (f[k] == dofNames[dof])
+                    joint.Restraint[dof + 1] = 1;
+    });
+}
+
+void ReadConstraints(Model& model)
+{
+    const TableBounds bounds = FindTableBounds(model.FileLines, "CONSTRAINT");
+    Table<TConstraint>& constraints = model.Constraints;
+
+    std::int32_t count = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        if (SplitFileLine(model, n)[0] == "NAME")
+            ++count;
+    });
+    constraints.Reset(count);
+
+    // A joint line counts when its constraint and its joint exist.
+    std::vector<std::int32_t> jointCounter(static_cast<std::size_t>(count) + 1, 0);
+    std::int32_t c = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        if (f[0] == "NAME")
+            c = StrToInt(f[1]);
+        if (f[1] == "ADD") {
+            const std::int32_t joint = StrToInt(f[2]);
+            if (constraints.Contains(c) && model.Joints.Contains(joint))
+                ++jointCounter[static_cast<std::size_t>(c)];
+        }
+    });
+
+    for (std::int32_t k = 1; k <= count; ++k)
+        constraints.Edit(k).JointList.assign(jointCounter[static_cast<std::size_t>(k)] + 1, 0);
+
+    c = 0;
+    std::size_t position = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        if (f[0] == "NAME") {
+            c = StrToInt(f[1]);
+            position = 0;
+        }
+        if (f[1] == "ADD") {
+            const std::int32_t joint = StrToInt(f[2]);
+            if (!constraints.Contains(c) || !model.Joints.Contains(joint))
+                return;
+            std::vector<std::int32_t>& list = constraints.Edit(c).JointList;
+            if (position + 1 < list.size())
+                list[++position] = joint;
+        }
+    });
+
+    for (std::int32_t k = 1; k <= count; ++k) {
+        TConstraint& constraint = constraints.Edit(k);
+        const std::int32_t counter = jointCounter[static_cast<std::size_t>(k)];
+        constraint.Master = constraint.JointList[static_cast<std::size_t>(counter)];
+        constraint.SlaveCount = counter - 1;
+    }
+}
+
+void ReadMasses(Model& model)
+{
+    const TableBounds bounds = FindTableBounds(model.FileLines, "MASS");
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        const std::int32_t j = StrToInt(f[1]);
+        const bool hasU1 = f[2] == "U1";
+        const bool hasU2 = f[4] == "U2";
+        const bool hasU3 = f[6] == "U3";
+        const double u1 = hasU1 ? StrToFloat(f[3]) : 0;
+        const double u2 = hasU2 ? StrToFloat(f[5]) : 0;
+        const double u3 = hasU3 ? StrToFloat(f[7]) : 0;
+        if (!model.Joints.Contains(j))
+            return;
+        TJoint& joint = model.Joints.Edit(j);
+        if (hasU1)
+            joint.MassU1 = u1;
+        if (hasU2)
+            joint.MassU2 = u2;
+        if (hasU3)
+            joint.MassU3 = u3;
+    });
+}
+
+} // namespace vek

@@ -1,0 +1,104 @@
+#include "s2k/s2k_reader.h"
+#include "s2k/table_readers.h"
+#include "util/number_parse.h"
+
+namespace vek {
+
+using namespace s2k;
+
+namespace {
+
+enum class LoadLines { None, Force, Distributed };
+
+// The components of a joint force line: key/value pairs in fields 4 to 16.
+TLoad ReadJointForce(const TLineFields& f)
+{
+    TLoad load;
+    load.LoadType = LoadJointForce;
+    load.Target = StrToInt(f[3]);
+    struct Component
+    {
+        std::string_view key;
+        double TLoad::*value;
+    };
+    static constexpr Component components[] = {{"UX", &TLoad::UX}, {"UY", &TLoad::UY},
+                                               {"UZ", &TLoad::UZ}, {"RX", &TLoad::RX},
+                                               {"RY", &TLoad::RY}, {"RZ", &TLoad::RZ}};
+    for (std::size_t k = 4; k <= 15; ++k)
+        for (const Component& c : components)
+            if (f[k] == c.key)
+                load.*c.value = StrToFloat(f[k + 1]);
+    return load;
+}
+
+std::int32_t DirectionOfKey(std::string_view key)
+{
+    if (key == "U1")
+        return 1;
+    if (key == "U2" || key == "UZ")
+        return 2;
+    if (key == "U3")
+        return 3;
+    return 0;
+}
+
+// A distributed frame load, stored as a uniform load: the mean of the two intensities
+// times the span fraction it covers.
+TLoad ReadDistributedLoad(const TLineFields& f)
+{
+    TLoad load;
+    load.LoadType = LoadDistributed;
+    load.Target = StrToInt(f[3]);
+    load.Direction = DirectionOfKey(f[7]);
+    const double a = StrToFloat(f[5]);
+    const double b = StrToFloat(f[6]);
+    const double c = StrToFloat(f[8]);
+    const double d = StrToFloat(f[9]);
+    load.UX = (b - a) * 0.5 * (c + d);
+    return load;
+}
+
+} // namespace
+
+void ReadLoads(Model& model)
+{
+    const TableBounds bounds = FindTableBounds(model.FileLines, "LOAD");
+    std::int32_t count = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        if (SplitFileLine(model, n)[2] == "ADD")
+            ++count;
+    });
+    model.Loads.Reset(count);
+
+    // The names are counted as they are read, so a table that stops on an error keeps the
+    // names before the failing line and no name of an earlier import.
+    model.LoadCaseNames.fill(std::string());
+    model.LoadCaseCount = 0;
+    std::string caseName;
+    LoadLines type = LoadLines::None;
+    std::int32_t r = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        if (f[0] == "NAME") {
+            caseName = std::string(f[1]);
+            // Names past the tenth are not kept; their loads keep the name all the same.
+            if (model.LoadCaseCount < MaxLoadCases)
+                model.LoadCaseNames[static_cast<std::size_t>(model.LoadCaseCount++)] = caseName;
+        }
+        if (f[2] == "FORCE")
+            type = LoadLines::Force;
+        else if (f[2] == "DISTRIBUTED")
+            type = LoadLines::Distributed;
+        if (f[2] != "ADD" || type == LoadLines::None)
+            return;
+        TLoad load = type == LoadLines::Force ? ReadJointForce(f) : ReadDistributedLoad(f);
+        const bool targetExists = type == LoadLines::Force ? model.Joints.Contains(load.Target)
+                                                           : model.Frames.Contains(load.Target);
+        if (!targetExists)
+            return;
+        load.CaseName = caseName;
+        model.Loads.Edit(++r) = std::move(load);
+    });
+}
+
+} // namespace vek

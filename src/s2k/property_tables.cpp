@@ -1,0 +1,151 @@
+#include "s2k/s2k_reader.h"
+#include "s2k/table_readers.h"
+#include "util/checked_math.h"
+#include "util/number_parse.h"
+
+namespace vek {
+
+using namespace s2k;
+
+void ReadMaterials(Model& model)
+{
+    const TableBounds bounds = FindTableBounds(model.FileLines, "MATERIAL");
+    // Every material takes two lines: a head line and a property line.
+    ResizeTable(model.Materials, LineCountedSize(bounds) / 2);
+    std::int32_t m = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& head = SplitFileLine(model, n);
+        if (head[0] == "NAME") {
+            ++m;
+            if (model.Materials.Contains(m)) {
+                TMaterial& material = model.Materials.Edit(m);
+                material.Name = std::string(head[1]);
+                material.MatType = MatElastic;
+            }
+        }
+        // The line after this one; for the last data line, the blank line ending the table.
+        const TLineFields& props = SplitFileLine(model, n + 1);
+        const bool hasE = props[3] == "E";
+        const bool hasU = props[5] == "U";
+        const double e = hasE ? StrToFloat(props[4]) : 0;
+        const double u = hasU ? StrToFloat(props[6]) : 0;
+        if (!model.Materials.Contains(m))
+            return;
+        TMaterial& material = model.Materials.Edit(m);
+        if (hasE)
+            material.E = e;
+        if (hasU)
+            material.Poisson = u;
+        material.G = CheckedDivide(material.E / 2, material.Poisson + 1);
+    });
+}
+
+namespace {
+
+std::int32_t ElemTypeOfName(std::string_view name)
+{
+    if (name.empty())
+        return ElemElasticBeamColumn;
+    switch (name.front()) {
+    case 'E':
+        return ElemElasticBeamColumn;
+    case 'N':
+        return ElemNonlinearBeamColumn;
+    case 'D':
+        return ElemDispBeamColumn;
+    case 'H':
+        return ElemBeamWithHinge;
+    case 'T':
+        return ElemTruss;
+    case 'C':
+        return ElemCorotTruss;
+    case 'R':
+        return ElemReleaseLink;
+    default:
+        return ElemElasticBeamColumn;
+    }
+}
+
+void SetNonlinearDefaults(TFrameSection& section)
+{
+    section.DivideFX = 5;
+    section.DivideFY = 5;
+    section.BarNumNX = 5;
+    section.BarNumNY = 5;
+    section.Cover = 35.0;
+    section.XBarTop = 1000.0;
+    section.YBarBot = 1000.0;
+    section.SectionKind = 2;
+    section.GeomTransf = 1;
+}
+
+// Reads the dimensions of the section's shape from fields 7 onwards; other shapes keep 0.
+void ReadShape(TFrameSection& section, const TLineFields& f)
+{
+    int dimensions = 0;
+    const std::string_view shape = f[5];
+    if (shape == "R") {
+        section.Shape = ShapeRectangle;
+        dimensions = 2;
+    } else if (shape == "I") {
+        section.Shape = ShapeI;
+        dimensions = 6;
+    } else if (shape == "B") {
+        section.Shape = ShapeBox;
+        dimensions = 4;
+    } else if (shape == "P") {
+        section.Shape = ShapePipe;
+        dimensions = 2;
+    } else {
+        return;
+    }
+    double* t[] = {&section.T1, &section.T2, &section.T3, &section.T4, &section.T5, &section.T6};
+    for (int k = 0; k < dimensions; ++k)
+        *t[k] = StrToFloat(f[7 + static_cast<std::size_t>(k)]);
+    if (section.Shape == ShapePipe)
+        section.DivideFX = 20;
+    section.HingeLengthI = section.T1;
+    section.HingeLengthJ = section.T1;
+}
+
+} // namespace
+
+void ReadFrameSections(Model& model)
+{
+    const TableBounds bounds = FindTableBounds(model.FileLines, "FRAME SECTION");
+    ResizeTable(model.FrameSections, LineCountedSize(bounds));
+    const NameIndex materials(model.Materials);
+    std::int32_t i = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        TFrameSection& section = model.FrameSections.Edit(++i);
+        section.Name = std::string(f[1]);
+        section.Color = SectionColor(model.Palette, i);
+        section.ElemType = ElemTypeOfName(section.Name);
+        SetNonlinearDefaults(section);
+        section.Material = materials.Find(f[3]);
+        ReadShape(section, f);
+    });
+}
+
+void ReadShellSections(Model& model)
+{
+    const TableBounds bounds = FindTableBounds(model.FileLines, "SHELL SECTION");
+    ResizeTable(model.ShellSections, LineCountedSize(bounds));
+    const NameIndex materials(model.Materials);
+    std::int32_t k = 0;
+    ForEachDataLine(bounds, [&](std::int64_t n) {
+        const TLineFields& f = SplitFileLine(model, n);
+        if (f[6] != "Shell")
+            return;
+        TShellSection& section = model.ShellSections.Edit(++k);
+        section.Name = std::string(f[1]);
+        section.Material = materials.Find(f[3]);
+        section.Color = SectionColor(model.Palette, k);
+        section.Kind = 1;
+        section.Thickness = StrToFloat(f[9]);
+        section.ShellElemType = 0;
+    });
+}
+
+} // namespace vek

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/model.h"
+
+namespace vek {
+
+// The table readers of the s2k import. Each finds its table in model.FileLines, rebuilds
+// its part of the model and raises VekError on a field that does not convert.
+//
+// A line that names a joint, frame or constraint outside the model is skipped (its numbers
+// are still converted, so a malformed one still stops the import): a FRAME, SHELL or SOLID
+// record stays all zero, and a skipped LOAD line makes no record.
+
+void ReadJoints(Model& model);
+void ReadConstraints(Model& model);
+void ReadRestraints(Model& model);
+void ReadMasses(Model& model);
+
+void ReadMaterials(Model& model);
+void ReadFrameSections(Model& model);
+void ReadShellSections(Model& model);
+
+void ReadFrames(Model& model);
+void ReadShells(Model& model);
+void ReadSolids(Model& model);
+void ReadLoads(Model& model);
+
+struct Vector3
+{
+    double X = 0, Y = 0, Z = 0;
+};
+
+// The orientation vector of a frame from its end coordinates and its angle in degrees: a
+// unit vector perpendicular to the member. Coincident ends raise
+// "Invalid floating point operation".
+Vector3 FrameOrientation(double xi, double yi, double zi, double xj, double yj, double zj,
+                         double angle);
+
+} // namespace vek

@@ -1,0 +1,139 @@
+#include "util/error.h"
+#include "util/number_parse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace vek {
+namespace {
+
+TEST(StrToInt, AcceptsSignedDecimalWithinInt32)
+{
+    const struct
+    {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {{"0", 0},
+                 {"+7", 7},
+                 {"-7", -7},
+                 {"007", 7},
+                 {"-0", 0},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", -2147483647 - 1},
+                 {"000000000000000000012", 12}};
+    for (const auto& c : cases) {
+        std::int32_t value = 99;
+        EXPECT_TRUE(TryStrToInt(c.text, value)) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+        EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
+    }
+}
+
+TEST(StrToInt, RejectsAnythingElseAndKeepsTheValue)
+{
+    for (const char* text :
+         {"", "+", "-", "--1", "+-1", " 1", "1 ", "1 2", "0x10", "1.0", "1e3", ".5", "5.", "-5.e-3",
+          "12a", "2147483648", "-2147483649", "99999999999999999999"}) {
+        std::int32_t value = 99;
+        EXPECT_FALSE(TryStrToInt(text, value)) << text;
+        EXPECT_EQ(value, 99) << text;
+    }
+}
+
+TEST(StrToInt, ErrorQuotesTheText)
+{
+    try {
+        StrToInt("1.5 ");
+        FAIL();
+    } catch (const VekError& e) {
+        EXPECT_STREQ(e.what(), "'1.5 ' is not a valid integer value");
+    }
+}
+
+TEST(StrToFloat, AcceptsTheDecimalForms)
+{
+    const struct
+    {
+        const char* text;
+        double value;
+    } cases[] = {{"0", 0.0},
+                 {"1", 1.0},
+                 {"+7", 7.0},
+                 {"-2.5", -2.5},
+                 {".5", 0.5},
+                 {"5.", 5.0},
+                 {"-5.e-3", -5e-3},
+                 {"1E3", 1000.0},
+                 {"1e+3", 1000.0},
+                 {"2.5E-2", 0.025},
+                 {"007.50", 7.5},
+                 {"0.1", 0.1},
+                 {"1e-310", 1e-310}, // a denormal is kept
+                 {"1.7976931348623157e308", 1.7976931348623157e308}};
+    for (const auto& c : cases) {
+        double value = 99;
+        EXPECT_TRUE(TryStrToFloat(c.text, value)) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+}
+
+TEST(StrToFloat, UnderflowGivesSignedZero)
+{
+    for (const char* text : {"1e-400", "0.0000001e-320", "-1e-400", "123e-99999999999999"}) {
+        const double value = StrToFloat(text);
+        EXPECT_EQ(value, 0.0) << text;
+        EXPECT_EQ(std::signbit(value), text[0] == '-') << text;
+    }
+}
+
+TEST(StrToFloat, RejectsAnythingElse)
+{
+    for (const char* text : {"",
+                             ".",
+                             "-",
+                             "+",
+                             "e5",
+                             ".e5",
+                             "1e",
+                             "1e+",
+                             "1E-",
+                             "--1",
+                             "+-1",
+                             "1.2.3",
+                             " 1",
+                             "1 ",
+                             "1,5",
+                             "0x10",
+                             "inf",
+                             "-inf",
+                             "nan",
+                             "INF",
+                             "1e5.0",
+                             "1d5",
+                             "1E+400",
+                             "-1e309",
+                             "1.7976931348623159e308",
+                             "1000e99999999999999"}) {
+        double value = 99;
+        EXPECT_FALSE(TryStrToFloat(text, value)) << text;
+        EXPECT_EQ(value, 99) << text;
+    }
+    try {
+        StrToFloat("1E+400");
+        FAIL();
+    } catch (const VekError& e) {
+        EXPECT_STREQ(e.what(), "'1E+400' is not a valid floating point value");
+    }
+}
+
+TEST(StrToFloat, ReadsOnlyTheGivenView)
+{
+    const std::string line = "12.5,7";
+    EXPECT_EQ(StrToFloat(std::string_view(line).substr(0, 4)), 12.5);
+    EXPECT_EQ(StrToInt(std::string_view(line).substr(5)), 7);
+}
+
+} // namespace
+} // namespace vek
