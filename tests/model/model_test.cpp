@@ -1,0 +1,100 @@
+#include "model/model.h"
+#include "model/model_json.h"
+
+#include <gtest/gtest.h>
+
+namespace vek {
+namespace {
+
+TEST(Table, ReferencesOutsideTheTableReadRecordZero)
+{
+    Table<TJoint> joints;
+    joints.Reset(2);
+    joints.Edit(1).X = 5;
+    joints.Edit(2).X = 6;
+    EXPECT_EQ(joints[1].X, 5);
+    for (std::int64_t i : {0LL, -1LL, 3LL, 2147483647LL, -2147483648LL})
+        EXPECT_EQ(joints[i].X, 0) << i;
+    EXPECT_THROW(joints.Edit(0), std::out_of_range);
+    EXPECT_THROW(joints.Edit(3), std::out_of_range);
+}
+
+TEST(Table, CountBelowStorageHidesOldRecords)
+{
+    Table<TJoint> joints;
+    joints.Reset(3);
+    joints.Edit(3).X = 1;
+    joints.Count = 0;
+    EXPECT_FALSE(joints.Contains(3));
+    EXPECT_EQ(joints[3].X, 0);
+    EXPECT_EQ(joints.begin(), joints.end());
+    // A count above the storage never reaches past it.
+    joints.Count = 10;
+    EXPECT_FALSE(joints.Contains(4));
+    EXPECT_EQ(joints.end() - joints.begin(), 3);
+}
+
+TEST(Table, ResetToAbsentKeepsOnlyTheZeroRecord)
+{
+    Table<TFrameElem> frames;
+    frames.Reset(4);
+    frames.Reset(-1);
+    EXPECT_EQ(frames.Count, -1);
+    EXPECT_EQ(frames.StoredSize(), 1u);
+    EXPECT_EQ(frames.begin(), frames.end());
+}
+
+TEST(Model, StartsEmptyWithThePalette)
+{
+    const Model model;
+    EXPECT_EQ(model.JointCount(), 0);
+    EXPECT_EQ(model.LoadCaseCount, 0);
+    EXPECT_TRUE(model.FileLines.empty());
+    EXPECT_EQ(model.Palette[1], 0x0000FF);
+    EXPECT_EQ(model.Palette[4], RgbColor(0, 94, 31));
+    EXPECT_EQ(model.Palette[9], 0x623500);
+    EXPECT_EQ(model.Palette[16], RgbColor(255, 0, 255));
+    EXPECT_EQ(model.FrameSections[0].Fibers.size(), 81u);
+}
+
+TEST(Model, LoadCaseNameOutsideTheListIsEmpty)
+{
+    Model model;
+    model.LoadCaseNames[0] = "DEAD";
+    model.LoadCaseNames[1] = "STALE";
+    model.LoadCaseCount = 1;
+    EXPECT_EQ(model.LoadCaseName(1), "DEAD");
+    EXPECT_EQ(model.LoadCaseName(2), "");
+    EXPECT_EQ(model.LoadCaseName(0), "");
+    EXPECT_EQ(model.LoadCaseName(11), "");
+}
+
+TEST(ModelToJson, WritesCountsTablesAndExactReals)
+{
+    Model model;
+    model.Joints.Reset(1);
+    model.Joints.Edit(1).X = 0.1;
+    model.Joints.Edit(1).Restraint = {0, 1, 0, 1, 0, 0, 1};
+    model.Materials.Reset(1);
+    model.Materials.Edit(1).Name = "C\"30\\\x01\xe9";
+    model.Constraints.Reset(1);
+    model.Constraints.Edit(1).JointList = {0, 4, 5};
+    model.FrameSections.Reset(1);
+    model.FrameSections.Edit(1).FiberCount = 1;
+    model.FrameSections.Edit(1).Fibers[1] = {1.5, -2, 3, 4};
+    model.LoadCaseNames[0] = "DEAD";
+    model.LoadCaseCount = 1;
+    const std::string json = ModelToJson(model);
+    EXPECT_NE(json.find("\"JointCount\":1,"), std::string::npos);
+    EXPECT_NE(json.find("\"LoadCaseNames\":[\"DEAD\"]"), std::string::npos);
+    EXPECT_NE(json.find("\"Joints\":[{\"X\":0.10000000000000001,\"Y\":0,\"Z\":0,\"Restraint\":[1,0,1,0,0,1]"),
+              std::string::npos);
+    EXPECT_NE(json.find("\"Name\":\"C\\\"30\\\\\\u0001\\u00e9\""), std::string::npos);
+    EXPECT_NE(json.find("\"JointList\":[4,5]"), std::string::npos);
+    EXPECT_NE(json.find("\"Fibers\":[{\"Y\":1.5,\"Z\":-2,\"Area\":3,\"MatTag\":4}]"), std::string::npos);
+    EXPECT_NE(json.find("\"Frames\":[]"), std::string::npos);
+    EXPECT_EQ(json.back(), '\n');
+}
+
+} // namespace
+} // namespace vek

@@ -14,26 +14,21 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+struct Pair
+{
+    double in, out;
+};
+
 TEST(Rounding, HalvesGoToEven)
 {
-    const struct
-    {
-        double in, out;
-    } cases[] = {{2.5, 2},
-                 {3.5, 4},
-                 {-2.5, -2},
-                 {-3.5, -4},
-                 {0.5, 0},
-                 {1.5, 2},
-                 {2.4999999, 2},
-                 {2.5000001, 3},
-                 {-0.49999999999999994, -0.0},
-                 {0.49999999999999994, 0},
-                 {4503599627370497.0, 4503599627370497.0},
-                 {1e300, 1e300}};
+    const Pair cases[] = {{2.5, 2}, {3.5, 4},       {-2.5, -2},     {-3.5, -4},    {0.5, 0},
+                          {1.5, 2}, {2.4999999, 2}, {2.5000001, 3}, {1e300, 1e300}};
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+    EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0.0); // 0.5 minus half an ulp
+    EXPECT_EQ(RoundHalfEven(4503599627370497.0), 4503599627370497.0);
     EXPECT_TRUE(std::signbit(RoundHalfEven(-0.3)));
+    EXPECT_TRUE(std::signbit(RoundHalfEven(-0.49999999999999994)));
 }
 
 TEST(Rounding, IgnoresTheCurrentRoundingMode)
@@ -59,12 +54,9 @@ TEST(Rounding, ToIntClampsAndMapsNaNToZero)
 TEST(Rounding, ToTenthFollowsTheStoredValue)
 {
     // 0.35 is stored just below 0.35 even though 0.35 * 10 rounds to exactly 3.5.
-    const struct
-    {
-        double in, out;
-    } cases[] = {{0.35, 0.3},       {-0.35, -0.3}, {1.25, 1.2}, {1.35, 1.4},
-                 {3000.04, 3000.0}, {0.05, 0.1},   {0.15, 0.1}, {2.45, 2.5},
-                 {-1.25, -1.2},     {12.34, 12.3}, {0.25, 0.2}};
+    const Pair cases[] = {{0.35, 0.3},       {-0.35, -0.3}, {1.25, 1.2}, {1.35, 1.4},
+                          {3000.04, 3000.0}, {0.05, 0.1},   {0.15, 0.1}, {2.45, 2.5},
+                          {-1.25, -1.2},     {12.34, 12.3}, {0.25, 0.2}};
     for (const auto& c : cases)
         EXPECT_EQ(RoundToTenth(c.in), c.out) << c.in;
 }
