@@ -43,7 +43,8 @@ public:
             return;
         }
         char buf[40];
-        const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
+        const auto result =
+            std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
         out_.append(buf, result.ptr);
     }
 
@@ -217,7 +218,8 @@ std::string ModelToJson(const Model& model)
         json.Member("G", s.G);
         json.Key("Fibers");
         json.BeginArray();
-        for (std::int32_t k = 1; k <= s.FiberCount && k < static_cast<std::int32_t>(s.Fibers.size()); ++k) {
+        for (std::int32_t k = 1;
+             k <= s.FiberCount && k < static_cast<std::int32_t>(s.Fibers.size()); ++k) {
             const TFiber& fiber = s.Fibers[static_cast<std::size_t>(k)];
             json.BeginObject();
             json.Member("Y", fiber.Y);

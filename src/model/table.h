@@ -24,7 +24,10 @@ public:
         return i >= 1 && i <= Count && i < static_cast<std::int64_t>(records_.size());
     }
 
-    const Record& operator[](std::int64_t i) const { return Contains(i) ? records_[i] : records_[0]; }
+    const Record& operator[](std::int64_t i) const
+    {
+        return Contains(i) ? records_[i] : records_[0];
+    }
 
     Record& Edit(std::int64_t i)
     {

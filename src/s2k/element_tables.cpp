@@ -30,12 +30,15 @@ Vector3 FrameOrientation(double xi, double yi, double zi, double xj, double yj, 
     const double cosTheta = std::clamp(cx, -1.0, 1.0);
     const double theta = cy >= 0 ? std::acos(cosTheta) : 2 * pi - std::acos(cosTheta);
     const double cosPhi = std::clamp(CheckedDivide(lxy, length), -1.0, 1.0);
-    const double phi = CheckedDivide(dz, length) >= 0 ? std::acos(cosPhi) : 2 * pi - std::acos(cosPhi);
+    const double phi =
+        CheckedDivide(dz, length) >= 0 ? std::acos(cosPhi) : 2 * pi - std::acos(cosPhi);
     const double w = angle * pi / 180;
 
     Vector3 v;
-    v.X = -std::cos(w) * std::cos(phi - pi / 2) * std::cos(theta) - std::sin(w) * std::cos(theta + pi / 2);
-    v.Y = -std::cos(w) * std::cos(phi - pi / 2) * std::sin(theta) - std::sin(w) * std::sin(theta + pi / 2);
+    v.X = -std::cos(w) * std::cos(phi - pi / 2) * std::cos(theta) -
+          std::sin(w) * std::cos(theta + pi / 2);
+    v.Y = -std::cos(w) * std::cos(phi - pi / 2) * std::sin(theta) -
+          std::sin(w) * std::sin(theta + pi / 2);
     v.Z = -std::cos(w) * std::sin(phi - pi / 2);
     CheckedFinite(v.X);
     CheckedFinite(v.Y);

@@ -32,9 +32,9 @@ void LinkRigidPairs(Model& model)
 ModelCountTexts ShowModelCounts(const Model& model)
 {
     auto text = [](std::int32_t count) { return std::to_string(std::max(count, 0)); };
-    return {text(model.JointCount()),         text(model.FrameCount()),
-            text(model.ShellElemCount),       text(model.SolidCount()),
-            text(model.MaterialCount()),      text(model.FrameSectionCount()),
+    return {text(model.JointCount()),       text(model.FrameCount()),
+            text(model.ShellElemCount),     text(model.SolidCount()),
+            text(model.MaterialCount()),    text(model.FrameSectionCount()),
             text(model.ShellSectionCount())};
 }
 

@@ -42,7 +42,8 @@ TEST(VekCli, InfoPrintsTheStatusBarCounts)
 
 TEST(VekCli, ImportErrorIsTheFirstLineOfStandardError)
 {
-    const std::string path = TempFile("vek-cli-bad.s2k", "SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=abc\n\n");
+    const std::string path =
+        TempFile("vek-cli-bad.s2k", "SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=abc\n\n");
     const CliResult r = RunVekCli({"info", path});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "");
@@ -58,7 +59,8 @@ TEST(VekCli, DumpWritesTheModel)
     const CliResult r = RunVekCli({"dump", portal});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out.rfind("{\"JointCount\":3,\"FrameCount\":2,\"ShellCount\":-1,", 0), 0u);
-    EXPECT_NE(r.out.find("\"Materials\":[{\"Name\":\"C30\",\"MatType\":1,\"E\":30000,\"Poisson\":0.20000000000000001,\"G\":12500}]"),
+    EXPECT_NE(r.out.find("\"Materials\":[{\"Name\":\"C30\",\"MatType\":1,\"E\":30000,\"Poisson\":0."
+                         "20000000000000001,\"G\":12500}]"),
               std::string::npos);
 }
 

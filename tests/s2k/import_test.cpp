@@ -94,7 +94,8 @@ TEST(ReadS2kModel, EmptyFileGivesEmptyModel)
 
 TEST(ReadS2kModel, JointsAndFramesOnly)
 {
-    const Model model = Import(fileHead + JointTable(2) + "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=0\n\n");
+    const Model model =
+        Import(fileHead + JointTable(2) + "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=0\n\n");
     EXPECT_EQ(ShowModelCounts(model), (ModelCountTexts{"2", "1", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(model.Frames[1].Section, 0);
 }
@@ -102,10 +103,12 @@ TEST(ReadS2kModel, JointsAndFramesOnly)
 TEST(ReadS2kModel, SecondImportKeepsNothingOfTheFirst)
 {
     Model model = Import(fileHead + JointTable(5) +
-                         "MASS\n  ADD=2  U1=1  U2=1  U3=1\n\nLOAD\n  NAME=A\n    TYPE=FORCE\n      ADD=2  UX=5\n      ADD=3  UY=5\n\n");
+                         "MASS\n  ADD=2  U1=1  U2=1  U3=1\n\nLOAD\n  NAME=A\n    TYPE=FORCE\n      "
+                         "ADD=2  UX=5\n      ADD=3  UY=5\n\n");
     model.Joints.Edit(2).DispX = 4;
     model.Joints.Edit(2).AnimDispX = {1, 2};
-    testing::ImportError(model, fileHead + JointTable(2) + "LOAD\n  NAME=B\n    TYPE=FORCE\n      ADD=1  UZ=1\n\n");
+    testing::ImportError(model, fileHead + JointTable(2) +
+                                    "LOAD\n  NAME=B\n    TYPE=FORCE\n      ADD=1  UZ=1\n\n");
     ASSERT_EQ(model.JointCount(), 2);
     EXPECT_EQ(model.Joints[2].MassU1, 0);
     EXPECT_EQ(model.Joints[2].DispX, 0);
@@ -128,12 +131,13 @@ TEST(ReadS2kModel, FailureKeepsEarlierTablesAndLaterOldContent)
     }());
 
     // A second file whose frame table fails on its second line.
-    const std::string broken = fileHead + JointTable(4) +
-                               "MATERIAL\n  NAME=S  IDES=S\n    T=0  E=200000  U=0.3\n\n"
-                               "FRAME SECTION\n  NAME=E1  MAT=S  SH=R  T=100,100\n  NAME=E2  MAT=S  SH=R  T=200,200\n\n"
-                               "FRAME\n  1  J=1,2  SEC=E1  NSEG=4  ANG=0\n  2  J=2,x  SEC=E1  NSEG=4  ANG=0\n"
-                               "  3  J=3,4  SEC=E1  NSEG=4  ANG=0\n\n"
-                               "LOAD\n  NAME=LIVE\n    TYPE=FORCE\n      ADD=4  UX=1\n\n";
+    const std::string broken =
+        fileHead + JointTable(4) +
+        "MATERIAL\n  NAME=S  IDES=S\n    T=0  E=200000  U=0.3\n\n"
+        "FRAME SECTION\n  NAME=E1  MAT=S  SH=R  T=100,100\n  NAME=E2  MAT=S  SH=R  T=200,200\n\n"
+        "FRAME\n  1  J=1,2  SEC=E1  NSEG=4  ANG=0\n  2  J=2,x  SEC=E1  NSEG=4  ANG=0\n"
+        "  3  J=3,4  SEC=E1  NSEG=4  ANG=0\n\n"
+        "LOAD\n  NAME=LIVE\n    TYPE=FORCE\n      ADD=4  UX=1\n\n";
     EXPECT_EQ(ImportError(model, broken), "'x' is not a valid integer value");
     // Tables before the failing one hold the new file.
     EXPECT_EQ(model.JointCount(), 4);
@@ -154,8 +158,9 @@ TEST(ReadS2kModel, FailureKeepsEarlierTablesAndLaterOldContent)
 TEST(ReadS2kModel, NegativeSizeKeepsCountAndOldRecords)
 {
     Model model = Import(fileHead + JointTable(3));
-    EXPECT_EQ(ImportError(model, fileHead + JointTable(2) + "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=0\n"),
-              "Range check error");
+    EXPECT_EQ(
+        ImportError(model, fileHead + JointTable(2) + "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=0\n"),
+        "Range check error");
     EXPECT_LT(model.FrameCount(), -1);
     EXPECT_EQ(model.Frames[1].NodeI, 0);
     EXPECT_EQ(model.JointCount(), 2);
@@ -164,19 +169,22 @@ TEST(ReadS2kModel, NegativeSizeKeepsCountAndOldRecords)
 TEST(ReadS2kModel, ErrorsCarryTheirLine)
 {
     Model model;
-    model.FileLines = TextLines::FromText(fileHead + JointTable(2) + "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=z\n\n");
+    model.FileLines = TextLines::FromText(fileHead + JointTable(2) +
+                                          "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=z\n\n");
     try {
         ReadS2kModel(model);
         FAIL() << "import did not stop";
     } catch (const VekError& error) {
         ASSERT_TRUE(error.hasLine());
-        EXPECT_EQ(model.FileLines[static_cast<std::size_t>(error.line())], "  1  J=1,2  SEC=B  NSEG=1  ANG=z");
+        EXPECT_EQ(model.FileLines[static_cast<std::size_t>(error.line())],
+                  "  1  J=1,2  SEC=B  NSEG=1  ANG=z");
     }
 }
 
 TEST(LinkRigidPairs, ReleaseEndTakesItsPartner)
 {
-    const std::string sections = "FRAME SECTION\n  NAME=RL  MAT=M  SH=R  T=1,1\n  NAME=E1  MAT=M  SH=R  T=1,1\n\n";
+    const std::string sections =
+        "FRAME SECTION\n  NAME=RL  MAT=M  SH=R  T=1,1\n  NAME=E1  MAT=M  SH=R  T=1,1\n\n";
     const Model model = Import(fileHead + JointTable(8) + sections +
                                "FRAME\n  1  J=5,6  SEC=RL  NSEG=1  ANG=0  JREL=R1\n"
                                "  2  J=1,2  SEC=RL  NSEG=1  ANG=0  IREL=R1\n"
@@ -195,12 +203,14 @@ TEST(LoadS2kFile, MissingFileKeepsTheLines)
 {
     Model model;
     model.FileLines = TextLines::FromText("kept\n");
-    const std::string path = (std::filesystem::temp_directory_path() / "vek-no-such-file.s2k").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vek-no-such-file.s2k").string();
     try {
         LoadS2kFile(model, path);
         FAIL() << "no error";
     } catch (const VekError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path + "\". No such file or directory");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open file \"" + path + "\". No such file or directory");
     }
     ASSERT_EQ(model.FileLines.size(), 1u);
     EXPECT_EQ(model.FileLines[0], "kept");

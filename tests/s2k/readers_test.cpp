@@ -15,7 +15,8 @@ using testing::JointTable;
 
 TEST(ReadJoints, CoordinatesRoundToTenthHalfEven)
 {
-    const Model model = Import(fileHead + "JOINT\n  1  X=1.25  Y=1.35  Z=3000.04\n  2  X=0.35  Y=-1.25  Z=2.5E3\n\n");
+    const Model model = Import(
+        fileHead + "JOINT\n  1  X=1.25  Y=1.35  Z=3000.04\n  2  X=0.35  Y=-1.25  Z=2.5E3\n\n");
     ASSERT_EQ(model.JointCount(), 2);
     EXPECT_EQ(model.Joints[1].X, 1.2);
     EXPECT_EQ(model.Joints[1].Y, 1.4);
@@ -28,15 +29,18 @@ TEST(ReadJoints, CoordinatesRoundToTenthHalfEven)
 
 TEST(ReadJoints, BadOrMissingCoordinateStopsImport)
 {
-    EXPECT_EQ(ImportError(fileHead + "JOINT\n  1  X=0  Y=abc  Z=0\n\n"), "'abc' is not a valid floating point value");
-    EXPECT_EQ(ImportError(fileHead + "JOINT\n  1  X=0  Y=0\n\n"), "'' is not a valid floating point value");
+    EXPECT_EQ(ImportError(fileHead + "JOINT\n  1  X=0  Y=abc  Z=0\n\n"),
+              "'abc' is not a valid floating point value");
+    EXPECT_EQ(ImportError(fileHead + "JOINT\n  1  X=0  Y=0\n\n"),
+              "'' is not a valid floating point value");
     EXPECT_EQ(ImportError(fileHead + "JOINT\n  1  X=0  Y=0  Z=0\n"), "Range check error");
 }
 
 TEST(ReadRestraints, CollectsFixitiesOfEveryLine)
 {
     const Model model = Import(fileHead + JointTable(4) +
-                               "RESTRAINT\n  ADD=4  DOF=U1,U2,U3\n  ADD=4  DOF=R1\n  NAME=4  DOF=R3\n  ADD=2  DOF=U4,R2\n\n");
+                               "RESTRAINT\n  ADD=4  DOF=U1,U2,U3\n  ADD=4  DOF=R1\n  NAME=4  "
+                               "DOF=R3\n  ADD=2  DOF=U4,R2\n\n");
     EXPECT_EQ(model.Joints[4].Restraint, (std::array<std::int32_t, 7>{0, 1, 1, 1, 1, 0, 0}));
     EXPECT_EQ(model.Joints[2].Restraint, (std::array<std::int32_t, 7>{0, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(model.Joints[1].Restraint, (std::array<std::int32_t, 7>{}));
@@ -59,9 +63,10 @@ TEST(ReadConstraints, LastListedJointIsMaster)
 
 TEST(ReadConstraints, LinesOutsideTheModelAreSkipped)
 {
-    const Model model = Import(fileHead + JointTable(3) +
-                               "CONSTRAINT\n    ADD=1\n  NAME=1\n    ADD=2\n    ADD=99\n    ADD=0\n    ADD=3\n"
-                               "  NAME=5\n    ADD=1\n\n");
+    const Model model =
+        Import(fileHead + JointTable(3) +
+               "CONSTRAINT\n    ADD=1\n  NAME=1\n    ADD=2\n    ADD=99\n    ADD=0\n    ADD=3\n"
+               "  NAME=5\n    ADD=1\n\n");
     ASSERT_EQ(model.ConstraintCount(), 2);
     EXPECT_EQ(model.Constraints[1].JointList, (std::vector<std::int32_t>{0, 2, 3}));
     EXPECT_EQ(model.Constraints[1].Master, 3);
@@ -74,8 +79,9 @@ TEST(ReadConstraints, LinesOutsideTheModelAreSkipped)
 
 TEST(ReadMasses, KeysCountOnlyAtTheirPositions)
 {
-    const Model model = Import(fileHead + JointTable(3) +
-                               "MASS\n  ADD=1  U1=2.5  U2=3.5  U3=4.5\n  ADD=2  U1=1  U3=7\n  ADD=9  U1=1\n\n");
+    const Model model =
+        Import(fileHead + JointTable(3) +
+               "MASS\n  ADD=1  U1=2.5  U2=3.5  U3=4.5\n  ADD=2  U1=1  U3=7\n  ADD=9  U1=1\n\n");
     EXPECT_EQ(model.Joints[1].MassU1, 2.5);
     EXPECT_EQ(model.Joints[1].MassU2, 3.5);
     EXPECT_EQ(model.Joints[1].MassU3, 4.5);
@@ -118,8 +124,10 @@ TEST(ReadMaterials, OddLinesAndMissingItems)
 
 TEST(ReadMaterials, PoissonOfMinusOne)
 {
-    EXPECT_EQ(ImportError(fileHead + "MATERIAL\n  NAME=A\n    T=0  E=1  U=-1\n\n"), "Floating point division by zero");
-    EXPECT_EQ(ImportError(fileHead + "MATERIAL\n  NAME=A\n    T=0  E=0  U=-1\n\n"), "Invalid floating point operation");
+    EXPECT_EQ(ImportError(fileHead + "MATERIAL\n  NAME=A\n    T=0  E=1  U=-1\n\n"),
+              "Floating point division by zero");
+    EXPECT_EQ(ImportError(fileHead + "MATERIAL\n  NAME=A\n    T=0  E=0  U=-1\n\n"),
+              "Invalid floating point operation");
 }
 
 TEST(ReadMaterials, UnclosedTableNearTheTop)
@@ -251,16 +259,18 @@ TEST(FrameOrientation, VectorsOfTypicalMembers)
     EXPECT_THROW(FrameOrientation(1, 2, 3, 1, 2, 3, 0), VekError);
 }
 
-const std::string portalFrames = fileHead + JointTable(4) + materials +
-                                 "FRAME SECTION\n  NAME=E400  MAT=C30  SH=R  T=400,400\n"
-                                 "  NAME=RLINK  MAT=C30  SH=R  T=1,1\n  NAME=E400  MAT=S355  SH=R  T=500,500\n\n";
+const std::string portalFrames =
+    fileHead + JointTable(4) + materials +
+    "FRAME SECTION\n  NAME=E400  MAT=C30  SH=R  T=400,400\n"
+    "  NAME=RLINK  MAT=C30  SH=R  T=1,1\n  NAME=E400  MAT=S355  SH=R  T=500,500\n\n";
 
 TEST(ReadFrames, FieldsReleaseAndLastNameMatch)
 {
-    const Model model = Import(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  NSEG=4  ANG=0\n"
-                                              "  2  J=2,3  SEC=RLINK  NSEG=2  ANG=30  IREL=R1  JREL=R2\n"
-                                              "  3  J=3,4  SEC=RLINK  NSEG=2  ANG=0  JREL=R1  IREL=R2\n"
-                                              "  4  J=3,4  SEC=GONE  NSEG=2  ANG=0\n\n");
+    const Model model =
+        Import(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  NSEG=4  ANG=0\n"
+                              "  2  J=2,3  SEC=RLINK  NSEG=2  ANG=30  IREL=R1  JREL=R2\n"
+                              "  3  J=3,4  SEC=RLINK  NSEG=2  ANG=0  JREL=R1  IREL=R2\n"
+                              "  4  J=3,4  SEC=GONE  NSEG=2  ANG=0\n\n");
     ASSERT_EQ(model.FrameCount(), 4);
     const TFrameElem& f1 = model.Frames[1];
     EXPECT_EQ(f1.NodeI, 1);
@@ -279,11 +289,14 @@ TEST(ReadFrames, FieldsReleaseAndLastNameMatch)
 TEST(ReadFrames, MalformedLines)
 {
     // Without NSEG the angle stands where the integration points are read.
-    EXPECT_EQ(ImportError(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  ANG=0.5\n\n"), "'0.5' is not a valid integer value");
-    EXPECT_EQ(ImportError(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  ANG=0\n\n"), "'' is not a valid floating point value");
+    EXPECT_EQ(ImportError(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  ANG=0.5\n\n"),
+              "'0.5' is not a valid integer value");
+    EXPECT_EQ(ImportError(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  ANG=0\n\n"),
+              "'' is not a valid floating point value");
     EXPECT_EQ(ImportError(portalFrames + "FRAME\n  1  J=1,1  SEC=E400  NSEG=4  ANG=0\n\n"),
               "Invalid floating point operation");
-    EXPECT_EQ(ImportError(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  NSEG=4  ANG=0\n"), "Range check error");
+    EXPECT_EQ(ImportError(portalFrames + "FRAME\n  1  J=1,2  SEC=E400  NSEG=4  ANG=0\n"),
+              "Range check error");
 }
 
 TEST(ReadFrames, JointOutsideTheModelLeavesZeroRecord)
@@ -305,8 +318,9 @@ const std::string shellModel = fileHead + JointTable(9) + materials +
 
 TEST(ReadShells, CornersInPerimeterOrderAndShellCount)
 {
-    const Model model = Import(shellModel + "SHELL\n  1  J=1,2,3,4  SEC=SLAB\n  2  J=5,6,7,8  SEC=NONE\n"
-                                            "  3  J=1,2,3,99  SEC=SLAB\n\n");
+    const Model model =
+        Import(shellModel + "SHELL\n  1  J=1,2,3,4  SEC=SLAB\n  2  J=5,6,7,8  SEC=NONE\n"
+                            "  3  J=1,2,3,99  SEC=SLAB\n\n");
     ASSERT_EQ(model.ShellCount(), 3);
     const TShellElem& s = model.Shells[1];
     EXPECT_EQ(s.Node1, 1);
@@ -321,14 +335,16 @@ TEST(ReadShells, CornersInPerimeterOrderAndShellCount)
 
 TEST(ReadSolids, CornersInPerimeterOrder)
 {
-    const Model model = Import(shellModel + "SOLID\n  1  J=1,2,3,4,5,6,7,8  SEC=100\n  2  J=1,2,3,4,5,6,7,10  SEC=1\n\n");
+    const Model model = Import(
+        shellModel + "SOLID\n  1  J=1,2,3,4,5,6,7,8  SEC=100\n  2  J=1,2,3,4,5,6,7,10  SEC=1\n\n");
     ASSERT_EQ(model.SolidCount(), 2);
     const TSolidElem& s = model.Solids[1];
-    EXPECT_EQ((std::array<std::int32_t, 9>{s.SectionTag, s.Node1, s.Node2, s.Node3, s.Node4, s.Node5,
-                                           s.Node6, s.Node7, s.Node8}),
+    EXPECT_EQ((std::array<std::int32_t, 9>{s.SectionTag, s.Node1, s.Node2, s.Node3, s.Node4,
+                                           s.Node5, s.Node6, s.Node7, s.Node8}),
               (std::array<std::int32_t, 9>{100, 1, 2, 4, 3, 5, 6, 8, 7}));
     EXPECT_EQ(model.Solids[2].SectionTag, 0);
-    EXPECT_EQ(ImportError(shellModel + "SOLID\n  1  J=1,2,3,4,5,6,7,8  SEC=A\n\n"), "'A' is not a valid integer value");
+    EXPECT_EQ(ImportError(shellModel + "SOLID\n  1  J=1,2,3,4,5,6,7,8  SEC=A\n\n"),
+              "'A' is not a valid integer value");
 }
 
 const std::string loadModel = portalFrames + "FRAME\n  1  J=1,2  SEC=E400  NSEG=4  ANG=0\n"
@@ -336,10 +352,11 @@ const std::string loadModel = portalFrames + "FRAME\n  1  J=1,2  SEC=E400  NSEG=
 
 TEST(ReadLoads, JointForcesAndDistributedLoads)
 {
-    const Model model = Import(loadModel + "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=3  UX=10  UZ=-5  MX=7  RY=2\n"
-                                           "    TYPE=DISTRIBUTED\n      ADD=1  RD=0,1  U3=-10,-20\n"
-                                           "      ADD=2  RD=0,0.5  UZ=-10,-10\n"
-                                           "  NAME=LIVE\n      ADD=2  RD=0,1  XX=1,1\n\n");
+    const Model model = Import(
+        loadModel + "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=3  UX=10  UZ=-5  MX=7  RY=2\n"
+                    "    TYPE=DISTRIBUTED\n      ADD=1  RD=0,1  U3=-10,-20\n"
+                    "      ADD=2  RD=0,0.5  UZ=-10,-10\n"
+                    "  NAME=LIVE\n      ADD=2  RD=0,1  XX=1,1\n\n");
     ASSERT_EQ(model.LoadCount(), 4);
     ASSERT_EQ(model.LoadCaseCount, 2);
     EXPECT_EQ(model.LoadCaseNames[0], "DEAD");
@@ -366,7 +383,9 @@ TEST(ReadLoads, JointForcesAndDistributedLoads)
 
 TEST(ReadLoads, AddBeforeAnyTypeMakesNoRecord)
 {
-    const Model model = Import(loadModel + "LOAD\n  NAME=DEAD\n      ADD=3  UZ=-5\n    TYPE=FORCE\n      ADD=2  UZ=-1\n\n");
+    const Model model =
+        Import(loadModel +
+               "LOAD\n  NAME=DEAD\n      ADD=3  UZ=-5\n    TYPE=FORCE\n      ADD=2  UZ=-1\n\n");
     ASSERT_EQ(model.LoadCount(), 2);
     EXPECT_EQ(model.Loads[1].Target, 2);
     EXPECT_EQ(model.Loads[2].LoadType, 0);
@@ -374,24 +393,29 @@ TEST(ReadLoads, AddBeforeAnyTypeMakesNoRecord)
 
 TEST(ReadLoads, TargetsOutsideTheModelAreSkipped)
 {
-    const Model model = Import(loadModel + "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=77  UZ=-5\n"
-                                           "      ADD=2  UZ=-1\n    TYPE=DISTRIBUTED\n      ADD=3  RD=0,1  UZ=-1,-1\n\n");
+    const Model model = Import(
+        loadModel + "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=77  UZ=-5\n"
+                    "      ADD=2  UZ=-1\n    TYPE=DISTRIBUTED\n      ADD=3  RD=0,1  UZ=-1,-1\n\n");
     ASSERT_EQ(model.LoadCount(), 3);
     EXPECT_EQ(model.Loads[1].Target, 2);
     EXPECT_EQ(model.Loads[1].UZ, -1);
     EXPECT_EQ(model.Loads[2].LoadType, 0);
     EXPECT_EQ(model.Loads[3].LoadType, 0);
-    EXPECT_EQ(ImportError(loadModel + "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=77  UZ=heavy\n\n"),
-              "'heavy' is not a valid floating point value");
-    EXPECT_EQ(ImportError(loadModel + "LOAD\n  NAME=DEAD\n    TYPE=DISTRIBUTED\n      ADD=1  RD=0  UZ=-1,-1\n\n"),
-              "'UZ' is not a valid floating point value");
+    EXPECT_EQ(
+        ImportError(loadModel + "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=77  UZ=heavy\n\n"),
+        "'heavy' is not a valid floating point value");
+    EXPECT_EQ(
+        ImportError(loadModel +
+                    "LOAD\n  NAME=DEAD\n    TYPE=DISTRIBUTED\n      ADD=1  RD=0  UZ=-1,-1\n\n"),
+        "'UZ' is not a valid floating point value");
 }
 
 TEST(ReadLoads, AtMostTenCaseNames)
 {
     std::string table = "LOAD\n";
     for (int c = 1; c <= 12; ++c)
-        table += "  NAME=C" + std::to_string(c) + "\n    TYPE=FORCE\n      ADD=1  UX=" + std::to_string(c) + "\n";
+        table += "  NAME=C" + std::to_string(c) +
+                 "\n    TYPE=FORCE\n      ADD=1  UX=" + std::to_string(c) + "\n";
     const Model model = Import(loadModel + table + "\n");
     EXPECT_EQ(model.LoadCaseCount, 10);
     EXPECT_EQ(model.LoadCaseNames[9], "C10");

@@ -118,7 +118,8 @@ TEST(FindTableBounds, FindsHeaderAndEnd)
 
 TEST(FindTableBounds, KeywordMustMatchWholeLine)
 {
-    const TextLines lines = Lines({"X", "JOINT ", "  1", "", "joint", "", "FRAME SECTION", "  a", ""});
+    const TextLines lines =
+        Lines({"X", "JOINT ", "  1", "", "joint", "", "FRAME SECTION", "  a", ""});
     EXPECT_EQ(FindTableBounds(lines, "JOINT").header, 0);
     EXPECT_EQ(FindTableBounds(lines, "FRAME").header, 0);
     EXPECT_EQ(FindTableBounds(lines, "FRAME SECTION").header, 6);
