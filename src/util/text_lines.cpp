@@ -58,6 +58,13 @@ void TextLines::push_back(std::string_view line)
     buffer_.append(line);
 }
 
+void TextLines::AddFormatted(std::string_view templ, std::initializer_list<FormatArg> args)
+{
+    const std::size_t begin = buffer_.size();
+    AppendFormat(buffer_, templ, args);
+    lines_.push_back({begin, buffer_.size() - begin});
+}
+
 std::string TextLines::JoinCrLf() const
 {
     std::string out;

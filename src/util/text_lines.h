@@ -1,6 +1,9 @@
 #pragma once
 
+#include "util/format.h"
+
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +32,9 @@ public:
 
     void clear();
     void push_back(std::string_view line);
+
+    // Appends the line that Format(templ, args) gives, written straight into the buffer.
+    void AddFormatted(std::string_view templ, std::initializer_list<FormatArg> args);
 
     // The lines joined with CR LF after every line, as every text file of the program is written.
     std::string JoinCrLf() const;

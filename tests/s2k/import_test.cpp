@@ -1,5 +1,5 @@
 #include "s2k/s2k_import.h"
-#include "s2k_test_support.h"
+#include "support/s2k_test_support.h"
 #include "util/text_lines.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "s2k/table_readers.h"
-#include "s2k_test_support.h"
+#include "support/s2k_test_support.h"
 
 #include <gtest/gtest.h>
 

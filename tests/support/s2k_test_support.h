@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace vek::testing {
 
@@ -47,6 +48,15 @@ inline std::string JointTable(int n)
     for (int i = 1; i <= n; ++i)
         text += "  " + std::to_string(i) + "  X=" + std::to_string((i - 1) * 1000) + "  Y=0  Z=0\n";
     return text + "\n";
+}
+
+// The lines as plain strings, for comparing whole blocks.
+inline std::vector<std::string> LinesOf(const TextLines& lines)
+{
+    std::vector<std::string> result;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        result.emplace_back(lines[i]);
+    return result;
 }
 
 } // namespace vek::testing

@@ -1,0 +1,1 @@
+#include "sections/fiber_builder.h"

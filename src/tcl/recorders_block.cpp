@@ -1,0 +1,1 @@
+#include "tcl/tcl_blocks.h"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/model.h"
+#include "tcl/settings.h"
+#include "util/format.h"
+#include "util/text_lines.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vek {
+
+// What every block writer of the script works with: the model, the settings, the script's
+// lines and the warnings for the engineer.
+struct TclContext
+{
+    Model& model;
+    const Settings& settings;
+    TextLines& TclLines;
+    std::vector<std::string>& Warnings;
+
+    // Set by the blocks that write "rigidDiaphragm" or "equalDOF" lines: multi-point
+    // constraints, which need the Transformation constraint handler.
+    bool HasMultiPointConstraints = false;
+
+    void Line(std::string_view line) { TclLines.push_back(line); }
+
+    void Line(std::string_view templ, std::initializer_list<FormatArg> args)
+    {
+        TclLines.AddFormatted(templ, args);
+    }
+
+    void Warn(std::string text) { Warnings.push_back(std::move(text)); }
+};
+
+} // namespace vek

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/model.h"
+#include "tcl/settings.h"
+#include "util/text_lines.h"
+
+#include <string>
+#include <vector>
+
+namespace vek {
+
+// Writes the OpenSees Tcl script of the model into `tclLines`, cleared first. Before any
+// line it copies the integration points into every frame, recomputes the section properties
+// and rebuilds the fibre lists; those values stay in the model. Settings that make the solver
+// fail, and lines left out, are reported in `warnings` while the script is still written.
+// An error stops the generation with the lines appended so far left in `tclLines`.
+void GenerateTclScript(Model& model, const Settings& settings, TextLines& tclLines,
+                       std::vector<std::string>& warnings);
+
+// The script as it is saved: every line followed by CR LF.
+void SaveTclScript(const TextLines& tclLines, const std::string& path);
+
+} // namespace vek
