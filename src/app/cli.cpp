@@ -1,10 +1,11 @@
 #include "app/cli.h"
 
+#include "app/cli_support.h"
+#include "app/cli_tcl.h"
 #include "model/model_json.h"
 #include "s2k/s2k_import.h"
 #include "util/error.h"
 
-#include <functional>
 #include <ostream>
 
 namespace vek {
@@ -22,14 +23,64 @@ constexpr const char* usage =
     "                  Node=3 Frame=2 Shell=0 Solid=0 Mat=1 Fsec=1 Wsec=0\n"
     "  dump FILE.s2k   Import the file and print the whole imported model as JSON: every\n"
     "                  count, the load case names and every table with its fields.\n"
+    "  tcl FILE.s2k [-o OUT.tcl] [OPTIONS]\n"
+    "                  Import the file and write its OpenSees Tcl script to OUT.tcl, or to\n"
+    "                  the standard output, every line ended by CR LF. Warnings about\n"
+    "                  settings that will make OpenSees fail go to the standard error.\n"
+    "                  Options, each as often as needed:\n"
+    "                    --set Name=Value    an analysis, recorder or view setting, e.g.\n"
+    "                                        --set AnalysisType=3 --set LoadFactor=0.5\n"
+    "                                        --set RecordFrameForce=1 (flags: 1/0, true/false)\n"
+    "                    --section N:Field=Value\n"
+    "                                        a field of frame section N: ElemType,\n"
+    "                                        SectionKind, DivideFX, DivideFY, BarNumNX,\n"
+    "                                        BarNumNY, Cover, XBarTop, YBarBot, GeomTransf,\n"
+    "                                        HingeLengthI, HingeLengthJ\n"
+    "                    --shell-section N:ShellElemType=Value\n"
+    "                                        the element of shell section N (0 ShellMITC4,\n"
+    "                                        1 ShellDKGQ)\n"
     "  --help          Print this text.\n"
     "\n"
-    "When an import stops, the error's message is printed alone on the first line of the\n"
-    "standard error, followed by the line of the file where it stopped, and the exit code\n"
-    "is 1. A usage error exits with 2.\n";
+    "When an import or a generation stops, the error's message is printed alone on the first\n"
+    "line of the standard error (for an import, the line of the file where it stopped follows)\n"
+    "and the exit code is 1. A usage error, an unknown setting or a bad value exits with 2.\n";
 
-// Loads and imports the file; on an error prints it and returns false.
-bool ImportFile(Model& model, const std::string& path, std::ostream& err)
+int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 2)
+        return UsageError("info: give one s2k file", err);
+    Model model;
+    if (!ImportForCli(model, args[1], err))
+        return 1;
+    const ModelCountTexts counts = ShowModelCounts(model);
+    static constexpr const char* headings[] = {"Node", "Frame", "Shell", "Solid",
+                                               "Mat",  "Fsec",  "Wsec"};
+    for (std::size_t k = 0; k < counts.size(); ++k)
+        out << (k ? " " : "") << headings[k] << '=' << counts[k];
+    out << '\n';
+    return 0;
+}
+
+int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 2)
+        return UsageError("dump: give one s2k file", err);
+    Model model;
+    if (!ImportForCli(model, args[1], err))
+        return 1;
+    out << ModelToJson(model);
+    return 0;
+}
+
+} // namespace
+
+int UsageError(const std::string& message, std::ostream& err)
+{
+    err << "vek-cli: " << message << "\n\n" << usage;
+    return 2;
+}
+
+bool ImportForCli(Model& model, const std::string& path, std::ostream& err)
 {
     try {
         LoadS2kFile(model, path);
@@ -43,63 +94,22 @@ bool ImportFile(Model& model, const std::string& path, std::ostream& err)
     }
 }
 
-int Info(const std::string& path, std::ostream& out, std::ostream& err)
-{
-    Model model;
-    if (!ImportFile(model, path, err))
-        return 1;
-    const ModelCountTexts counts = ShowModelCounts(model);
-    static constexpr const char* headings[] = {"Node", "Frame", "Shell", "Solid",
-                                               "Mat",  "Fsec",  "Wsec"};
-    for (std::size_t k = 0; k < counts.size(); ++k)
-        out << (k ? " " : "") << headings[k] << '=' << counts[k];
-    out << '\n';
-    return 0;
-}
-
-int Dump(const std::string& path, std::ostream& out, std::ostream& err)
-{
-    Model model;
-    if (!ImportFile(model, path, err))
-        return 1;
-    out << ModelToJson(model);
-    return 0;
-}
-
-struct Command
-{
-    const char* name;
-    std::size_t argumentCount;
-    std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
-};
-
-} // namespace
-
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    const Command commands[] = {
-        {"info", 1, [](auto& a, auto& o, auto& e) { return Info(a[1], o, e); }},
-        {"dump", 1, [](auto& a, auto& o, auto& e) { return Dump(a[1], o, e); }},
-    };
-    if (args.empty()) {
-        err << usage;
-        return 2;
-    }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty())
+        return UsageError("no command given", err);
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
         out << usage;
         return 0;
     }
-    for (const Command& command : commands) {
-        if (args[0] != command.name)
-            continue;
-        if (args.size() != command.argumentCount + 1) {
-            err << "vek-cli " << command.name << ": wrong number of arguments\n\n" << usage;
-            return 2;
-        }
-        return command.run(args, out, err);
-    }
-    err << "vek-cli: unknown command '" << args[0] << "'\n\n" << usage;
-    return 2;
+    if (command == "info")
+        return Info(args, out, err);
+    if (command == "dump")
+        return Dump(args, out, err);
+    if (command == "tcl")
+        return TclCommand(args, out, err);
+    return UsageError("unknown command '" + command + "'", err);
 }
 
 } // namespace vek

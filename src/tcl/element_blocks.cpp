@@ -1,1 +1,149 @@
 #include "tcl/tcl_blocks.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vek {
+
+namespace {
+
+// The OpenSees transformation of a section's GeomTransf; anything but P-Delta and
+// corotational is linear.
+const char* TransformationName(std::int32_t geomTransf)
+{
+    switch (geomTransf) {
+    case 2:
+        return "PDelta";
+    case 3:
+        return "Corotational";
+    default:
+        return "Linear";
+    }
+}
+
+bool HasTransformation(std::int32_t elemType)
+{
+    return elemType >= ElemElasticBeamColumn && elemType <= ElemBeamWithHinge;
+}
+
+} // namespace
+
+void WriteFrameElements(TclContext& ctx)
+{
+    const Model& model = ctx.model;
+    const bool aggregated = ctx.settings.UseSectionAggregator;
+
+    ctx.Line("puts \"transformation\"");
+    for (std::int64_t i = 1; i <= model.FrameCount(); ++i) {
+        const TFrameElem& frame = model.Frames[i];
+        if (!model.FrameSections.Contains(frame.Section))
+            continue;
+        const TFrameSection& section = model.FrameSections[frame.Section];
+        if (!HasTransformation(section.ElemType))
+            continue;
+        ctx.Line("geomTransf %s %D %0.3F %0.3F %0.3F ", {TransformationName(section.GeomTransf), i,
+                                                         frame.VecXZ1, frame.VecXZ2, frame.VecXZ3});
+    }
+
+    ctx.Line("puts \"element\"");
+    std::int64_t firstMissing = 0;
+    std::int64_t missingCount = 0;
+    for (std::int64_t i = 1; i <= model.FrameCount(); ++i) {
+        const TFrameElem& frame = model.Frames[i];
+        const std::int64_t s = frame.Section;
+        if (!model.FrameSections.Contains(s)) {
+            if (missingCount++ == 0)
+                firstMissing = i;
+            continue;
+        }
+        const TFrameSection& section = model.FrameSections[s];
+        const TMaterial& material = model.Materials[section.Material];
+        const std::int64_t sectionTag = aggregated ? 1000 + s : s;
+        switch (section.ElemType) {
+        case ElemElasticBeamColumn:
+            ctx.Line("element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
+                     {i, frame.NodeI, frame.NodeJ, section.A, material.E, material.G, section.J,
+                      section.Iy, section.Iz, i});
+            break;
+        case ElemTruss:
+            ctx.Line("element trussSection %d %d %d %d", {i, frame.NodeI, frame.NodeJ, s});
+            break;
+        case ElemCorotTruss:
+            ctx.Line("element corotTrussSection %d %d %d %d", {i, frame.NodeI, frame.NodeJ, s});
+            break;
+        case ElemNonlinearBeamColumn:
+            ctx.Line("element nonlinearBeamColumn %d %d %d %d %d %d",
+                     {i, frame.NodeI, frame.NodeJ, frame.IntegrationPoints, sectionTag, i});
+            break;
+        case ElemDispBeamColumn:
+            ctx.Line("element dispBeamColumn %d %d %d %d %d %d",
+                     {i, frame.NodeI, frame.NodeJ, frame.IntegrationPoints, sectionTag, i});
+            break;
+        case ElemBeamWithHinge:
+            ctx.Line("element beamWithHinges %d %d %d %d %0.0f %d %0.0f %0.4E %0.4E %0.4E %0.4E "
+                     "%0.4E %0.4E %D ",
+                     {i, frame.NodeI, frame.NodeJ, sectionTag, section.HingeLengthI, sectionTag,
+                      section.HingeLengthJ, material.E, section.A, section.Iz, section.Iy,
+                      material.G, section.J, i});
+            break;
+        case ElemReleaseLink:
+            ctx.Line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6",
+                     {i, frame.NodeI, frame.NodeJ, section.Material, section.Material,
+                      section.Material});
+            break;
+        default:
+            break;
+        }
+    }
+    if (missingCount > 0) {
+        const std::string leftOut =
+            missingCount == 1 ? "1 frame without a section was"
+                              : std::to_string(missingCount) + " frames without a section were";
+        ctx.Warn("Frame " + std::to_string(firstMissing) + " names the section \"" +
+                 model.Frames[firstMissing].SectionName + "\", which is not in the model; " +
+                 leftOut + " left out of the script.");
+    }
+}
+
+void WriteShellElements(TclContext& ctx)
+{
+    Model& model = ctx.model;
+
+    // A model without a FRAME table numbers its shells from 1.
+    if (model.Frames.Count < 0)
+        model.Frames.Count = 0;
+    const std::int64_t frameCount = model.FrameCount();
+
+    ctx.Line("puts \"shell element\"");
+    for (std::int64_t i = 1; i <= model.ShellCount(); ++i) {
+        const TShellElem& shell = model.Shells[i];
+        const std::int64_t k = shell.Section;
+        const TShellSection& section = model.ShellSections[k];
+        if (section.Kind != 1)
+            continue;
+        const char* templ = nullptr;
+        if (section.ShellElemType == 0)
+            templ = "element ShellMITC4 %D %D %D %D %D %D";
+        else if (section.ShellElemType == 1)
+            templ = "element ShellDKGQ %D %D %D %D %D %D";
+        else
+            continue;
+        ctx.Line(templ,
+                 {frameCount + i, shell.Node1, shell.Node2, shell.Node3, shell.Node4, 700 + k});
+    }
+}
+
+void WriteSolidElements(TclContext& ctx)
+{
+    const Model& model = ctx.model;
+
+    ctx.Line("puts \"SOLID element\"");
+    for (std::int64_t i = 1; i <= model.SolidCount(); ++i) {
+        const TSolidElem& solid = model.Solids[i];
+        ctx.Line("element stdBrick %D %D %D %D %D %D %D %D %D %D",
+                 {i, solid.Node1, solid.Node2, solid.Node3, solid.Node4, solid.Node5, solid.Node6,
+                  solid.Node7, solid.Node8, solid.SectionTag});
+    }
+}
+
+} // namespace vek

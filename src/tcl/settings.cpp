@@ -1,1 +1,102 @@
-#include "tcl/tcl_blocks.h"
+#include "tcl/settings.h"
+
+#include "tcl/settings_names.h"
+#include "util/error.h"
+#include "util/number_parse.h"
+
+#include <variant>
+
+namespace vek {
+
+namespace {
+
+using SettingMember = std::variant<bool Settings::*, std::int32_t Settings::*, double Settings::*>;
+
+struct NamedSetting
+{
+    std::string_view name;
+    SettingMember member;
+};
+
+// The settings that scripts and batch runs may change, under their own names.
+const NamedSetting namedSettings[] = {
+    {"RecordNodeDisp", &Settings::RecordNodeDisp},
+    {"RecordFrameForce", &Settings::RecordFrameForce},
+    {"RecordSectionDeform", &Settings::RecordSectionDeform},
+    {"RecordSectionStressStrain", &Settings::RecordSectionStressStrain},
+    {"RecordModeShapes", &Settings::RecordModeShapes},
+    {"AnalysisType", &Settings::AnalysisType},
+    {"LoadControlCase", &Settings::LoadControlCase},
+    {"DispControlCase", &Settings::DispControlCase},
+    {"LoadSteps", &Settings::LoadSteps},
+    {"AnalysisSteps", &Settings::AnalysisSteps},
+    {"LoadFactor", &Settings::LoadFactor},
+    {"ControlDisp", &Settings::ControlDisp},
+    {"ControlDof", &Settings::ControlDof},
+    {"ControlNode", &Settings::ControlNode},
+    {"ModeCount", &Settings::ModeCount},
+    {"RebarMaterialTag", &Settings::RebarMaterialTag},
+    {"NumIntegrationPoints", &Settings::NumIntegrationPoints},
+    {"UseSectionAggregator", &Settings::UseSectionAggregator},
+    {"GenPlateFiber", &Settings::GenPlateFiber},
+    {"GenNodeMass", &Settings::GenNodeMass},
+    {"ShowNodes", &Settings::ShowNodes},
+    {"ShowFrames", &Settings::ShowFrames},
+    {"ShowSupports", &Settings::ShowSupports},
+    {"ShowShells", &Settings::ShowShells},
+    {"ShowReleases", &Settings::ShowReleases},
+    {"ShowSolids", &Settings::ShowSolids},
+    {"ShowNodeLabels", &Settings::ShowNodeLabels},
+    {"ShowFrameLabels", &Settings::ShowFrameLabels},
+    {"ShowFrameAxis", &Settings::ShowFrameAxis},
+    {"ShowDiaphragms", &Settings::ShowDiaphragms},
+    {"ShowHingeCircles", &Settings::ShowHingeCircles},
+    {"ShowShellLabels", &Settings::ShowShellLabels},
+    {"ShowSolidLabels", &Settings::ShowSolidLabels},
+    {"ShownLoadCase", &Settings::ShownLoadCase},
+    {"ShownLoadType", &Settings::ShownLoadType},
+    {"ScaleMax", &Settings::ScaleMax},
+    {"ScaleMin", &Settings::ScaleMin},
+};
+
+} // namespace
+
+bool ParseFlag(std::string_view text)
+{
+    if (text == "1" || text == "true" || text == "-1")
+        return true;
+    if (text == "0" || text == "false")
+        return false;
+    throw VekError("'" + std::string(text) + "' is not a valid flag (use 1, 0, true or false)");
+}
+
+void SetSettingByName(Settings& settings, std::string_view name, std::string_view value)
+{
+    for (const NamedSetting& named : namedSettings) {
+        if (named.name != name)
+            continue;
+        std::visit(
+            [&](auto member) {
+                using Value = std::remove_reference_t<decltype(settings.*member)>;
+                if constexpr (std::is_same_v<Value, bool>)
+                    settings.*member = ParseFlag(value);
+                else if constexpr (std::is_same_v<Value, std::int32_t>)
+                    settings.*member = StrToInt(value);
+                else
+                    settings.*member = StrToFloat(value);
+            },
+            named.member);
+        return;
+    }
+    throw VekError("Unknown setting '" + std::string(name) + "'");
+}
+
+std::vector<std::string_view> SettingNames()
+{
+    std::vector<std::string_view> names;
+    for (const NamedSetting& named : namedSettings)
+        names.push_back(named.name);
+    return names;
+}
+
+} // namespace vek

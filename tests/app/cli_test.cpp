@@ -64,6 +64,58 @@ TEST(VekCli, DumpWritesTheModel)
               std::string::npos);
 }
 
+TEST(VekCli, TclWritesTheScriptAsSaveWould)
+{
+    const CliResult r = RunVekCli({"tcl", portal});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.rfind("wipe\r\nputs \"System\"\r\nmodel basic -ndm 3 -ndf 6\r\n", 0), 0u);
+    EXPECT_EQ(r.out.substr(r.out.size() - 13), "analyze 100\r\n");
+
+    const std::string path = (std::filesystem::temp_directory_path() / "vek-cli-portal.tcl").string();
+    const CliResult saved = RunVekCli({"tcl", portal, "-o", path});
+    EXPECT_EQ(saved.code, 0);
+    EXPECT_EQ(saved.out, "");
+    EXPECT_EQ(ReadWholeFile(path), r.out);
+    std::filesystem::remove(path);
+}
+
+TEST(VekCli, TclAppliesSettingsAndSectionFields)
+{
+    const CliResult r = RunVekCli({"tcl", portal, "--set", "AnalysisType=2", "--set", "ControlDisp=0.5",
+                                   "--set", "UseSectionAggregator=true", "--section", "1:GeomTransf=2"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("integrator DisplacementControl 1 1 5.000E-001\r\n"), std::string::npos);
+    EXPECT_NE(r.out.find("uniaxialMaterial Elastic 201 "), std::string::npos);
+    EXPECT_NE(r.out.find("geomTransf PDelta 1 "), std::string::npos);
+}
+
+TEST(VekCli, TclOptionErrors)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"tcl", portal, "--set", "NoSuchSetting=1"},
+          {"tcl", portal, "--set", "LoadSteps=many"},
+          {"tcl", portal, "--set", "UseSectionAggregator=yes"},
+          {"tcl", portal, "--set"},
+          {"tcl", portal, "--section", "2:ElemType=3"},
+          {"tcl", portal, "--section", "1:ElemType=9"},
+          {"tcl", portal, "--section", "1:Colour=3"},
+          {"tcl", portal, "--shell-section", "1:ShellElemType=1"},
+          {"tcl", portal, "--frobnicate"},
+          {"tcl"}}) {
+        const CliResult r = RunVekCli(args);
+        EXPECT_EQ(r.code, 2) << args.back();
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(VekCli, TclGenerationErrorIsTheFirstLine)
+{
+    const CliResult r = RunVekCli({"tcl", portal, "--set", "LoadSteps=0"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Floating point division by zero\n");
+    EXPECT_EQ(r.out, "");
+}
+
 TEST(VekCli, UsageErrors)
 {
     EXPECT_EQ(RunVekCli({}).code, 2);

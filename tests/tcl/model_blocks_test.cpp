@@ -1,1 +1,542 @@
+#include "support/s2k_test_support.h"
+#include "tcl/tcl_blocks.h"
+#include "util/error.h"
+
 #include <gtest/gtest.h>
+
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace vek {
+namespace {
+
+using testing::fileHead;
+using testing::Import;
+using testing::JointTable;
+using testing::LinesOf;
+using Lines = std::vector<std::string>;
+
+// What one block writer leaves behind.
+struct BlockOutput
+{
+    Lines lines;
+    std::vector<std::string> warnings;
+    bool multiPoint = false;
+};
+
+BlockOutput RunBlock(void (*block)(TclContext&), Model& model,
+                     const Settings& settings = Settings())
+{
+    TextLines lines;
+    BlockOutput out;
+    TclContext ctx{model, settings, lines, out.warnings};
+    block(ctx);
+    out.lines = LinesOf(lines);
+    out.multiPoint = ctx.HasMultiPointConstraints;
+    return out;
+}
+
+Settings WithAggregator(bool on)
+{
+    Settings settings;
+    settings.UseSectionAggregator = on;
+    return settings;
+}
+
+TMaterial& AddElastic(Model& model, std::int32_t m, double e, double g, double poisson = 0.2)
+{
+    TMaterial& material = model.Materials.Edit(m);
+    material.MatType = MatElastic;
+    material.E = e;
+    material.G = g;
+    material.Poisson = poisson;
+    return material;
+}
+
+TFrameElem Frame(std::int32_t section, std::int32_t nodeI, std::int32_t nodeJ)
+{
+    TFrameElem frame;
+    frame.Section = section;
+    frame.NodeI = nodeI;
+    frame.NodeJ = nodeJ;
+    return frame;
+}
+
+TEST(NodeBlock, NodesDiaphragmsMassesAndFixities)
+{
+    Model empty;
+    EXPECT_EQ(RunBlock(WriteModelHeader, empty).lines,
+              (Lines{"wipe", "puts \"System\"", "model basic -ndm 3 -ndf 6"}));
+    const BlockOutput none = RunBlock(WriteNodeBlock, empty);
+    EXPECT_EQ(none.lines, (Lines{"puts \"node\"", "puts \"rigidDiaphragm\"", "puts \"mass\"",
+                                 "puts \"restraint\""}));
+    EXPECT_FALSE(none.multiPoint);
+
+    Model model;
+    model.Joints.Reset(6);
+    TJoint& base = model.Joints.Edit(1);
+    base.Z = 3000;
+    base.MassU1 = 2.5;
+    base.Restraint = {0, 1, 1, 1, 1, 1, 1};
+    TJoint& negative = model.Joints.Edit(2);
+    negative.X = -1500;
+    negative.Y = -0.25;
+    negative.Z = 12345.6;
+    negative.MassU1 = -1;
+    negative.MassU2 = 2;
+    negative.MassR3 = -0.5;
+    negative.Restraint = {0, 0, 0, 1, 0, 0, 0};
+    // Linked to joint 2; and linked outside the table, which stands at the origin.
+    for (std::int32_t i : {3, 4}) {
+        TJoint& linked = model.Joints.Edit(i);
+        linked.X = linked.Y = linked.Z = 9;
+        linked.LinkedJoint = i == 3 ? 2 : 99;
+    }
+    // Only MassU1 decides whether a mass is written; flags summing to 0 fix nothing.
+    model.Joints.Edit(5).MassU2 = 4;
+    model.Joints.Edit(5).Restraint = {0, 1, -1, 0, 0, 0, 0};
+    model.Joints.Edit(6).Restraint = {0, 0, 0, 0, 0, 0, 1};
+    model.Constraints.Reset(2);
+    model.Constraints.Edit(1) = {.SlaveCount = 3, .JointList = {0, 2, 3, 4, 6}, .Master = 6};
+    // More slaves counted than listed: only the listed ones are written.
+    model.Constraints.Edit(2) = {.SlaveCount = 5, .JointList = {0, 4}, .Master = 1};
+    Settings settings;
+    settings.GenNodeMass = false;
+
+    const BlockOutput out = RunBlock(WriteNodeBlock, model, settings);
+    EXPECT_EQ(out.lines, (Lines{
+                             "puts \"node\"",
+                             "node 1 0.000E+000 0.000E+000 3.000E+003",
+                             "node 2 -1.500E+003 -2.500E-001 1.235E+004",
+                             "node 3 -1.500E+003 -2.500E-001 1.235E+004",
+                             "node 4 0.000E+000 0.000E+000 0.000E+000",
+                             "node 5 0.000E+000 0.000E+000 0.000E+000",
+                             "node 6 0.000E+000 0.000E+000 0.000E+000",
+                             "puts \"rigidDiaphragm\"",
+                             "rigidDiaphragm 3 6 2",
+                             "rigidDiaphragm 3 6 3",
+                             "rigidDiaphragm 3 6 4",
+                             "rigidDiaphragm 3 1 4",
+                             "puts \"mass\"",
+                             "mass 1 2.500E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000 "
+                             "0.000E+000",
+                             "mass 2 -1.000E+000 2.000E+000 0.000E+000 0.000E+000 0.000E+000 "
+                             "-5.000E-001",
+                             "puts \"restraint\"",
+                             "fix 6 0 0 1 1 1 0",
+                             "fix 1 0 0 1 1 1 0",
+                             "fix 1 1 1 1 1 1 1;",
+                             "fix 2 0 0 1 0 0 0;",
+                             "fix 6 0 0 0 0 0 1;",
+                         }));
+    EXPECT_TRUE(out.multiPoint);
+}
+
+TEST(EqualDofBlock, ReleaseLinksTieTheReleasedEnd)
+{
+    Model model;
+    model.FrameSections.Reset(2);
+    model.FrameSections.Edit(1).ElemType = ElemReleaseLink;
+    model.FrameSections.Edit(2).ElemType = ElemElasticBeamColumn;
+    model.Frames.Reset(5);
+    const std::int32_t links[][4] = {
+        {1, 3, 4, 1}, {1, 5, 6, 2}, {1, 7, 8, 0}, {2, 9, 10, 1}, {0, 11, 12, 1}};
+    for (std::int32_t i = 1; i <= 5; ++i) {
+        model.Frames.Edit(i) = Frame(links[i - 1][0], links[i - 1][1], links[i - 1][2]);
+        model.Frames.Edit(i).Release = links[i - 1][3];
+    }
+
+    const BlockOutput out = RunBlock(WriteEqualDofBlock, model);
+    EXPECT_EQ(out.lines, (Lines{"puts \"Equal DOF\"", "equalDOF 3 4 1 2 3", "equalDOF 6 5 1 2 3"}));
+    EXPECT_TRUE(out.multiPoint);
+
+    model.Frames.Count = 3;
+    model.Frames.Edit(1).Release = 0;
+    model.Frames.Edit(2).Release = 0;
+    const BlockOutput unreleased = RunBlock(WriteEqualDofBlock, model);
+    EXPECT_EQ(unreleased.lines, (Lines{"puts \"Equal DOF\""}));
+    EXPECT_FALSE(unreleased.multiPoint);
+}
+
+TEST(ComputeSectionProperties, EveryShapeFromItsDimensions)
+{
+    constexpr double pi = std::numbers::pi;
+    Model model;
+    model.Materials.Reset(2);
+    AddElastic(model, 1, 25000, 10000);
+    AddElastic(model, 2, 200000, 80000);
+    model.FrameSections.Reset(7);
+    auto section = [&](std::int32_t s, std::int32_t shape, double t1, double t2, double t3 = 0,
+                       double t4 = 0) {
+        TFrameSection& f = model.FrameSections.Edit(s);
+        f.Shape = shape;
+        f.T1 = t1;
+        f.T2 = t2;
+        f.T3 = t3;
+        f.T4 = t4;
+        f.Material = s > 3 ? 2 : 1;
+    };
+    section(1, ShapeRectangle, 600, 300);
+    section(2, ShapeRectangle, 300, 600);
+    section(3, ShapeRectangle, 400, 400);
+    section(4, ShapeI, 400, 200, 20, 10);
+    section(5, ShapeBox, 400, 300, 20, 10);
+    section(6, ShapePipe, 200, 10);
+    // A shape without formulas keeps what it had.
+    model.FrameSections.Edit(7) = {.Shape = 9, .T1 = 100, .Name = "X", .A = 5, .J = 6, .G = 7};
+
+    ComputeSectionProperties(model);
+    const TFrameSection& r = model.FrameSections[1];
+    EXPECT_EQ(r.A, 180000);
+    EXPECT_EQ(r.Iz, 1.35E9);
+    EXPECT_EQ(r.Iy, 5.4E9);
+    EXPECT_EQ(r.Asy, 150000);
+    EXPECT_EQ(r.Asz, 150000);
+    EXPECT_DOUBLE_EQ(r.J, 1.0125E9 * (16.0 / 3 - 1.68 * (191.0 / 192)));
+    EXPECT_EQ(FormatScientific(r.J, 4), "3.708E+009");
+    EXPECT_EQ(r.G, 10000);
+    // Lying on its side: the bending axes swap, the torsion stays.
+    const TFrameSection& side = model.FrameSections[2];
+    EXPECT_EQ(side.Iz, 5.4E9);
+    EXPECT_EQ(side.Iy, 1.35E9);
+    EXPECT_EQ(side.J, r.J);
+    EXPECT_DOUBLE_EQ(model.FrameSections[3].J, 1.6E9 * (16.0 / 3 - 3.36 * 11 / 12));
+
+    const TFrameSection& i = model.FrameSections[4];
+    EXPECT_EQ(i.A, 11600);
+    EXPECT_DOUBLE_EQ(i.Iz, 26700000);
+    EXPECT_DOUBLE_EQ(i.Iy, 288800000 + 160000000.0 / 3);
+    EXPECT_DOUBLE_EQ(i.Asy, 10000.0 / 3);
+    EXPECT_DOUBLE_EQ(i.Asz, 20000.0 / 3);
+    EXPECT_EQ(i.J, 1200000);
+    EXPECT_EQ(i.G, 80000);
+
+    const TFrameSection& box = model.FrameSections[5];
+    EXPECT_EQ(box.A, 19200);
+    EXPECT_EQ(box.Iz, 258200000);
+    EXPECT_DOUBLE_EQ(box.Iy, 433200000 + 320000000.0 / 3);
+    EXPECT_EQ(box.Asy, 8000);
+    EXPECT_EQ(box.Asz, 12000);
+    EXPECT_DOUBLE_EQ(box.J, 2.88E10 / 55);
+
+    const TFrameSection& pipe = model.FrameSections[6];
+    EXPECT_DOUBLE_EQ(pipe.A, 1900 * pi);
+    EXPECT_DOUBLE_EQ(pipe.Iz, 8597500 * pi);
+    EXPECT_EQ(pipe.Iy, pipe.Iz);
+    EXPECT_EQ(pipe.Asy, pipe.A);
+    EXPECT_EQ(pipe.Asz, pipe.A);
+    EXPECT_DOUBLE_EQ(pipe.J, 17195000 * pi);
+
+    const TFrameSection& other = model.FrameSections[7];
+    EXPECT_EQ(other.A, 5);
+    EXPECT_EQ(other.Iz, 0);
+    EXPECT_EQ(other.J, 6);
+    EXPECT_EQ(other.G, 7);
+}
+
+TEST(ComputeSectionProperties, ZeroDimensionsRaiseInsteadOfInfinities)
+{
+    auto error = [](std::int32_t shape, double t1, double t2, double t3, double t4) {
+        Model model;
+        model.FrameSections.Reset(1);
+        model.FrameSections.Edit(1) = {
+            .Shape = shape, .T1 = t1, .T2 = t2, .T3 = t3, .T4 = t4, .Name = "Z"};
+        try {
+            ComputeSectionProperties(model);
+        } catch (const VekError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(error(ShapeRectangle, 0, 0, 0, 0), "Invalid floating point operation");
+    EXPECT_EQ(error(ShapeBox, 400, 300, 0, 10), "Floating point division by zero");
+    EXPECT_EQ(error(ShapeBox, 400, 300, 20, 0), "Floating point division by zero");
+    EXPECT_EQ(error(ShapeBox, 400, 0, 0, 10), "Invalid floating point operation");
+    // Zero walls that divide nothing are fine.
+    EXPECT_EQ(error(ShapeI, 400, 200, 0, 0), "");
+    EXPECT_EQ(error(ShapePipe, 0, 0, 0, 0), "");
+}
+
+// Two materials and three frame sections with their derived values set.
+Model SectionModel()
+{
+    Model model;
+    model.Materials.Reset(2);
+    AddElastic(model, 1, 25000, 10000);
+    model.Materials.Edit(2) = {.Name = "S", .MatType = MatSteel01, .E = 200000};
+    model.FrameSections.Reset(3);
+    const std::int32_t types[] = {ElemElasticBeamColumn, ElemNonlinearBeamColumn, ElemTruss};
+    for (std::int32_t s = 1; s <= 3; ++s) {
+        TFrameSection& section = model.FrameSections.Edit(s);
+        section.Name = "S" + std::to_string(s);
+        section.ElemType = types[s - 1];
+        section.G = 10000;
+        section.Asy = 150000 * s;
+        section.Asz = 20000;
+        section.J = 3;
+    }
+    return model;
+}
+
+TEST(Materials, ElasticMaterialsAndAggregatorSprings)
+{
+    Model model = SectionModel();
+    EXPECT_EQ(RunBlock(WriteMaterials, model).lines,
+              (Lines{"puts \"material\"", "uniaxialMaterial Elastic 1 2.500E+004"}));
+    EXPECT_EQ(RunBlock(WriteMaterials, model, WithAggregator(true)).lines,
+              (Lines{
+                  "puts \"material\"",
+                  "uniaxialMaterial Elastic 1 2.500E+004",
+                  "uniaxialMaterial Elastic 201 1.500E+009",
+                  "uniaxialMaterial Elastic 301 2.000E+008",
+                  "uniaxialMaterial Elastic 401 3.000E+004",
+                  "uniaxialMaterial Elastic 202 3.000E+009",
+                  "uniaxialMaterial Elastic 302 2.000E+008",
+                  "uniaxialMaterial Elastic 402 3.000E+004",
+                  "uniaxialMaterial Elastic 203 4.500E+009",
+                  "uniaxialMaterial Elastic 303 2.000E+008",
+                  "uniaxialMaterial Elastic 403 3.000E+004",
+              }));
+}
+
+TEST(FiberSections, FibresOfNonlinearSectionsAndAggregators)
+{
+    Model model = SectionModel();
+    TFrameSection& column = model.FrameSections.Edit(2);
+    column.FiberCount = 2;
+    column.Fibers[1] = {.Y = -150, .Z = 75.5, .Area = 900, .MatTag = 1};
+    column.Fibers[2] = {.Y = 150, .Z = -75.5, .Area = 314.2, .MatTag = 2};
+    // A count past the stored fibres writes only the stored ones.
+    TFrameSection& truss = model.FrameSections.Edit(3);
+    truss.Fibers.resize(2);
+    truss.Fibers[1] = {.Y = 0, .Z = 0, .Area = 1000, .MatTag = 2};
+    truss.FiberCount = 7;
+    const Lines fibres = {
+        "##S2 ",
+        "section Fiber 2 -GJ 3.000E+004 {",
+        "fiber -1.500E+002 7.550E+001 9.000E+002 1",
+        "fiber 1.500E+002 -7.550E+001 3.142E+002 2",
+        "}",
+        "##S3 ",
+        "section Fiber 3 -GJ 3.000E+004 {",
+        "fiber 0.000E+000 0.000E+000 1.000E+003 2",
+        "}",
+    };
+    EXPECT_EQ(RunBlock(WriteFiberSections, model).lines, fibres);
+
+    Lines aggregated = fibres;
+    aggregated.push_back("section Aggregator 1002 202 Vy 302 Vz -section 2");
+    EXPECT_EQ(RunBlock(WriteFiberSections, model, WithAggregator(true)).lines, aggregated);
+}
+
+TEST(PlateFiberSections, PlateFibreOrElasticMembraneSections)
+{
+    Model model;
+    model.Materials.Reset(4);
+    AddElastic(model, 1, 30000, 0, 0.2);
+    AddElastic(model, 2, 25000, 0, 0.2);
+    model.Materials.Edit(3) = {.Name = "C", .MatType = MatConcrete01, .E = 28000};
+    AddElastic(model, 4, 200000, 0, 0.3);
+    model.ShellSections.Reset(5);
+    auto shell = [&](std::int32_t k, std::int32_t kind, std::int32_t m, double thickness) {
+        model.ShellSections.Edit(k) = {
+            .Thickness = thickness, .Kind = kind, .Material = m, .Name = "SH" + std::to_string(k)};
+    };
+    shell(1, 0, 2, 100);
+    shell(2, 1, 4, 12.5);
+    shell(3, 1, 1, 200);
+    shell(4, 1, 4, 8);
+    shell(5, 1, 3, 250.5);
+
+    EXPECT_EQ(RunBlock(WritePlateFiberSections, model).lines,
+              (Lines{
+                  "",
+                  "nDMaterial ElasticIsotropic 1 3.000E+004 2.000E-001",
+                  "nDMaterial ElasticIsotropic 4 2.000E+005 3.000E-001",
+                  "##SH2 ",
+                  "nDMaterial PlateFiber 602 4",
+                  "section PlateFiber 702 602 12.50",
+                  "##SH3 ",
+                  "nDMaterial PlateFiber 603 1",
+                  "section PlateFiber 703 603 200.00",
+                  "##SH4 ",
+                  "nDMaterial PlateFiber 604 4",
+                  "section PlateFiber 704 604 8.00",
+                  "##SH5 ",
+                  "nDMaterial PlateFiber 605 3",
+                  "section PlateFiber 705 605 250.50",
+              }));
+
+    Settings settings;
+    settings.GenPlateFiber = false;
+    model.ShellSections.Count = 3;
+    EXPECT_EQ(RunBlock(WritePlateFiberSections, model, settings).lines,
+              (Lines{
+                  "",
+                  "##SH2 ",
+                  "section ElasticMembranePlateSection 702 2.000E+005 3.000E-001 12.50 0",
+                  "##SH3 ",
+                  "section ElasticMembranePlateSection 703 3.000E+004 2.000E-001 200.00 0",
+              }));
+
+    Model empty;
+    EXPECT_EQ(RunBlock(WritePlateFiberSections, empty).lines, Lines{""});
+}
+
+// One frame section of every element type, used by frames 1..8 in a shuffled order.
+Model ElementModel()
+{
+    Model model;
+    model.Materials.Reset(2);
+    AddElastic(model, 1, 25000, 10000);
+    AddElastic(model, 2, 200000, 80000);
+    model.FrameSections.Reset(8);
+    for (std::int32_t s = 1; s <= 8; ++s) {
+        TFrameSection& section = model.FrameSections.Edit(s);
+        section.ElemType = s <= 7 ? s : 0;
+        section.Material = 1;
+        section.GeomTransf = 1;
+    }
+    TFrameSection& elastic = model.FrameSections.Edit(1);
+    elastic.A = 180000;
+    elastic.J = 3.7079E9;
+    elastic.Iy = 5.4E9;
+    elastic.Iz = 1.35E9;
+    model.FrameSections.Edit(2).GeomTransf = 2;
+    model.FrameSections.Edit(3).GeomTransf = 3;
+    TFrameSection& hinged = model.FrameSections.Edit(4);
+    hinged.Material = 2;
+    hinged.A = 11600;
+    hinged.Iz = 2.67E7;
+    hinged.Iy = 3.4213E8;
+    hinged.J = 1.2E6;
+    hinged.GeomTransf = 0;
+    hinged.HingeLengthI = 1000.4;
+    hinged.HingeLengthJ = 999.5;
+    model.FrameSections.Edit(7).Material = 2;
+
+    model.Frames.Reset(8);
+    const std::int32_t sections[] = {2, 3, 4, 1, 5, 6, 7, 8};
+    for (std::int32_t i = 1; i <= 8; ++i) {
+        TFrameElem& frame = model.Frames.Edit(i) = Frame(sections[i - 1], i, i + 10);
+        frame.VecXZ3 = 1;
+        frame.IntegrationPoints = 5;
+    }
+    TFrameElem& example = model.Frames.Edit(4);
+    example.NodeI = 2;
+    example.NodeJ = 7;
+    model.Frames.Edit(1).VecXZ1 = -0.0001;
+    model.Frames.Edit(2).VecXZ2 = -0.7071;
+    return model;
+}
+
+TEST(FrameElements, EveryElementTypeWithItsTransformation)
+{
+    Model model = ElementModel();
+    const Lines transformations = {
+        "puts \"transformation\"",
+        "geomTransf PDelta 1 0.000 0.000 1.000 ",
+        "geomTransf Corotational 2 0.000 -0.707 1.000 ",
+        "geomTransf Linear 3 0.000 0.000 1.000 ",
+        "geomTransf Linear 4 0.000 0.000 1.000 ",
+        "puts \"element\"",
+    };
+    auto expected = [&](const char* nonlinear, const char* disp, const char* hinges) {
+        Lines lines = transformations;
+        lines.insert(lines.end(),
+                     {nonlinear, disp, hinges,
+                      "element elasticBeamColumn 4 2 7 1.800E+005 2.500E+004 1.000E+004 "
+                      "3.708E+009 5.400E+009 1.350E+009 4",
+                      "element trussSection 5 5 15 5", "element corotTrussSection 6 6 16 6",
+                      "element zeroLength 7 7 17 -mat 2 2 2 -dir 4 5 6"});
+        return lines;
+    };
+    const BlockOutput plain = RunBlock(WriteFrameElements, model);
+    EXPECT_EQ(plain.lines, expected("element nonlinearBeamColumn 1 1 11 5 2 1",
+                                    "element dispBeamColumn 2 2 12 5 3 2",
+                                    "element beamWithHinges 3 3 13 4 1000 4 1000 2.000E+005 "
+                                    "1.160E+004 2.670E+007 3.421E+008 8.000E+004 1.200E+006 3 "));
+    EXPECT_EQ(plain.warnings, std::vector<std::string>{});
+
+    // With aggregators the beam-column elements use the aggregated sections; trusses do not.
+    EXPECT_EQ(RunBlock(WriteFrameElements, model, WithAggregator(true)).lines,
+              expected("element nonlinearBeamColumn 1 1 11 5 1002 1",
+                       "element dispBeamColumn 2 2 12 5 1003 2",
+                       "element beamWithHinges 3 3 13 1004 1000 1004 1000 2.000E+005 "
+                       "1.160E+004 2.670E+007 3.421E+008 8.000E+004 1.200E+006 3 "));
+
+    Model trusses = ElementModel();
+    trusses.Frames.Count = 2;
+    trusses.Frames.Edit(1).Section = 5;
+    trusses.Frames.Edit(2).Section = 6;
+    EXPECT_EQ(RunBlock(WriteFrameElements, trusses).lines,
+              (Lines{"puts \"transformation\"", "puts \"element\"", "element trussSection 1 1 11 5",
+                     "element corotTrussSection 2 2 12 6"}));
+}
+
+TEST(FrameElements, FramesWithoutASectionAreLeftOutWithOneWarning)
+{
+    Model model =
+        Import(fileHead + JointTable(3) +
+               "MATERIAL\n  NAME=C25  IDES=C\n    T=0  E=25000  U=0.25\n\n"
+               "FRAME SECTION\n  NAME=T100  MAT=C25  SH=R  T=100,100\n\n"
+               "FRAME\n  1  J=1,2  SEC=T100  NSEG=4  ANG=0\n  2  J=2,3  SEC=B300  NSEG=4  ANG=0\n"
+               "  3  J=2,99  SEC=T100  NSEG=4  ANG=0\n  4  J=1,3  SEC=B400  NSEG=4  ANG=0\n"
+               "  5  J=1,3  SEC=T100  NSEG=4  ANG=0\n\n");
+    ASSERT_EQ(model.FrameCount(), 5);
+    const BlockOutput out = RunBlock(WriteFrameElements, model);
+    EXPECT_EQ(out.lines, (Lines{"puts \"transformation\"", "puts \"element\"",
+                                "element trussSection 1 1 2 1", "element trussSection 5 1 3 1"}));
+    EXPECT_EQ(out.warnings,
+              std::vector<std::string>{"Frame 2 names the section \"B300\", which is not in the "
+                                       "model; 3 frames without a section were left out of the "
+                                       "script."});
+
+    model.Frames.Count = 2;
+    EXPECT_EQ(RunBlock(WriteFrameElements, model).warnings,
+              std::vector<std::string>{"Frame 2 names the section \"B300\", which is not in the "
+                                       "model; 1 frame without a section was left out of the "
+                                       "script."});
+}
+
+TEST(ShellElements, NumberedAfterTheFrames)
+{
+    Model model;
+    model.Frames.Reset(3);
+    model.ShellSections.Reset(3);
+    model.ShellSections.Edit(1) = {.Kind = 1, .Name = "FLAT", .ShellElemType = 0};
+    model.ShellSections.Edit(2) = {.Kind = 0, .Name = "MEMBRANE", .ShellElemType = 0};
+    model.ShellSections.Edit(3) = {.Kind = 1, .Name = "DKGQ", .ShellElemType = 1};
+    model.Shells.Reset(4);
+    model.Shells.Edit(1) = {"", 3, 1, 2, 3, 4};
+    model.Shells.Edit(2) = {"", 1, 5, 6, 7, 8};
+    model.Shells.Edit(3) = {"", 2, 9, 10, 11, 12};
+    model.Shells.Edit(4) = {"", 7, 13, 14, 15, 16};
+    EXPECT_EQ(RunBlock(WriteShellElements, model).lines,
+              (Lines{"puts \"shell element\"", "element ShellDKGQ 4 1 2 3 4 703",
+                     "element ShellMITC4 5 5 6 7 8 701"}));
+
+    Model noFrames = Import(fileHead + JointTable(4) +
+                            "MATERIAL\n  NAME=C30  IDES=C\n    T=0  E=30000  U=0.2\n\n"
+                            "SHELL SECTION\n  NAME=SLAB  MAT=C30   TYPE=Shell,Thin  TH=200\n\n"
+                            "SHELL\n  1  J=1,2,4,3  SEC=SLAB\n\n");
+    ASSERT_LT(noFrames.FrameCount(), 0);
+    EXPECT_EQ(RunBlock(WriteShellElements, noFrames).lines,
+              (Lines{"puts \"shell element\"", "element ShellMITC4 1 1 2 3 4 701"}));
+    EXPECT_EQ(noFrames.FrameCount(), 0);
+}
+
+TEST(SolidElements, CornersInOrderThenTheTag)
+{
+    Model model;
+    model.Solids.Reset(2);
+    model.Solids.Edit(1) = {1, 11, 12, 13, 14, 15, 16, 17, 18};
+    model.Solids.Edit(2) = {2, 21, 22, 23, 24, 25, 26, 27, 28};
+    EXPECT_EQ(RunBlock(WriteSolidElements, model).lines,
+              (Lines{"puts \"SOLID element\"", "element stdBrick 1 11 12 13 14 15 16 17 18 1",
+                     "element stdBrick 2 21 22 23 24 25 26 27 28 2"}));
+}
+
+} // namespace
+} // namespace vek

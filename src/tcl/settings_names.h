@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tcl/settings.h"
+
+#include <string_view>
+#include <vector>
+
+namespace vek {
+
+// Sets a setting given by its name from its text: integers and reals in the strict forms of
+// the program, flags as 1, 0, true or false. An unknown name or a value that does not convert
+// raises VekError.
+void SetSettingByName(Settings& settings, std::string_view name, std::string_view value);
+
+// A flag's text: 1, true (or -1) or 0, false; anything else raises VekError.
+bool ParseFlag(std::string_view text);
+
+// The names SetSettingByName knows, in a fixed order.
+std::vector<std::string_view> SettingNames();
+
+} // namespace vek
