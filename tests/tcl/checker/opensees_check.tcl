@@ -1225,7 +1225,7 @@ proc ::chk::cmd_analyze {args} {
         fail "analysis $type with integrator [dict get $a integrator] (line [dict get $a integratorLine])"
     }
     if {$type eq "Transient" && [pos $r dt] eq ""} { fail "a transient analysis needs the time step: analyze n dt" }
-    checkModelConstraints
+    checkModelConstraints 1
     domainChecks $type
     if {$type eq "Static" && [dict get $a integrator] eq "DisplacementControl"} {
         lassign [dict get $a control] n d lineNo
@@ -1241,9 +1241,15 @@ proc ::chk::cmd_analyze {args} {
     checkRecorders
 }
 
-proc ::chk::checkModelConstraints {} {
-    if {[dict get $::chk::analysis constraints] eq "Plain" && [llength $::chk::diaphragms]} {
-        fail "constraints Plain cannot enforce rigidDiaphragm (line [lindex $::chk::diaphragms 0 3]); use Transformation"
+proc ::chk::checkModelConstraints {forAnalyze} {
+    set handler [dict get $::chk::analysis constraints]
+    if {[llength $::chk::diaphragms]} {
+        set rd "rigidDiaphragm (line [lindex $::chk::diaphragms 0 3])"
+        if {$handler eq "Plain"} {
+            fail "constraints Plain cannot enforce $rd; use Transformation"
+        } elseif {$handler eq "" && $forAnalyze} {
+            fail "no constraints command: OpenSees then uses Plain, which cannot enforce $rd"
+        }
     }
     if {[dict get $::chk::analysis constraints] eq "Lagrange" && [string match *SPD [dict get $::chk::analysis system]]} {
         fail "constraints Lagrange gives an indefinite matrix; system [dict get $::chk::analysis system] needs a positive definite one"
@@ -1261,7 +1267,7 @@ proc ::chk::cmd_eigen {args} {
     set r [parseArgs {int+/numEigenvalues} {} $args]
     set n [pos $r numEigenvalues]
     if {![isInt $n] || $n < 1} { return {} }
-    checkModelConstraints
+    checkModelConstraints 0
     domainChecks eigen
     checkMass $n [expr {$solver eq "-fullGenLapack"}]
     if {$n > $::chk::eigenMax} { set ::chk::eigenMax $n }
@@ -1570,7 +1576,7 @@ proc ::chk::report {} {
         lassign $v count first tags
         incr total $count
         set more [expr {$count > [llength $tags] ? " ..." : ""}]
-        puts "NOTE: [noteText $kind]: $count times, first at line $first (tags [join $tags { }]$more)"
+        puts "NOTE: [noteText $kind] ($count times, first at line $first; tags [join $tags { }]$more)"
     }
     if {[llength $problems]} {
         puts "FAILED: [llength $problems] problems"
