@@ -757,9 +757,13 @@ proc ::chk::cmd_element {type args} {
     if {[allNodesDefined $en] && [llength [lsort -unique $en]] == [llength $en]} {
         check_$class $r $tag $en $type
     }
+    set e [dict create type $type class $class nodes $en sec $sec nip $nip dirs [opt $r -dir] \
+        line $::chk::line]
     if {[isInt $tag] && ![info exists ::chk::elems($tag)]} {
-        set ::chk::elems($tag) [dict create type $type class $class nodes $en sec $sec nip $nip \
-            dirs [opt $r -dir] line $::chk::line]
+        set ::chk::elems($tag) $e
+    } else {
+        # kept apart, so that its nodes do not also fail the stiffness check
+        set ::chk::elems(unnamed,$::chk::line) $e
     }
 }
 
