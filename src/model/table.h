@@ -46,6 +46,17 @@ public:
         Count = count;
     }
 
+    // Takes over records built elsewhere: `records` holds the zero record and then records
+    // 1..records.size() - 1, which become the table (Count = records.size() - 1).
+    void Adopt(std::vector<Record>&& records)
+    {
+        if (records.empty())
+            records.resize(1);
+        records_ = std::move(records);
+        records_[0] = Record();
+        Count = static_cast<std::int32_t>(records_.size() - 1);
+    }
+
     // Number of stored records, the zero record included.
     std::size_t StoredSize() const { return records_.size(); }
 

@@ -4,34 +4,48 @@
 #include "util/number_parse.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace vek {
 
 using namespace s2k;
 
-Vector3 FrameOrientation(double xi, double yi, double zi, double xj, double yj, double zj,
-                         double angle)
+namespace {
+
+// The direction of a member, all that its orientation depends on besides the angle.
+struct MemberDirection
 {
-    constexpr double pi = std::numbers::pi;
-    const double dx = xj - xi;
-    const double dy = yj - yi;
-    const double dz = zj - zi;
+    double cx, cy;
+    double cosPhi;
+    bool upwards;
+
+    bool operator==(const MemberDirection&) const = default;
+};
+
+MemberDirection DirectionOf(double dx, double dy, double dz)
+{
     const double lxy = std::sqrt(dx * dx + dy * dy);
-    double cx = -1;
-    double cy = 0;
+    MemberDirection d{-1, 0, 0, true};
     if (lxy > 0) {
-        cx = CheckedDivide(dx, lxy);
-        cy = CheckedDivide(dy, lxy);
+        d.cx = CheckedDivide(dx, lxy);
+        d.cy = CheckedDivide(dy, lxy);
     }
     const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
     // Rounding can never push these past 1, but acos must not see a NaN.
-    const double cosTheta = std::clamp(cx, -1.0, 1.0);
-    const double theta = cy >= 0 ? std::acos(cosTheta) : 2 * pi - std::acos(cosTheta);
-    const double cosPhi = std::clamp(CheckedDivide(lxy, length), -1.0, 1.0);
-    const double phi =
-        CheckedDivide(dz, length) >= 0 ? std::acos(cosPhi) : 2 * pi - std::acos(cosPhi);
+    d.cx = std::clamp(d.cx, -1.0, 1.0);
+    d.cosPhi = std::clamp(CheckedDivide(lxy, length), -1.0, 1.0);
+    d.upwards = CheckedDivide(dz, length) >= 0;
+    return d;
+}
+
+Vector3 OrientationOf(const MemberDirection& d, double angle)
+{
+    constexpr double pi = std::numbers::pi;
+    const double theta = d.cy >= 0 ? std::acos(d.cx) : 2 * pi - std::acos(d.cx);
+    const double phi = d.upwards ? std::acos(d.cosPhi) : 2 * pi - std::acos(d.cosPhi);
     const double w = angle * pi / 180;
 
     Vector3 v;
@@ -44,6 +58,50 @@ Vector3 FrameOrientation(double xi, double yi, double zi, double xj, double yj, 
     CheckedFinite(v.Y);
     CheckedFinite(v.Z);
     return v;
+}
+
+// Remembers the orientations of the last directions and angles met: a building has few of
+// them, and each costs a dozen trigonometric calls.
+class OrientationCache
+{
+public:
+    Vector3 Get(const MemberDirection& d, double angle)
+    {
+        Entry& entry = entries_[Slot(d, angle)];
+        if (!entry.used || !(entry.direction == d) || entry.angle != angle ||
+            std::signbit(entry.angle) != std::signbit(angle)) {
+            entry = {d, angle, OrientationOf(d, angle), true};
+        }
+        return entry.orientation;
+    }
+
+private:
+    struct Entry
+    {
+        MemberDirection direction{};
+        double angle = 0;
+        Vector3 orientation;
+        bool used = false;
+    };
+
+    static std::size_t Slot(const MemberDirection& d, double angle)
+    {
+        const std::size_t h = std::hash<double>()(d.cx) * 31 + std::hash<double>()(d.cy) * 17 +
+                              std::hash<double>()(d.cosPhi) * 7 + std::hash<double>()(angle) +
+                              (d.upwards ? 1 : 0);
+        return h % slotCount;
+    }
+
+    static constexpr std::size_t slotCount = 61;
+    std::array<Entry, slotCount> entries_{};
+};
+
+} // namespace
+
+Vector3 FrameOrientation(double xi, double yi, double zi, double xj, double yj, double zj,
+                         double angle)
+{
+    return OrientationOf(DirectionOf(xj - xi, yj - yi, zj - zi), angle);
 }
 
 namespace {
@@ -64,9 +122,14 @@ std::int32_t ReleaseOfLine(const TLineFields& f)
 
 void ReadFrames(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "FRAME");
+    ReadFrames(model, FindTableBounds(model.FileLines, "FRAME"));
+}
+
+void ReadFrames(Model& model, const TableBounds& bounds)
+{
     ResizeTable(model.Frames, LineCountedSize(bounds));
     const NameIndex sections(model.FrameSections);
+    OrientationCache orientations;
     std::int32_t i = 0;
     ForEachDataLine(bounds, [&](std::int64_t n) {
         const TLineFields& f = SplitFileLine(model, n);
@@ -87,7 +150,7 @@ void ReadFrames(Model& model)
         frame.Release = ReleaseOfLine(f);
         const TJoint& a = model.Joints[nodeI];
         const TJoint& b = model.Joints[nodeJ];
-        const Vector3 vec = FrameOrientation(a.X, a.Y, a.Z, b.X, b.Y, b.Z, angle);
+        const Vector3 vec = orientations.Get(DirectionOf(b.X - a.X, b.Y - a.Y, b.Z - a.Z), angle);
         frame.VecXZ1 = vec.X;
         frame.VecXZ2 = vec.Y;
         frame.VecXZ3 = vec.Z;
@@ -96,7 +159,11 @@ void ReadFrames(Model& model)
 
 void ReadShells(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "SHELL");
+    ReadShells(model, FindTableBounds(model.FileLines, "SHELL"));
+}
+
+void ReadShells(Model& model, const TableBounds& bounds)
+{
     ResizeTable(model.Shells, LineCountedSize(bounds));
     const NameIndex sections(model.ShellSections);
     std::int32_t i = 0;
@@ -127,7 +194,11 @@ void ReadShells(Model& model)
 
 void ReadSolids(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "SOLID");
+    ReadSolids(model, FindTableBounds(model.FileLines, "SOLID"));
+}
+
+void ReadSolids(Model& model, const TableBounds& bounds)
+{
     ResizeTable(model.Solids, LineCountedSize(bounds));
     std::int32_t i = 0;
     ForEachDataLine(bounds, [&](std::int64_t n) {

@@ -3,6 +3,7 @@
 #include "util/number_parse.h"
 #include "util/rounding.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vek {
@@ -11,7 +12,11 @@ using namespace s2k;
 
 void ReadJoints(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "JOINT");
+    ReadJoints(model, FindTableBounds(model.FileLines, "JOINT"));
+}
+
+void ReadJoints(Model& model, const TableBounds& bounds)
+{
     ResizeTable(model.Joints, LineCountedSize(bounds));
     std::int32_t i = 0;
     ForEachDataLine(bounds, [&](std::int64_t n) {
@@ -25,8 +30,12 @@ void ReadJoints(Model& model)
 
 void ReadRestraints(Model& model)
 {
+    ReadRestraints(model, FindTableBounds(model.FileLines, "RESTRAINT"));
+}
+
+void ReadRestraints(Model& model, const TableBounds& bounds)
+{
     static constexpr std::string_view dofNames[] = {"U1", "U2", "U3", "R1", "R2", "R3"};
-    const TableBounds bounds = FindTableBounds(model.FileLines, "RESTRAINT");
     ForEachDataLine(bounds, [&](std::int64_t n) {
         const TLineFields& f = SplitFileLine(model, n);
         if (f[0] != "ADD")
@@ -44,50 +53,79 @@ void ReadRestraints(Model& model)
 
 void ReadConstraints(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "CONSTRAINT");
+    ReadConstraints(model, FindTableBounds(model.FileLines, "CONSTRAINT"));
+}
+
+namespace {
+
+// What a line of the CONSTRAINT table says: a head line names a constraint, a joint line
+// adds a joint to the current one.
+struct ConstraintLine
+{
+    bool isHead;
+    std::int32_t number;
+};
+
+} // namespace
+
+void ReadConstraints(Model& model, const TableBounds& bounds)
+{
     Table<TConstraint>& constraints = model.Constraints;
 
+    // Each line is split once; the table is built from what the lines say.
+    std::vector<ConstraintLine> lines;
+    lines.reserve(
+        static_cast<std::size_t>(std::max<std::int64_t>(bounds.end - bounds.header - 1, 0)));
     std::int32_t count = 0;
-    ForEachDataLine(bounds, [&](std::int64_t n) {
-        if (SplitFileLine(model, n)[0] == "NAME")
-            ++count;
-    });
+    try {
+        ForEachDataLine(bounds, [&](std::int64_t n) {
+            const TLineFields& f = SplitFileLine(model, n);
+            if (f[0] == "NAME") {
+                ++count;
+                lines.push_back({true, StrToInt(f[1])});
+            }
+            if (f[1] == "ADD")
+                lines.push_back({false, StrToInt(f[2])});
+        });
+    } catch (const VekError&) {
+        // The table still gets one empty record for each head line.
+        count = 0;
+        ForEachDataLine(bounds, [&](std::int64_t n) {
+            if (SplitFileLine(model, n)[0] == "NAME")
+                ++count;
+        });
+        constraints.Reset(count);
+        throw;
+    }
     constraints.Reset(count);
 
     // A joint line counts when its constraint and its joint exist.
     std::vector<std::int32_t> jointCounter(static_cast<std::size_t>(count) + 1, 0);
     std::int32_t c = 0;
-    ForEachDataLine(bounds, [&](std::int64_t n) {
-        const TLineFields& f = SplitFileLine(model, n);
-        if (f[0] == "NAME")
-            c = StrToInt(f[1]);
-        if (f[1] == "ADD") {
-            const std::int32_t joint = StrToInt(f[2]);
-            if (constraints.Contains(c) && model.Joints.Contains(joint))
-                ++jointCounter[static_cast<std::size_t>(c)];
-        }
-    });
+    for (const ConstraintLine& line : lines) {
+        if (line.isHead)
+            c = line.number;
+        else if (constraints.Contains(c) && model.Joints.Contains(line.number))
+            ++jointCounter[static_cast<std::size_t>(c)];
+    }
 
     for (std::int32_t k = 1; k <= count; ++k)
         constraints.Edit(k).JointList.assign(jointCounter[static_cast<std::size_t>(k)] + 1, 0);
 
     c = 0;
     std::size_t position = 0;
-    ForEachDataLine(bounds, [&](std::int64_t n) {
-        const TLineFields& f = SplitFileLine(model, n);
-        if (f[0] == "NAME") {
-            c = StrToInt(f[1]);
+    for (const ConstraintLine& line : lines) {
+        if (line.isHead) {
+            c = line.number;
             position = 0;
+            continue;
         }
-        if (f[1] == "ADD") {
-            const std::int32_t joint = StrToInt(f[2]);
-            if (!constraints.Contains(c) || !model.Joints.Contains(joint))
-                return;
-            std::vector<std::int32_t>& list = constraints.Edit(c).JointList;
-            if (position + 1 < list.size())
-                list[++position] = joint;
-        }
-    });
+        if (!constraints.Contains(c) || !model.Joints.Contains(line.number))
+            continue;
+        std::vector<std::int32_t>& list = constraints.Edit(c).JointList;
+        if (position + 1 < list.size())
+            list[++position] = line.number;
+    }
 
     for (std::int32_t k = 1; k <= count; ++k) {
         TConstraint& constraint = constraints.Edit(k);
@@ -99,7 +137,11 @@ void ReadConstraints(Model& model)
 
 void ReadMasses(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "MASS");
+    ReadMasses(model, FindTableBounds(model.FileLines, "MASS"));
+}
+
+void ReadMasses(Model& model, const TableBounds& bounds)
+{
     ForEachDataLine(bounds, [&](std::int64_t n) {
         const TLineFields& f = SplitFileLine(model, n);
         const std::int32_t j = StrToInt(f[1]);

@@ -2,6 +2,9 @@
 #include "s2k/table_readers.h"
 #include "util/number_parse.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace vek {
 
 using namespace s2k;
@@ -58,47 +61,75 @@ TLoad ReadDistributedLoad(const TLineFields& f)
     return load;
 }
 
-} // namespace
-
-void ReadLoads(Model& model)
+// The number of lines that make load records: those whose field 2 is "ADD".
+std::int32_t CountAddLines(Model& model, const TableBounds& bounds)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "LOAD");
     std::int32_t count = 0;
     ForEachDataLine(bounds, [&](std::int64_t n) {
         if (SplitFileLine(model, n)[2] == "ADD")
             ++count;
     });
-    model.Loads.Reset(count);
+    return count;
+}
 
+} // namespace
+
+void ReadLoads(Model& model)
+{
+    ReadLoads(model, FindTableBounds(model.FileLines, "LOAD"));
+}
+
+void ReadLoads(Model& model, const TableBounds& bounds)
+{
     // The names are counted as they are read, so a table that stops on an error keeps the
     // names before the failing line and no name of an earlier import.
     model.LoadCaseNames.fill(std::string());
     model.LoadCaseCount = 0;
+    // The records are gathered first and the table is sized by the ADD lines afterwards, so
+    // each line is split once; the old loads make room first.
+    model.Loads.Reset(0);
+    std::vector<TLoad> records(1);
+    records.reserve(
+        static_cast<std::size_t>(std::max<std::int64_t>(bounds.end - bounds.header, 1)));
+    std::int32_t addLines = 0;
+
     std::string caseName;
     LoadLines type = LoadLines::None;
-    std::int32_t r = 0;
-    ForEachDataLine(bounds, [&](std::int64_t n) {
-        const TLineFields& f = SplitFileLine(model, n);
-        if (f[0] == "NAME") {
-            caseName = std::string(f[1]);
-            // Names past the tenth are not kept; their loads keep the name all the same.
-            if (model.LoadCaseCount < MaxLoadCases)
-                model.LoadCaseNames[static_cast<std::size_t>(model.LoadCaseCount++)] = caseName;
-        }
-        if (f[2] == "FORCE")
-            type = LoadLines::Force;
-        else if (f[2] == "DISTRIBUTED")
-            type = LoadLines::Distributed;
-        if (f[2] != "ADD" || type == LoadLines::None)
-            return;
-        TLoad load = type == LoadLines::Force ? ReadJointForce(f) : ReadDistributedLoad(f);
-        const bool targetExists = type == LoadLines::Force ? model.Joints.Contains(load.Target)
-                                                           : model.Frames.Contains(load.Target);
-        if (!targetExists)
-            return;
-        load.CaseName = caseName;
-        model.Loads.Edit(++r) = std::move(load);
-    });
+    try {
+        ForEachDataLine(bounds, [&](std::int64_t n) {
+            const TLineFields& f = SplitFileLine(model, n);
+            if (f[0] == "NAME") {
+                caseName = std::string(f[1]);
+                // Names past the tenth are not kept; their loads keep the name all the same.
+                if (model.LoadCaseCount < MaxLoadCases)
+                    model.LoadCaseNames[static_cast<std::size_t>(model.LoadCaseCount++)] = caseName;
+            }
+            if (f[2] == "FORCE")
+                type = LoadLines::Force;
+            else if (f[2] == "DISTRIBUTED")
+                type = LoadLines::Distributed;
+            if (f[2] != "ADD")
+                return;
+            ++addLines;
+            if (type == LoadLines::None)
+                return;
+            TLoad load = type == LoadLines::Force ? ReadJointForce(f) : ReadDistributedLoad(f);
+            const bool targetExists = type == LoadLines::Force ? model.Joints.Contains(load.Target)
+                                                               : model.Frames.Contains(load.Target);
+            if (!targetExists)
+                return;
+            load.CaseName = caseName;
+            records.push_back(std::move(load));
+        });
+    } catch (const VekError&) {
+        // The table still gets its full size, with the records read before the failing line.
+        records.resize(static_cast<std::size_t>(CountAddLines(model, bounds)) + 1);
+        model.Loads.Adopt(std::move(records));
+        throw;
+    }
+    // Lines that made no record leave zero records at the end.
+    records.resize(static_cast<std::size_t>(addLines) + 1);
+    model.Loads.Adopt(std::move(records));
 }
 
 } // namespace vek

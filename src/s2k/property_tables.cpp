@@ -9,7 +9,11 @@ using namespace s2k;
 
 void ReadMaterials(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "MATERIAL");
+    ReadMaterials(model, FindTableBounds(model.FileLines, "MATERIAL"));
+}
+
+void ReadMaterials(Model& model, const TableBounds& bounds)
+{
     // Every material takes two lines: a head line and a property line.
     ResizeTable(model.Materials, LineCountedSize(bounds) / 2);
     std::int32_t m = 0;
@@ -112,7 +116,11 @@ void ReadShape(TFrameSection& section, const TLineFields& f)
 
 void ReadFrameSections(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "FRAME SECTION");
+    ReadFrameSections(model, FindTableBounds(model.FileLines, "FRAME SECTION"));
+}
+
+void ReadFrameSections(Model& model, const TableBounds& bounds)
+{
     ResizeTable(model.FrameSections, LineCountedSize(bounds));
     const NameIndex materials(model.Materials);
     std::int32_t i = 0;
@@ -130,7 +138,11 @@ void ReadFrameSections(Model& model)
 
 void ReadShellSections(Model& model)
 {
-    const TableBounds bounds = FindTableBounds(model.FileLines, "SHELL SECTION");
+    ReadShellSections(model, FindTableBounds(model.FileLines, "SHELL SECTION"));
+}
+
+void ReadShellSections(Model& model, const TableBounds& bounds)
+{
     ResizeTable(model.ShellSections, LineCountedSize(bounds));
     const NameIndex materials(model.Materials);
     std::int32_t k = 0;

@@ -41,17 +41,20 @@ ModelCountTexts ShowModelCounts(const Model& model)
 ModelCountTexts ReadS2kModel(Model& model)
 {
     ResetModelCounts(model);
-    ReadJoints(model);
-    ReadConstraints(model);
-    ReadRestraints(model);
-    ReadMasses(model);
-    ReadMaterials(model);
-    ReadFrameSections(model);
-    ReadShellSections(model);
-    ReadFrames(model);
-    ReadShells(model);
-    ReadSolids(model);
-    ReadLoads(model);
+    const TableIndex tables(model.FileLines,
+                            {"JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL",
+                             "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID", "LOAD"});
+    ReadJoints(model, tables.Bounds("JOINT"));
+    ReadConstraints(model, tables.Bounds("CONSTRAINT"));
+    ReadRestraints(model, tables.Bounds("RESTRAINT"));
+    ReadMasses(model, tables.Bounds("MASS"));
+    ReadMaterials(model, tables.Bounds("MATERIAL"));
+    ReadFrameSections(model, tables.Bounds("FRAME SECTION"));
+    ReadShellSections(model, tables.Bounds("SHELL SECTION"));
+    ReadFrames(model, tables.Bounds("FRAME"));
+    ReadShells(model, tables.Bounds("SHELL"));
+    ReadSolids(model, tables.Bounds("SOLID"));
+    ReadLoads(model, tables.Bounds("LOAD"));
     LinkRigidPairs(model);
     return ShowModelCounts(model);
 }

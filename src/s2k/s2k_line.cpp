@@ -1,5 +1,6 @@
 #include "s2k/s2k_line.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vek {
@@ -32,43 +33,69 @@ bool IsBlankLine(std::string_view line)
     return true;
 }
 
+namespace {
+
+// Character classes of the splitter.
+enum : unsigned char { PlainChar = 0, BlankChar = 1, SeparatorChar = 2 };
+
+constexpr std::array<unsigned char, 256> CharClasses()
+{
+    std::array<unsigned char, 256> classes{};
+    classes[' '] = BlankChar;
+    classes['='] = SeparatorChar;
+    classes[','] = SeparatorChar;
+    classes['"'] = SeparatorChar;
+    return classes;
+}
+
+constexpr std::array<unsigned char, 256> charClass = CharClasses();
+
+} // namespace
+
 void SplitS2kLine(std::string_view line, TLineFields& fields)
 {
-    fields.fill(std::string_view());
+    fields = TLineFields{};
+    const std::size_t n = line.size();
+    if (n == 0)
+        return;
 
-    // Boundary positions count characters from 1; position 0 looks at the first character
-    // again, which is what shifts the fields of indented lines.
-    constexpr std::size_t maxBoundaries = LineFieldCount;
-    std::array<std::size_t, maxBoundaries> boundary;
+    // Boundaries are character positions counted from 1; position 0 looks at the first
+    // character again, which is what shifts the fields of indented lines. Each boundary from
+    // the third on closes the field that began at the one before it, so boundary t (counted
+    // from 0) ends field t - 2, the text strictly between the two.
+    const char* const text = line.data();
     std::size_t count = 0;
+    std::size_t last = 0;
     auto record = [&](std::size_t pos) {
-        if (count < maxBoundaries)
-            boundary[count++] = pos;
+        if (count >= 2 && last < n) {
+            const char* first = text + last;
+            const char* end = text + pos - 1;
+            while (first < end && IsControlOrBlank(*first))
+                ++first;
+            while (end > first && IsControlOrBlank(end[-1]))
+                --end;
+            fields[count - 2] = std::string_view(first, static_cast<std::size_t>(end - first));
+        }
+        last = pos;
+        ++count;
     };
 
-    const std::size_t n = line.size();
-    for (std::size_t pos = 0; pos <= n && count < maxBoundaries; ++pos) {
-        if (n > 0) {
-            const char c = line[pos == 0 ? 0 : pos - 1];
-            if (c == ' ') {
-                if (count == 0 || boundary[count - 1] != pos - 1)
-                    record(pos);
-            } else if (c == '=' || c == ',' || c == '"') {
-                record(pos);
-            }
-        }
-        if (pos == n)
-            record(n + 1);
-    }
-
-    // Field k - 2 lies strictly between boundaries k and k + 1 (numbered from 1).
-    for (std::size_t k = 1; k + 1 < count; ++k) {
-        const std::size_t start = boundary[k];
-        const std::size_t length = boundary[k + 1] - boundary[k] - 1;
-        if (start >= n)
+    if (charClass[static_cast<unsigned char>(text[0])] != PlainChar)
+        record(0);
+    // Position pos looks at the character before it, text[pos - 1].
+    const char* const end = text + n;
+    for (const char* c = text; c < end; ++c) {
+        const unsigned char cls = charClass[static_cast<unsigned char>(*c)];
+        if (cls == PlainChar)
             continue;
-        fields[k - 1] = TrimControl(line.substr(start, length));
+        const std::size_t pos = static_cast<std::size_t>(c - text) + 1;
+        if (cls == SeparatorChar || count == 0 || last != pos - 1) {
+            record(pos);
+            if (count == LineFieldCount)
+                return;
+        }
     }
+    record(n + 1);
 }
 
 TableBounds FindTableBounds(const TextLines& lines, std::string_view keyword)
@@ -83,6 +110,34 @@ TableBounds FindTableBounds(const TextLines& lines, std::string_view keyword)
             bounds.end = static_cast<std::int64_t>(i);
     }
     return bounds;
+}
+
+TableIndex::TableIndex(const TextLines& lines, std::initializer_list<std::string_view> keywords)
+    : keywords_(keywords), bounds_(keywords.size())
+{
+    std::size_t longest = 0;
+    for (std::string_view keyword : keywords_)
+        longest = std::max(longest, keyword.size());
+    const std::size_t n = lines.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view line = lines[i];
+        if (line.size() <= longest)
+            for (std::size_t k = 0; k < keywords_.size(); ++k)
+                if (line == keywords_[k])
+                    bounds_[k].header = static_cast<std::int64_t>(i);
+        if (IsBlankLine(line))
+            for (TableBounds& bounds : bounds_)
+                if (bounds.end == 0 && bounds.header != 0)
+                    bounds.end = static_cast<std::int64_t>(i);
+    }
+}
+
+TableBounds TableIndex::Bounds(std::string_view keyword) const
+{
+    for (std::size_t k = 0; k < keywords_.size(); ++k)
+        if (keywords_[k] == keyword)
+            return bounds_[k];
+    return {};
 }
 
 } // namespace vek

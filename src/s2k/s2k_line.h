@@ -3,7 +3,9 @@
 #include "model/model.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
+#include <vector>
 
 namespace vek {
 
@@ -30,5 +32,20 @@ struct TableBounds
 // after its first occurrence; both 0 when not found. A keyword on line 0 counts as absent.
 // The table's data lines are header+1 .. end-1.
 TableBounds FindTableBounds(const TextLines& lines, std::string_view keyword);
+
+// The bounds of several tables, found in one pass over the lines; each is what
+// FindTableBounds would give for its keyword.
+class TableIndex
+{
+public:
+    TableIndex(const TextLines& lines, std::initializer_list<std::string_view> keywords);
+
+    // The bounds of a keyword given to the constructor; {0, 0} for any other.
+    TableBounds Bounds(std::string_view keyword) const;
+
+private:
+    std::vector<std::string_view> keywords_;
+    std::vector<TableBounds> bounds_;
+};
 
 } // namespace vek

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/model.h"
+#include "s2k/s2k_line.h"
 
 namespace vek {
 
@@ -24,6 +25,19 @@ void ReadFrames(Model& model);
 void ReadShells(Model& model);
 void ReadSolids(Model& model);
 void ReadLoads(Model& model);
+
+// The same readers on a table already located (the import finds all tables in one pass).
+void ReadJoints(Model& model, const TableBounds& bounds);
+void ReadConstraints(Model& model, const TableBounds& bounds);
+void ReadRestraints(Model& model, const TableBounds& bounds);
+void ReadMasses(Model& model, const TableBounds& bounds);
+void ReadMaterials(Model& model, const TableBounds& bounds);
+void ReadFrameSections(Model& model, const TableBounds& bounds);
+void ReadShellSections(Model& model, const TableBounds& bounds);
+void ReadFrames(Model& model, const TableBounds& bounds);
+void ReadShells(Model& model, const TableBounds& bounds);
+void ReadSolids(Model& model, const TableBounds& bounds);
+void ReadLoads(Model& model, const TableBounds& bounds);
 
 struct Vector3
 {

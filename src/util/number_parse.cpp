@@ -61,7 +61,10 @@ bool TryStrToFloat(std::string_view text, double& value)
     int fracDigits = 0;
     int leadPosition = 0;
     bool seenNonZero = false;
+    // The digits as one integer, exact while there are at most 15 of them.
+    std::uint64_t mantissa = 0;
     while (p != end && IsDigit(*p)) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
         if (seenNonZero)
             ++leadPosition;
         else if (*p != '0') {
@@ -74,6 +77,7 @@ bool TryStrToFloat(std::string_view text, double& value)
     if (p != end && *p == '.') {
         ++p;
         while (p != end && IsDigit(*p)) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
             if (!seenNonZero) {
                 if (*p != '0')
                     seenNonZero = true;
@@ -106,6 +110,23 @@ bool TryStrToFloat(std::string_view text, double& value)
     }
     if (p != end)
         return false;
+
+    // Most numbers of a model file are short decimals: an integer of at most 15 digits and a
+    // power of ten up to 22 are both exact doubles, so one multiplication or division gives
+    // the correctly rounded value, the same as the general conversion.
+    static constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const long long scale = exponent - fracDigits;
+    if (intDigits + fracDigits <= 15 && scale >= -22 && scale <= 22) {
+        double magnitude = static_cast<double>(mantissa);
+        if (scale < 0)
+            magnitude /= powersOfTen[-scale];
+        else
+            magnitude *= powersOfTen[scale];
+        value = negative ? -magnitude : magnitude;
+        return true;
+    }
 
     double magnitude = 0.0;
     const auto result = std::from_chars(unsignedStart, end, magnitude, std::chars_format::general);

@@ -15,19 +15,23 @@ TextLines TextLines::FromText(std::string text)
 {
     TextLines result;
     result.buffer_ = std::move(text);
-    const std::string& buf = result.buffer_;
-    const std::size_t n = buf.size();
     // A typical s2k line is some 30 to 50 characters long.
-    result.lines_.reserve(n / 32 + 1);
-    // Positions of the next CR and the next LF at or after i, each searched once.
-    const char* data = buf.data();
+    result.starts_.reserve(result.buffer_.size() / 40 + 2);
+    result.AddLinesFrom(0);
+    return result;
+}
+
+void TextLines::AddLinesFrom(std::size_t begin)
+{
+    const char* data = buffer_.data();
+    const std::size_t n = buffer_.size();
+    // Positions of the next CR and the next LF at or after begin, each searched once.
     auto find = [&](char c, std::size_t from) {
         const void* hit = std::memchr(data + from, c, n - from);
         return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data) : n;
     };
-    std::size_t nextCr = find('\r', 0);
-    std::size_t nextLf = find('\n', 0);
-    std::size_t begin = 0;
+    std::size_t nextCr = find('\r', begin);
+    std::size_t nextLf = find('\n', begin);
     while (true) {
         if (nextCr < begin)
             nextCr = find('\r', begin);
@@ -36,40 +40,51 @@ TextLines TextLines::FromText(std::string text)
         const std::size_t pos = std::min(nextCr, nextLf);
         if (pos >= n)
             break;
-        result.lines_.push_back({begin, pos - begin});
         begin = pos + 1;
         if (data[pos] == '\r' && begin < n && data[begin] == '\n')
             ++begin;
+        starts_.push_back(begin);
     }
+    // A last line without a break.
     if (begin < n)
-        result.lines_.push_back({begin, n - begin});
-    return result;
+        starts_.push_back(n);
 }
 
 void TextLines::clear()
 {
     buffer_.clear();
-    lines_.clear();
+    starts_.assign(1, 0);
 }
 
 void TextLines::push_back(std::string_view line)
 {
-    lines_.push_back({buffer_.size(), line.size()});
+    const std::size_t begin = buffer_.size();
     buffer_.append(line);
+    buffer_ += '\n';
+    if (line.find_first_of("\r\n") == std::string_view::npos)
+        starts_.push_back(buffer_.size());
+    else
+        AddLinesFrom(begin);
 }
 
 void TextLines::AddFormatted(std::string_view templ, std::initializer_list<FormatArg> args)
 {
     const std::size_t begin = buffer_.size();
     AppendFormat(buffer_, templ, args);
-    lines_.push_back({begin, buffer_.size() - begin});
+    const bool plain =
+        std::string_view(buffer_).substr(begin).find_first_of("\r\n") == std::string_view::npos;
+    buffer_ += '\n';
+    if (plain)
+        starts_.push_back(buffer_.size());
+    else
+        AddLinesFrom(begin);
 }
 
 std::string TextLines::JoinCrLf() const
 {
     std::string out;
-    out.reserve(buffer_.size() + 2 * lines_.size());
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
+    out.reserve(buffer_.size() + 2 * size());
+    for (std::size_t i = 0; i < size(); ++i) {
         out.append((*this)[i]);
         out.append("\r\n");
     }

@@ -22,15 +22,24 @@ public:
     // empty line; an empty text has no lines.
     static TextLines FromText(std::string text);
 
-    std::size_t size() const { return lines_.size(); }
-    bool empty() const { return lines_.empty(); }
+    std::size_t size() const { return starts_.size() - 1; }
+    bool empty() const { return starts_.size() == 1; }
 
     std::string_view operator[](std::size_t i) const
     {
-        return std::string_view(buffer_.data() + lines_[i].begin, lines_[i].length);
+        const std::size_t begin = starts_[i];
+        std::size_t end = starts_[i + 1];
+        // Each line is stored with its break; the break is not part of the line.
+        if (end > begin && buffer_[end - 1] == '\n')
+            --end;
+        if (end > begin && buffer_[end - 1] == '\r')
+            --end;
+        return std::string_view(buffer_.data() + begin, end - begin);
     }
 
     void clear();
+
+    // Appends a line; a CR or LF inside it starts a new line there.
     void push_back(std::string_view line);
 
     // Appends the line that Format(templ, args) gives, written straight into the buffer.
@@ -40,14 +49,14 @@ public:
     std::string JoinCrLf() const;
 
 private:
-    struct Span
-    {
-        std::size_t begin;
-        std::size_t length;
-    };
+    // Records the lines of buffer_ from `begin` on, ending the last one with a break.
+    void AddLinesFrom(std::size_t begin);
 
+    // The text with the line breaks, as read or as appended (an appended line gets LF).
     std::string buffer_;
-    std::vector<Span> lines_;
+    // Where each line starts in buffer_, and after the last line the end of the buffer: a
+    // line is what lies between two starts, less its break. Eight bytes a line.
+    std::vector<std::size_t> starts_ = std::vector<std::size_t>(1, 0);
 };
 
 // Reads a whole file as 8-bit text. A file that cannot be opened raises

@@ -1,4 +1,5 @@
 #include "s2k/s2k_line.h"
+#include "support/s2k_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 
 namespace vek {
 namespace {
+
+using testing::LinesOf;
 
 // The fields of a line up to the last non-empty one; '.' in `line` stands for a blank.
 std::vector<std::string> Split(std::string line)
@@ -100,6 +103,59 @@ TEST(SplitS2kLine, ReadsNoCharacterOutsideTheLine)
     }
 }
 
+// The splitting rule written out step by step, boundary list first, to check the fast
+// splitter against on random lines.
+std::vector<std::string> SplitByTheRule(const std::string& line)
+{
+    std::vector<std::size_t> b;
+    const std::size_t n = line.size();
+    for (std::size_t pos = 0; pos <= n; ++pos) {
+        if (n > 0) {
+            const char c = line[std::max<std::size_t>(pos, 1) - 1];
+            if (c == ' ' && (b.empty() || b.back() != pos - 1))
+                b.push_back(pos);
+            if (c == '=' || c == ',' || c == '"')
+                b.push_back(pos);
+        }
+        if (pos == n)
+            b.push_back(n + 1);
+    }
+    if (b.size() > 40)
+        b.resize(40);
+    std::vector<std::string> fields(40);
+    for (std::size_t k = 2; k + 1 <= b.size(); ++k) {
+        const std::size_t start = b[k - 1];
+        if (start < n) {
+            std::string f = line.substr(start, b[k] - b[k - 1] - 1);
+            while (!f.empty() && static_cast<unsigned char>(f.front()) <= 32)
+                f.erase(f.begin());
+            while (!f.empty() && static_cast<unsigned char>(f.back()) <= 32)
+                f.pop_back();
+            fields[k - 2] = f;
+        }
+    }
+    return fields;
+}
+
+TEST(SplitS2kLine, AgreesWithTheRuleOnRandomLines)
+{
+    const std::string alphabet = "    ==,\"A1\t";
+    unsigned seed = 12345;
+    for (int trial = 0; trial < 20000; ++trial) {
+        seed = seed * 1103515245u + 12345u;
+        std::string line(seed % 90, ' ');
+        for (char& c : line) {
+            seed = seed * 1103515245u + 12345u;
+            c = alphabet[(seed >> 16) % alphabet.size()];
+        }
+        TLineFields fields;
+        SplitS2kLine(line, fields);
+        const std::vector<std::string> expected = SplitByTheRule(line);
+        for (std::size_t k = 0; k < fields.size(); ++k)
+            ASSERT_EQ(fields[k], expected[k]) << "line [" << line << "] field " << k;
+    }
+}
+
 TextLines Lines(std::vector<std::string> lines)
 {
     TextLines result;
@@ -168,6 +224,15 @@ TEST(TextLines, SplitsAtEveryKindOfLineEnd)
     EXPECT_EQ(TextLines::FromText("").size(), 0u);
     EXPECT_EQ(TextLines::FromText("\n").size(), 1u);
     EXPECT_EQ(TextLines::FromText("x").size(), 1u);
+}
+
+TEST(TextLines, AppendedBreaksStartNewLines)
+{
+    TextLines lines;
+    lines.push_back("a\nb");
+    lines.push_back("");
+    lines.AddFormatted("%s|%d", {"c\r\nd", 5});
+    EXPECT_EQ(LinesOf(lines), (std::vector<std::string>{"a", "b", "", "c", "d|5"}));
 }
 
 TEST(TextLines, JoinWritesCrLfAfterEveryLine)

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace vek {
@@ -125,6 +128,43 @@ TEST(StrToFloat, ReadsOnlyTheGivenView)
     const std::string line = "12.5,7";
     EXPECT_EQ(StrToFloat(std::string_view(line).substr(0, 4)), 12.5);
     EXPECT_EQ(StrToInt(std::string_view(line).substr(5)), 7);
+}
+
+} // namespace
+} // namespace vek
+
+namespace vek {
+namespace {
+
+// Short decimals take a fast path; it must give exactly what the general conversion gives.
+TEST(StrToFloat, ShortDecimalsReadExactlyAsTheGeneralConversion)
+{
+    unsigned seed = 2024;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    for (int trial = 0; trial < 200000; ++trial) {
+        std::string text = (next() % 4 == 0) ? "-" : "";
+        const int intDigits = static_cast<int>(next() % 9);
+        const int fracDigits = static_cast<int>(next() % 9);
+        for (int k = 0; k < intDigits; ++k)
+            text += static_cast<char>('0' + next() % 10);
+        if (fracDigits > 0 || intDigits == 0) {
+            text += '.';
+            for (int k = 0; k < std::max(fracDigits, 1); ++k)
+                text += static_cast<char>('0' + next() % 10);
+        }
+        if (next() % 3 == 0)
+            text += "E" + std::to_string(static_cast<int>(next() % 50) - 25);
+        double expected = 0;
+        const char* begin = text.data() + (text[0] == '-' ? 1 : 0);
+        std::from_chars(begin, text.data() + text.size(), expected);
+        if (text[0] == '-')
+            expected = -expected;
+        const double got = StrToFloat(text);
+        ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << text;
+    }
 }
 
 } // namespace
