@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/big_allocator.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
@@ -15,6 +17,9 @@ namespace vek {
 template <class Record> class Table
 {
 public:
+    // How the records are held.
+    using Storage = std::vector<Record, BigAllocator<Record>>;
+
     Table() : records_(1) {}
 
     std::int32_t Count = 0;
@@ -48,7 +53,7 @@ public:
 
     // Takes over records built elsewhere: `records` holds the zero record and then records
     // 1..records.size() - 1, which become the table (Count = records.size() - 1).
-    void Adopt(std::vector<Record>&& records)
+    void Adopt(Storage&& records)
     {
         if (records.empty())
             records.resize(1);
@@ -72,7 +77,7 @@ private:
         return std::min<std::size_t>(static_cast<std::size_t>(Count), records_.size() - 1);
     }
 
-    std::vector<Record> records_;
+    Storage records_;
 };
 
 } // namespace vek

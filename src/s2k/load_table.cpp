@@ -88,7 +88,7 @@ void ReadLoads(Model& model, const TableBounds& bounds)
     // The records are gathered first and the table is sized by the ADD lines afterwards, so
     // each line is split once; the old loads make room first.
     model.Loads.Reset(0);
-    std::vector<TLoad> records(1);
+    Table<TLoad>::Storage records(1);
     records.reserve(
         static_cast<std::size_t>(std::max<std::int64_t>(bounds.end - bounds.header, 1)));
     std::int32_t addLines = 0;

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace vek {
+
+// An allocator for the big tables of a model. On Linux a block of many megabytes is mapped
+// on its own and asked to be backed by huge pages, so filling a table of millions of records
+// takes a few hundred page faults instead of a few hundred thousand; smaller blocks, and
+// other systems, use the standard allocator.
+template <class T> struct BigAllocator
+{
+    using value_type = T;
+
+    BigAllocator() = default;
+    template <class U> BigAllocator(const BigAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t n)
+    {
+#if defined(__linux__)
+        if (IsBig(n)) {
+            void* p = mmap(nullptr, n * sizeof(T), PROT_READ | PROT_WRITE,
+                           MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (p == MAP_FAILED)
+                throw std::bad_alloc();
+            madvise(p, n * sizeof(T), MADV_HUGEPAGE);
+            return static_cast<T*>(p);
+        }
+#endif
+        return std::allocator<T>().allocate(n);
+    }
+
+    void deallocate(T* p, std::size_t n) noexcept
+    {
+#if defined(__linux__)
+        if (IsBig(n)) {
+            munmap(p, n * sizeof(T));
+            return;
+        }
+#endif
+        std::allocator<T>().deallocate(p, n);
+    }
+
+    template <class U> bool operator==(const BigAllocator<U>&) const noexcept
+    {
+        return true;
+    }
+
+private:
+    static bool IsBig(std::size_t n)
+    {
+        return n >= bigBytes / sizeof(T);
+    }
+
+    static constexpr std::size_t bigBytes = std::size_t(8) << 20;
+};
+
+} // namespace vek
