@@ -77,10 +77,16 @@ proc ::chk::show {class} { dict get $::chk::className $class }
 
 proc ::chk::defined {class tag} { info exists ::chk::defs($class,$tag) }
 
-# Records a new object; a tag defined twice is a failure.
+# Records a new object; a tag defined twice is a failure. Solid elements are numbered from 1
+# whatever the frames are, so a brick repeating a frame's tag is only noted, until solid models
+# get tags of their own.
 proc ::chk::define {class tag} {
     variable defs
     if {[info exists defs($class,$tag)]} {
+        if {$class eq "element" && $::chk::cmd eq "element stdBrick"} {
+            note "stdBrick repeats the tag of an element defined before it" $tag
+            return 1
+        }
         return [fail "[show $class] $tag is already defined at line $defs($class,$tag)"]
     }
     set defs($class,$tag) $::chk::line
