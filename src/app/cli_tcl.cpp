@@ -1,15 +1,17 @@
-#include "app/cli_support.h"
 #include "app/cli_tcl.h"
+#include "app/cli_support.h"
 
 #include "sections/section_fields.h"
 #include "tcl/settings_names.h"
+#include "tcl/solid_materials.h"
 #include "tcl/tcl_generator.h"
 #include "util/error.h"
 #include "util/number_parse.h"
 
+#include <algorithm>
 #include <optional>
-#include <tuple>
 #include <ostream>
+#include <tuple>
 
 namespace vek {
 
@@ -24,12 +26,20 @@ struct SectionOption
     std::string value;
 };
 
+// "T:E=Value,Poisson=Value" of a --solid-material option.
+struct SolidMaterialOption
+{
+    std::int32_t tag = 0;
+    SolidMaterial material;
+};
+
 struct TclOptions
 {
     std::string input;
     std::optional<std::string> output;
     Settings settings;
     std::vector<SectionOption> sections;
+    std::vector<SolidMaterialOption> solidMaterials;
 };
 
 // Splits "Name=Value"; raises VekError when there is no '='.
@@ -62,6 +72,40 @@ SectionOption ParseSectionOption(const std::string& text, bool shell)
     return option;
 }
 
+SolidMaterialOption ParseSolidMaterialOption(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw VekError("'" + text + "' is not of the form T:E=Value,Poisson=Value");
+    SolidMaterialOption option;
+    option.tag = StrToInt(text.substr(0, colon));
+    bool hasE = false, hasPoisson = false;
+    std::size_t start = colon + 1;
+    while (true) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const auto [key, value] = SplitAssignment(text.substr(start, comma - start));
+        bool& given = key == "E" ? hasE : hasPoisson;
+        if (key != "E" && key != "Poisson")
+            throw VekError("unknown solid material field '" + key + "' (use E and Poisson)");
+        if (given)
+            throw VekError("'" + text + "' gives " + key + " twice");
+        given = true;
+        (key == "E" ? option.material.E : option.material.Poisson) = StrToFloat(value);
+        if (comma == text.size())
+            break;
+        start = comma + 1;
+    }
+    if (!hasE || !hasPoisson)
+        throw VekError("'" + text + "' needs both E and Poisson");
+    if (!(option.material.E > 0))
+        throw VekError("the E of solid material " + std::to_string(option.tag) +
+                       " must be greater than 0");
+    if (!(option.material.Poisson > -1 && option.material.Poisson < 0.5))
+        throw VekError("the Poisson's ratio of solid material " + std::to_string(option.tag) +
+                       " must lie between -1 and 0.5");
+    return option;
+}
+
 TclOptions ParseTclOptions(const std::vector<std::string>& args)
 {
     TclOptions options;
@@ -80,6 +124,8 @@ TclOptions ParseTclOptions(const std::vector<std::string>& args)
         } else if (arg == "--section" || arg == "--shell-section") {
             const bool shell = arg == "--shell-section";
             options.sections.push_back(ParseSectionOption(next(), shell));
+        } else if (arg == "--solid-material") {
+            options.solidMaterials.push_back(ParseSolidMaterialOption(next()));
         } else if (!arg.empty() && arg[0] == '-') {
             throw VekError("unknown option '" + arg + "'");
         } else if (options.input.empty()) {
@@ -110,6 +156,22 @@ void ApplySectionOptions(Model& model, const std::vector<SectionOption>& section
     }
 }
 
+// Sets the solid materials given on the command line, over the ones the import gave. A tag no
+// solid names changes nothing, which a warning says.
+void ApplySolidMaterialOptions(const Model& model, Settings& settings,
+                               const std::vector<SolidMaterialOption>& options, std::ostream& err)
+{
+    for (const SolidMaterialOption& option : options) {
+        settings.SolidMaterials[option.tag] = option.material;
+        const bool used =
+            std::any_of(model.Solids.begin(), model.Solids.end(),
+                        [&](const TSolidElem& s) { return s.SectionTag == option.tag; });
+        if (!used)
+            err << "warning: no solid names the material " << option.tag << ": --solid-material "
+                << option.tag << " changes nothing.\n";
+    }
+}
+
 } // namespace
 
 int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -124,6 +186,8 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     Model model;
     if (!ImportForCli(model, options.input, err))
         return 1;
+    InitSolidMaterials(model, options.settings);
+    ApplySolidMaterialOptions(model, options.settings, options.solidMaterials, err);
     try {
         ApplySectionOptions(model, options.sections);
     } catch (const VekError& error) {

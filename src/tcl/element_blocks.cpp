@@ -1,6 +1,8 @@
 #include "tcl/tcl_blocks.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <set>
 #include <string>
 
 namespace vek {
@@ -136,14 +138,46 @@ void WriteShellElements(TclContext& ctx)
 void WriteSolidElements(TclContext& ctx)
 {
     const Model& model = ctx.model;
+    const SolidJoints& joints = ctx.JointClasses;
 
     ctx.Line("puts \"SOLID element\"");
+    if (model.SolidCount() < 1)
+        return;
+    ctx.Line("model basic -ndm 3 -ndf 3");
+
+    // One nD material per tag the solids name, in order of first use, unless a shell section
+    // already wrote one of that tag.
+    std::set<std::int32_t> seen;
+    for (const TSolidElem& solid : model.Solids) {
+        const std::int32_t t = solid.SectionTag;
+        if (!seen.insert(t).second || ctx.NdMaterialTags.contains(t))
+            continue;
+        const auto material = ctx.settings.SolidMaterials.find(t);
+        if (material == ctx.settings.SolidMaterials.end()) {
+            const std::string tag = std::to_string(t);
+            ctx.Warn("Solid material " + tag +
+                     " has no E and Poisson's ratio: set them with --solid-material " + tag +
+                     ":E=...,Poisson=... (or the Solid Material dialog); OpenSees will stop at "
+                     "its first brick.");
+            continue;
+        }
+        ctx.Line("nDMaterial ElasticIsotropic %d %0.4E %0.4E",
+                 {t, material->second.E, material->second.Poisson});
+        ctx.NdMaterialTags.insert(t);
+    }
+
+    // Bricks are numbered after the frames and the shells; a shared joint gives its twin.
+    const std::int64_t first = std::max<std::int64_t>(model.FrameCount(), 0) +
+                               std::max<std::int64_t>(model.ShellCount(), 0);
     for (std::int64_t i = 1; i <= model.SolidCount(); ++i) {
         const TSolidElem& solid = model.Solids[i];
+        auto node = [&](std::int32_t joint) { return joints.SolidNode(joint); };
         ctx.Line("element stdBrick %D %D %D %D %D %D %D %D %D %D",
-                 {i, solid.Node1, solid.Node2, solid.Node3, solid.Node4, solid.Node5, solid.Node6,
-                  solid.Node7, solid.Node8, solid.SectionTag});
+                 {first + i, node(solid.Node1), node(solid.Node2), node(solid.Node3),
+                  node(solid.Node4), node(solid.Node5), node(solid.Node6), node(solid.Node7),
+                  node(solid.Node8), solid.SectionTag});
     }
+    ctx.Line("model basic -ndm 3 -ndf 6");
 }
 
 } // namespace vek

@@ -19,11 +19,18 @@ void WriteLoadPattern(TclContext& ctx, std::int32_t c, std::int32_t tag)
     const std::string& name = model.LoadCaseNames[c - 1];
     ctx.Line("## Load Case = %s", {name});
     ctx.Line("pattern Plain %D Linear {", {tag});
+    std::int64_t droppedMoments = 0;
+    std::int32_t firstDropped = 0;
     for (std::int64_t l = 1; l <= model.LoadCount(); ++l) {
         const TLoad& load = model.Loads[l];
         if (load.CaseName != name)
             continue;
-        if (load.LoadType == LoadJointForce) {
+        if (load.LoadType == LoadJointForce && ctx.JointClasses.IsSolid(load.Target)) {
+            // A solid joint has no rotations to take a moment.
+            ctx.Line("load %D %0.4E %0.4E %0.4E", {load.Target, load.UX, load.UY, load.UZ});
+            if ((load.RX != 0 || load.RY != 0 || load.RZ != 0) && droppedMoments++ == 0)
+                firstDropped = load.Target;
+        } else if (load.LoadType == LoadJointForce) {
             ctx.Line("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
                      {load.Target, load.UX, load.UY, load.UZ, load.RX, load.RY, load.RZ});
         } else if (load.LoadType == LoadDistributed) {
@@ -48,6 +55,12 @@ void WriteLoadPattern(TclContext& ctx, std::int32_t c, std::int32_t tag)
         }
     }
     ctx.Line("}");
+    if (droppedMoments > 0)
+        ctx.Warn("Load case " + name + " puts a moment on joint " + std::to_string(firstDropped) +
+                 ", which only solids use and which has no rotations: the moments of " +
+                 std::to_string(droppedMoments) +
+                 (droppedMoments == 1 ? " joint force" : " joint forces") +
+                 " were left out of pattern " + std::to_string(tag) + ".");
 }
 
 } // namespace vek

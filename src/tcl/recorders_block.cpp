@@ -32,15 +32,16 @@ template <class Write> void ForEachNodeRange(std::int64_t n, Write write)
 }
 
 // Calls write(file, first, last) for the element ranges of n elements: files 1..q cover full
-// ranges, and file 0 always follows with the elements that are left. Its range may be empty
-// ("101 100"), which OpenSees accepts.
+// ranges, and file 0 the elements that are left, if any. (OpenSees swaps a reversed range,
+// so an empty "101 100" would record elements 100 and 101 a second time.)
 template <class Write> void ForEachElementRange(std::int64_t n, Write write)
 {
     const std::int64_t q = n / RangeSize;
     const std::int64_t r = n % RangeSize;
     for (std::int64_t k = 1; k <= q; ++k)
         write(k, RangeSize * (k - 1) + 1, RangeSize * k);
-    write(0, RangeSize * q + 1, RangeSize * q + r);
+    if (r != 0)
+        write(0, RangeSize * q + 1, RangeSize * q + r);
 }
 
 } // namespace

@@ -205,9 +205,11 @@ void WritePlateFiberSections(TclContext& ctx)
         }
         for (std::int64_t m = 1; m <= materialCount; ++m) {
             const TMaterial& material = model.Materials[m];
-            if (used[static_cast<std::size_t>(m)] && material.MatType == MatElastic)
+            if (used[static_cast<std::size_t>(m)] && material.MatType == MatElastic) {
                 ctx.Line("nDMaterial ElasticIsotropic %d %0.4E %0.4E",
                          {m, material.E, material.Poisson});
+                ctx.NdMaterialTags.insert(m);
+            }
         }
         for (std::int64_t k = 1; k <= model.ShellSectionCount(); ++k) {
             const TShellSection& section = model.ShellSections[k];
@@ -215,6 +217,7 @@ void WritePlateFiberSections(TclContext& ctx)
                 continue;
             ctx.Line("##%S ", {section.Name});
             ctx.Line("nDMaterial PlateFiber %d %D", {600 + k, section.Material});
+            ctx.NdMaterialTags.insert(static_cast<std::int32_t>(600 + k));
             ctx.Line("section PlateFiber %d %d %0.2f", {700 + k, 600 + k, section.Thickness});
         }
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 
 namespace vek {
 
@@ -11,6 +12,13 @@ enum MouseModeValue : std::int32_t {
     MouseRotateArmed = 3,
     MouseSelectElem = 101,
     MouseNoAction = 102,
+};
+
+// The material of the solids that name a SectionTag: an isotropic elastic material.
+struct SolidMaterial
+{
+    double E = 0;
+    double Poisson = 0;
 };
 
 // The program-wide settings, with their start-up values. Each is changed only by the dialog
@@ -65,6 +73,11 @@ struct Settings
     bool UseSectionAggregator = false;
     bool GenPlateFiber = true;
     bool GenNodeMass = true;
+
+    // The material of each SectionTag the solids name; a tag without an entry has none yet.
+    // Filled after each import (InitSolidMaterials), then changed by the Solid Material dialog
+    // or --solid-material.
+    std::map<std::int32_t, SolidMaterial> SolidMaterials;
 };
 
 } // namespace vek

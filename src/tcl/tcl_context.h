@@ -2,9 +2,12 @@
 
 #include "model/model.h"
 #include "tcl/settings.h"
+#include "tcl/solid_joints.h"
 #include "util/format.h"
 #include "util/text_lines.h"
 
+#include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +26,12 @@ struct TclContext
     // Set by the blocks that write "rigidDiaphragm" or "equalDOF" lines: multi-point
     // constraints, which need the Transformation constraint handler.
     bool HasMultiPointConstraints = false;
+
+    // The solid and shared joints of the model, classified by the driver before any block.
+    SolidJoints JointClasses{};
+
+    // The tags of the nD materials written so far.
+    std::set<std::int32_t> NdMaterialTags{};
 
     void Line(std::string_view line) { TclLines.push_back(line); }
 

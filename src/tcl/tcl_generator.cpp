@@ -1,7 +1,10 @@
 #include "tcl/tcl_generator.h"
 
 #include "sections/fiber_builder.h"
+#include "tcl/preflight.h"
 #include "tcl/tcl_blocks.h"
+
+#include <algorithm>
 
 namespace vek {
 
@@ -20,7 +23,17 @@ void GenerateTclScript(Model& model, const Settings& settings, TextLines& tclLin
     BuildFiberLists(model, settings);
 
     tclLines.clear();
+    // A script has a line or two for each joint, frame, shell, solid and load.
+    const auto records = [](std::int32_t count) {
+        return static_cast<std::size_t>(std::max(count, 0));
+    };
+    const std::size_t expectedLines = 2 * records(model.JointCount()) +
+                                      2 * records(model.FrameCount()) +
+                                      records(model.ShellCount()) + records(model.SolidCount()) +
+                                      records(model.LoadCount()) + 100;
+    tclLines.reserve(expectedLines, 60 * expectedLines);
     TclContext ctx{model, settings, tclLines, warnings};
+    ctx.JointClasses.Classify(model);
     WriteModelHeader(ctx);
     WriteNodeBlock(ctx);
     WriteEqualDofBlock(ctx);
@@ -32,11 +45,12 @@ void GenerateTclScript(Model& model, const Settings& settings, TextLines& tclLin
     WriteSolidElements(ctx);
     WriteRecorders(ctx);
     WriteAnalysisBlock(ctx);
+    AddPreflightWarnings(ctx);
 }
 
 void SaveTclScript(const TextLines& tclLines, const std::string& path)
 {
-    WriteWholeFile(path, tclLines.JoinCrLf());
+    WriteLinesCrLf(path, tclLines);
 }
 
 } // namespace vek

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 namespace vek {
@@ -26,6 +27,25 @@ Decimal Decompose(double value)
     d.negative = std::signbit(value);
     if (value == 0.0)
         return d;
+    // Whole numbers below 10^15, most coordinates and counts of a model, have their digits
+    // at hand.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+        std::uint64_t whole = static_cast<std::uint64_t>(magnitude);
+        char reversed[24];
+        int n = 0;
+        while (whole > 0) {
+            reversed[n++] = static_cast<char>('0' + whole % 10);
+            whole /= 10;
+        }
+        d.exponent = n - 1;
+        for (int k = 0; k < n; ++k)
+            d.digits[k] = reversed[n - 1 - k];
+        d.count = n;
+        while (d.count > 0 && d.digits[d.count - 1] == '0')
+            --d.count;
+        return d;
+    }
     char buf[32];
     const auto result =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
@@ -129,28 +149,43 @@ void AppendFixed(std::string& out, double value, int decimals)
     if (AppendNonFinite(out, value))
         return;
     decimals = std::clamp(decimals, 0, 18);
-    Decimal d = Decompose(value);
-    if (d.count > 0)
+    // Below half a unit of the last place shown the value rounds to zero: the shortest
+    // digits of a double below that bound are below it too. Noise such as -6E-17 is common.
+    static constexpr double halfUnit[] = {5e-1,  5e-2,  5e-3,  5e-4,  5e-5,  5e-6,  5e-7,
+                                          5e-8,  5e-9,  5e-10, 5e-11, 5e-12, 5e-13, 5e-14,
+                                          5e-15, 5e-16, 5e-17, 5e-18, 5e-19};
+    Decimal d;
+    if (std::fabs(value) >= halfUnit[decimals]) {
+        d = Decompose(value);
         RoundDigits(d, d.exponent + 1 + decimals);
-    if (d.count > 0 && d.negative)
-        out += '-';
+    }
     // Digit i of d stands for the place 10^(exponent - i).
     const auto digitAt = [&d](int place) {
         const int i = d.exponent - place;
         return i >= 0 && i < d.count ? d.digits[i] : '0';
     };
+    const int integerDigits = d.count == 0 || d.exponent < 0 ? 1 : d.exponent + 1;
+    // Written into a buffer first, one append for the whole number; very large values,
+    // whose integer part alone fills the buffer, take the string directly.
+    char small[64];
+    std::string large;
+    const std::size_t length = 1 + static_cast<std::size_t>(integerDigits + 1 + decimals);
+    char* const begin = length <= sizeof small ? small : (large.resize(length), large.data());
+    char* p = begin;
+    if (d.count > 0 && d.negative)
+        *p++ = '-';
     if (d.count == 0 || d.exponent < 0) {
-        out += '0';
+        *p++ = '0';
     } else {
-        const int shown = std::min(d.count, d.exponent + 1);
-        out.append(d.digits, shown);
-        out.append(static_cast<std::size_t>(d.exponent + 1 - shown), '0');
+        for (int place = d.exponent; place >= 0; --place)
+            *p++ = digitAt(place);
     }
     if (decimals > 0) {
-        out += '.';
+        *p++ = '.';
         for (int place = -1; place >= -decimals; --place)
-            out += digitAt(place);
+            *p++ = digitAt(place);
     }
+    out.append(begin, p);
 }
 
 void AppendGeneral(std::string& out, double value)

@@ -50,34 +50,54 @@ void TextLines::AddLinesFrom(std::size_t begin)
         starts_.push_back(n);
 }
 
+void TextLines::reserve(std::size_t lineCount, std::size_t characters)
+{
+    starts_.reserve(lineCount + 1);
+    buffer_.reserve(characters + lineCount);
+}
+
 void TextLines::clear()
 {
     buffer_.clear();
     starts_.assign(1, 0);
 }
 
+namespace {
+
+bool HasLineBreak(std::string_view text)
+{
+    return std::memchr(text.data(), '\n', text.size()) ||
+           std::memchr(text.data(), '\r', text.size());
+}
+
+} // namespace
+
+void TextLines::EndAppendedLine(std::size_t begin, bool mayHoldBreaks)
+{
+    const bool plain = !mayHoldBreaks || !HasLineBreak(std::string_view(buffer_).substr(begin));
+    buffer_ += '\n';
+    if (plain)
+        starts_.push_back(buffer_.size());
+    else
+        AddLinesFrom(begin);
+}
+
 void TextLines::push_back(std::string_view line)
 {
     const std::size_t begin = buffer_.size();
     buffer_.append(line);
-    buffer_ += '\n';
-    if (line.find_first_of("\r\n") == std::string_view::npos)
-        starts_.push_back(buffer_.size());
-    else
-        AddLinesFrom(begin);
+    EndAppendedLine(begin, true);
 }
 
 void TextLines::AddFormatted(std::string_view templ, std::initializer_list<FormatArg> args)
 {
     const std::size_t begin = buffer_.size();
     AppendFormat(buffer_, templ, args);
-    const bool plain =
-        std::string_view(buffer_).substr(begin).find_first_of("\r\n") == std::string_view::npos;
-    buffer_ += '\n';
-    if (plain)
-        starts_.push_back(buffer_.size());
-    else
-        AddLinesFrom(begin);
+    // Only a text value can bring a break in: templates and numbers hold none.
+    bool hasText = false;
+    for (const FormatArg& arg : args)
+        hasText = hasText || arg.kind() == FormatArg::Kind::Text;
+    EndAppendedLine(begin, hasText);
 }
 
 std::string TextLines::JoinCrLf() const
@@ -129,6 +149,32 @@ std::string ReadWholeFile(const std::string& path)
 TextLines LoadTextFile(const std::string& path)
 {
     return TextLines::FromText(ReadWholeFile(path));
+}
+
+void WriteLinesCrLf(const std::string& path, const TextLines& lines)
+{
+    errno = 0;
+    FilePtr file(std::fopen(path.c_str(), "wb"));
+    if (!file)
+        ThrowCannotOpen(path, errno ? errno : EACCES);
+    // Written a block at a time.
+    std::string block;
+    constexpr std::size_t blockSize = std::size_t(1) << 20;
+    block.reserve(blockSize + 256);
+    auto flush = [&] {
+        if (std::fwrite(block.data(), 1, block.size(), file.get()) != block.size())
+            ThrowCannotOpen(path, errno ? errno : EIO);
+        block.clear();
+    };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        block.append(lines[i]);
+        block.append("\r\n");
+        if (block.size() >= blockSize)
+            flush();
+    }
+    flush();
+    if (std::fclose(file.release()) != 0)
+        ThrowCannotOpen(path, errno ? errno : EIO);
 }
 
 void WriteWholeFile(const std::string& path, std::string_view text)

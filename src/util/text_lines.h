@@ -39,6 +39,9 @@ public:
 
     void clear();
 
+    // Makes room for about this many lines of this many characters in all.
+    void reserve(std::size_t lineCount, std::size_t characters);
+
     // Appends a line; a CR or LF inside it starts a new line there.
     void push_back(std::string_view line);
 
@@ -51,6 +54,8 @@ public:
 private:
     // Records the lines of buffer_ from `begin` on, ending the last one with a break.
     void AddLinesFrom(std::size_t begin);
+    // Ends the line appended to buffer_ at `begin`, splitting it where it holds a break.
+    void EndAppendedLine(std::size_t begin, bool mayHoldBreaks);
 
     // The text with the line breaks, as read or as appended (an appended line gets LF).
     std::string buffer_;
@@ -65,6 +70,10 @@ std::string ReadWholeFile(const std::string& path);
 
 // Reads a whole file and splits it into lines.
 TextLines LoadTextFile(const std::string& path);
+
+// Writes the lines to the file, replacing it, each followed by CR LF, without building the
+// whole text in memory first; raises VekError as WriteWholeFile does.
+void WriteLinesCrLf(const std::string& path, const TextLines& lines);
 
 // Writes the text to the file, replacing it; raises VekError with the same message as
 // ReadWholeFile when the file cannot be created or written.

@@ -321,12 +321,12 @@ TEST(Recorders, WholeHundredsAndSmallCounts)
             "recorder Node -file node0.out -time -nodeRange 1 100 -dof 1 2 3 disp",
             "recorder Element -file ele1.out -time -eleRange 1 100 localForce",
             "recorder Element -file ele2.out -time -eleRange 101 200 localForce",
-            "recorder Element -file ele0.out -time -eleRange 201 200 localForce",
             "recorder Node -file eigen1_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 1\"",
             "recorder Node -file eigen2_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 2\"",
         }));
 
-    // An absent frame table counts as no frames; no modes, no mode lines.
+    // An absent frame table counts as no frames: no element recorder (an empty range would
+    // make OpenSees record elements twice); no modes, no mode lines.
     model.Joints.Reset(37);
     model.Frames.Reset(-1);
     settings.RecordSectionDeform = true;
@@ -336,9 +336,6 @@ TEST(Recorders, WholeHundredsAndSmallCounts)
               (Lines{
                   "puts \"recorder\"",
                   "recorder Node -file node0.out -time -nodeRange 1 37 -dof 1 2 3 disp",
-                  "recorder Element -file ele0.out -time -eleRange 1 0 localForce",
-                  "recorder Element -file ele0_secs.out -time -eleRange 1 0 section 1 deformation",
-                  "recorder Element -file ele0_secn.out -time -eleRange 1 0 section 5 deformation",
               }));
 
     settings.RecordNodeDisp = false;

@@ -533,9 +533,14 @@ TEST(SolidElements, CornersInOrderThenTheTag)
     model.Solids.Reset(2);
     model.Solids.Edit(1) = {1, 11, 12, 13, 14, 15, 16, 17, 18};
     model.Solids.Edit(2) = {2, 21, 22, 23, 24, 25, 26, 27, 28};
-    EXPECT_EQ(RunBlock(WriteSolidElements, model).lines,
-              (Lines{"puts \"SOLID element\"", "element stdBrick 1 11 12 13 14 15 16 17 18 1",
-                     "element stdBrick 2 21 22 23 24 25 26 27 28 2"}));
+    Settings settings;
+    settings.SolidMaterials = {{1, {30000, 0.2}}, {2, {200000, 0.3}}};
+    EXPECT_EQ(RunBlock(WriteSolidElements, model, settings).lines,
+              (Lines{"puts \"SOLID element\"", "model basic -ndm 3 -ndf 3",
+                     "nDMaterial ElasticIsotropic 1 3.000E+004 2.000E-001",
+                     "nDMaterial ElasticIsotropic 2 2.000E+005 3.000E-001",
+                     "element stdBrick 1 11 12 13 14 15 16 17 18 1",
+                     "element stdBrick 2 21 22 23 24 25 26 27 28 2", "model basic -ndm 3 -ndf 6"}));
 }
 
 } // namespace

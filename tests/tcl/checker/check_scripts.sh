@@ -4,7 +4,9 @@
 # Usage: check_scripts.sh VEK_CLI CHECKER_TCL EXAMPLES_DIR
 # Prints one line per run; exits 1 if any run fails (vek-cli error or checker failure).
 # Settings an example needs in every run (a control node that is not fixed, say) go in
-# example_settings.txt beside this script: "FILE.s2k Name=Value ...".
+# example_settings.txt beside this script: "FILE.s2k Name=Value ..." (each passed as --set),
+# "--option=value" (passed as the vek-cli option with its value, e.g.
+# --solid-material=100:E=30000,Poisson=0.2) and "skip=T,T,...".
 set -u
 if [ $# -ne 3 ]; then
     echo "usage: check_scripts.sh VEK_CLI CHECKER_TCL EXAMPLES_DIR" >&2
@@ -23,10 +25,14 @@ trap 'rm -rf "$work"' EXIT
 runs=0
 failures=0
 
-# The extra settings of an example, as --set arguments.
+# The extra settings of an example, one vek-cli argument a line: "--set Name=Value" for a
+# setting, "--option value" for an "--option=value" entry.
 example_settings() { # file name
     [ -f "$extra_file" ] || return 0
-    awk -v f="$1" '$1 == f { for (i = 2; i <= NF; i++) if ($i !~ /^skip=/) printf "--set\n%s\n", $i }' "$extra_file"
+    awk -v f="$1" '$1 == f { for (i = 2; i <= NF; i++) {
+        if ($i ~ /^skip=/) continue
+        if ($i ~ /^--[^=]+=/) { eq = index($i, "="); printf "%s\n%s\n", substr($i, 1, eq - 1), substr($i, eq + 1) }
+        else printf "--set\n%s\n", $i } }' "$extra_file"
 }
 
 # True when example_settings.txt says the example cannot run the analysis type.

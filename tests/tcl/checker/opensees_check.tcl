@@ -16,15 +16,17 @@
 # Failures: a wrong argument count, a non-number where a number goes (integers for tags,
 # finite reals for values), an unknown command, type or option; a tag defined twice; a node,
 # element, material, section, transformation, time series or pattern named before it is
-# defined; fix/mass/load values that do not match the ndf in force; a beam-column section
+# defined; fix/mass/load values that do not match the DOFs of their node (OpenSees reads them
+# by the node, whatever ndf the model command in force has); a beam-column section
 # without P, Mz, My or (force and displacement elements) torsion; a shell on a non-plate
 # section; a vecxz parallel to the element; a zero-length beam; a shell whose nodes do not
-# go round it; a brick of non-positive volume; recorders naming missing nodes or elements or
+# go round it; a brick on nodes that do not have 3 DOFs, naming an nDMaterial not defined before
+# it, or of non-positive volume; recorders naming missing nodes or elements or
 # a mode eigen does not compute; at the first analysis, a DOF no element, fix or constraint
 # gives stiffness, rigidDiaphragm under constraints Plain, a fixed control DOF, eigen without
 # mass or with more modes than DOFs with mass; any Tcl error of the script.
-# Notes: fibres, PlateFiber nD materials and bricks naming a material that no line defines,
-# bricks on 6-DOF nodes, and a few oddities that OpenSees accepts.
+# Notes: fibres and PlateFiber nD materials naming a material that no line defines, and a few
+# oddities that OpenSees accepts.
 
 namespace eval ::chk {
     variable child ""
@@ -77,16 +79,10 @@ proc ::chk::show {class} { dict get $::chk::className $class }
 
 proc ::chk::defined {class tag} { info exists ::chk::defs($class,$tag) }
 
-# Records a new object; a tag defined twice is a failure. Solid elements are numbered from 1
-# whatever the frames are, so a brick repeating a frame's tag is only noted, until solid models
-# get tags of their own.
+# Records a new object; a tag defined twice is a failure.
 proc ::chk::define {class tag} {
     variable defs
     if {[info exists defs($class,$tag)]} {
-        if {$class eq "element" && $::chk::cmd eq "element stdBrick"} {
-            note "stdBrick repeats the tag of an element defined before it" $tag
-            return 1
-        }
         return [fail "[show $class] $tag is already defined at line $defs($class,$tag)"]
     }
     set defs($class,$tag) $::chk::line
@@ -173,7 +169,7 @@ proc ::chk::usage {spec opts} {
     foreach item $spec {
         lassign [splitItem $item] kind name optional variadic
         if {[string match ndf:* $kind]} {
-            lappend words "${name}1..$name[ndfNow]"
+            lappend words "${name}1..$name[valueCount]"
         } elseif {$variadic} {
             lappend words "$name..."
         } elseif {$optional} {
@@ -211,6 +207,26 @@ proc ::chk::ndfNow {} {
     return $ndf
 }
 
+# The number of values of fix, mass and load: one per DOF of their node when it is defined
+# (valueNode), else one per DOF of the model in force.
+namespace eval ::chk { variable valueNode "" }
+proc ::chk::valueCount {} {
+    if {$::chk::valueNode ne ""} { return [nodeNdf $::chk::valueNode] }
+    return [ndfNow]
+}
+
+# Parses the arguments of a command that gives one value per DOF of the node its first
+# argument names.
+proc ::chk::parseNodeValues {spec opts argv} {
+    set tag [lindex $argv 0]
+    set ::chk::valueNode [expr {[isInt $tag] && [info exists ::chk::nodes($tag)] ? $tag : ""}]
+    try {
+        return [parseArgs $spec $opts $argv]
+    } finally {
+        set ::chk::valueNode ""
+    }
+}
+
 # Checks argv against a table entry: spec is the list of positional arguments
 # (kind/name, ?kind/name optional, kind*/name variadic, ndf:kind/name ndf values,
 # body/name a braced body given last), opts maps each option to the kinds of its values
@@ -241,8 +257,12 @@ proc ::chk::parseArgs {spec opts argv {allowRest 0}} {
                 lappend vals [lindex $argv $i]
                 incr i
             }
-            if {[llength $vals] != [ndfNow]} {
-                fail "has [llength $vals] values but the model has ndf [ndfNow]"
+            if {[llength $vals] != [valueCount]} {
+                if {$::chk::valueNode ne ""} {
+                    fail "has [llength $vals] values but node $::chk::valueNode has [valueCount] DOFs"
+                } else {
+                    fail "has [llength $vals] values but the model has ndf [valueCount]"
+                }
                 dict set res ok 0
             }
             foreach v $vals { if {![checkValue $kind $v $name]} { dict set res ok 0 } }
@@ -436,15 +456,12 @@ proc ::chk::cmd_node {args} {
     }
 }
 
-# fix and mass: one value per DOF of the model in force, on a node of that many DOFs.
+# fix and mass: one value per DOF of their node.
 proc ::chk::nodeValues {kind args} {
     requireModel
-    set r [parseArgs [list node/nodeTag ndf:$kind/value] {} $args]
+    set r [parseNodeValues [list node/nodeTag ndf:$kind/value] {} $args]
     set tag [pos $r nodeTag]
     set nn [nodeNdf $tag]
-    if {$nn ne "" && $nn != [ndfNow]} {
-        fail "node $tag has $nn DOFs but the model in force has ndf [ndfNow]"
-    }
     if {![dict get $r ok] || $nn eq ""} { return "" }
     return [list $tag [pos $r value]]
 }
@@ -748,7 +765,7 @@ namespace eval ::chk {
         }
         stdBrick {
             {tag:element/eleTag node/n1 node/n2 node/n3 node/n4 node/n5 node/n6 node/n7 node/n8
-             soft:nd:stdBrick-material/matTag ?real/b1 ?real/b2 ?real/b3} {} brick
+             ref:nd/matTag ?real/b1 ?real/b2 ?real/b3} {} brick
         }
     }
 }
@@ -885,9 +902,7 @@ proc ::chk::check_shell {r tag en type} {
 # The Jacobian of the brick at its centre must be positive: nodes 1-4 go round one face,
 # 5-8 round the opposite face in the same sense.
 proc ::chk::check_brick {r tag en type} {
-    if {[nodeNdf [lindex $en 0]] != 3 || [nodeNdf [lindex $en end]] != 3} {
-        note "stdBrick needs 3-DOF nodes" $tag
-    }
+    requireNodeNdf $en 3 "stdBrick needs 3"
     set p [lmap n $en {nodeXyz $n}]
     set nat {{-1 -1 -1} {1 -1 -1} {1 1 -1} {-1 1 -1} {-1 -1 1} {1 -1 1} {1 1 1} {-1 1 1}}
     set cols {}
@@ -963,10 +978,7 @@ proc ::chk::countLoad {p} {
 
 proc ::chk::cmd_load {args} {
     requireModel
-    set r [parseArgs {node/nodeTag ndf:real/value} {-const {} -pattern int} $args]
-    set n [pos $r nodeTag]
-    set nn [nodeNdf $n]
-    if {$nn ne "" && $nn != [ndfNow]} { fail "node $n has $nn DOFs but the model in force has ndf [ndfNow]" }
+    set r [parseNodeValues {node/nodeTag ndf:real/value} {-const {} -pattern int} $args]
     countLoad [currentPattern Plain $r]
 }
 
@@ -1372,16 +1384,12 @@ proc ::chk::domainChecks {kind} {
     if {$::chk::domainChecked} return
     set ::chk::domainChecked 1
     array set sup {}
-    array set brickNode {}
     foreach tag [array names ::chk::elems] {
         set e $::chk::elems($tag)
         switch -- [dict get $e class] {
             beam - shell { set dofs {1 2 3 4 5 6} }
             truss { set dofs {1 2 3} }
-            brick {
-                set dofs {1 2 3}
-                foreach n [dict get $e nodes] { set brickNode($n) 1 }
-            }
+            brick { set dofs {1 2 3} }
             zeroLength { set dofs [lmap d [dict get $e dirs] {if {![isInt $d]} continue; set d}] }
         }
         foreach n [dict get $e nodes] { foreach d $dofs { set sup($n,$d) 1 } }
@@ -1421,7 +1429,6 @@ proc ::chk::domainChecks {kind} {
     }
     set bad {}
     foreach n [lsort -integer [array names ::chk::nodes]] {
-        if {[info exists brickNode($n)]} continue
         set free {}
         for {set d 1} {$d <= [nodeNdf $n]} {incr d} { if {![info exists sup($n,$d)]} { lappend free $d } }
         if {[llength $free]} { lappend bad [list $n $free] }
@@ -1613,7 +1620,6 @@ proc ::chk::noteText {kind} {
     set texts {
         fiber "a fibre names a uniaxialMaterial that no line defines"
         PlateFiber-nd "nDMaterial PlateFiber names an nDMaterial that no line defines"
-        stdBrick-material "stdBrick names an nDMaterial that no line defines"
     }
     if {[dict exists $texts $kind]} { return [dict get $texts $kind] }
     return $kind

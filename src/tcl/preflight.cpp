@@ -1,0 +1,464 @@
+#include "tcl/preflight.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vek {
+
+namespace {
+
+enum AnalysisKind : std::int32_t {
+    SingleDisplacementControl = 2,
+    GravityPushover = 3,
+    Modal = 4,
+    TimeHistory = 5,
+    GravityTimeHistory = 6,
+    MultipleSupportExcitation = 7,
+};
+
+// The Rayleigh damping of the time history analyses asks the eigen solver for this many modes.
+constexpr std::int64_t DampingModes = 2;
+
+// OpenSees' default eigen solver needs this many free mass components per mode.
+constexpr std::int64_t MassComponentsPerMode = 2;
+
+// Multiple-support excitation imposes its motions on nodes 1..4, in direction 1.
+constexpr std::int32_t ImposedMotionNodes = 4;
+constexpr std::int32_t ImposedMotionDof = 1;
+
+// How the constraints and elements of the model reach one joint.
+struct JointUse
+{
+    // Master of a rigid diaphragm: the diaphragm's fix line holds its 3, 4 and 5.
+    bool DiaphragmMaster = false;
+    // Master or slave of a rigid diaphragm, which carries its rotation about Z.
+    bool InDiaphragm = false;
+    // A frame of a section in the model ends at it.
+    bool Frame = false;
+    // Such a frame that is not a truss ends at it.
+    bool BendingFrame = false;
+    // A shell names it.
+    bool Shell = false;
+};
+
+// The joint as the script writes it: its number of degrees of freedom, the values of its
+// "mass" line and the degrees of freedom its "fix" lines hold, in entries 1..DofCount.
+struct ScriptJoint
+{
+    std::int32_t DofCount = 6;
+    bool HasMassLine = false;
+    std::array<double, 7> Mass{};
+    std::array<bool, 7> Held{};
+};
+
+// What the node block writes for a joint: a 6-DOF node with a mass line of MassU1..MassR3
+// when MassU1 is not 0, and fix lines that hold its restraints and, for a diaphragm master,
+// its 3, 4, 5. A solid joint is a 3-DOF node: its mass line holds MassU1..MassU3 and its fix
+// line the first three restraints.
+ScriptJoint ScriptJointOf(const TJoint& joint, const JointUse& use, bool solid)
+{
+    const double mass[] = {joint.MassU1, joint.MassU2, joint.MassU3,
+                           joint.MassR1, joint.MassR2, joint.MassR3};
+    ScriptJoint s;
+    s.DofCount = solid ? 3 : 6;
+    s.HasMassLine = joint.MassU1 != 0;
+    for (std::size_t dof = 1; dof <= static_cast<std::size_t>(s.DofCount); ++dof) {
+        s.Mass[dof] = s.HasMassLine ? mass[dof - 1] : 0;
+        s.Held[dof] = joint.Restraint[dof] != 0;
+    }
+    if (use.DiaphragmMaster && !solid)
+        s.Held[3] = s.Held[4] = s.Held[5] = true;
+    return s;
+}
+
+bool IsTruss(std::int32_t elemType)
+{
+    return elemType == ElemTruss || elemType == ElemCorotTruss;
+}
+
+// The uses of every joint, entries 1..JointCount, from one pass over the constraints, the
+// frames and the shells.
+std::vector<JointUse> JointUsesOf(const Model& model)
+{
+    std::vector<JointUse> uses(static_cast<std::size_t>(std::max(model.JointCount(), 0)) + 1);
+    const auto use = [&](std::int64_t j) -> JointUse* {
+        return model.Joints.Contains(j) ? &uses[static_cast<std::size_t>(j)] : nullptr;
+    };
+
+    for (const TConstraint& constraint : model.Constraints) {
+        if (JointUse* master = use(constraint.Master))
+            master->DiaphragmMaster = master->InDiaphragm = true;
+        for (std::int64_t k = 1; k <= constraint.SlaveCount; ++k) {
+            if (k >= static_cast<std::int64_t>(constraint.JointList.size()))
+                break;
+            if (JointUse* slave = use(constraint.JointList[static_cast<std::size_t>(k)]))
+                slave->InDiaphragm = true;
+        }
+    }
+    for (const TFrameElem& frame : model.Frames) {
+        // A frame without a section is left out of the script.
+        if (!model.FrameSections.Contains(frame.Section))
+            continue;
+        const bool bending = !IsTruss(model.FrameSections[frame.Section].ElemType);
+        for (std::int64_t j : {frame.NodeI, frame.NodeJ}) {
+            if (JointUse* end = use(j)) {
+                end->Frame = true;
+                end->BendingFrame = end->BendingFrame || bending;
+            }
+        }
+    }
+    for (const TShellElem& shell : model.Shells)
+        for (std::int64_t j : {shell.Node1, shell.Node2, shell.Node3, shell.Node4})
+            if (JointUse* corner = use(j))
+                corner->Shell = true;
+    return uses;
+}
+
+// What the checks share: the context and the uses of the joints.
+struct Preflight
+{
+    TclContext& ctx;
+    const Model& model;
+    const Settings& settings;
+    std::vector<JointUse> uses;
+
+    // The uses of joint j; none outside the joint table.
+    const JointUse& Use(std::int64_t j) const
+    {
+        static const JointUse none;
+        return IsJoint(j) ? uses[static_cast<std::size_t>(j)] : none;
+    }
+    ScriptJoint Joint(std::int64_t j) const
+    {
+        return ScriptJointOf(model.Joints[j], Use(j), ctx.JointClasses.IsSolid(j));
+    }
+    bool IsJoint(std::int64_t j) const { return model.Joints.Contains(j); }
+};
+
+std::string Str(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+// "1 joint", "3 joints".
+std::string Counted(std::int64_t count, const std::string& noun)
+{
+    return Str(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+// "1", "1 and 2", "1, 2 and 3".
+std::string ListOf(const std::vector<std::int32_t>& numbers)
+{
+    std::string text;
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        if (k > 0)
+            text += k + 1 == numbers.size() ? " and " : ", ";
+        text += Str(numbers[k]);
+    }
+    return text;
+}
+
+// The load component and the joint degree of freedom of DOF 1..6.
+const char* DofName(std::int32_t dof)
+{
+    static constexpr const char* names[] = {"", "UX", "UY", "UZ", "RX", "RY", "RZ"};
+    return names[dof];
+}
+
+double LoadComponent(const TLoad& load, std::int32_t dof)
+{
+    const double components[] = {0, load.UX, load.UY, load.UZ, load.RX, load.RY, load.RZ};
+    return components[dof];
+}
+
+// The non-zero mass values of the mass lines on degrees of freedom no fix line holds.
+std::int64_t FreeMassCount(const Preflight& p)
+{
+    std::int64_t free = 0;
+    for (std::int64_t j = 1; j <= p.model.JointCount(); ++j) {
+        const ScriptJoint s = p.Joint(j);
+        if (!s.HasMassLine)
+            continue;
+        for (std::int32_t dof = 1; dof <= s.DofCount; ++dof)
+            if (s.Mass[dof] != 0 && !s.Held[dof])
+                ++free;
+    }
+    return free;
+}
+
+const std::string freeMassMeaning = "mass on degrees of freedom no fix line holds";
+
+void CheckModalModeCount(Preflight& p, std::int64_t free)
+{
+    const std::int64_t modes = p.settings.ModeCount;
+    if (MassComponentsPerMode * modes <= free)
+        return;
+    const std::string head = "Modal Number is " + Str(modes) + ", but the model has ";
+    const std::int64_t largest = free / MassComponentsPerMode;
+    if (largest == 0) {
+        const std::string mass = free == 0 ? "no free mass (no " + freeMassMeaning + ")"
+                                           : "only 1 free mass component (" + freeMassMeaning +
+                                                 "), too little for one mode";
+        p.ctx.Warn(head + mass + ", so a modal analysis cannot run: add mass (MASS table) in " +
+                   "directions in which the joints can move.");
+        return;
+    }
+    p.ctx.Warn(head + "only " + Str(free) + " free mass components (" + freeMassMeaning +
+               "); OpenSees' eigen solver needs twice the modes: set Modal Number to " +
+               Str(largest) + " or less.");
+}
+
+// The caption of a time history analysis type.
+const char* TimeHistoryName(std::int32_t type)
+{
+    switch (type) {
+    case TimeHistory:
+        return "Time History Analysis";
+    case GravityTimeHistory:
+        return "D+L+Time Hist Analysis";
+    default:
+        return "MultipleSupport Excitation";
+    }
+}
+
+void CheckDampingModes(Preflight& p, std::int64_t free)
+{
+    const std::int64_t needed = MassComponentsPerMode * DampingModes;
+    if (free >= needed)
+        return;
+    p.ctx.Warn(std::string(TimeHistoryName(p.settings.AnalysisType)) +
+               " computes its Rayleigh damping from modes 1 and 2, and OpenSees' eigen solver "
+               "needs " +
+               Str(needed) + " free mass components (" + freeMassMeaning +
+               ") for them, but the model has " + (free == 0 ? "none" : "only " + Str(free)) +
+               ": give mass to joints that can move (MASS table), or the analysis stops before "
+               "its first step.");
+}
+
+// Displacement control follows Control Dof of Control Node; it must be a degree of freedom the
+// node has and no fix line holds.
+void CheckControlNode(Preflight& p)
+{
+    const std::int32_t node = p.settings.ControlNode;
+    const std::int32_t dof = p.settings.ControlDof;
+    if (!p.IsJoint(node)) {
+        const std::string joints = p.model.JointCount() > 0
+                                       ? "the model's joints are 1 to " + Str(p.model.JointCount())
+                                       : "the model has no joints";
+        p.ctx.Warn("Control Node is " + Str(node) + ", but " + joints +
+                   ": displacement control has no node to follow. Set Control Node to the joint "
+                   "whose displacement is pushed.");
+        return;
+    }
+    const ScriptJoint s = p.Joint(node);
+    if (dof < 1 || dof > s.DofCount) {
+        p.ctx.Warn("Control Dof is " + Str(dof) + ", but node " + Str(node) + " has degrees of " +
+                   "freedom 1 to " + Str(s.DofCount) + ": set Control Dof to one of them.");
+        return;
+    }
+    if (!s.Held[static_cast<std::size_t>(dof)])
+        return;
+    const std::string why = p.model.Joints[node].Restraint[static_cast<std::size_t>(dof)] != 0
+                                ? "the joint is restrained in it"
+                                : "the joint is the master of a rigid diaphragm, whose fix line "
+                                  "holds its degrees of freedom 3, 4 and 5";
+    p.ctx.Warn("Control Dof " + Str(dof) + " (" + DofName(dof) + ") of Control Node " + Str(node) +
+               " is held by a fix line (" + why +
+               "); displacement control cannot push a fixed degree of freedom: choose another "
+               "Control Node or Control Dof.");
+}
+
+// Displacement control scales the Load Vector's pattern; without a joint force in Control Dof
+// it finds no load factor.
+void CheckLoadVector(Preflight& p)
+{
+    const std::int32_t c = p.settings.DispControlCase;
+    const std::int32_t dof = p.settings.ControlDof;
+    // A case outside the model writes no pattern and warns already.
+    if (c < 1 || c > p.model.LoadCaseCount || dof < 1 || dof > 6)
+        return;
+    const std::string& name = p.model.LoadCaseNames[static_cast<std::size_t>(c - 1)];
+    // The moments on a solid joint are left out of the script.
+    for (const TLoad& load : p.model.Loads)
+        if (load.LoadType == LoadJointForce && load.CaseName == name &&
+            LoadComponent(load, dof) != 0 && (dof <= 3 || !p.ctx.JointClasses.IsSolid(load.Target)))
+            return;
+    p.ctx.Warn("Load Vector is load case \"" + name + "\", which has no joint force in " +
+               DofName(dof) + " (Control Dof " + Str(dof) +
+               "): displacement control cannot find the load factor. Choose a load case that "
+               "pushes in " +
+               DofName(dof) + ", or another Control Dof.");
+}
+
+void CheckNegativeMasses(Preflight& p)
+{
+    std::int64_t count = 0;
+    std::int64_t first = 0;
+    for (std::int64_t j = 1; j <= p.model.JointCount(); ++j) {
+        const ScriptJoint s = p.Joint(j);
+        bool negative = false;
+        for (std::int32_t dof = 1; dof <= s.DofCount; ++dof)
+            negative = negative || s.Mass[dof] < 0;
+        if (negative && count++ == 0)
+            first = j;
+    }
+    if (count == 0)
+        return;
+    p.ctx.Warn(Counted(count, "joint") + (count == 1 ? " has" : " have") +
+               " a negative mass (first joint " + Str(first) +
+               "); OpenSees' eigen solver fails on a negative mass: correct the MASS table.");
+}
+
+// A joint that only trusses reach has no stiffness in the rotations no fix line holds; a
+// diaphragm carries its joints' rotation about Z.
+bool HasUnstiffenedRotation(const ScriptJoint& s, const JointUse& use)
+{
+    if (!use.Frame || use.BendingFrame || use.Shell)
+        return false;
+    for (std::int32_t dof = 4; dof <= s.DofCount; ++dof) {
+        const bool carried = dof == 6 && use.InDiaphragm;
+        if (!s.Held[static_cast<std::size_t>(dof)] && !carried)
+            return true;
+    }
+    return false;
+}
+
+void CheckTrussOnlyJoints(Preflight& p)
+{
+    std::int64_t count = 0;
+    std::int64_t first = 0;
+    for (std::int64_t j = 1; j <= p.model.JointCount(); ++j)
+        if (HasUnstiffenedRotation(p.Joint(j), p.Use(j)) && count++ == 0)
+            first = j;
+    if (count == 0)
+        return;
+    p.ctx.Warn(Counted(count, "joint") + " (first joint " + Str(first) + ") " +
+               (count == 1 ? "is" : "are") +
+               " reached only by truss elements, and no restraint holds all of " +
+               (count == 1 ? "its" : "their") +
+               " rotations: those rotations have no stiffness and OpenSees will report a "
+               "singular stiffness matrix. Restrain R1, R2 and R3 there (RESTRAINT table), or "
+               "give one of the frames at the joint a beam element type.");
+}
+
+// The OpenSees element a frame of a fibre element type is written as.
+const char* FiberElementName(std::int32_t elemType)
+{
+    switch (elemType) {
+    case ElemNonlinearBeamColumn:
+        return "nonlinearBeamColumn";
+    case ElemDispBeamColumn:
+        return "dispBeamColumn";
+    case ElemBeamWithHinge:
+        return "beamWithHinges";
+    case ElemTruss:
+        return "trussSection";
+    default:
+        return "corotTrussSection";
+    }
+}
+
+bool UsesFibers(std::int32_t elemType)
+{
+    return elemType >= ElemNonlinearBeamColumn && elemType <= ElemCorotTruss;
+}
+
+bool HasFiberLayout(std::int32_t shape)
+{
+    return shape >= ShapeRectangle && shape <= ShapePipe;
+}
+
+void CheckEmptyFiberSections(Preflight& p)
+{
+    const Model& model = p.model;
+    std::vector<std::int64_t> frames(
+        static_cast<std::size_t>(std::max(model.FrameSectionCount(), 0)) + 1);
+    for (const TFrameElem& frame : model.Frames)
+        if (model.FrameSections.Contains(frame.Section))
+            ++frames[static_cast<std::size_t>(frame.Section)];
+
+    for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
+        const TFrameSection& section = model.FrameSections[s];
+        const std::int64_t used = frames[static_cast<std::size_t>(s)];
+        if (used == 0 || !UsesFibers(section.ElemType))
+            continue;
+        std::string why;
+        if (!HasFiberLayout(section.Shape))
+            why = "its shape has no fibre layout (only rectangle, I, box and pipe sections have "
+                  "one)";
+        else if (section.FiberCount == 0)
+            why = "its fibre divisions make none (DivideFX " + Str(section.DivideFX) +
+                  ", DivideFY " + Str(section.DivideFY) + ", BarNumNX " + Str(section.BarNumNX) +
+                  ", BarNumNY " + Str(section.BarNumNY) + ")";
+        else
+            continue;
+        p.ctx.Warn("Frame section \"" + section.Name +
+                   "\" is written as an empty fibre section: " + why + ". Its " +
+                   Counted(used, "frame") + " (" + FiberElementName(section.ElemType) +
+                   " elements) need fibres, and OpenSees cannot build them: give the section "
+                   "fibres, or the element type Elastic Beam Column.");
+    }
+}
+
+// Multiple-support excitation imposes its motions in direction 1 on nodes 1 to 4, which must
+// be joints restrained in that direction.
+void CheckImposedMotionNodes(Preflight& p)
+{
+    std::vector<std::int32_t> missing;
+    std::vector<std::int32_t> unrestrained;
+    for (std::int32_t j = 1; j <= ImposedMotionNodes; ++j) {
+        if (!p.IsJoint(j))
+            missing.push_back(j);
+        else if (!p.Joint(j).Held[ImposedMotionDof])
+            unrestrained.push_back(j);
+    }
+    if (missing.empty() && unrestrained.empty())
+        return;
+    std::string problems;
+    if (!missing.empty())
+        problems = (missing.size() == 1 ? "node " : "nodes ") + ListOf(missing) +
+                   (missing.size() == 1 ? " is not a joint" : " are not joints") + " of the model";
+    if (!unrestrained.empty()) {
+        if (!problems.empty())
+            problems += ", and ";
+        problems += (unrestrained.size() == 1 ? "node " : "nodes ") + ListOf(unrestrained) +
+                    (unrestrained.size() == 1 ? " is" : " are") + " not restrained in U1";
+    }
+    p.ctx.Warn("MultipleSupport Excitation imposes ground motions in direction 1 on nodes 1, 2, "
+               "3 and 4, but " +
+               problems +
+               ": OpenSees cannot impose them. Number four supports restrained in U1 as joints 1 "
+               "to 4.");
+}
+
+} // namespace
+
+void AddPreflightWarnings(TclContext& ctx)
+{
+    Preflight p{ctx, ctx.model, ctx.settings, JointUsesOf(ctx.model)};
+    const std::int32_t type = ctx.settings.AnalysisType;
+
+    if (type == Modal || type == TimeHistory || type == GravityTimeHistory ||
+        type == MultipleSupportExcitation) {
+        const std::int64_t free = FreeMassCount(p);
+        if (type == Modal)
+            CheckModalModeCount(p, free);
+        else
+            CheckDampingModes(p, free);
+    }
+    if (type == SingleDisplacementControl || type == GravityPushover) {
+        CheckControlNode(p);
+        CheckLoadVector(p);
+    }
+    if (type >= Modal && type <= MultipleSupportExcitation)
+        CheckNegativeMasses(p);
+    CheckTrussOnlyJoints(p);
+    CheckEmptyFiberSections(p);
+    if (type == MultipleSupportExcitation)
+        CheckImposedMotionNodes(p);
+}
+
+} // namespace vek

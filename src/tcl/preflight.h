@@ -1,0 +1,14 @@
+#pragma once
+
+#include "tcl/tcl_context.h"
+
+namespace vek {
+
+// Warns, one warning per problem, about settings and model data with which OpenSees will stop
+// on the written script: more modes than the free mass allows, a displacement control that
+// cannot act, negative masses, rotations that no element stiffens, fibre sections without
+// fibres, and ground motions imposed on nodes that are not supports. The script itself is
+// left as it is. Runs after every block is written, when the fibre lists are built.
+void AddPreflightWarnings(TclContext& ctx);
+
+} // namespace vek
