@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace vek {
 
@@ -30,6 +31,37 @@ bool HasTransformation(std::int32_t elemType)
 
 } // namespace
 
+// The part of an element line that depends on the section alone, written once per section:
+// a building has many frames of few sections, and each part holds six reals.
+class SectionText
+{
+public:
+    explicit SectionText(const TclContext& ctx)
+        : texts_(static_cast<std::size_t>(std::max(ctx.model.FrameSectionCount(), 0)) + 1)
+    {
+        const Model& model = ctx.model;
+        for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
+            const TFrameSection& section = model.FrameSections[s];
+            const TMaterial& material = model.Materials[section.Material];
+            const std::int64_t tag = ctx.settings.UseSectionAggregator ? 1000 + s : s;
+            std::string& text = texts_[static_cast<std::size_t>(s)];
+            if (section.ElemType == ElemElasticBeamColumn)
+                text =
+                    Format("%0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
+                           {section.A, material.E, material.G, section.J, section.Iy, section.Iz});
+            else if (section.ElemType == ElemBeamWithHinge)
+                text = Format("%d %0.0f %d %0.0f %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
+                              {tag, section.HingeLengthI, tag, section.HingeLengthJ, material.E,
+                               section.A, section.Iz, section.Iy, material.G, section.J});
+        }
+    }
+
+    const std::string& Of(std::int64_t s) const { return texts_[static_cast<std::size_t>(s)]; }
+
+private:
+    std::vector<std::string> texts_;
+};
+
 void WriteFrameElements(TclContext& ctx)
 {
     const Model& model = ctx.model;
@@ -48,6 +80,7 @@ void WriteFrameElements(TclContext& ctx)
     }
 
     ctx.Line("puts \"element\"");
+    const SectionText sectionText(ctx);
     std::int64_t firstMissing = 0;
     std::int64_t missingCount = 0;
     for (std::int64_t i = 1; i <= model.FrameCount(); ++i) {
@@ -59,13 +92,11 @@ void WriteFrameElements(TclContext& ctx)
             continue;
         }
         const TFrameSection& section = model.FrameSections[s];
-        const TMaterial& material = model.Materials[section.Material];
         const std::int64_t sectionTag = aggregated ? 1000 + s : s;
         switch (section.ElemType) {
         case ElemElasticBeamColumn:
-            ctx.Line("element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
-                     {i, frame.NodeI, frame.NodeJ, section.A, material.E, material.G, section.J,
-                      section.Iy, section.Iz, i});
+            ctx.Line("element elasticBeamColumn %D %D %D %s %D",
+                     {i, frame.NodeI, frame.NodeJ, sectionText.Of(s), i});
             break;
         case ElemTruss:
             ctx.Line("element trussSection %d %d %d %d", {i, frame.NodeI, frame.NodeJ, s});
@@ -82,11 +113,8 @@ void WriteFrameElements(TclContext& ctx)
                      {i, frame.NodeI, frame.NodeJ, frame.IntegrationPoints, sectionTag, i});
             break;
         case ElemBeamWithHinge:
-            ctx.Line("element beamWithHinges %d %d %d %d %0.0f %d %0.0f %0.4E %0.4E %0.4E %0.4E "
-                     "%0.4E %0.4E %D ",
-                     {i, frame.NodeI, frame.NodeJ, sectionTag, section.HingeLengthI, sectionTag,
-                      section.HingeLengthJ, material.E, section.A, section.Iz, section.Iy,
-                      material.G, section.J, i});
+            ctx.Line("element beamWithHinges %d %d %d %s %D ",
+                     {i, frame.NodeI, frame.NodeJ, sectionText.Of(s), i});
             break;
         case ElemReleaseLink:
             ctx.Line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6",

@@ -94,10 +94,12 @@ void TextLines::AddFormatted(std::string_view templ, std::initializer_list<Forma
     const std::size_t begin = buffer_.size();
     AppendFormat(buffer_, templ, args);
     // Only a text value can bring a break in: templates and numbers hold none.
-    bool hasText = false;
+    bool breaks = false;
     for (const FormatArg& arg : args)
-        hasText = hasText || arg.kind() == FormatArg::Kind::Text;
-    EndAppendedLine(begin, hasText);
+        if (arg.kind() == FormatArg::Kind::Text)
+            for (char c : arg.text())
+                breaks = breaks || c == '\n' || c == '\r';
+    EndAppendedLine(begin, breaks);
 }
 
 std::string TextLines::JoinCrLf() const
