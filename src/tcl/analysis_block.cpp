@@ -10,16 +10,6 @@ namespace vek {
 
 namespace {
 
-enum AnalysisKind : std::int32_t {
-    SingleLoadControl = 1,
-    SingleDisplacementControl = 2,
-    GravityPushover = 3,
-    Modal = 4,
-    TimeHistory = 5,
-    GravityTimeHistory = 6,
-    MultipleSupportExcitation = 7,
-};
-
 // The fixed parts of the dynamic analyses, line by line. Blanks at the ends of lines belong
 // to them: scripts written before keep their exact text.
 

@@ -10,15 +10,6 @@ namespace vek {
 
 namespace {
 
-enum AnalysisKind : std::int32_t {
-    SingleDisplacementControl = 2,
-    GravityPushover = 3,
-    Modal = 4,
-    TimeHistory = 5,
-    GravityTimeHistory = 6,
-    MultipleSupportExcitation = 7,
-};
-
 // The Rayleigh damping of the time history analyses asks the eigen solver for this many modes.
 constexpr std::int64_t DampingModes = 2;
 

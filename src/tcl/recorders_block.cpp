@@ -7,9 +7,6 @@ namespace vek {
 
 namespace {
 
-// The analysis type whose run sets the eigenvectors a mode-shape recorder reads.
-constexpr std::int32_t ModalAnalysis = 4;
-
 // A recorder covers at most this many nodes or elements.
 constexpr std::int64_t RangeSize = 100;
 
@@ -85,7 +82,7 @@ void WriteRecorders(TclContext& ctx)
     if (settings.RecordModeShapes) {
         // Outside a modal analysis no eigenvectors are set, and OpenSees fails every step of a
         // static or transient analysis that has an eigen recorder.
-        if (settings.AnalysisType == ModalAnalysis) {
+        if (settings.AnalysisType == Modal) {
             for (std::int64_t m = 1; m <= settings.ModeCount; ++m) {
                 ForEachNodeRange(joints, [&](std::int64_t file, std::int64_t first,
                                              std::int64_t last) {

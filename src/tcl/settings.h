@@ -21,6 +21,17 @@ struct SolidMaterial
     double Poisson = 0;
 };
 
+// The analysis types, in the order of the analysis settings' list.
+enum AnalysisKind : std::int32_t {
+    SingleLoadControl = 1,
+    SingleDisplacementControl = 2,
+    GravityPushover = 3,
+    Modal = 4,
+    TimeHistory = 5,
+    GravityTimeHistory = 6,
+    MultipleSupportExcitation = 7,
+};
+
 // The program-wide settings, with their start-up values. Each is changed only by the dialog
 // or command that owns it; none is saved.
 struct Settings

@@ -32,7 +32,10 @@ void WriteAnalysisBlock(TclContext& ctx);
 // The pattern of load case c (1-based), tagged `tag`. A case outside 1..LoadCaseCount
 // writes nothing and warns.
 void WriteLoadPattern(TclContext& ctx, std::int32_t c, std::int32_t tag);
-inline void WriteLoadPattern(TclContext& ctx, std::int32_t c) { WriteLoadPattern(ctx, c, c); }
+inline void WriteLoadPattern(TclContext& ctx, std::int32_t c)
+{
+    WriteLoadPattern(ctx, c, c);
+}
 
 // Preparation passes, run before any block.
 // Every frame's IntegrationPoints := NumIntegrationPoints.

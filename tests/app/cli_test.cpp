@@ -71,7 +71,8 @@ TEST(VekCli, TclWritesTheScriptAsSaveWould)
     EXPECT_EQ(r.out.rfind("wipe\r\nputs \"System\"\r\nmodel basic -ndm 3 -ndf 6\r\n", 0), 0u);
     EXPECT_EQ(r.out.substr(r.out.size() - 13), "analyze 100\r\n");
 
-    const std::string path = (std::filesystem::temp_directory_path() / "vek-cli-portal.tcl").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vek-cli-portal.tcl").string();
     const CliResult saved = RunVekCli({"tcl", portal, "-o", path});
     EXPECT_EQ(saved.code, 0);
     EXPECT_EQ(saved.out, "");
@@ -81,8 +82,9 @@ TEST(VekCli, TclWritesTheScriptAsSaveWould)
 
 TEST(VekCli, TclAppliesSettingsAndSectionFields)
 {
-    const CliResult r = RunVekCli({"tcl", portal, "--set", "AnalysisType=2", "--set", "ControlDisp=0.5",
-                                   "--set", "UseSectionAggregator=true", "--section", "1:GeomTransf=2"});
+    const CliResult r =
+        RunVekCli({"tcl", portal, "--set", "AnalysisType=2", "--set", "ControlDisp=0.5", "--set",
+                   "UseSectionAggregator=true", "--section", "1:GeomTransf=2"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("integrator DisplacementControl 1 1 5.000E-001\r\n"), std::string::npos);
     EXPECT_NE(r.out.find("uniaxialMaterial Elastic 201 "), std::string::npos);
