@@ -1,0 +1,1 @@
+#include "view/model_drawing.h"

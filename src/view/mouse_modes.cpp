@@ -1,0 +1,1 @@
+#include "view/mouse_modes.h"

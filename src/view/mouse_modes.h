@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/model.h"
+#include "tcl/settings.h"
+#include "view/view_transform.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vek {
+
+enum class MouseButton { Left, Right, Middle };
+
+// Mouse modes beyond those set by the mode commands (MouseModeValue in settings.h).
+constexpr std::int32_t MousePanning = 2;
+constexpr std::int32_t MouseRotating = 4;
+
+// What the main window must do after a mouse event.
+struct MouseResult
+{
+    bool Redraw = false;
+    bool ShowFrameProperties = false;
+    // The new text of status panel 1, when it changes.
+    std::optional<std::string> Status;
+};
+
+// The mouse state machine of the model view: pan, rotate and frame selection. It changes
+// Settings::MouseMode and SelectedFrame and the view transform.
+class MouseController
+{
+public:
+    MouseResult Down(Model& model, Settings& settings, ViewTransform& view, AreaSize area,
+                     MouseButton button, std::int32_t x, std::int32_t y);
+    MouseResult Move(Settings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
+                     std::int32_t y);
+    MouseResult Up(Settings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
+                   std::int32_t y);
+
+    std::int32_t LastMouseX = 0;
+    std::int32_t LastMouseY = 0;
+};
+
+// The frame whose midpoint pixel box (midpoint - 5 .. midpoint + 5, right and bottom edges
+// excluded) holds the point; the last such frame wins; 0 when none.
+std::int32_t FrameAt(const Model& model, std::int32_t x, std::int32_t y);
+
+} // namespace vek

@@ -1,0 +1,1 @@
+#include "view/recording_canvas.h"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/model.h"
+
+#include <cstdint>
+
+namespace vek {
+
+// The parallel projection of the model view: two angles, a zoom and a pan.
+struct ViewTransform
+{
+    // Rotation about the global Z axis and tilt of the picture plane, in degrees.
+    double PlanAngle = 0;
+    double TiltAngle = 0;
+    // Model length units per pixel: a larger value gives a smaller picture.
+    double Zoom = 5.0;
+    // The projected coordinates shown at the centre of the drawing area.
+    double PanX = 0;
+    double PanY = 0;
+    // Multiplier of the joint displacements; 0 shows the undeformed model.
+    double DeformScale = 0;
+};
+
+// The size of the drawing area in pixels.
+struct AreaSize
+{
+    std::int32_t W = 0, H = 0;
+};
+
+enum class PresetView { XY, XZ, YZ };
+
+// Joints' ScreenX, ScreenY from their coordinates plus DeformScale times their displacements.
+void ProjectJoints(Model& model, const ViewTransform& view, AreaSize area);
+// The same with the animation displacements of one step.
+void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area,
+                         std::int32_t step);
+// Frames' midpoint, axis tip and hinge-circle pixels; after ProjectJoints.
+void ProjectFrameMarks(Model& model, const ViewTransform& view, AreaSize area);
+
+// Sets the angles of a preset view; zoom and pan stay (the caller runs ZoomAll).
+void SetPresetView(ViewTransform& view, PresetView preset);
+// Fits the model into 80 % of the area and centres it, projecting the joints again; with no
+// joints nothing happens.
+void ZoomAll(Model& model, ViewTransform& view, AreaSize area);
+// One wheel step: in (wheel down) makes the picture grow, out shrink.
+void ZoomStep(ViewTransform& view, bool in);
+// Pixel movements of a drag.
+void PanBy(ViewTransform& view, std::int32_t dx, std::int32_t dy);
+void RotateBy(ViewTransform& view, AreaSize area, std::int32_t dx, std::int32_t dy);
+
+} // namespace vek
