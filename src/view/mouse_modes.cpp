@@ -1,1 +1,92 @@
 #include "view/mouse_modes.h"
+
+namespace vek {
+
+MouseResult MouseController::Down(Model& model, Settings& settings, ViewTransform& /*view*/,
+                                  AreaSize /*area*/, MouseButton button, std::int32_t x,
+                                  std::int32_t y)
+{
+    MouseResult result;
+    // Every button picks in select mode; a miss clears the selection without a redraw.
+    if (settings.MouseMode == MouseSelectElem) {
+        settings.SelectedFrame = FrameAt(model, x, y);
+        if (settings.SelectedFrame != 0) {
+            result.ShowFrameProperties = true;
+            result.Redraw = true;
+        }
+    }
+    if (settings.MouseMode == MousePanArmed) {
+        LastMouseX = x;
+        LastMouseY = y;
+        settings.MouseMode = MousePanning;
+    }
+    if (settings.MouseMode == MouseRotateArmed) {
+        LastMouseX = x;
+        LastMouseY = y;
+        settings.MouseMode = MouseRotating;
+    }
+    // The right button ends whatever mode there was, a drag it has just started included.
+    if (button == MouseButton::Right) {
+        settings.MouseMode = MouseNone;
+        result.Status = "None";
+    }
+    return result;
+}
+
+MouseResult MouseController::Move(Settings& settings, ViewTransform& view, AreaSize area,
+                                  std::int32_t x, std::int32_t y)
+{
+    MouseResult result;
+    if (settings.MouseMode == MousePanning)
+        PanBy(view, x - LastMouseX, y - LastMouseY);
+    else if (settings.MouseMode == MouseRotating)
+        RotateBy(view, area, x - LastMouseX, y - LastMouseY);
+    else
+        return result;
+    LastMouseX = x;
+    LastMouseY = y;
+    result.Redraw = true;
+    return result;
+}
+
+// The release ends the drag and arms its mode again; outside a drag it does nothing, and the
+// last mouse position is left as it was.
+MouseResult MouseController::Up(Settings& settings, ViewTransform& view, AreaSize area,
+                                std::int32_t x, std::int32_t y)
+{
+    MouseResult result;
+    if (settings.MouseMode == MousePanning) {
+        PanBy(view, x - LastMouseX, y - LastMouseY);
+        settings.MouseMode = MousePanArmed;
+        result.Status = "Pan";
+    } else if (settings.MouseMode == MouseRotating) {
+        RotateBy(view, area, x - LastMouseX, y - LastMouseY);
+        settings.MouseMode = MouseRotateArmed;
+        result.Status = "Rotate View";
+    } else {
+        return result;
+    }
+    LastMouseX = x;
+    LastMouseY = y;
+    result.Redraw = true;
+    return result;
+}
+
+// A frame naming a joint outside the model is not drawn, so it cannot be picked either.
+std::int32_t FrameAt(const Model& model, std::int32_t x, std::int32_t y)
+{
+    const std::int64_t px = x, py = y;
+    std::int32_t found = 0;
+    std::int32_t k = 0;
+    for (const TFrameElem& frame : model.Frames) {
+        ++k;
+        if (px < frame.ScreenXMid - 5LL || px >= frame.ScreenXMid + 5LL ||
+            py < frame.ScreenYMid - 5LL || py >= frame.ScreenYMid + 5LL)
+            continue;
+        if (model.Joints.Contains(frame.NodeI) && model.Joints.Contains(frame.NodeJ))
+            found = k;
+    }
+    return found;
+}
+
+} // namespace vek

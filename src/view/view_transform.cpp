@@ -1,1 +1,212 @@
 #include "view/view_transform.h"
+
+#include "util/rounding.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <span>
+#include <vector>
+
+namespace vek {
+namespace {
+
+constexpr double DegreesToRadians = 0.017453292519943295;
+
+// The valid records 1..Count of a table as one writable run.
+template <class Record> std::span<Record> EditableRecords(Table<Record>& table)
+{
+    const auto count = static_cast<std::size_t>(table.end() - table.begin());
+    if (count == 0)
+        return {};
+    return {&table.Edit(1), count};
+}
+
+// The projection of one view transform onto one drawing area, with its sines and cosines
+// worked out once.
+class Projection
+{
+public:
+    Projection(const ViewTransform& view, AreaSize area)
+        : cosPlan_(std::cos(view.PlanAngle * DegreesToRadians)),
+          sinPlan_(std::sin(view.PlanAngle * DegreesToRadians)),
+          cosTilt_(std::cos(view.TiltAngle * DegreesToRadians)),
+          sinTilt_(std::sin(view.TiltAngle * DegreesToRadians)), panX_(view.PanX), panY_(view.PanY),
+          zoom_(view.Zoom), halfW_(area.W / 2.0), halfH_(area.H / 2.0)
+    {
+    }
+
+    void Pixel(double x, double y, double z, std::int32_t& screenX, std::int32_t& screenY) const
+    {
+        const double u = cosPlan_ * x - sinPlan_ * y;
+        const double v = sinPlan_ * x + cosPlan_ * y;
+        const double w = sinTilt_ * z - cosTilt_ * v;
+        screenX = RoundHalfEvenToInt((u - panX_) / zoom_ + halfW_);
+        screenY = RoundHalfEvenToInt((w - panY_) / zoom_ + halfH_);
+    }
+
+private:
+    double cosPlan_, sinPlan_, cosTilt_, sinTilt_;
+    double panX_, panY_, zoom_, halfW_, halfH_;
+};
+
+// Entry `step` of an animation array; a step the array does not reach has no displacement.
+double StepValue(const std::vector<double>& values, std::int32_t step)
+{
+    if (step < 0 || static_cast<std::size_t>(step) >= values.size())
+        return 0;
+    return values[static_cast<std::size_t>(step)];
+}
+
+// Angles beyond a full turn either way start again from 0; a full turn itself stays.
+double WrapAngle(double angle)
+{
+    return std::fabs(angle) > 360 ? 0 : angle;
+}
+
+} // namespace
+
+void ProjectJoints(Model& model, const ViewTransform& view, AreaSize area)
+{
+    const Projection projection(view, area);
+    const double s = view.DeformScale;
+    for (TJoint& joint : EditableRecords(model.Joints)) {
+        // A zero scale leaves the coordinates alone, even when a displacement is not finite.
+        if (s == 0)
+            projection.Pixel(joint.X, joint.Y, joint.Z, joint.ScreenX, joint.ScreenY);
+        else
+            projection.Pixel(joint.X + s * joint.DispX, joint.Y + s * joint.DispY,
+                             joint.Z + s * joint.DispZ, joint.ScreenX, joint.ScreenY);
+    }
+}
+
+void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step)
+{
+    const Projection projection(view, area);
+    const double s = view.DeformScale;
+    for (TJoint& joint : EditableRecords(model.Joints)) {
+        if (s == 0) {
+            projection.Pixel(joint.X, joint.Y, joint.Z, joint.ScreenX, joint.ScreenY);
+            continue;
+        }
+        projection.Pixel(joint.X + s * StepValue(joint.AnimDispX, step),
+                         joint.Y + s * StepValue(joint.AnimDispY, step),
+                         joint.Z + s * StepValue(joint.AnimDispZ, step), joint.ScreenX,
+                         joint.ScreenY);
+    }
+}
+
+void ProjectFrameMarks(Model& model, const ViewTransform& view, AreaSize area)
+{
+    const Projection projection(view, area);
+    const double axisLength = 40 * view.Zoom;
+    const Table<TJoint>& joints = model.Joints;
+    // A frame naming a joint outside the table gets its marks from the all-zero record 0;
+    // the drawing layers skip such frames.
+    for (TFrameElem& frame : EditableRecords(model.Frames)) {
+        const TJoint& i = joints[frame.NodeI];
+        const TJoint& j = joints[frame.NodeJ];
+        const double mx = (i.X + j.X) / 2;
+        const double my = (i.Y + j.Y) / 2;
+        const double mz = (i.Z + j.Z) / 2;
+        projection.Pixel(mx, my, mz, frame.ScreenXMid, frame.ScreenYMid);
+        projection.Pixel(mx + axisLength * frame.VecXZ1, my + axisLength * frame.VecXZ2,
+                         mz + axisLength * frame.VecXZ3, frame.ScreenXAxis, frame.ScreenYAxis);
+
+        const double dx = static_cast<double>(j.ScreenX) - i.ScreenX;
+        const double dy = static_cast<double>(j.ScreenY) - i.ScreenY;
+        frame.ScreenXI = RoundHalfEvenToInt(i.ScreenX + 0.2 * dx);
+        frame.ScreenYI = RoundHalfEvenToInt(i.ScreenY + 0.2 * dy);
+        frame.ScreenXJ = RoundHalfEvenToInt(i.ScreenX + 0.8 * dx);
+        frame.ScreenYJ = RoundHalfEvenToInt(i.ScreenY + 0.8 * dy);
+    }
+}
+
+void SetPresetView(ViewTransform& view, PresetView preset)
+{
+    switch (preset) {
+    case PresetView::XY:
+        view.PlanAngle = 0;
+        view.TiltAngle = 0;
+        break;
+    case PresetView::XZ:
+        view.PlanAngle = 0;
+        view.TiltAngle = -90;
+        break;
+    case PresetView::YZ:
+        view.PlanAngle = 90;
+        view.TiltAngle = -90;
+        break;
+    }
+}
+
+void ZoomAll(Model& model, ViewTransform& view, AreaSize area)
+{
+    if (model.JointCount() <= 0 || model.Joints.begin() == model.Joints.end())
+        return;
+    if (area.W <= 0 || area.H <= 0)
+        return;
+    // A zoom or pan that is not a usable number could never be scaled to fit; start afresh.
+    if (!std::isfinite(view.Zoom) || view.Zoom <= 0)
+        view.Zoom = 1.0;
+    if (!std::isfinite(view.PanX))
+        view.PanX = 0;
+    if (!std::isfinite(view.PanY))
+        view.PanY = 0;
+    // The second pass corrects the first when the old zoom put every joint on a few pixels.
+    for (int pass = 0; pass < 2; ++pass) {
+        ProjectJoints(model, view, area);
+        std::int32_t minX = std::numeric_limits<std::int32_t>::max();
+        std::int32_t maxX = std::numeric_limits<std::int32_t>::min();
+        std::int32_t minY = minX, maxY = maxX;
+        for (const TJoint& joint : model.Joints) {
+            minX = std::min(minX, joint.ScreenX);
+            maxX = std::max(maxX, joint.ScreenX);
+            minY = std::min(minY, joint.ScreenY);
+            maxY = std::max(maxY, joint.ScreenY);
+        }
+        const double spanX = static_cast<double>(maxX) - minX;
+        const double spanY = static_cast<double>(maxY) - minY;
+        const double f = std::max(spanX / (0.8 * area.W), spanY / (0.8 * area.H));
+        if (f == 0) {
+            view.PanX = 0;
+            view.PanY = 0;
+            view.Zoom = 1.0;
+            continue;
+        }
+        // The projected coordinates of the pixel at the centre of the model's extent.
+        const double centreX = (static_cast<double>(minX) + maxX) / 2;
+        const double centreY = (static_cast<double>(minY) + maxY) / 2;
+        view.PanX = (centreX - area.W / 2.0) * view.Zoom + view.PanX;
+        view.PanY = (centreY - area.H / 2.0) * view.Zoom + view.PanY;
+        view.Zoom *= f;
+    }
+    ProjectJoints(model, view, area);
+    ProjectFrameMarks(model, view, area);
+}
+
+void ZoomStep(ViewTransform& view, bool in)
+{
+    if (in)
+        view.Zoom *= 0.9;
+    else
+        view.Zoom /= 0.9;
+}
+
+void PanBy(ViewTransform& view, std::int32_t dx, std::int32_t dy)
+{
+    view.PanX -= dx * view.Zoom;
+    view.PanY -= dy * view.Zoom;
+}
+
+void RotateBy(ViewTransform& view, AreaSize area, std::int32_t dx, std::int32_t dy)
+{
+    // An area without size gives no drag fraction; the view stays as it is.
+    if (area.W <= 0 || area.H <= 0)
+        return;
+    view.PlanAngle = WrapAngle(view.PlanAngle + static_cast<double>(dx) / area.W * 180);
+    view.TiltAngle = WrapAngle(view.TiltAngle + static_cast<double>(dy) / area.H * 180);
+}
+
+} // namespace vek

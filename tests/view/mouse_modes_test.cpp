@@ -1,1 +1,194 @@
+#include "view/mouse_modes.h"
+
 #include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+namespace vek {
+namespace {
+
+// Frames whose midpoint pixels are given; all name the model's two joints.
+Model FramesWithMidpoints(const std::vector<std::array<std::int32_t, 2>>& mids)
+{
+    Model model;
+    model.Joints.Reset(2);
+    model.Frames.Reset(static_cast<std::int32_t>(mids.size()));
+    for (std::size_t k = 0; k < mids.size(); ++k) {
+        TFrameElem& frame = model.Frames.Edit(static_cast<std::int64_t>(k) + 1);
+        frame.NodeI = 1;
+        frame.NodeJ = 2;
+        frame.ScreenXMid = mids[k][0];
+        frame.ScreenYMid = mids[k][1];
+    }
+    return model;
+}
+
+TEST(FrameAt, BoxAroundTheMidpointWithoutItsRightAndBottomEdges)
+{
+    const Model model = FramesWithMidpoints({{50, 60}});
+    EXPECT_EQ(FrameAt(model, 50, 60), 1);
+    EXPECT_EQ(FrameAt(model, 45, 55), 1);
+    EXPECT_EQ(FrameAt(model, 54, 64), 1);
+    EXPECT_EQ(FrameAt(model, 44, 60), 0);
+    EXPECT_EQ(FrameAt(model, 55, 60), 0);
+    EXPECT_EQ(FrameAt(model, 50, 54), 0);
+    EXPECT_EQ(FrameAt(model, 50, 65), 0);
+    EXPECT_EQ(FrameAt(Model{}, 0, 0), 0);
+}
+
+TEST(FrameAt, LastMatchWinsAndFramesOffTheModelAreNotPicked)
+{
+    Model model = FramesWithMidpoints({{50, 60}, {53, 62}, {100, 100}, {51, 61}});
+    EXPECT_EQ(FrameAt(model, 52, 61), 4);
+    EXPECT_EQ(FrameAt(model, 57, 62), 2);
+    // Frame 4 names a joint outside the model: it is not drawn, so it is not picked.
+    model.Frames.Edit(4).NodeJ = 3;
+    EXPECT_EQ(FrameAt(model, 52, 61), 2);
+    model.Frames.Edit(2).NodeI = 0;
+    EXPECT_EQ(FrameAt(model, 52, 61), 1);
+}
+
+class MouseTest : public ::testing::Test
+{
+protected:
+    MouseResult Down(MouseButton button, std::int32_t x, std::int32_t y)
+    {
+        return mouse.Down(model, settings, view, area, button, x, y);
+    }
+    MouseResult Move(std::int32_t x, std::int32_t y)
+    {
+        return mouse.Move(settings, view, area, x, y);
+    }
+    MouseResult Up(std::int32_t x, std::int32_t y) { return mouse.Up(settings, view, area, x, y); }
+
+    static bool Quiet(const MouseResult& r)
+    {
+        return !r.Redraw && !r.ShowFrameProperties && !r.Status;
+    }
+
+    Model model = FramesWithMidpoints({{50, 60}, {120, 80}});
+    Settings settings;
+    ViewTransform view;
+    AreaSize area{360, 180};
+    MouseController mouse;
+};
+
+TEST_F(MouseTest, SelectModePicksTheFrameUnderThePress)
+{
+    settings.MouseMode = MouseSelectElem;
+    MouseResult r = Down(MouseButton::Left, 121, 79);
+    EXPECT_EQ(settings.SelectedFrame, 2);
+    EXPECT_TRUE(r.ShowFrameProperties);
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_FALSE(r.Status);
+    EXPECT_EQ(settings.MouseMode, MouseSelectElem);
+
+    // A miss clears the selection but asks for nothing.
+    r = Down(MouseButton::Left, 10, 10);
+    EXPECT_EQ(settings.SelectedFrame, 0);
+    EXPECT_TRUE(Quiet(r));
+    EXPECT_EQ(settings.MouseMode, MouseSelectElem);
+
+    // A right press picks, then ends the mode.
+    r = Down(MouseButton::Right, 50, 60);
+    EXPECT_EQ(settings.SelectedFrame, 1);
+    EXPECT_TRUE(r.ShowFrameProperties);
+    EXPECT_EQ(settings.MouseMode, MouseNone);
+    EXPECT_EQ(r.Status, "None");
+}
+
+TEST_F(MouseTest, OtherModesNeitherPickNorMove)
+{
+    for (std::int32_t mode : {MouseNone, MouseNoAction}) {
+        settings.MouseMode = mode;
+        settings.SelectedFrame = 2;
+        EXPECT_TRUE(Quiet(Down(MouseButton::Left, 50, 60)));
+        EXPECT_TRUE(Quiet(Move(80, 90)));
+        EXPECT_TRUE(Quiet(Up(80, 90)));
+        EXPECT_EQ(settings.SelectedFrame, 2);
+        EXPECT_EQ(settings.MouseMode, mode);
+    }
+    EXPECT_EQ(view.PanX, 0);
+    EXPECT_EQ(view.PlanAngle, 0);
+}
+
+TEST_F(MouseTest, PanDragMovesThePanByZoomPerPixel)
+{
+    settings.MouseMode = MousePanArmed;
+    view.Zoom = 2;
+    EXPECT_TRUE(Quiet(Down(MouseButton::Left, 100, 100)));
+    EXPECT_EQ(settings.MouseMode, MousePanning);
+
+    MouseResult r = Move(110, 95);
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_FALSE(r.Status);
+    EXPECT_DOUBLE_EQ(view.PanX, -20);
+    EXPECT_DOUBLE_EQ(view.PanY, 10);
+    EXPECT_EQ(mouse.LastMouseX, 110);
+    EXPECT_EQ(mouse.LastMouseY, 95);
+
+    r = Up(107, 95);
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_EQ(r.Status, "Pan");
+    EXPECT_EQ(settings.MouseMode, MousePanArmed);
+    EXPECT_DOUBLE_EQ(view.PanX, -14);
+    EXPECT_DOUBLE_EQ(view.PanY, 10);
+    EXPECT_EQ(mouse.LastMouseX, 107);
+
+    // Moving after the release does not pan.
+    EXPECT_TRUE(Quiet(Move(300, 300)));
+    EXPECT_DOUBLE_EQ(view.PanX, -14);
+    EXPECT_EQ(view.PlanAngle, 0);
+}
+
+TEST_F(MouseTest, RotateDragTurnsByTheFractionOfTheArea)
+{
+    settings.MouseMode = MouseRotateArmed;
+    EXPECT_TRUE(Quiet(Down(MouseButton::Left, 10, 20)));
+    EXPECT_EQ(settings.MouseMode, MouseRotating);
+
+    MouseResult r = Move(100, 20); // a quarter of the width
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_DOUBLE_EQ(view.PlanAngle, 45);
+    EXPECT_DOUBLE_EQ(view.TiltAngle, 0);
+
+    r = Up(100, 65); // a quarter of the height
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_EQ(r.Status, "Rotate View");
+    EXPECT_EQ(settings.MouseMode, MouseRotateArmed);
+    EXPECT_DOUBLE_EQ(view.PlanAngle, 45);
+    EXPECT_DOUBLE_EQ(view.TiltAngle, 45);
+    EXPECT_EQ(view.PanX, 0);
+    EXPECT_EQ(view.Zoom, 5.0);
+}
+
+TEST_F(MouseTest, RightPressEndsAnArmedOrRunningDrag)
+{
+    for (std::int32_t armed : {MousePanArmed, MouseRotateArmed}) {
+        SCOPED_TRACE(armed);
+        view = ViewTransform{};
+        settings.MouseMode = armed;
+        // The press starts the drag and at once ends the mode.
+        MouseResult r = Down(MouseButton::Right, 10, 10);
+        EXPECT_EQ(settings.MouseMode, MouseNone);
+        EXPECT_EQ(r.Status, "None");
+        EXPECT_EQ(mouse.LastMouseX, 10);
+        // The release then does nothing.
+        EXPECT_TRUE(Quiet(Move(50, 50)));
+        EXPECT_TRUE(Quiet(Up(50, 50)));
+        EXPECT_EQ(settings.MouseMode, MouseNone);
+        EXPECT_EQ(view.PanX, 0);
+        EXPECT_EQ(view.PlanAngle, 0);
+    }
+
+    // During a drag the right press stops it too.
+    settings.MouseMode = MousePanArmed;
+    Down(MouseButton::Left, 10, 10);
+    Down(MouseButton::Right, 20, 20);
+    EXPECT_EQ(settings.MouseMode, MouseNone);
+    EXPECT_TRUE(Quiet(Up(30, 30)));
+}
+
+} // namespace
+} // namespace vek

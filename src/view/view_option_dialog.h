@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tcl/settings.h"
+#include "view/view_options.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QPushButton;
+
+namespace vek {
+
+// "View Option": which objects the model view draws. Modeless; the check boxes take the
+// view flags each time the dialog is shown, and OK writes them back.
+class TForm4 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TForm4(Settings& settings, QWidget* parent = nullptr);
+
+signals:
+    void redrawRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void okClicked();
+
+    Settings& settings_;
+    std::array<QCheckBox*, ViewFlagCount> boxes_{};
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+} // namespace vek
