@@ -1,0 +1,272 @@
+// bench_redraw: how long the model view takes to paint a large building, against the floor of
+// drawing its frame lines alone.
+//
+//   bench_redraw [--frames N] [benchmark flags]
+//       Imports a generated building of at least N frames (default 100,000), fits it into a
+//       1069 x 639 picture with ZoomAll, then times
+//         (a) RedrawModel into a QPainterCanvas on that picture, with the start-up settings:
+//             background, projection and every layer they switch on;
+//         (b) the floor: the lines of RedrawModel's frame layer (width 2, each in its
+//             section's colour, the pen set when the colour changes) drawn with bare QPainter
+//             calls into the same picture;
+//       and, to show where the time of (a) goes, RedrawModel with no layer and with one layer
+//       at a time. Prints the table, then (a), (b) and (a)/(b).
+
+#include "building_generator.h"
+
+#include "app/model_view.h"
+#include "app/qpainter_canvas.h"
+#include "model/model.h"
+#include "s2k/s2k_import.h"
+#include "tcl/settings.h"
+#include "util/text_lines.h"
+#include "view/model_drawing.h"
+#include "view/view_transform.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QLine>
+#include <QPainter>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace vek;
+
+constexpr AreaSize Area{1069, 639};
+
+struct Segment
+{
+    QLine Line;
+    std::int32_t Color;
+};
+
+// The building, its fitted view and the picture, shared by every benchmark.
+struct Scene
+{
+    Model Building;
+    ViewTransform View;
+    QImage Picture;
+    // What the frame layer of RedrawModel draws, in its order.
+    std::vector<Segment> FrameLines;
+};
+
+Scene* g_scene = nullptr;
+
+// A building with at least `frames` frames.
+void ImportBuilding(Model& model, std::int64_t frames)
+{
+    std::int64_t joints = frames / 2;
+    for (;;) {
+        model = Model();
+        model.FileLines =
+            TextLines::FromText(bench::BuildingText(bench::BuildingForJoints(joints)));
+        ReadS2kModel(model);
+        if (model.FrameCount() >= frames)
+            return;
+        joints = joints * frames / std::max<std::int64_t>(model.FrameCount(), 1) + joints / 20 + 1;
+    }
+}
+
+// The segments of ShowFrames, from the joints' pixels that RedrawModel has just projected.
+std::vector<Segment> FrameLayerLines(const Model& model)
+{
+    std::vector<Segment> lines;
+    lines.reserve(static_cast<std::size_t>(model.FrameCount()));
+    for (const TFrameElem& frame : model.Frames) {
+        const TFrameSection& section = model.FrameSections[frame.Section];
+        if (section.ElemType == ElemReleaseLink || !model.Joints.Contains(frame.NodeI) ||
+            !model.Joints.Contains(frame.NodeJ))
+            continue;
+        const TJoint& i = model.Joints[frame.NodeI];
+        const TJoint& j = model.Joints[frame.NodeJ];
+        lines.push_back({QLine(i.ScreenX, i.ScreenY, j.ScreenX, j.ScreenY), section.Color});
+    }
+    return lines;
+}
+
+void BM_Floor_FrameLines(benchmark::State& state)
+{
+    Scene& scene = *g_scene;
+    for (auto _ : state) {
+        QPainter painter(&scene.Picture);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        std::int32_t color = -1;
+        for (const Segment& segment : scene.FrameLines) {
+            if (segment.Color != color) {
+                color = segment.Color;
+                painter.setPen(CanvasPen(color, 2));
+            }
+            painter.drawLine(segment.Line);
+        }
+    }
+    state.counters["lines"] = static_cast<double>(scene.FrameLines.size());
+}
+
+void Redraw(benchmark::State& state, const Settings& settings)
+{
+    Scene& scene = *g_scene;
+    for (auto _ : state) {
+        QPainterCanvas canvas(scene.Picture);
+        RedrawModel(canvas, scene.Building, settings, scene.View);
+    }
+}
+
+void BM_RedrawModel(benchmark::State& state)
+{
+    Redraw(state, Settings());
+}
+
+// The start-up settings with only the layer `flag` (or none) drawn.
+Settings OnlyLayer(bool Settings::*flag)
+{
+    Settings settings;
+    for (bool Settings::*layer :
+         {&Settings::ShowNodes, &Settings::ShowFrames, &Settings::ShowSupports,
+          &Settings::ShowShells, &Settings::ShowReleases, &Settings::ShowSolids})
+        settings.*layer = false;
+    if (flag)
+        settings.*flag = true;
+    return settings;
+}
+
+// The console report, keeping the shortest real time of each benchmark for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter
+{
+public:
+    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            const double seconds = run.real_accumulated_time / double(run.iterations);
+            double& best = best_[run.run_name.function_name];
+            if (best == 0 || seconds < best)
+                best = seconds;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    double Of(const std::string& name) const
+    {
+        const auto it = best_.find(name);
+        return it == best_.end() ? 0 : it->second;
+    }
+
+private:
+    std::map<std::string, double> best_;
+};
+
+int RunBenchmarks(std::int64_t frames)
+{
+    auto scene = std::make_unique<Scene>();
+    ImportBuilding(scene->Building, frames);
+    scene->Picture = NewModelImage(QSize(Area.W, Area.H));
+    ZoomAll(scene->Building, scene->View, Area);
+    {
+        QPainterCanvas canvas(scene->Picture);
+        RedrawModel(canvas, scene->Building, Settings(), scene->View);
+    }
+    scene->FrameLines = FrameLayerLines(scene->Building);
+    g_scene = scene.get();
+
+    const Model& model = scene->Building;
+    std::printf("Building: %d joints, %d frames (%zu frame-layer lines), %d shells, %d solids; "
+                "picture %d x %d\n",
+                model.JointCount(), model.FrameCount(), scene->FrameLines.size(),
+                model.ShellCount(), model.SolidCount(), Area.W, Area.H);
+
+    const char* floor = "Floor/FrameLines";
+    const char* redraw = "RedrawModel";
+    const auto add = [](const char* name, auto fn) {
+        benchmark::RegisterBenchmark(name, fn)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Repetitions(3)
+            ->MinTime(0.5);
+    };
+    add(floor, BM_Floor_FrameLines);
+    add(redraw, BM_RedrawModel);
+    const std::pair<const char*, bool Settings::*> layers[] = {
+        {"RedrawModel/NoLayer", nullptr},
+        {"RedrawModel/OnlyNodes", &Settings::ShowNodes},
+        {"RedrawModel/OnlySupports", &Settings::ShowSupports},
+        {"RedrawModel/OnlyFrames", &Settings::ShowFrames},
+        {"RedrawModel/OnlyShells", &Settings::ShowShells},
+        {"RedrawModel/OnlyReleases", &Settings::ShowReleases},
+        {"RedrawModel/OnlySolids", &Settings::ShowSolids},
+    };
+    for (const auto& [name, flag] : layers) {
+        const Settings settings = OnlyLayer(flag);
+        add(name, [settings](benchmark::State& state) { Redraw(state, settings); });
+    }
+
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const double a = reporter.Of(redraw), b = reporter.Of(floor);
+    if (a > 0 && b > 0) {
+        std::printf("\nSummary (real time, shortest of the repetitions):\n"
+                    "  (a) RedrawModel, start-up layers   %8.2f ms\n"
+                    "  (b) floor: frame lines, QPainter   %8.2f ms\n"
+                    "  (a)/(b) = %.2f   (goal at most 1.5, limit 2.5)\n",
+                    a * 1e3, b * 1e3, a / b);
+        const double none = reporter.Of("RedrawModel/NoLayer");
+        if (none > 0) {
+            std::printf("  where (a) goes: background and projection %.2f ms", none * 1e3);
+            for (const auto& [name, flag] : layers)
+                if (flag)
+                    std::printf(", %s +%.2f ms", std::string_view(name).substr(16).data(),
+                                (reporter.Of(name) - none) * 1e3);
+            std::printf("\n");
+        }
+    }
+    g_scene = nullptr;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts need a GUI application; the picture needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+
+    std::int64_t frames = 100'000;
+    std::vector<char*> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--frames" && i + 1 < argc)
+            frames = std::atoll(argv[++i]);
+        else
+            rest.push_back(argv[i]);
+    }
+    int restCount = static_cast<int>(rest.size());
+    benchmark::Initialize(&restCount, rest.data());
+    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()))
+        return 2;
+    try {
+        return RunBenchmarks(std::max<std::int64_t>(frames, 1));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_redraw: %s\n", error.what());
+        return 1;
+    }
+}

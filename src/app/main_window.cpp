@@ -1,0 +1,599 @@
+#include "app/main_window.h"
+
+#include "app/model_view.h"
+#include "tcl/solid_materials.h"
+#include "util/error.h"
+#include "view/frame_properties_dialog.h"
+#include "view/show_load_dialog.h"
+#include "view/view_option_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QThread>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <exception>
+#include <memory>
+#include <new>
+#include <string>
+
+// The icons are compiled into the vek_ui library; its resources are registered by hand,
+// since nothing else would pull them out of the static library.
+static void InitIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace vek {
+
+namespace {
+
+// The program's name, the title of its message boxes.
+constexpr char ProgramName[] = "TAV";
+constexpr char Caption[] = "VEK (Ver 20190701)";
+constexpr char TutorialUrl[] = "https://github.com/vek-opensees/vek/wiki";
+constexpr char HomeUrl[] = "https://github.com/vek-opensees/vek";
+
+// An import shorter than this shows only the busy cursor.
+constexpr int ProgressDelayMs = 500;
+
+using Slot = void (TForm1::*)();
+
+// One command: a menu entry, a tool button, or both sharing the one action. Commands whose
+// dialog is not there yet have `Enabled` false.
+struct CommandEntry
+{
+    // "ToolButton<n>" for the commands on the tool bar.
+    const char* Name;
+    const char* Caption;
+    // The icon in :/icons, for the tool bar's commands.
+    const char* Icon;
+    Slot Run;
+    bool Enabled;
+};
+
+constexpr CommandEntry Commands[] = {
+    {"ToolButton1", "Import Sap2000 txt file", "import", qOverload<>(&TForm1::ImportS2kFile), true},
+    {"Sap2000V14ToV6", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr, &TForm1::ConvertSap2000V14File,
+     false},
+    {"ToolButton3", "Pan", "pan", &TForm1::PanMode, true},
+    {"ToolButton13", "Zoom All", "zoom_all", &TForm1::ZoomAllCommand, true},
+    {"ToolButton4", "Rotate View", "rotate_view", &TForm1::RotateViewMode, true},
+    {"ToolButton2", "Refresh", "refresh", &TForm1::Refresh, true},
+    {"ToolButton10", "XY View", "xy_view", &TForm1::XYView, true},
+    {"ToolButton11", "XZ View", "xz_view", &TForm1::XZView, true},
+    {"ToolButton12", "YZ View", "yz_view", &TForm1::YZView, true},
+    {"ToolButton9", "View Option", "view_option", &TForm1::ShowViewOption, true},
+    {"ToolButton16", "Show Load", "show_load", &TForm1::ShowShowLoad, true},
+    {"ToolButton17", "Select Elem", "select_elem", &TForm1::SelectElemMode, true},
+    {"ToolButton30", "No Mouse Action", "no_action", &TForm1::NoActionMode, true},
+    {"ToolButton5", "Frame Section", "frame_section", &TForm1::ShowFrameSectionDialog, false},
+    {"ToolButton6", "Material", "material", &TForm1::ShowMaterialDialog, false},
+    {"ToolButton21", "Shell Section", "shell_section", &TForm1::ShowShellSectionDialog, false},
+    {"ToolButton19", "Recorder Setting", "recorder_setting", &TForm1::ShowRecorderSettingDialog,
+     false},
+    {"ToolButton24", "Analysis Case", "analysis_case", &TForm1::ShowAnalysisCaseDialog, false},
+    {"ToolButton8", "OpenSEES tcl File", "tcl_file", &TForm1::GenerateTclFile, false},
+    {"ToolButton26", "Run OpenSEES", "run_opensees", &TForm1::RunOpenSees, false},
+    {"ToolButton27", "Clear Results", "clear_results", &TForm1::ClearResults, true},
+    {"ToolButton25", "Deformation", "deformation", &TForm1::ShowDeformation, false},
+    {"ToolButton20", "Animation", "animation", &TForm1::ShowAnimation, false},
+    // Force results are not drawn: the entry is there and does nothing.
+    {"Force1", "Force", nullptr, nullptr, true},
+    {"Tutorial1", "VEK Tutorial", nullptr, &TForm1::OpenTutorial, true},
+    {"About1", "About", nullptr, &TForm1::OpenAbout, true},
+};
+
+// A menu or the tool bar: command names in order, nullptr for a separator.
+struct MenuEntry
+{
+    const char* Title;
+    std::initializer_list<const char*> Items;
+};
+
+const MenuEntry Menus[] = {
+    {"File", {"ToolButton1", nullptr, "Sap2000V14ToV6"}},
+    {"View",
+     {"ToolButton3", "ToolButton13", "ToolButton4", "ToolButton2", nullptr, "ToolButton10",
+      "ToolButton11", "ToolButton12", nullptr, "ToolButton9", "ToolButton16"}},
+    {"Define",
+     {"ToolButton5", "ToolButton6", "ToolButton21", nullptr, "ToolButton19", "ToolButton24"}},
+    {"Gen_tcl", {"ToolButton8", nullptr, "ToolButton26"}},
+    {"Post", {"ToolButton25", "Force1", nullptr, "ToolButton20"}},
+    {"Help", {"Tutorial1", nullptr, "About1"}},
+};
+
+constexpr const char* ToolBarItems[] = {
+    "ToolButton1",  nullptr,        "ToolButton5",  "ToolButton6",  "ToolButton21", nullptr,
+    "ToolButton10", "ToolButton11", "ToolButton12", "ToolButton13", "ToolButton4",  "ToolButton3",
+    "ToolButton2",  nullptr,        "ToolButton16", "ToolButton9",  "ToolButton17", "ToolButton30",
+    nullptr,        "ToolButton19", "ToolButton24", "ToolButton8",  nullptr,        "ToolButton26",
+    "ToolButton27", "ToolButton25", "ToolButton20",
+};
+
+// Status bar panels: the fixed captions and the accessible names.
+struct PanelEntry
+{
+    const char* Text;
+    const char* AccessibleName;
+};
+
+constexpr PanelEntry Panels[TForm1::PanelCount] = {
+    {"Operation", "Operation"},
+    {"", "Mouse operation"},
+    {"Node", "Node"},
+    {"", "Node count"},
+    {"Frame", "Frame"},
+    {"", "Frame count"},
+    {"Shell", "Shell"},
+    {"", "Shell count"},
+    {"Solid", "Solid"},
+    {"", "Solid count"},
+    {"Mat", "Mat"},
+    {"", "Material count"},
+    {"Fsec", "Fsec"},
+    {"", "Frame section count"},
+    {"Wsec", "Wsec"},
+    {"", "Shell section count"},
+    {"", "Message"},
+};
+
+constexpr int FirstPanelWidth = 80;
+constexpr int PanelWidth = 50;
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    InitIconResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(Caption));
+    setAccessibleName(windowTitle());
+    move(199, 121);
+    resize(1089, 750);
+
+    auto* panel1 = new QFrame(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setAccessibleName(tr("Drawing area"));
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1->setAutoFillBackground(true);
+    QPalette grey = panel1->palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    panel1->setPalette(grey);
+    auto* layout = new QVBoxLayout(panel1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    image1_ = new ModelView(panel1);
+    layout->addWidget(image1_);
+    setCentralWidget(panel1);
+
+    connect(image1_, &ModelView::areaResized, this, &TForm1::RedrawModelView);
+    connect(image1_, &ModelView::mousePressed, this, &TForm1::ModelViewPressed);
+    connect(image1_, &ModelView::mouseMoved, this, &TForm1::ModelViewMoved);
+    connect(image1_, &ModelView::mouseReleased, this, &TForm1::ModelViewReleased);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(1);
+
+    CreateDialogs();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateActions()
+{
+    for (const CommandEntry& entry : Commands) {
+        auto* command = new QAction(QString::fromLatin1(entry.Caption), this);
+        command->setObjectName(QString::fromLatin1(entry.Name));
+        command->setToolTip(command->text());
+        if (entry.Icon)
+            command->setIcon(
+                QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.Icon))));
+        if (entry.Run)
+            connect(command, &QAction::triggered, this, entry.Run);
+        command->setEnabled(entry.Enabled);
+    }
+}
+
+QAction* TForm1::action(const char* objectName) const
+{
+    return findChild<QAction*>(QString::fromLatin1(objectName), Qt::FindDirectChildrenOnly);
+}
+
+void TForm1::CreateMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    menuBar()->setAccessibleName(tr("Menu bar"));
+    for (const MenuEntry& entry : Menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(entry.Title));
+        menu->setObjectName(QString::fromLatin1(entry.Title) + QStringLiteral("Menu"));
+        for (const char* item : entry.Items) {
+            if (item)
+                menu->addAction(action(item));
+            else
+                menu->addSeparator();
+        }
+    }
+}
+
+void TForm1::CreateToolBar()
+{
+    toolBar1_ = addToolBar(tr("Tool bar"));
+    toolBar1_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar1_->setAccessibleName(tr("Tool bar"));
+    toolBar1_->setMovable(false);
+    toolBar1_->setFloatable(false);
+    toolBar1_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar1_->setIconSize(QSize(20, 20));
+    toolBar1_->setFixedHeight(30);
+    for (const char* item : ToolBarItems) {
+        if (!item) {
+            toolBar1_->addSeparator();
+            continue;
+        }
+        QAction* command = action(item);
+        toolBar1_->addAction(command);
+        if (QWidget* button = toolBar1_->widgetForAction(command)) {
+            button->setObjectName(command->objectName());
+            button->setFixedSize(30, 26);
+        }
+    }
+}
+
+void TForm1::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setAccessibleName(tr("Status bar"));
+    for (int i = 0; i < PanelCount; ++i) {
+        const PanelEntry& entry = Panels[i];
+        auto* label = new QLabel(QString::fromLatin1(entry.Text), bar);
+        label->setObjectName(QStringLiteral("Panel%1").arg(i));
+        label->setAccessibleName(QString::fromLatin1(entry.AccessibleName));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setFixedWidth(i == 0 ? FirstPanelWidth : PanelWidth);
+        bar->addWidget(label);
+        panels_[static_cast<std::size_t>(i)] = label;
+    }
+}
+
+void TForm1::CreateDialogs()
+{
+    form4_ = new TForm4(settings_, this);
+    form5_ = new TForm5(model_, settings_, this);
+    form9_ = new TForm9(model_, settings_, this);
+    connect(form4_, &TForm4::redrawRequested, this, &TForm1::RedrawModelView);
+    connect(form5_, &TForm5::redrawRequested, this, &TForm1::RedrawModelView);
+    connect(form9_, &TForm9::redrawRequested, this, &TForm1::RedrawModelView);
+}
+
+void TForm1::SetErrorReporter(ErrorReporter reporter)
+{
+    errorReporter_ = std::move(reporter);
+}
+
+void TForm1::ReportError(const QString& message)
+{
+    if (errorReporter_)
+        errorReporter_(message);
+    else
+        QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
+}
+
+template <class Command> void TForm1::Guarded(Command&& command)
+{
+    try {
+        command();
+    } catch (const VekError& error) {
+        ReportError(QString::fromStdString(error.what()));
+    } catch (const std::bad_alloc&) {
+        ReportError(tr("Out of memory"));
+    } catch (const std::exception& error) {
+        // Not one of the program's own messages, but better told than a crash.
+        ReportError(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TForm1::Redraw()
+{
+    if (importing_)
+        return;
+    PaintModel(image1_->Picture(), model_, settings_, view_);
+    image1_->update();
+}
+
+void TForm1::RedrawModelView()
+{
+    Guarded([this] { Redraw(); });
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!shown_ && !event->spontaneous()) {
+        shown_ = true;
+        Refresh();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // The worker thread of an import is using the model.
+    if (importing_) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+// One zoom step for each notification, however far the wheel turned.
+void TForm1::wheelEvent(QWheelEvent* event)
+{
+    const int turn = event->angleDelta().y();
+    if (turn == 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Guarded([&] {
+        ZoomStep(view_, turn < 0);
+        Redraw();
+    });
+}
+
+// ---- File
+
+void TForm1::ImportS2kFile()
+{
+    QFileDialog chooser(this, tr("Import Sap2000 txt file"));
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setNameFilter(QStringLiteral("s2k file (*.s2k)"));
+    chooser.setDefaultSuffix(QStringLiteral("s2k"));
+    QString path;
+    if (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty())
+        path = chooser.selectedFiles().constFirst();
+    ImportS2kFile(path);
+}
+
+void TForm1::ImportS2kFile(const QString& path)
+{
+    Guarded([&] {
+        const std::string file =
+            path.isEmpty() ? std::string() : QFile::encodeName(path).toStdString();
+        ModelCountTexts counts;
+        std::exception_ptr failure;
+        RunWhileBusy([&] {
+            try {
+                // A file that cannot be read stops the import with the old lines kept.
+                if (!file.empty())
+                    LoadS2kFile(model_, file);
+                counts = ReadS2kModel(model_);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        if (failure)
+            std::rethrow_exception(failure);
+
+        for (std::size_t k = 0; k < counts.size(); ++k)
+            panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
+        InitSolidMaterials(model_, settings_);
+        Redraw();
+        ZoomAll(model_, view_, image1_->Area());
+        Redraw();
+    });
+}
+
+void TForm1::RunWhileBusy(const std::function<void()>& work)
+{
+    importing_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    QProgressDialog progress(tr("Importing the model..."), QString(), 0, 0, this);
+    progress.setWindowTitle(QString::fromLatin1(ProgramName));
+    progress.setAccessibleName(tr("Import progress"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setCancelButton(nullptr);
+    progress.setMinimumDuration(ProgressDelayMs);
+    QTimer showProgress;
+    showProgress.setSingleShot(true);
+    connect(&showProgress, &QTimer::timeout, &progress, &QProgressDialog::show);
+
+    QEventLoop loop;
+    const std::unique_ptr<QThread> worker(QThread::create(work));
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    showProgress.start(ProgressDelayMs);
+    // Paint events and timers go on; keys and clicks wait until the model is complete.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+
+    QApplication::restoreOverrideCursor();
+    importing_ = false;
+}
+
+// The conversion dialog comes later.
+void TForm1::ConvertSap2000V14File() {}
+
+// ---- View
+
+void TForm1::SetMouseMode(std::int32_t mode, const QString& status)
+{
+    settings_.MouseMode = mode;
+    if (!status.isNull())
+        panels_[1]->setText(status);
+}
+
+void TForm1::PanMode()
+{
+    SetMouseMode(MousePanArmed, QStringLiteral("Pan"));
+}
+
+void TForm1::ZoomAllCommand()
+{
+    Guarded([this] {
+        ZoomAll(model_, view_, image1_->Area());
+        Redraw();
+    });
+}
+
+void TForm1::RotateViewMode()
+{
+    SetMouseMode(MouseRotateArmed, QStringLiteral("Rotate View"));
+}
+
+void TForm1::Refresh()
+{
+    Guarded([this] {
+        settings_.ShownLoadCase = 0;
+        Redraw();
+    });
+}
+
+void TForm1::ApplyPresetView(PresetView preset)
+{
+    Guarded([&] {
+        SetPresetView(view_, preset);
+        Redraw();
+        ZoomAll(model_, view_, image1_->Area());
+        Redraw();
+    });
+}
+
+void TForm1::XYView()
+{
+    ApplyPresetView(PresetView::XY);
+}
+
+void TForm1::XZView()
+{
+    ApplyPresetView(PresetView::XZ);
+}
+
+void TForm1::YZView()
+{
+    ApplyPresetView(PresetView::YZ);
+}
+
+void TForm1::ShowDialog(QDialog* dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void TForm1::ShowViewOption()
+{
+    Guarded([this] { ShowDialog(form4_); });
+}
+
+void TForm1::ShowShowLoad()
+{
+    Guarded([this] { ShowDialog(form5_); });
+}
+
+void TForm1::SelectElemMode()
+{
+    SetMouseMode(MouseSelectElem, QStringLiteral("Select Elem"));
+}
+
+void TForm1::NoActionMode()
+{
+    SetMouseMode(MouseNoAction, QString());
+}
+
+// ---- Define, Gen_tcl and Post: their dialogs come later.
+
+void TForm1::ShowFrameSectionDialog() {}
+void TForm1::ShowMaterialDialog() {}
+void TForm1::ShowShellSectionDialog() {}
+void TForm1::ShowRecorderSettingDialog() {}
+void TForm1::ShowAnalysisCaseDialog() {}
+void TForm1::GenerateTclFile() {}
+void TForm1::RunOpenSees() {}
+void TForm1::ShowDeformation() {}
+void TForm1::ShowAnimation() {}
+
+void TForm1::ClearResults()
+{
+    Guarded([this] {
+        for (std::int32_t i = 1; model_.Joints.Contains(i); ++i) {
+            TJoint& joint = model_.Joints.Edit(i);
+            joint.DispX = joint.DispY = joint.DispZ = 0;
+        }
+        for (std::int32_t i = 1; model_.Frames.Contains(i); ++i) {
+            TFrameElem& frame = model_.Frames.Edit(i);
+            frame.ResultI = frame.ResultJ = 0;
+        }
+        Redraw();
+    });
+}
+
+// ---- Help
+
+void TForm1::OpenTutorial()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(TutorialUrl)));
+}
+
+void TForm1::OpenAbout()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomeUrl)));
+}
+
+// ---- Mouse on the model view
+
+void TForm1::ModelViewPressed(MouseButton button, QPoint pixel)
+{
+    Guarded([&] {
+        ApplyMouseResult(
+            mouse_.Down(model_, settings_, view_, image1_->Area(), button, pixel.x(), pixel.y()));
+    });
+}
+
+void TForm1::ModelViewMoved(QPoint pixel)
+{
+    Guarded([&] {
+        ApplyMouseResult(mouse_.Move(settings_, view_, image1_->Area(), pixel.x(), pixel.y()));
+    });
+}
+
+void TForm1::ModelViewReleased(QPoint pixel)
+{
+    Guarded([&] {
+        ApplyMouseResult(mouse_.Up(settings_, view_, image1_->Area(), pixel.x(), pixel.y()));
+    });
+}
+
+void TForm1::ApplyMouseResult(const MouseResult& result)
+{
+    if (result.Status)
+        panels_[1]->setText(QString::fromStdString(*result.Status));
+    if (result.Redraw)
+        Redraw();
+    if (result.ShowFrameProperties)
+        ShowDialog(form9_);
+}
+
+} // namespace vek

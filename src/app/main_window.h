@@ -1,0 +1,149 @@
+#pragma once
+
+#include "model/model.h"
+#include "s2k/s2k_import.h"
+#include "tcl/settings.h"
+#include "view/mouse_modes.h"
+#include "view/view_transform.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QToolBar;
+
+namespace vek {
+
+class ModelView;
+class TForm4;
+class TForm5;
+class TForm9;
+
+// The main window of VEK: menus, tool bar, the model view and the status bar. It owns the
+// one model, the settings, the view transform and the mouse state machine, and the dialogs
+// that show and change them.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The number of status bar panels, and the first of the seven count panels (3, 5, ..., 15).
+    static constexpr int PanelCount = 17;
+    static constexpr int FirstCountPanel = 3;
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const Model& model() const { return model_; }
+    const Settings& settings() const { return settings_; }
+    const ViewTransform& view() const { return view_; }
+    ModelView* modelView() const { return image1_; }
+    QLabel* panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
+    QTimer& timer1() { return timer1_; }
+
+    // Where error messages go: by default a warning box titled "TAV" with an OK button.
+    using ErrorReporter = std::function<void(const QString& message)>;
+    void SetErrorReporter(ErrorReporter reporter);
+
+    // Imports an s2k file: `path` is the file chosen, empty when none was (the lines of the
+    // last file read are imported again). The reading runs on a worker thread while the
+    // window stays painted.
+    void ImportS2kFile(const QString& path);
+
+public slots:
+    // File
+    void ImportS2kFile();
+    void ConvertSap2000V14File();
+    // View
+    void PanMode();
+    void ZoomAllCommand();
+    void RotateViewMode();
+    void Refresh();
+    void XYView();
+    void XZView();
+    void YZView();
+    void ShowViewOption();
+    void ShowShowLoad();
+    void SelectElemMode();
+    void NoActionMode();
+    // Define
+    void ShowFrameSectionDialog();
+    void ShowMaterialDialog();
+    void ShowShellSectionDialog();
+    void ShowRecorderSettingDialog();
+    void ShowAnalysisCaseDialog();
+    // Gen_tcl
+    void GenerateTclFile();
+    void RunOpenSees();
+    // Post
+    void ShowDeformation();
+    void ClearResults();
+    void ShowAnimation();
+    // Help
+    void OpenTutorial();
+    void OpenAbout();
+
+    // Paints the model view from the model; asked for by the dialogs and by resizing.
+    void RedrawModelView();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateDialogs();
+
+    // Runs a command; an error it raises (a VekError, or any other exception) is shown and
+    // the program goes on with the state the command left.
+    template <class Command> void Guarded(Command&& command);
+    void ReportError(const QString& message);
+
+    // Paints the model view; raises what RedrawModel raises. Does nothing while an import
+    // is rebuilding the model.
+    void Redraw();
+    void SetMouseMode(std::int32_t mode, const QString& status);
+    void ApplyPresetView(PresetView preset);
+    void ShowDialog(QDialog* dialog);
+    // Runs `work` on a worker thread; meanwhile the window is painted but takes no input.
+    void RunWhileBusy(const std::function<void()>& work);
+
+    void ModelViewPressed(MouseButton button, QPoint pixel);
+    void ModelViewMoved(QPoint pixel);
+    void ModelViewReleased(QPoint pixel);
+    void ApplyMouseResult(const MouseResult& result);
+
+    QAction* action(const char* objectName) const;
+
+    Model model_;
+    Settings settings_;
+    ViewTransform view_;
+    MouseController mouse_;
+
+    ModelView* image1_ = nullptr;
+    QToolBar* toolBar1_ = nullptr;
+    std::array<QLabel*, PanelCount> panels_{};
+    // Steps the animation; stopped until an animation is shown.
+    QTimer timer1_;
+
+    TForm4* form4_ = nullptr;
+    TForm5* form5_ = nullptr;
+    TForm9* form9_ = nullptr;
+
+    ErrorReporter errorReporter_;
+    bool importing_ = false;
+    bool shown_ = false;
+};
+
+} // namespace vek

@@ -1,0 +1,868 @@
+#include "app/main_window.h"
+#include "app/model_view.h"
+#include "view/frame_properties_dialog.h"
+#include "view/show_load_dialog.h"
+#include "view/view_option_dialog.h"
+
+#include "building_generator.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QWheelEvent>
+
+#include <functional>
+#include <memory>
+
+using namespace vek;
+
+namespace {
+
+const QString Portal = QStringLiteral(VEK_EXAMPLES_DIR "/portal.s2k");
+
+// A shown main window whose error messages are recorded instead of shown in a box.
+struct Window
+{
+    Window()
+    {
+        form.SetErrorReporter([this](const QString& message) { errors << message; });
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the main window was not exposed");
+    }
+
+    QImage Picture() const { return form.modelView()->Picture(); }
+    QStringList Panels() const
+    {
+        QStringList texts;
+        for (int i = 0; i < TForm1::PanelCount; ++i)
+            texts << form.panel(i)->text();
+        return texts;
+    }
+    QStringList Counts() const
+    {
+        QStringList texts;
+        for (int k = 0; k < 7; ++k)
+            texts << form.panel(TForm1::FirstCountPanel + 2 * k)->text();
+        return texts;
+    }
+    QAction* Command(const char* name) const
+    {
+        return form.findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QToolButton* Button(const char* name) const
+    {
+        return form.findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+    // The entry of a menu of the menu bar, by captions.
+    QAction* MenuEntry(const QString& menuTitle, const QString& caption) const
+    {
+        for (QAction* menu : form.menuBar()->actions())
+            if (menu->text() == menuTitle && menu->menu())
+                for (QAction* entry : menu->menu()->actions())
+                    if (entry->text() == caption)
+                        return entry;
+        return nullptr;
+    }
+    void Click(const char* buttonName) const
+    {
+        QToolButton* button = Button(buttonName);
+        QVERIFY2(button, buttonName);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    AreaSize Area() const { return form.modelView()->Area(); }
+
+    TForm1 form;
+    QStringList errors;
+};
+
+// The caption of every entry of a menu, "|" for a separator.
+QStringList Entries(QMenu* menu)
+{
+    QStringList entries;
+    for (QAction* entry : menu->actions())
+        entries << (entry->isSeparator() ? QStringLiteral("|") : entry->text());
+    return entries;
+}
+
+bool SameView(const ViewTransform& a, const ViewTransform& b)
+{
+    return a.PlanAngle == b.PlanAngle && a.TiltAngle == b.TiltAngle && a.Zoom == b.Zoom &&
+           a.PanX == b.PanX && a.PanY == b.PanY && a.DeformScale == b.DeformScale;
+}
+
+// What the model view would show for this model and view: the picture the window must hold.
+QImage Expected(const TForm1& form, const ViewTransform& view)
+{
+    Model model = form.model();
+    QImage picture = NewModelImage(form.modelView()->Picture().size());
+    PaintModel(picture, model, form.settings(), view);
+    return picture;
+}
+
+// A wheel notification to the main window. (The window system's notifications over the model
+// view reach the window too, since no widget in between takes them; Qt hands on only those.)
+void Wheel(TForm1& form, QPoint angle)
+{
+    const QPointF at(form.width() / 2.0, form.height() / 2.0);
+    QWheelEvent event(at, form.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&form, &event);
+}
+
+// Presses, drags and releases the left button on the model view.
+void Drag(ModelView* view, QPoint from, QPoint to)
+{
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(view, (from + to) / 2);
+    QTest::mouseMove(view, to);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// Runs `check` on the next modal dialog of type T once it is open.
+template <class T> void WhenModalOpens(std::function<void(T*)> check)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, check, tries] {
+        T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (dialog || ++*tries > 1000) {
+            poll->stop();
+            poll->deleteLater();
+        }
+        if (dialog)
+            check(dialog);
+    });
+    poll->start();
+}
+
+// Chooses the first load case in the Show Load dialog, which makes ShownLoadCase 1.
+void ShowFirstLoadCase(Window& w)
+{
+    w.Click("ToolButton16");
+    auto* dialog = w.form.findChild<TForm5*>();
+    QVERIFY(dialog && dialog->isVisible());
+    auto* cases = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    QVERIFY(cases && cases->count() > 0);
+    cases->setCurrentIndex(0);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+}
+
+// A window with the portal imported, a load case shown, and the view zoomed and panned off
+// its fit, so that each view command has something to change.
+void Prepare(Window& w)
+{
+    w.form.ImportS2kFile(Portal);
+    ShowFirstLoadCase(w);
+    Wheel(w.form, QPoint(0, -120));
+    w.Click("ToolButton3");
+    Drag(w.form.modelView(), QPoint(200, 200), QPoint(240, 170));
+    w.Click("ToolButton30");
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithTheCaptionSizeAndEmptyStatus();
+    void toolBarHoldsTheButtonsInOrder();
+    void menusHoldTheEntriesInOrder();
+    void everyControlHasAnAccessibleName();
+    void firstShowRefreshesTheView();
+
+    void menuEntriesDoWhatTheirButtonsDo_data();
+    void menuEntriesDoWhatTheirButtonsDo();
+    void buttonsWithoutMenuEntrySetTheMouseMode();
+    void forceDoesNothing();
+    void placeholderCommandsAreDisabled();
+    void showingADialogTwiceShowsOne();
+    void helpOpensTheProjectPages();
+
+    void importShowsTheCountsAndTheModel();
+    void importAsksForAnS2kFile();
+    void fileThatCannotBeOpenedKeepsTheModel();
+    void brokenFileIsReportedAndTheWindowGoesOn();
+    void errorsAreShownInAWarningBox();
+    void longImportKeepsTheWindowPaintedButTakesNoInput();
+
+    void wheelZoomsOneStepPerNotification();
+    void panDragMovesTheView();
+    void selectingAFrameOpensItsProperties();
+};
+
+void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
+{
+    TForm1 form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("VEK (Ver 20190701)"));
+    QCOMPARE(form.pos(), QPoint(199, 121));
+    QCOMPARE(form.size(), QSize(1089, 750));
+
+    QCOMPARE(form.statusBar()->objectName(), QStringLiteral("StatusBar1"));
+    const QStringList texts{"Operation", "", "Node", "", "Frame", "", "Shell", "", "Solid", "",
+                            "Mat",       "", "Fsec", "", "Wsec",  "", ""};
+    for (int i = 0; i < TForm1::PanelCount; ++i) {
+        QLabel* panel = form.findChild<QLabel*>(QStringLiteral("Panel%1").arg(i));
+        QVERIFY(panel);
+        QCOMPARE(panel, form.panel(i));
+        QCOMPARE(panel->parentWidget(), form.statusBar());
+        QCOMPARE(panel->text(), texts[i]);
+        QCOMPARE(panel->width(), i == 0 ? 80 : 50);
+    }
+
+    QCOMPARE(form.centralWidget()->objectName(), QStringLiteral("Panel1"));
+    QCOMPARE(form.modelView()->objectName(), QStringLiteral("Image1"));
+    QCOMPARE(form.modelView()->parentWidget(), form.centralWidget());
+
+    QCOMPARE(form.timer1().objectName(), QStringLiteral("Timer1"));
+    QCOMPARE(form.timer1().interval(), 1);
+    QVERIFY(!form.timer1().isActive());
+
+    QCOMPARE(form.settings().MouseMode, 0);
+    // The dialogs exist from the start, in their order, and are not shown.
+    QList<QDialog*> dialogs = form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(dialogs.size(), 3);
+    QVERIFY(qobject_cast<TForm4*>(dialogs[0]));
+    QVERIFY(qobject_cast<TForm5*>(dialogs[1]));
+    QVERIFY(qobject_cast<TForm9*>(dialogs[2]));
+    for (QDialog* dialog : dialogs)
+        QVERIFY(!dialog->isVisible());
+
+    // Shown, the panels stand in their order from the left of the status bar.
+    Window w;
+    for (int i = 1; i < TForm1::PanelCount; ++i)
+        QVERIFY(w.form.panel(i)->x() >= w.form.panel(i - 1)->x() + w.form.panel(i - 1)->width());
+    QVERIFY(w.form.panel(0)->x() < 10);
+}
+
+void MainWindowTest::toolBarHoldsTheButtonsInOrder()
+{
+    Window w;
+    auto* bar = w.form.findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    QVERIFY(bar);
+    QCOMPARE(bar->height(), 30);
+    QCOMPARE(bar->iconSize(), QSize(20, 20));
+
+    QStringList order;
+    for (QAction* item : bar->actions())
+        order << (item->isSeparator() ? QStringLiteral("|") : item->objectName());
+    const QStringList expected =
+        QStringLiteral("ToolButton1 | ToolButton5 ToolButton6 ToolButton21 | "
+                       "ToolButton10 ToolButton11 ToolButton12 ToolButton13 "
+                       "ToolButton4 ToolButton3 ToolButton2 | ToolButton16 "
+                       "ToolButton9 ToolButton17 ToolButton30 | ToolButton19 "
+                       "ToolButton24 ToolButton8 | ToolButton26 ToolButton27 "
+                       "ToolButton25 ToolButton20")
+            .split(QLatin1Char(' '));
+    QCOMPARE(order, expected);
+
+    int x = -1;
+    for (QAction* item : bar->actions()) {
+        if (item->isSeparator())
+            continue;
+        auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(item));
+        QVERIFY(button);
+        QCOMPARE(button->objectName(), item->objectName());
+        QCOMPARE(button->size(), QSize(30, 26));
+        QVERIFY2(button->x() > x, qPrintable(item->objectName()));
+        x = button->x();
+        QVERIFY2(!item->toolTip().isEmpty(), qPrintable(item->objectName()));
+        // Each icon is compiled in and can be drawn at 20 x 20.
+        const QPixmap icon = item->icon().pixmap(QSize(20, 20));
+        QVERIFY2(!icon.isNull(), qPrintable(item->objectName()));
+        const QImage pixels = icon.toImage();
+        bool drawn = false;
+        for (int py = 0; py < pixels.height() && !drawn; ++py)
+            for (int px = 0; px < pixels.width() && !drawn; ++px)
+                drawn = qAlpha(pixels.pixel(px, py)) > 0;
+        QVERIFY2(drawn, qPrintable(item->objectName()));
+    }
+}
+
+void MainWindowTest::menusHoldTheEntriesInOrder()
+{
+    Window w;
+    QStringList titles;
+    for (QAction* menu : w.form.menuBar()->actions())
+        titles << menu->text();
+    QCOMPARE(titles, QStringList({"File", "View", "Define", "Gen_tcl", "Post", "Help"}));
+
+    const QList<QAction*> menus = w.form.menuBar()->actions();
+    QCOMPARE(Entries(menus[0]->menu()),
+             QStringList({"Import Sap2000 txt file", "|", "Sap2000V14 to Sap2000 v6 (s2k)"}));
+    QCOMPARE(Entries(menus[1]->menu()),
+             QStringList({"Pan", "Zoom All", "Rotate View", "Refresh", "|", "XY View", "XZ View",
+                          "YZ View", "|", "View Option", "Show Load"}));
+    QCOMPARE(Entries(menus[2]->menu()), QStringList({"Frame Section", "Material", "Shell Section",
+                                                     "|", "Recorder Setting", "Analysis Case"}));
+    QCOMPARE(Entries(menus[3]->menu()), QStringList({"OpenSEES tcl File", "|", "Run OpenSEES"}));
+    QCOMPARE(Entries(menus[4]->menu()), QStringList({"Deformation", "Force", "|", "Animation"}));
+    QCOMPARE(Entries(menus[5]->menu()), QStringList({"VEK Tutorial", "|", "About"}));
+}
+
+void MainWindowTest::everyControlHasAnAccessibleName()
+{
+    Window w;
+    QCOMPARE(QAccessible::queryAccessibleInterface(&w.form)->text(QAccessible::Name),
+             w.form.windowTitle());
+    const QList<QWidget*> widgets = w.form.findChildren<QWidget*>();
+    int checked = 0;
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisible() || widget->isWindow())
+            continue;
+        const bool control = qobject_cast<QToolButton*>(widget) || qobject_cast<QLabel*>(widget) ||
+                             qobject_cast<QMenuBar*>(widget) || qobject_cast<QToolBar*>(widget) ||
+                             qobject_cast<QStatusBar*>(widget) || qobject_cast<ModelView*>(widget);
+        if (!control)
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(face);
+        QVERIFY2(!face->text(QAccessible::Name).isEmpty(),
+                 qPrintable(widget->objectName() + " " + widget->metaObject()->className()));
+        ++checked;
+    }
+    // 22 buttons, 17 panels, the menu bar, the tool bar, the status bar and the model view.
+    QVERIFY(checked >= 43);
+    // Tool buttons are named by their commands.
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(w.Button("ToolButton3"))->text(QAccessible::Name),
+        QStringLiteral("Pan"));
+}
+
+void MainWindowTest::firstShowRefreshesTheView()
+{
+    Window w;
+    const QImage picture = w.Picture();
+    QCOMPARE(picture.size(), w.form.modelView()->size());
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture, Expected(w.form, w.form.view()));
+    QCOMPARE(w.form.settings().ShownLoadCase, 0);
+}
+
+void MainWindowTest::menuEntriesDoWhatTheirButtonsDo_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Pan") << "View"
+                         << "Pan"
+                         << "ToolButton3";
+    QTest::newRow("Zoom All") << "View"
+                              << "Zoom All"
+                              << "ToolButton13";
+    QTest::newRow("Rotate View") << "View"
+                                 << "Rotate View"
+                                 << "ToolButton4";
+    QTest::newRow("Refresh") << "View"
+                             << "Refresh"
+                             << "ToolButton2";
+    QTest::newRow("XY View") << "View"
+                             << "XY View"
+                             << "ToolButton10";
+    QTest::newRow("XZ View") << "View"
+                             << "XZ View"
+                             << "ToolButton11";
+    QTest::newRow("YZ View") << "View"
+                             << "YZ View"
+                             << "ToolButton12";
+    QTest::newRow("View Option") << "View"
+                                 << "View Option"
+                                 << "ToolButton9";
+    QTest::newRow("Show Load") << "View"
+                               << "Show Load"
+                               << "ToolButton16";
+}
+
+// The same command through the menu in one window and through its button in another, from
+// the same state: the same mouse mode, status text, view, shown load case, dialogs and
+// picture; and the effect each command must have.
+void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QString, button);
+
+    Window byMenu, byButton;
+    Prepare(byMenu);
+    Prepare(byButton);
+    const ViewTransform before = byMenu.form.view();
+    QVERIFY(SameView(before, byButton.form.view()));
+
+    QAction* entry = byMenu.MenuEntry(menu, caption);
+    QVERIFY(entry);
+    QVERIFY(entry->isEnabled());
+    entry->trigger();
+    byButton.Click(button.toLatin1().constData());
+
+    for (Window* w : {&byMenu, &byButton}) {
+        const TForm1& form = w->form;
+        ViewTransform expectedView = before;
+        Model model = form.model();
+        if (caption == "Zoom All")
+            ZoomAll(model, expectedView, w->Area());
+        if (caption.endsWith(" View") && caption != "Rotate View") {
+            SetPresetView(expectedView, caption == "XY View"   ? PresetView::XY
+                                        : caption == "XZ View" ? PresetView::XZ
+                                                               : PresetView::YZ);
+            ZoomAll(model, expectedView, w->Area());
+        }
+        QVERIFY(SameView(form.view(), expectedView));
+        QCOMPARE(form.settings().MouseMode, caption == "Pan"           ? 1
+                                            : caption == "Rotate View" ? 3
+                                                                       : 102);
+        // Prepare left "Pan" there.
+        QCOMPARE(form.panel(1)->text(),
+                 caption == "Rotate View" ? QStringLiteral("Rotate View") : QStringLiteral("Pan"));
+        QCOMPARE(form.settings().ShownLoadCase, caption == "Refresh" ? 0 : 1);
+        QCOMPARE(form.findChild<TForm4*>()->isVisible(), caption == "View Option");
+        QCOMPARE(form.findChild<TForm5*>()->isVisible(), caption == "Show Load");
+        QCOMPARE(w->Picture(), Expected(form, form.view()));
+    }
+    QCOMPARE(byMenu.Panels(), byButton.Panels());
+    QCOMPARE(byMenu.Picture(), byButton.Picture());
+    QVERIFY(byMenu.errors.isEmpty() && byButton.errors.isEmpty());
+}
+
+void MainWindowTest::buttonsWithoutMenuEntrySetTheMouseMode()
+{
+    Window w;
+    w.Click("ToolButton3");
+    w.Click("ToolButton17");
+    QCOMPARE(w.form.settings().MouseMode, 101);
+    QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
+    w.Click("ToolButton30");
+    QCOMPARE(w.form.settings().MouseMode, 102);
+    QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
+}
+
+void MainWindowTest::forceDoesNothing()
+{
+    Window w;
+    Prepare(w);
+    const ViewTransform view = w.form.view();
+    const QStringList panels = w.Panels();
+    const QImage picture = w.Picture();
+    const int mode = w.form.settings().MouseMode;
+
+    QAction* force = w.MenuEntry("Post", "Force");
+    QVERIFY(force && force->isEnabled());
+    force->trigger();
+
+    QVERIFY(SameView(w.form.view(), view));
+    QCOMPARE(w.Panels(), panels);
+    QCOMPARE(w.Picture(), picture);
+    QCOMPARE(w.form.settings().MouseMode, mode);
+    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+}
+
+// Commands whose dialogs do not exist yet: the menu entry is the button's command, and it is
+// disabled in both.
+void MainWindowTest::placeholderCommandsAreDisabled()
+{
+    Window w;
+    const struct
+    {
+        const char* Menu;
+        const char* Caption;
+        const char* Button;
+    } pairs[] = {
+        {"Define", "Frame Section", "ToolButton5"},
+        {"Define", "Material", "ToolButton6"},
+        {"Define", "Shell Section", "ToolButton21"},
+        {"Define", "Recorder Setting", "ToolButton19"},
+        {"Define", "Analysis Case", "ToolButton24"},
+        {"Gen_tcl", "OpenSEES tcl File", "ToolButton8"},
+        {"Gen_tcl", "Run OpenSEES", "ToolButton26"},
+        {"Post", "Deformation", "ToolButton25"},
+        {"Post", "Animation", "ToolButton20"},
+    };
+    for (const auto& pair : pairs) {
+        QAction* entry = w.MenuEntry(pair.Menu, pair.Caption);
+        QVERIFY2(entry, pair.Caption);
+        QCOMPARE(entry, w.Command(pair.Button));
+        QVERIFY2(!entry->isEnabled(), pair.Caption);
+        QVERIFY(!w.Button(pair.Button)->isEnabled());
+    }
+    QAction* convert = w.MenuEntry("File", "Sap2000V14 to Sap2000 v6 (s2k)");
+    QVERIFY(convert && !convert->isEnabled());
+
+    // The commands that work are enabled, on the tool bar and in the menus.
+    for (const char* name :
+         {"ToolButton1", "ToolButton3", "ToolButton13", "ToolButton4", "ToolButton2",
+          "ToolButton10", "ToolButton11", "ToolButton12", "ToolButton9", "ToolButton16",
+          "ToolButton17", "ToolButton30", "ToolButton27"})
+        QVERIFY2(w.Button(name)->isEnabled(), name);
+    QCOMPARE(w.MenuEntry("File", "Import Sap2000 txt file"), w.Command("ToolButton1"));
+}
+
+void MainWindowTest::showingADialogTwiceShowsOne()
+{
+    Window w;
+    w.form.ImportS2kFile(Portal);
+    w.MenuEntry("View", "Show Load")->trigger();
+    w.MenuEntry("View", "Show Load")->trigger();
+    w.Click("ToolButton16");
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        shown += qobject_cast<TForm5*>(window) && window->isVisible() ? 1 : 0;
+    QCOMPARE(shown, 1);
+    QCOMPARE(w.form.findChildren<TForm5*>().size(), 1);
+
+    // Its OK asks the window for a redraw: the loads of the case appear in the picture.
+    const QImage before = w.Picture();
+    auto* dialog = w.form.findChild<TForm5*>();
+    dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentIndex(0);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+    QVERIFY(w.Picture() != before);
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+}
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+void MainWindowTest::helpOpensTheProjectPages()
+{
+    Window w;
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
+    w.MenuEntry("Help", "VEK Tutorial")->trigger();
+    w.MenuEntry("Help", "About")->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(recorder.urls, QList<QUrl>({QUrl("https://github.com/vek-opensees/vek/wiki"),
+                                         QUrl("https://github.com/vek-opensees/vek")}));
+}
+
+void MainWindowTest::importShowsTheCountsAndTheModel()
+{
+    Window w;
+    const QImage empty = w.Picture();
+    const ViewTransform before = w.form.view();
+    w.form.ImportS2kFile(Portal);
+    QVERIFY(w.errors.isEmpty());
+    QCOMPARE(w.Counts(), QStringList({"3", "2", "0", "0", "1", "1", "0"}));
+    QCOMPARE(w.form.model().JointCount(), 3);
+
+    // The view is fitted to the model: Zoom All from where it was.
+    ViewTransform fitted = before;
+    Model model = w.form.model();
+    ZoomAll(model, fitted, w.Area());
+    QVERIFY(SameView(fitted, w.form.view()));
+    QVERIFY(w.Picture() != empty);
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+
+    // The last file's lines are kept: importing without a file reads them again.
+    w.form.ImportS2kFile(QString());
+    QCOMPARE(w.Counts(), QStringList({"3", "2", "0", "0", "1", "1", "0"}));
+    QVERIFY(w.errors.isEmpty());
+}
+
+void MainWindowTest::importAsksForAnS2kFile()
+{
+    for (const bool fromMenu : {true, false}) {
+        Window w;
+        QString filter, suffix;
+        WhenModalOpens<QFileDialog>([&](QFileDialog* chooser) {
+            filter = chooser->nameFilters().join(QLatin1Char(';'));
+            suffix = chooser->defaultSuffix();
+            chooser->reject();
+        });
+        if (fromMenu)
+            w.MenuEntry("File", "Import Sap2000 txt file")->trigger();
+        else
+            w.Click("ToolButton1");
+        QCOMPARE(filter, QStringLiteral("s2k file (*.s2k)"));
+        QCOMPARE(suffix, QStringLiteral("s2k"));
+        // No file chosen: the (empty) lines are imported all the same.
+        QCOMPARE(w.Counts(), QStringList({"0", "0", "0", "0", "0", "0", "0"}));
+        QVERIFY(w.errors.isEmpty());
+    }
+}
+
+void MainWindowTest::fileThatCannotBeOpenedKeepsTheModel()
+{
+    Window w;
+    w.form.ImportS2kFile(Portal);
+    const QImage picture = w.Picture();
+    const ViewTransform view = w.form.view();
+
+    QTemporaryDir dir;
+    w.form.ImportS2kFile(dir.filePath(QStringLiteral("missing.s2k")));
+    QCOMPARE(w.errors.size(), 1);
+    QVERIFY2(w.errors[0].startsWith(QStringLiteral("Cannot open file")), qPrintable(w.errors[0]));
+    QCOMPARE(w.form.model().JointCount(), 3);
+    QCOMPARE(w.form.model().FrameCount(), 2);
+    QCOMPARE(w.Counts(), QStringList({"3", "2", "0", "0", "1", "1", "0"}));
+    QCOMPARE(w.Picture(), picture);
+    QVERIFY(SameView(w.form.view(), view));
+
+    // The lines of the portal are still those imported when no file is chosen.
+    w.form.ImportS2kFile(QString());
+    QCOMPARE(w.errors.size(), 1);
+    QCOMPARE(w.form.model().JointCount(), 3);
+}
+
+void MainWindowTest::brokenFileIsReportedAndTheWindowGoesOn()
+{
+    Window w;
+    w.form.ImportS2kFile(Portal);
+    const QImage picture = w.Picture();
+
+    QFile portal(Portal);
+    QVERIFY(portal.open(QIODevice::ReadOnly));
+    QByteArray text = portal.readAll();
+    text.replace("J=2,3", "J=2,q");
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.s2k"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    w.form.ImportS2kFile(broken);
+    QCOMPARE(w.errors, QStringList({"'q' is not a valid integer value"}));
+    // No status update and no redraw: the window shows what it showed.
+    QCOMPARE(w.Counts(), QStringList({"3", "2", "0", "0", "1", "1", "0"}));
+    QCOMPARE(w.Picture(), picture);
+
+    // The window still answers and draws what the model now holds.
+    w.Click("ToolButton13");
+    w.Click("ToolButton3");
+    QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Pan"));
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+    QCOMPARE(w.errors.size(), 1);
+
+    // A good file afterwards imports as ever.
+    w.form.ImportS2kFile(Portal);
+    QCOMPARE(w.errors.size(), 1);
+    QCOMPARE(w.form.model().FrameCount(), 2);
+    QCOMPARE(w.Picture(), picture);
+}
+
+void MainWindowTest::errorsAreShownInAWarningBox()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QString title, message;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*> buttons;
+    QMessageBox::StandardButton button = QMessageBox::NoButton;
+    WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+        title = box->windowTitle();
+        message = box->text();
+        icon = box->icon();
+        buttons = box->buttons();
+        button = box->standardButton(buttons.value(0));
+        box->accept();
+    });
+    form.ImportS2kFile(QStringLiteral("/nonexistent/folder/model.s2k"));
+    QCOMPARE(title, QStringLiteral("TAV"));
+    QVERIFY2(
+        message.startsWith(QStringLiteral("Cannot open file \"/nonexistent/folder/model.s2k\"")),
+        qPrintable(message));
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(button, QMessageBox::Ok);
+}
+
+// The reading runs on a worker thread: meanwhile timers run and the window is painted from
+// its last picture, while closing and redrawing wait for the import to end; a long import
+// shows a progress dialog after half a second.
+void MainWindowTest::longImportKeepsTheWindowPaintedButTakesNoInput()
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.s2k"));
+    bench::WriteBuildingFile(bench::BuildingForJoints(150000), big.toStdString());
+
+    Window w;
+    w.form.ImportS2kFile(Portal);
+    const QImage picture = w.Picture();
+
+    QElapsedTimer clock;
+    bool ranDuringImport = false, busyCursor = false, closed = true, progressModal = false;
+    qint64 progressShownAt = -1, lastBusyAt = 0;
+    QString progressTitle;
+    QImage early, late;
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, [&] {
+        // The busy cursor is there while the import runs.
+        if (!QApplication::overrideCursor())
+            return;
+        lastBusyAt = clock.elapsed();
+        if (!ranDuringImport) {
+            ranDuringImport = true;
+            busyCursor = QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            closed = w.form.close();
+            w.form.RedrawModelView();
+            w.form.modelView()->repaint();
+            early = w.Picture();
+        }
+        if (clock.elapsed() > 300 && late.isNull()) {
+            w.form.RedrawModelView();
+            late = w.Picture();
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(window);
+            if (progress && progress->isVisible() && progressShownAt < 0) {
+                progressShownAt = clock.elapsed();
+                progressModal = progress->windowModality() == Qt::ApplicationModal;
+                progressTitle = progress->windowTitle();
+            }
+        }
+    });
+    clock.start();
+    poll.start();
+    w.form.ImportS2kFile(big);
+    poll.stop();
+
+    QVERIFY(ranDuringImport);
+    QVERIFY(busyCursor);
+    QCOMPARE(early, picture);
+    if (!late.isNull())
+        QCOMPARE(late, picture);
+    QVERIFY(!closed);
+    QVERIFY(w.form.isVisible());
+    // How long the reading took, as far as the polls saw.
+    if (lastBusyAt > 700) {
+        QVERIFY2(progressShownAt >= 400, qPrintable(QString::number(progressShownAt)));
+        QVERIFY(progressModal);
+        QCOMPARE(progressTitle, QStringLiteral("TAV"));
+    } else if (lastBusyAt < 400) {
+        QCOMPARE(progressShownAt, qint64(-1));
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<QProgressDialog*>(window) || !window->isVisible());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(w.errors.isEmpty());
+    QVERIFY(w.form.model().JointCount() > 100000);
+    QCOMPARE(w.Counts()[0], QString::number(w.form.model().JointCount()));
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+}
+
+void MainWindowTest::wheelZoomsOneStepPerNotification()
+{
+    Window w;
+    w.form.ImportS2kFile(Portal);
+    ViewTransform expected = w.form.view();
+    QImage picture = w.Picture();
+
+    // Wheel down makes the picture grow.
+    Wheel(w.form, QPoint(0, -120));
+    ZoomStep(expected, true);
+    QVERIFY(SameView(w.form.view(), expected));
+    QVERIFY(w.Picture() != picture);
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+
+    Wheel(w.form, QPoint(0, 120));
+    ZoomStep(expected, false);
+    QVERIFY(SameView(w.form.view(), expected));
+
+    // A turn of three notches in one notification is one step.
+    Wheel(w.form, QPoint(0, -360));
+    ZoomStep(expected, true);
+    QVERIFY(SameView(w.form.view(), expected));
+
+    // A sideways wheel does not zoom.
+    picture = w.Picture();
+    Wheel(w.form, QPoint(120, 0));
+    QVERIFY(SameView(w.form.view(), expected));
+    QCOMPARE(w.Picture(), picture);
+}
+
+void MainWindowTest::panDragMovesTheView()
+{
+    Window w;
+    w.form.ImportS2kFile(Portal);
+    const QImage picture = w.Picture();
+    ViewTransform expected = w.form.view();
+
+    // Outside a mode a drag changes nothing.
+    Drag(w.form.modelView(), QPoint(100, 100), QPoint(160, 140));
+    QVERIFY(SameView(w.form.view(), expected));
+
+    w.Click("ToolButton3");
+    QCOMPARE(w.form.settings().MouseMode, 1);
+    QTest::mousePress(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QCOMPARE(w.form.settings().MouseMode, 2);
+    QTest::mouseMove(w.form.modelView(), QPoint(130, 120));
+    PanBy(expected, 30, 20);
+    QVERIFY(SameView(w.form.view(), expected));
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+    QTest::mouseRelease(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 110));
+    PanBy(expected, 20, -10);
+    QVERIFY(SameView(w.form.view(), expected));
+    QCOMPARE(w.form.settings().MouseMode, 1);
+    QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Pan"));
+    QVERIFY(w.Picture() != picture);
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+
+    // The right button ends the mode.
+    QTest::mouseClick(w.form.modelView(), Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(w.form.settings().MouseMode, 0);
+    QCOMPARE(w.form.panel(1)->text(), QStringLiteral("None"));
+}
+
+void MainWindowTest::selectingAFrameOpensItsProperties()
+{
+    Window w;
+    w.form.ImportS2kFile(Portal);
+    const QImage unselected = w.Picture();
+    auto* properties = w.form.findChild<TForm9*>();
+    QVERIFY(properties && !properties->isVisible());
+
+    w.Click("ToolButton17");
+    const TFrameElem& frame = w.form.model().Frames[2];
+    const QPoint middle(frame.ScreenXMid, frame.ScreenYMid);
+
+    // A click away from every frame selects nothing.
+    QTest::mouseClick(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QVERIFY(!properties->isVisible());
+
+    QTest::mouseClick(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, middle);
+    QCOMPARE(w.form.settings().SelectedFrame, 2);
+    QVERIFY(properties->isVisible());
+    QVERIFY(w.Picture() != unselected);
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+
+    // Closing the properties clears the selection and the picture shows no selection.
+    properties->close();
+    QCOMPARE(w.form.settings().SelectedFrame, 0);
+    QCOMPARE(w.Picture(), unselected);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,370 @@
+#include "app/model_view.h"
+#include "app/qpainter_canvas.h"
+#include "model/model.h"
+
+#include <QImage>
+#include <QRect>
+#include <QTest>
+
+#include <functional>
+#include <set>
+#include <utility>
+
+using namespace vek;
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr std::int32_t Red = RgbColor(255, 0, 0);
+constexpr std::int32_t Blue = RgbColor(0, 0, 255);
+constexpr std::int32_t Green = RgbColor(0, 160, 0);
+
+QImage Blank(QRgb fill = White)
+{
+    QImage image = NewModelImage(QSize(60, 40));
+    image.fill(fill);
+    return image;
+}
+
+// The smallest rectangle holding every pixel that is not `background`.
+QRect Painted(const QImage& image, QRgb background = White)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                box = box.united(QRect(x, y, 1, 1));
+    return box;
+}
+
+// The same drawing on a 32-bit image, which the canvas writes into itself, and on a 24-bit one,
+// which it leaves to QPainter.
+using Drawing = std::function<void(Canvas&)>;
+
+std::pair<QImage, QImage> DirectAndQPainter(const Drawing& draw)
+{
+    QImage direct(QSize(120, 80), QImage::Format_RGB32),
+        painted(QSize(120, 80), QImage::Format_RGB888);
+    for (QImage* image : {&direct, &painted}) {
+        image->fill(Qt::white);
+        QPainterCanvas canvas(*image);
+        draw(canvas);
+    }
+    return {direct, painted.convertToFormat(QImage::Format_RGB32)};
+}
+
+int PaintedCount(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) != White ? 1 : 0;
+    return count;
+}
+
+int DifferentCount(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return count;
+}
+
+// The painted pixels of `a` with no pixel of the same colour in `b` within one pixel.
+int UnmatchedCount(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb colour = a.pixel(x, y);
+            if (colour == White)
+                continue;
+            bool matched = false;
+            for (int dy = -1; dy <= 1 && !matched; ++dy)
+                for (int dx = -1; dx <= 1 && !matched; ++dx)
+                    matched = b.valid(x + dx, y + dy) && b.pixel(x + dx, y + dy) == colour;
+            count += matched ? 0 : 1;
+        }
+    return count;
+}
+
+std::set<QRgb> Colours(const QImage& image, const QRect& area)
+{
+    std::set<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+} // namespace
+
+class QPainterCanvasTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void coloursAreBlueGreenRed();
+    void linesUseThePenWidth();
+    void boxesWithoutPenFillExactlyTheirPixels();
+    void outlinesAndClearBrushes();
+    void diagonalCrossKeepsTheBackground();
+    void polygonsAreFilled();
+    void textStandsBelowAndRightOfItsCorner();
+    void textBackgroundFillsTheCell();
+    void directPixelsMatchQPainter_data();
+    void directPixelsMatchQPainter();
+    void farAwayShapesAreClipped();
+};
+
+void QPainterCanvasTest::coloursAreBlueGreenRed()
+{
+    QCOMPARE(ToQColor(RgbColor(10, 20, 30)), QColor(10, 20, 30));
+    QImage image = Blank();
+    {
+        QPainterCanvas canvas(image);
+        QCOMPARE(canvas.Width(), 60);
+        QCOMPARE(canvas.Height(), 40);
+        canvas.SetPen(Red, 1);
+        canvas.Line({5, 5}, {20, 5});
+        canvas.SetPen(Blue, 1);
+        canvas.Line({5, 10}, {20, 10});
+    }
+    QCOMPARE(image.pixel(10, 5), qRgb(255, 0, 0));
+    QCOMPARE(image.pixel(10, 10), qRgb(0, 0, 255));
+}
+
+void QPainterCanvasTest::linesUseThePenWidth()
+{
+    QImage thin = Blank(), wide = Blank(), none = Blank();
+    {
+        QPainterCanvas canvas(thin);
+        canvas.SetPen(Red, 1);
+        canvas.Line({10, 20}, {50, 20});
+    }
+    {
+        QPainterCanvas canvas(wide);
+        canvas.SetPen(Red, 4);
+        canvas.Line({10, 20}, {50, 20});
+    }
+    {
+        QPainterCanvas canvas(none);
+        canvas.SetPen(Red, 0);
+        canvas.Line({10, 20}, {50, 20});
+    }
+    QCOMPARE(Painted(thin).height(), 1);
+    QCOMPARE(Painted(wide).height(), 4);
+    QVERIFY(Painted(none).isNull());
+    // No antialiasing: only the pen colour appears.
+    QCOMPARE(Colours(wide, Painted(wide)), std::set<QRgb>({qRgb(255, 0, 0)}));
+}
+
+void QPainterCanvasTest::boxesWithoutPenFillExactlyTheirPixels()
+{
+    QImage rect = Blank(), ellipse = Blank();
+    {
+        QPainterCanvas canvas(rect);
+        canvas.SetPen(Red, 0);
+        canvas.SetBrush(Blue, BrushStyle::Solid);
+        canvas.Rectangle(10, 5, 20, 12);
+    }
+    QCOMPARE(Painted(rect), QRect(10, 5, 10, 7));
+    QCOMPARE(Colours(rect, QRect(10, 5, 10, 7)), std::set<QRgb>({qRgb(0, 0, 255)}));
+    {
+        QPainterCanvas canvas(ellipse);
+        canvas.SetPen(Red, 0);
+        canvas.SetBrush(Blue, BrushStyle::Solid);
+        canvas.Ellipse(10, 10, 18, 18);
+    }
+    QCOMPARE(Painted(ellipse), QRect(10, 10, 8, 8));
+    QCOMPARE(ellipse.pixel(14, 14), qRgb(0, 0, 255));
+    // The corners of the box lie outside the ellipse.
+    QCOMPARE(ellipse.pixel(10, 10), White);
+    QCOMPARE(ellipse.pixel(17, 17), White);
+}
+
+void QPainterCanvasTest::outlinesAndClearBrushes()
+{
+    QImage image = Blank();
+    {
+        QPainterCanvas canvas(image);
+        canvas.SetPen(Red, 1);
+        canvas.SetBrush(Blue, BrushStyle::Clear);
+        canvas.Rectangle(10, 10, 30, 30);
+    }
+    QCOMPARE(image.pixel(10, 20), qRgb(255, 0, 0));
+    QCOMPARE(image.pixel(20, 10), qRgb(255, 0, 0));
+    QCOMPARE(image.pixel(20, 20), White);
+    QVERIFY(Painted(image).contains(QRect(10, 10, 20, 20)));
+    QVERIFY(Painted(image).width() <= 21);
+}
+
+void QPainterCanvasTest::diagonalCrossKeepsTheBackground()
+{
+    const QRgb green = qRgb(0, 160, 0);
+    QImage image = Blank(green);
+    {
+        QPainterCanvas canvas(image);
+        canvas.SetPen(Red, 0);
+        canvas.SetBrush(Blue, BrushStyle::DiagonalCross);
+        canvas.Rectangle(0, 0, 40, 40);
+    }
+    const std::set<QRgb> colours = Colours(image, QRect(0, 0, 40, 40));
+    QCOMPARE(colours, std::set<QRgb>({green, qRgb(0, 0, 255)}));
+    QCOMPARE(image.pixel(50, 20), green);
+}
+
+void QPainterCanvasTest::polygonsAreFilled()
+{
+    QImage image = Blank();
+    {
+        QPainterCanvas canvas(image);
+        canvas.SetPen(Red, 0);
+        canvas.SetBrush(Green, BrushStyle::Solid);
+        canvas.Polygon({{10, 5}, {40, 5}, {40, 35}});
+        canvas.Polygon({{45, 5}, {55, 5}, {55, 15}, {45, 15}});
+    }
+    QCOMPARE(image.pixel(35, 10), qRgb(0, 160, 0));
+    QCOMPARE(image.pixel(15, 30), White);
+    QCOMPARE(image.pixel(50, 10), qRgb(0, 160, 0));
+}
+
+void QPainterCanvasTest::textStandsBelowAndRightOfItsCorner()
+{
+    QImage image = NewModelImage(QSize(200, 60));
+    {
+        QPainterCanvas canvas(image);
+        canvas.SetPen(Red, 1);
+        // "Comic Sans MS" need not be installed: another font stands in.
+        canvas.Text(20, 10, "VEK Program", "Comic Sans MS", 14, RgbColor(0, 0, 0), NoBackground);
+        // The pen is the one set before the text.
+        canvas.Line({0, 55}, {199, 55});
+    }
+    const QRect text = Painted(image.copy(0, 0, 200, 50));
+    QVERIFY(!text.isNull());
+    QVERIFY2(text.left() >= 20 && text.left() <= 23, qPrintable(QString::number(text.left())));
+    // The ascent places the tops of the capitals just below y.
+    QVERIFY2(text.top() >= 10 && text.top() <= 16, qPrintable(QString::number(text.top())));
+    // 14 points at 96 dots per inch: capitals of 12 to 16 pixels.
+    QVERIFY2(text.height() >= 12 && text.height() <= 24,
+             qPrintable(QString::number(text.height())));
+    QCOMPARE(image.pixel(100, 55), qRgb(255, 0, 0));
+}
+
+void QPainterCanvasTest::textBackgroundFillsTheCell()
+{
+    QImage opaque = NewModelImage(QSize(120, 40)), clear = NewModelImage(QSize(120, 40));
+    {
+        QPainterCanvas canvas(opaque);
+        canvas.Text(10, 10, "123", "Comic Sans MS", 10, RgbColor(0, 0, 0), Green);
+    }
+    {
+        QPainterCanvas canvas(clear);
+        canvas.Text(10, 10, "123", "Comic Sans MS", 10, RgbColor(0, 0, 0), NoBackground);
+    }
+    // The cell starts at the corner and holds the whole text.
+    QCOMPARE(opaque.pixel(10, 10), qRgb(0, 160, 0));
+    QCOMPARE(opaque.pixel(9, 10), White);
+    QCOMPARE(opaque.pixel(10, 9), White);
+    const QRect cell = Painted(opaque);
+    QVERIFY(cell.contains(Painted(clear)));
+    QVERIFY(Colours(opaque, cell).count(qRgb(0, 160, 0)) == 1);
+    QCOMPARE(Colours(clear, Painted(clear)).count(qRgb(0, 160, 0)), std::size_t(0));
+    QCOMPARE(clear.pixel(10, 10), White);
+}
+
+void QPainterCanvasTest::directPixelsMatchQPainter_data()
+{
+    QTest::addColumn<Drawing>("draw");
+    // Share of the painted pixels that may differ from QPainter's; for lines and outlines,
+    // that may lie more than a pixel away from a pixel of QPainter's of the same colour.
+    QTest::addColumn<double>("tolerance");
+    QTest::addColumn<bool>("edges");
+    const auto hatched = [](Canvas& canvas, int pen) {
+        canvas.SetPen(RgbColor(0, 0, 0), pen);
+        canvas.SetBrush(Red, BrushStyle::DiagonalCross);
+    };
+    QTest::newRow("hatched quadrilateral") << Drawing([=](Canvas& c) {
+        hatched(c, 0);
+        c.Polygon({{10, 12}, {90, 5}, {110, 60}, {30, 70}});
+    }) << 0.0 << false;
+    QTest::newRow("solid concave polygon") << Drawing([](Canvas& c) {
+        c.SetPen(0, 0);
+        c.SetBrush(Blue, BrushStyle::Solid);
+        c.Polygon({{10, 10}, {100, 10}, {60, 40}, {100, 70}, {10, 70}, {40, 40}});
+    }) << 0.03 << false;
+    QTest::newRow("crossed polygon, odd-even") << Drawing([](Canvas& c) {
+        c.SetPen(0, 0);
+        c.SetBrush(Blue, BrushStyle::Solid);
+        c.Polygon({{10, 10}, {110, 70}, {110, 10}, {10, 70}});
+    }) << 0.01 << false;
+    QTest::newRow("outlined hatched shell") << Drawing([=](Canvas& c) {
+        hatched(c, 1);
+        c.Polygon({{20, 20}, {100, 25}, {95, 60}, {25, 55}});
+    }) << 0.02 << true;
+    QTest::newRow("thin lines") << Drawing([](Canvas& c) {
+        c.SetPen(Green, 1);
+        c.Line({5, 5}, {115, 75});
+        c.Line({5, 70}, {115, 60});
+        c.Line({60, 2}, {62, 78});
+        c.Line({-50, 40}, {200, 45});
+    }) << 0.0 << true;
+    QTest::newRow("nodes") << Drawing([](Canvas& c) {
+        c.SetPen(0, 0);
+        c.SetBrush(Blue, BrushStyle::Solid);
+        for (int k = 0; k < 10; ++k)
+            c.Ellipse(5 + 11 * k, 30, 13 + 11 * k, 38);
+        c.Ellipse(20, 50, 100, 75);
+    }) << 0.0 << false;
+    QTest::newRow("release circles") << Drawing([](Canvas& c) {
+        c.SetPen(Green, 2);
+        c.SetBrush(Red, BrushStyle::Solid);
+        c.Ellipse(10, 10, 20, 20);
+        c.Ellipse(40, 20, 100, 70);
+    }) << 0.02 << true;
+}
+
+// The shapes the canvas writes into the pixels itself are QPainter's shapes: the same hatch
+// in the same place, the same fill rule, nearly the same edges.
+void QPainterCanvasTest::directPixelsMatchQPainter()
+{
+    QFETCH(Drawing, draw);
+    QFETCH(double, tolerance);
+    QFETCH(bool, edges);
+    const auto [direct, painted] = DirectAndQPainter(draw);
+    const int count = PaintedCount(painted);
+    QVERIFY(count > 20);
+    const int different = edges ? UnmatchedCount(direct, painted) + UnmatchedCount(painted, direct)
+                                : DifferentCount(direct, painted);
+    QVERIFY2(different <= tolerance * count + 2,
+             qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(different).arg(count)));
+    QVERIFY2(std::abs(PaintedCount(direct) - count) <= std::max(tolerance, 0.01) * count + 2,
+             qPrintable(QStringLiteral("%1 against %2").arg(PaintedCount(direct)).arg(count)));
+}
+
+// Pixels of a model far off the area (a deformation scale gone wild) cost no more than the
+// image's own pixels, and the part over the image is drawn.
+void QPainterCanvasTest::farAwayShapesAreClipped()
+{
+    constexpr std::int32_t Far = 2'000'000'000;
+    QImage image = Blank();
+    {
+        QPainterCanvas canvas(image);
+        canvas.SetPen(Red, 1);
+        canvas.Line({-Far, -Far}, {Far, Far});
+        canvas.Line({-Far, 20}, {Far, 20});
+        canvas.SetPen(Red, 0);
+        canvas.SetBrush(Blue, BrushStyle::Solid);
+        canvas.Polygon({{-Far, -Far}, {Far, -Far}, {Far, 30}, {-Far, 30}});
+        canvas.Ellipse(-Far, -Far, Far, Far);
+        canvas.SetPen(Green, 2);
+        canvas.Ellipse(-Far, -Far, Far, Far);
+        canvas.Ellipse(Far - 10, Far - 10, Far, Far);
+    }
+    QCOMPARE(image.pixel(10, 35), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(50, 10), qRgb(0, 0, 255));
+}
+
+QTEST_MAIN(QPainterCanvasTest)
+#include "qpainter_canvas_test.moc"
