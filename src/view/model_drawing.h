@@ -10,8 +10,7 @@ namespace vek {
 // Paints the whole model view: background and title, the projection (joints and frame marks
 // are projected again, so the cached pixels are those of this picture), and every layer the
 // view flags switch on, in a fixed order.
-void RedrawModel(Canvas& canvas, Model& model, const Settings& settings,
-                 const ViewTransform& view);
+void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const ViewTransform& view);
 
 // The palette entry (11..16) of a result on the colour scale ScaleMin..ScaleMax.
 std::int32_t ResultColor(const TPalette& palette, double value, double scaleMin, double scaleMax);

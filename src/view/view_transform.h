@@ -32,8 +32,7 @@ enum class PresetView { XY, XZ, YZ };
 // Joints' ScreenX, ScreenY from their coordinates plus DeformScale times their displacements.
 void ProjectJoints(Model& model, const ViewTransform& view, AreaSize area);
 // The same with the animation displacements of one step.
-void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area,
-                         std::int32_t step);
+void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step);
 // Frames' midpoint, axis tip and hinge-circle pixels; after ProjectJoints.
 void ProjectFrameMarks(Model& model, const ViewTransform& view, AreaSize area);
 
