@@ -1,6 +1,7 @@
 #include "view/frame_properties_dialog.h"
 
 #include "util/format.h"
+#include "view/dialog_parts.h"
 #include "view/frame_properties.h"
 
 #include <QHBoxLayout>
@@ -38,9 +39,7 @@ TForm9::TForm9(const Model& model, Settings& settings, QWidget* parent)
     frameLabel_->setReadOnly(true);
     frameLabel_->setAccessibleName(label->text());
     label->setBuddy(frameLabel_);
-    refresh_ = new QPushButton(QStringLiteral("Refresh"), this);
-    refresh_->setObjectName(QStringLiteral("Button1"));
-    refresh_->setAccessibleName(refresh_->text());
+    refresh_ = MakeButton(this, QStringLiteral("Refresh"), QStringLiteral("Button1"));
     refresh_->setAutoDefault(false);
 
     grid_ = new QTableWidget(GridRows, 2, this);
@@ -71,18 +70,14 @@ TForm9::TForm9(const Model& model, Settings& settings, QWidget* parent)
                               grid_->verticalScrollBar()->sizeHint().width() + frame,
                           GridRows * GridRowHeight + frame);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("Button2"));
-    ok_->setAccessibleName(ok_->text());
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button2"));
     ok_->setDefault(true);
 
     auto* top = new QHBoxLayout;
     top->addWidget(label);
     top->addWidget(frameLabel_);
     top->addWidget(refresh_);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(ok_);
+    QHBoxLayout* bottom = ButtonRow({ok_});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

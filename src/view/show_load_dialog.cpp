@@ -1,5 +1,6 @@
 #include "view/show_load_dialog.h"
 
+#include "view/dialog_parts.h"
 #include "view/view_options.h"
 
 #include <QComboBox>
@@ -46,18 +47,10 @@ TForm5::TForm5(const Model& model, Settings& settings, QWidget* parent)
     loadCase_ = AddLabelledCombo(this, form, QStringLiteral("Load Case"),
                                  QStringLiteral("ComboBox2"), QStringLiteral("Label2"));
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("Button2"));
-    ok_->setAccessibleName(ok_->text());
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button2"));
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("Button1"));
-    cancel_->setAccessibleName(cancel_->text());
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Button1"));
+    QHBoxLayout* buttons = ButtonRow({ok_, cancel_});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -1,5 +1,7 @@
 #include "view/view_option_dialog.h"
 
+#include "view/dialog_parts.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,18 +28,10 @@ TForm4::TForm4(Settings& settings, QWidget* parent) : QDialog(parent), settings_
         boxes_[i] = box;
     }
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("Button1"));
-    ok_->setAccessibleName(ok_->text());
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("Button2"));
-    cancel_->setAccessibleName(cancel_->text());
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Button2"));
+    QHBoxLayout* buttons = ButtonRow({ok_, cancel_});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
