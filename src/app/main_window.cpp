@@ -86,9 +86,9 @@ constexpr CommandEntry Commands[] = {
     {"ToolButton5", "Frame Section", "frame_section", &TForm1::ShowFrameSectionDialog, false},
     {"ToolButton6", "Material", "material", &TForm1::ShowMaterialDialog, false},
     {"ToolButton21", "Shell Section", "shell_section", &TForm1::ShowShellSectionDialog, false},
-    {"ToolButton19", "Recorder Setting", "recorder_setting", &TForm1::ShowRecorderSettingDialog,
+    {"ToolButton24", "Recorder Setting", "recorder_setting", &TForm1::ShowRecorderSettingDialog,
      false},
-    {"ToolButton24", "Analysis Case", "analysis_case", &TForm1::ShowAnalysisCaseDialog, false},
+    {"ToolButton19", "Analysis Case", "analysis_case", &TForm1::ShowAnalysisCaseDialog, false},
     {"ToolButton8", "OpenSEES tcl File", "tcl_file", &TForm1::GenerateTclFile, false},
     {"ToolButton26", "Run OpenSEES", "run_opensees", &TForm1::RunOpenSees, false},
     {"ToolButton27", "Clear Results", "clear_results", &TForm1::ClearResults, true},
@@ -113,7 +113,7 @@ const MenuEntry Menus[] = {
      {"ToolButton3", "ToolButton13", "ToolButton4", "ToolButton2", nullptr, "ToolButton10",
       "ToolButton11", "ToolButton12", nullptr, "ToolButton9", "ToolButton16"}},
     {"Define",
-     {"ToolButton5", "ToolButton6", "ToolButton21", nullptr, "ToolButton19", "ToolButton24"}},
+     {"ToolButton5", "ToolButton6", "ToolButton21", nullptr, "ToolButton24", "ToolButton19"}},
     {"Gen_tcl", {"ToolButton8", nullptr, "ToolButton26"}},
     {"Post", {"ToolButton25", "Force1", nullptr, "ToolButton20"}},
     {"Help", {"Tutorial1", nullptr, "About1"}},
@@ -277,14 +277,24 @@ void TForm1::CreateStatusBar()
     }
 }
 
+// The dialogs in the order of their numbers; each lives as long as the window.
 void TForm1::CreateDialogs()
 {
+    // TForm2: Frame Section (Nonlinear)
+    // TForm3: Material Data
     form4_ = new TForm4(settings_, this);
-    form5_ = new TForm5(model_, settings_, this);
-    form9_ = new TForm9(model_, settings_, this);
     connect(form4_, &TForm4::redrawRequested, this, &TForm1::RedrawModelView);
+    form5_ = new TForm5(model_, settings_, this);
     connect(form5_, &TForm5::redrawRequested, this, &TForm1::RedrawModelView);
+    // TForm6: OpenSEES Tcl File
+    // TForm7: Analysis Setting
+    // TForm8: Recorder Setting
+    form9_ = new TForm9(model_, settings_, this);
     connect(form9_, &TForm9::redrawRequested, this, &TForm1::RedrawModelView);
+    // TForm10: Deformation Shape
+    // TForm11: Transfer Sap2000 V14 s2k file to Sap2000 V16
+    // TForm12: Animation
+    // TForm13: Shell Section
 }
 
 void TForm1::SetErrorReporter(ErrorReporter reporter)

@@ -137,9 +137,18 @@ private:
     // Steps the animation; stopped until an animation is shown.
     QTimer timer1_;
 
+    // TForm2
+    // TForm3
     TForm4* form4_ = nullptr;
     TForm5* form5_ = nullptr;
+    // TForm6
+    // TForm7
+    // TForm8
     TForm9* form9_ = nullptr;
+    // TForm10
+    // TForm11
+    // TForm12
+    // TForm13
 
     ErrorReporter errorReporter_;
     bool importing_ = false;
