@@ -143,11 +143,25 @@ bool TryStrToFloat(std::string_view text, double& value)
     return true;
 }
 
+namespace {
+
+// The text a conversion message quotes: whole, unless it is too long to read in a message
+// box; then its start and "...".
+std::string QuotedText(std::string_view text)
+{
+    constexpr std::size_t MaxQuoted = 200;
+    if (text.size() <= MaxQuoted)
+        return std::string(text);
+    return std::string(text.substr(0, MaxQuoted)) + "...";
+}
+
+} // namespace
+
 std::int32_t StrToInt(std::string_view text)
 {
     std::int32_t value = 0;
     if (!TryStrToInt(text, value))
-        throw VekError("'" + std::string(text) + "' is not a valid integer value");
+        throw VekError("'" + QuotedText(text) + "' is not a valid integer value");
     return value;
 }
 
@@ -155,7 +169,7 @@ double StrToFloat(std::string_view text)
 {
     double value = 0.0;
     if (!TryStrToFloat(text, value))
-        throw VekError("'" + std::string(text) + "' is not a valid floating point value");
+        throw VekError("'" + QuotedText(text) + "' is not a valid floating point value");
     return value;
 }
 
