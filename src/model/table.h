@@ -1,9 +1,11 @@
 #pragma once
 
 #include "util/big_allocator.h"
+#include "util/error.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 #include <stdexcept>
 #include <vector>
 
@@ -43,11 +45,19 @@ public:
 
     // Count = count and count + 1 all-zero records. A negative count leaves just the zero
     // record (callers raise "Range check error" before calling for a size below zero).
+    // When the records do not fit into memory the table is left empty (Count 0, the zero
+    // record kept) and "Out of memory" is raised.
     void Reset(std::int32_t count)
     {
         records_.clear();
         records_.shrink_to_fit();
-        records_.resize(count > 0 ? static_cast<std::size_t>(count) + 1 : 1);
+        Count = 0;
+        try {
+            records_.resize(count > 0 ? static_cast<std::size_t>(count) + 1 : 1);
+        } catch (const std::bad_alloc&) {
+            records_.resize(1);
+            throw VekError("Out of memory");
+        }
         Count = count;
     }
 

@@ -1,14 +1,36 @@
 #pragma once
 
 #include <cstddef>
+#include <fstream>
 #include <memory>
 #include <new>
+#include <string>
 
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
 
 namespace vek {
+
+// Whether a block of `bytes` fits into the memory the system has free (with what it can drop
+// from its caches). Where that cannot be told, any block fits. A table of a broken file may ask
+// for more than the machine has; refusing it gives a clear message instead of a process that
+// the system kills when the memory runs out.
+inline bool FitsInAvailableMemory(std::size_t bytes)
+{
+#if defined(__linux__)
+    std::ifstream meminfo("/proc/meminfo");
+    std::string key;
+    std::size_t kib = 0;
+    while (meminfo >> key >> kib) {
+        if (key == "MemAvailable:")
+            return bytes / 1024 < kib;
+        meminfo.ignore(256, '\n');
+    }
+#endif
+    (void)bytes;
+    return true;
+}
 
 // An allocator for the big tables of a model. On Linux a block of many megabytes is mapped
 // on its own and asked to be backed by huge pages, so filling a table of millions of records
@@ -25,6 +47,8 @@ template <class T> struct BigAllocator
     {
 #if defined(__linux__)
         if (IsBig(n)) {
+            if (n > std::size_t(-1) / sizeof(T) || !FitsInAvailableMemory(n * sizeof(T)))
+                throw std::bad_alloc();
             void* p = mmap(nullptr, n * sizeof(T), PROT_READ | PROT_WRITE,
                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
             if (p == MAP_FAILED)

@@ -1,5 +1,6 @@
 #include "model/model.h"
 #include "model/model_json.h"
+#include "util/error.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,25 @@ TEST(Table, ResetToAbsentKeepsOnlyTheZeroRecord)
     EXPECT_EQ(frames.Count, -1);
     EXPECT_EQ(frames.StoredSize(), 1u);
     EXPECT_EQ(frames.begin(), frames.end());
+}
+
+TEST(Table, RecordsBeyondTheMemoryAreRefusedCleanly)
+{
+    Table<TJoint> joints;
+    joints.Reset(3);
+    joints.Edit(2).X = 5;
+    // Two billion joints need hundreds of gigabytes.
+    try {
+        joints.Reset(2147483647);
+        FAIL() << "no error";
+    } catch (const VekError& error) {
+        EXPECT_STREQ(error.what(), "Out of memory");
+    }
+    EXPECT_EQ(joints.Count, 0);
+    EXPECT_EQ(joints.StoredSize(), 1u);
+    EXPECT_EQ(joints[2].X, 0);
+    joints.Reset(2);
+    EXPECT_EQ(joints[2].X, 0);
 }
 
 TEST(Model, StartsEmptyWithThePalette)
