@@ -1,5 +1,7 @@
 #include "app/cli.h"
 
+#include "app/cli_convert.h"
+#include "app/cli_post.h"
 #include "app/cli_support.h"
 #include "app/cli_tcl.h"
 #include "model/model_json.h"
@@ -44,6 +46,24 @@ constexpr const char* usage =
     "                                        both fields given (E > 0, -1 < Poisson < 0.5);\n"
     "                                        without it a tag T in 1..MaterialCount takes\n"
     "                                        material T's E and Poisson's ratio\n"
+    "  convert IN.s2k OUT.s2k\n"
+    "                  Rewrite a SAP2000 V14 s2k file of a solid model (joints, restraints,\n"
+    "                  joint forces, 8-node solids) in the version 6 layout that VEK\n"
+    "                  imports, every line ended by CR LF, and print the conversion's log.\n"
+    "                  The joints must be labelled 1..N in table order.\n"
+    "  disp FILE.s2k FOLDER [--step N] [--mode M]\n"
+    "                  Import the file, read the joint displacements of load step N\n"
+    "                  (default 1) from the node recorder files node<k>.out in FOLDER, or\n"
+    "                  with --mode the shape of mode M from eigen<M>_node<k>.out, and print\n"
+    "                  joint,dx,dy,dz for every joint (17 significant digits).\n"
+    "  sections FILE.s2k FOLDER [--step N] [--kind 1|2|3] [--set Name=Value]\n"
+    "           [--section N:Field=Value]\n"
+    "                  Import the file, read the deformations of the first and the last\n"
+    "                  section of every frame at load step N from ele<k>_secs.out and\n"
+    "                  ele<k>_secn.out in FOLDER (kind 1 axial strain, the default, 2\n"
+    "                  curvature z, 3 curvature y) and print frame,resultI,resultJ. Give the\n"
+    "                  --set and --section options the script was written with\n"
+    "                  (UseSectionAggregator, NumIntegrationPoints, ElemType...).\n"
     "  --help          Print this text.\n"
     "\n"
     "When an import or a generation stops, the error's message is printed alone on the first\n"
@@ -112,6 +132,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return Info(args, out, err);
     if (command == "dump")
         return Dump(args, out, err);
+    if (command == "convert")
+        return ConvertCommand(args, out, err);
+    if (command == "disp")
+        return DispCommand(args, out, err);
+    if (command == "sections")
+        return SectionsCommand(args, out, err);
     if (command == "tcl")
         return TclCommand(args, out, err);
     return UsageError("unknown command '" + command + "'", err);

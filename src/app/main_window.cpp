@@ -1,7 +1,18 @@
 #include "app/main_window.h"
 
 #include "app/model_view.h"
+#include "app/solver_start.h"
+#include "convert/v14_convert_dialog.h"
+#include "post/animation_dialog.h"
+#include "post/deformation_dialog.h"
+#include "sections/frame_section_dialog.h"
+#include "sections/material_dialog.h"
+#include "sections/shell_section_dialog.h"
+#include "tcl/analysis_setting_dialog.h"
+#include "tcl/recorder_setting_dialog.h"
+#include "tcl/solid_material_dialog.h"
 #include "tcl/solid_materials.h"
+#include "tcl/tcl_file_dialog.h"
 #include "util/error.h"
 #include "view/frame_properties_dialog.h"
 #include "view/show_load_dialog.h"
@@ -55,8 +66,7 @@ constexpr int ProgressDelayMs = 500;
 
 using Slot = void (TForm1::*)();
 
-// One command: a menu entry, a tool button, or both sharing the one action. Commands whose
-// dialog is not there yet have `Enabled` false.
+// One command: a menu entry, a tool button, or both sharing the one action.
 struct CommandEntry
 {
     // "ToolButton<n>" for the commands on the tool bar.
@@ -65,39 +75,37 @@ struct CommandEntry
     // The icon in :/icons, for the tool bar's commands.
     const char* Icon;
     Slot Run;
-    bool Enabled;
 };
 
 constexpr CommandEntry Commands[] = {
-    {"ToolButton1", "Import Sap2000 txt file", "import", qOverload<>(&TForm1::ImportS2kFile), true},
-    {"Sap2000V14ToV6", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr, &TForm1::ConvertSap2000V14File,
-     false},
-    {"ToolButton3", "Pan", "pan", &TForm1::PanMode, true},
-    {"ToolButton13", "Zoom All", "zoom_all", &TForm1::ZoomAllCommand, true},
-    {"ToolButton4", "Rotate View", "rotate_view", &TForm1::RotateViewMode, true},
-    {"ToolButton2", "Refresh", "refresh", &TForm1::Refresh, true},
-    {"ToolButton10", "XY View", "xy_view", &TForm1::XYView, true},
-    {"ToolButton11", "XZ View", "xz_view", &TForm1::XZView, true},
-    {"ToolButton12", "YZ View", "yz_view", &TForm1::YZView, true},
-    {"ToolButton9", "View Option", "view_option", &TForm1::ShowViewOption, true},
-    {"ToolButton16", "Show Load", "show_load", &TForm1::ShowShowLoad, true},
-    {"ToolButton17", "Select Elem", "select_elem", &TForm1::SelectElemMode, true},
-    {"ToolButton30", "No Mouse Action", "no_action", &TForm1::NoActionMode, true},
-    {"ToolButton5", "Frame Section", "frame_section", &TForm1::ShowFrameSectionDialog, false},
-    {"ToolButton6", "Material", "material", &TForm1::ShowMaterialDialog, false},
-    {"ToolButton21", "Shell Section", "shell_section", &TForm1::ShowShellSectionDialog, false},
-    {"ToolButton24", "Recorder Setting", "recorder_setting", &TForm1::ShowRecorderSettingDialog,
-     false},
-    {"ToolButton19", "Analysis Case", "analysis_case", &TForm1::ShowAnalysisCaseDialog, false},
-    {"ToolButton8", "OpenSEES tcl File", "tcl_file", &TForm1::GenerateTclFile, false},
-    {"ToolButton26", "Run OpenSEES", "run_opensees", &TForm1::RunOpenSees, false},
-    {"ToolButton27", "Clear Results", "clear_results", &TForm1::ClearResults, true},
-    {"ToolButton25", "Deformation", "deformation", &TForm1::ShowDeformation, false},
-    {"ToolButton20", "Animation", "animation", &TForm1::ShowAnimation, false},
+    {"ToolButton1", "Import Sap2000 txt file", "import", qOverload<>(&TForm1::ImportS2kFile)},
+    {"Sap2000V14ToV6", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr, &TForm1::ConvertSap2000V14File},
+    {"ToolButton3", "Pan", "pan", &TForm1::PanMode},
+    {"ToolButton13", "Zoom All", "zoom_all", &TForm1::ZoomAllCommand},
+    {"ToolButton4", "Rotate View", "rotate_view", &TForm1::RotateViewMode},
+    {"ToolButton2", "Refresh", "refresh", &TForm1::Refresh},
+    {"ToolButton10", "XY View", "xy_view", &TForm1::XYView},
+    {"ToolButton11", "XZ View", "xz_view", &TForm1::XZView},
+    {"ToolButton12", "YZ View", "yz_view", &TForm1::YZView},
+    {"ToolButton9", "View Option", "view_option", &TForm1::ShowViewOption},
+    {"ToolButton16", "Show Load", "show_load", &TForm1::ShowShowLoad},
+    {"ToolButton17", "Select Elem", "select_elem", &TForm1::SelectElemMode},
+    {"ToolButton30", "No Mouse Action", "no_action", &TForm1::NoActionMode},
+    {"ToolButton5", "Frame Section", "frame_section", &TForm1::ShowFrameSectionDialog},
+    {"ToolButton6", "Material", "material", &TForm1::ShowMaterialDialog},
+    {"ToolButton21", "Shell Section", "shell_section", &TForm1::ShowShellSectionDialog},
+    {"ToolButton24", "Recorder Setting", "recorder_setting", &TForm1::ShowRecorderSettingDialog},
+    {"ToolButton19", "Analysis Case", "analysis_case", &TForm1::ShowAnalysisCaseDialog},
+    {"SolidMaterial1", "Solid Material", nullptr, &TForm1::ShowSolidMaterialDialog},
+    {"ToolButton8", "OpenSEES tcl File", "tcl_file", &TForm1::GenerateTclFile},
+    {"ToolButton26", "Run OpenSEES", "run_opensees", qOverload<>(&TForm1::RunOpenSees)},
+    {"ToolButton27", "Clear Results", "clear_results", &TForm1::ClearResults},
+    {"ToolButton25", "Deformation", "deformation", &TForm1::ShowDeformation},
+    {"ToolButton20", "Animation", "animation", &TForm1::ShowAnimation},
     // Force results are not drawn: the entry is there and does nothing.
-    {"Force1", "Force", nullptr, nullptr, true},
-    {"Tutorial1", "VEK Tutorial", nullptr, &TForm1::OpenTutorial, true},
-    {"About1", "About", nullptr, &TForm1::OpenAbout, true},
+    {"Force1", "Force", nullptr, nullptr},
+    {"Tutorial1", "VEK Tutorial", nullptr, &TForm1::OpenTutorial},
+    {"About1", "About", nullptr, &TForm1::OpenAbout},
 };
 
 // A menu or the tool bar: command names in order, nullptr for a separator.
@@ -113,7 +121,8 @@ const MenuEntry Menus[] = {
      {"ToolButton3", "ToolButton13", "ToolButton4", "ToolButton2", nullptr, "ToolButton10",
       "ToolButton11", "ToolButton12", nullptr, "ToolButton9", "ToolButton16"}},
     {"Define",
-     {"ToolButton5", "ToolButton6", "ToolButton21", nullptr, "ToolButton24", "ToolButton19"}},
+     {"ToolButton5", "ToolButton6", "ToolButton21", nullptr, "ToolButton24", "ToolButton19",
+      "SolidMaterial1"}},
     {"Gen_tcl", {"ToolButton8", nullptr, "ToolButton26"}},
     {"Post", {"ToolButton25", "Force1", nullptr, "ToolButton20"}},
     {"Help", {"Tutorial1", nullptr, "About1"}},
@@ -211,7 +220,6 @@ void TForm1::CreateActions()
                 QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.Icon))));
         if (entry.Run)
             connect(command, &QAction::triggered, this, entry.Run);
-        command->setEnabled(entry.Enabled);
     }
 }
 
@@ -280,21 +288,32 @@ void TForm1::CreateStatusBar()
 // The dialogs in the order of their numbers; each lives as long as the window.
 void TForm1::CreateDialogs()
 {
-    // TForm2: Frame Section (Nonlinear)
-    // TForm3: Material Data
+    form2_ = new TForm2(model_, this);
+    connect(form2_, &TForm2::redrawRequested, this, &TForm1::RedrawModelView);
+    form3_ = new TForm3(model_, this);
     form4_ = new TForm4(settings_, this);
     connect(form4_, &TForm4::redrawRequested, this, &TForm1::RedrawModelView);
     form5_ = new TForm5(model_, settings_, this);
     connect(form5_, &TForm5::redrawRequested, this, &TForm1::RedrawModelView);
-    // TForm6: OpenSEES Tcl File
-    // TForm7: Analysis Setting
-    // TForm8: Recorder Setting
+    const auto report = [this](const QString& message) { ReportError(message); };
+    form6_ = new TForm6(model_, settings_, this);
+    form6_->SetMessageReporter(report);
+    form7_ = new TForm7(model_, settings_, this);
+    form7_->SetMessageReporter(report);
+    form8_ = new TForm8(settings_, this);
     form9_ = new TForm9(model_, settings_, this);
     connect(form9_, &TForm9::redrawRequested, this, &TForm1::RedrawModelView);
-    // TForm10: Deformation Shape
-    // TForm11: Transfer Sap2000 V14 s2k file to Sap2000 V16
-    // TForm12: Animation
-    // TForm13: Shell Section
+    form10_ = new TForm10(model_, settings_, view_, this);
+    form10_->SetMessageReporter(report);
+    connect(form10_, &TForm10::redrawRequested, this, &TForm1::RedrawModelView);
+    form11_ = new TForm11(this);
+    form11_->SetMessageReporter(report);
+    form12_ = new TForm12(model_, timer1_, this);
+    form12_->SetMessageReporter(report);
+    connect(&timer1_, &QTimer::timeout, this, &TForm1::AnimationTick);
+    form13_ = new TForm13(model_, this);
+    solidMaterialDialog_ = new SolidMaterialDialog(model_, settings_, this);
+    solidMaterialDialog_->SetMessageReporter(report);
 }
 
 void TForm1::SetErrorReporter(ErrorReporter reporter)
@@ -443,8 +462,10 @@ void TForm1::RunWhileBusy(const std::function<void()>& work)
     importing_ = false;
 }
 
-// The conversion dialog comes later.
-void TForm1::ConvertSap2000V14File() {}
+void TForm1::ConvertSap2000V14File()
+{
+    Guarded([this] { ShowDialog(form11_); });
+}
 
 // ---- View
 
@@ -533,17 +554,92 @@ void TForm1::NoActionMode()
     SetMouseMode(MouseNoAction, QString());
 }
 
-// ---- Define, Gen_tcl and Post: their dialogs come later.
+// ---- Define, Gen_tcl and Post
 
-void TForm1::ShowFrameSectionDialog() {}
-void TForm1::ShowMaterialDialog() {}
-void TForm1::ShowShellSectionDialog() {}
-void TForm1::ShowRecorderSettingDialog() {}
-void TForm1::ShowAnalysisCaseDialog() {}
-void TForm1::GenerateTclFile() {}
-void TForm1::RunOpenSees() {}
-void TForm1::ShowDeformation() {}
-void TForm1::ShowAnimation() {}
+void TForm1::ShowFrameSectionDialog()
+{
+    Guarded([this] { ShowDialog(form2_); });
+}
+
+void TForm1::ShowMaterialDialog()
+{
+    Guarded([this] { ShowDialog(form3_); });
+}
+
+void TForm1::ShowShellSectionDialog()
+{
+    Guarded([this] { ShowDialog(form13_); });
+}
+
+void TForm1::ShowRecorderSettingDialog()
+{
+    Guarded([this] { ShowDialog(form8_); });
+}
+
+void TForm1::ShowAnalysisCaseDialog()
+{
+    Guarded([this] { ShowDialog(form7_); });
+}
+
+void TForm1::ShowSolidMaterialDialog()
+{
+    Guarded([this] { ShowDialog(solidMaterialDialog_); });
+}
+
+void TForm1::GenerateTclFile()
+{
+    Guarded([this] { ShowDialog(form6_); });
+}
+
+void TForm1::RunOpenSees()
+{
+    QFileDialog chooser(this, tr("Run OpenSEES"));
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setNameFilter(QStringLiteral("tcl file (*.tcl)"));
+    chooser.setDefaultSuffix(QStringLiteral("tcl"));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return;
+    RunOpenSees(chooser.selectedFiles().constFirst());
+}
+
+void TForm1::RunOpenSees(const QString& path)
+{
+    Guarded([&] {
+        StartSolver(path, QCoreApplication::applicationDirPath(), qEnvironmentVariable("PATH"));
+    });
+}
+
+void TForm1::ShowDeformation()
+{
+    Guarded([this] { ShowDialog(form10_); });
+}
+
+void TForm1::ShowAnimation()
+{
+    Guarded([this] { ShowDialog(form12_); });
+}
+
+void TForm1::AnimationTick()
+{
+    // An import is rebuilding the model on its worker thread.
+    if (importing_)
+        return;
+    Guarded([this] {
+        const std::optional<std::int32_t> step = form12_->NextStep();
+        if (!step)
+            return;
+        try {
+            view_.DeformScale = form12_->State().Scale;
+            PaintAnimationStep(image1_->Picture(), model_, view_, *step);
+        } catch (...) {
+            // One message, not one a millisecond.
+            timer1_.stop();
+            throw;
+        }
+        image1_->update();
+    });
+}
 
 void TForm1::ClearResults()
 {

@@ -22,7 +22,17 @@ class QToolBar;
 namespace vek {
 
 class ModelView;
+class TForm2;
+class TForm3;
 class TForm4;
+class TForm13;
+class TForm10;
+class TForm12;
+class TForm11;
+class TForm6;
+class TForm7;
+class TForm8;
+class SolidMaterialDialog;
 class TForm5;
 class TForm9;
 
@@ -57,6 +67,9 @@ public:
     // window stays painted.
     void ImportS2kFile(const QString& path);
 
+    // Starts the solver on the chosen script `path`, without waiting for it.
+    void RunOpenSees(const QString& path);
+
 public slots:
     // File
     void ImportS2kFile();
@@ -79,6 +92,7 @@ public slots:
     void ShowShellSectionDialog();
     void ShowRecorderSettingDialog();
     void ShowAnalysisCaseDialog();
+    void ShowSolidMaterialDialog();
     // Gen_tcl
     void GenerateTclFile();
     void RunOpenSees();
@@ -86,6 +100,8 @@ public slots:
     void ShowDeformation();
     void ClearResults();
     void ShowAnimation();
+    // Timer1: draws the animation step that is due.
+    void AnimationTick();
     // Help
     void OpenTutorial();
     void OpenAbout();
@@ -137,18 +153,19 @@ private:
     // Steps the animation; stopped until an animation is shown.
     QTimer timer1_;
 
-    // TForm2
-    // TForm3
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
     TForm5* form5_ = nullptr;
-    // TForm6
-    // TForm7
-    // TForm8
+    TForm6* form6_ = nullptr;
+    TForm7* form7_ = nullptr;
+    TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;
-    // TForm10
-    // TForm11
-    // TForm12
-    // TForm13
+    TForm10* form10_ = nullptr;
+    TForm11* form11_ = nullptr;
+    TForm12* form12_ = nullptr;
+    TForm13* form13_ = nullptr;
+    SolidMaterialDialog* solidMaterialDialog_ = nullptr;
 
     ErrorReporter errorReporter_;
     bool importing_ = false;

@@ -97,7 +97,8 @@ class Judged(Exception):
 
 
 def read_example_settings(path):
-    """{file name: (vek-cli arguments, set of skipped analysis types)} of example_settings.txt."""
+    """{file name: (vek-cli arguments, set of skipped analysis types, largest plausible node
+    displacement or None)} of example_settings.txt."""
     settings = {}
     if not os.path.exists(path):
         return settings
@@ -107,9 +108,16 @@ def read_example_settings(path):
             if not words:
                 continue
             name = words[0]
-            args, skips = settings.setdefault(name, ([], set()))
+            args, skips, limit = settings.get(name, ([], set(), None))
             for word in words[1:]:
-                if word.startswith("skip="):
+                if word.startswith("maxdisp="):
+                    try:
+                        limit = float(word[8:])
+                    except ValueError:
+                        raise SystemExit("%s:%d: bad limit '%s'" % (path, number, word))
+                    if not limit > 0:
+                        raise SystemExit("%s:%d: bad limit '%s'" % (path, number, word))
+                elif word.startswith("skip="):
                     for t in word[5:].split(","):
                         if not t.strip().isdigit():
                             raise SystemExit("%s:%d: bad skip list '%s'" % (path, number, word))
@@ -121,6 +129,7 @@ def read_example_settings(path):
                     args.extend(["--set", word])
                 else:
                     raise SystemExit("%s:%d: cannot read '%s'" % (path, number, word))
+            settings[name] = (args, skips, limit)
     return settings
 
 
@@ -357,6 +366,29 @@ def check_recorder_file(folder, e):
                 raise Judged("%s line %d: value %s" % (e.name, number, value))
 
 
+def check_displacements(folder, script, limit):
+    """The node displacements of the run are plausible: none larger than `limit` in size, and,
+    when the script analyses any step, not all zero (the loads or the ground moved the model)."""
+    largest = 0.0
+    files = 0
+    for _, words in script.recorders:
+        if len(words) < 2 or words[1] != "Node" or words[-1] != "disp" or "-file" not in words:
+            continue
+        name = words[words.index("-file") + 1]
+        files += 1
+        with open(os.path.join(folder, name), encoding="utf-8", errors="replace") as f:
+            for number, line in enumerate(f, 1):
+                for value in line.split()[1:]:
+                    x = abs(float(value))
+                    if x > limit:
+                        raise Judged("%s line %d: displacement %s, more than the %g that is "
+                                     "plausible for this model" % (name, number, value, limit))
+                    largest = max(largest, x)
+    if files and script.steps > 0 and largest == 0:
+        raise Judged("no node moved in %d steps: every displacement is 0" % script.steps)
+    return largest
+
+
 def check_periods(folder, script):
     """The modal analysis writes its eigenvalues: numModes positive numbers."""
     if script.num_modes is None or script.periods_file is None:
@@ -392,8 +424,9 @@ def judge_output(output):
                      % (MARKER, " | ".join(tail))[:600])
 
 
-def judge_run(folder, output, script_text, model, aggregator, points):
-    """Raises Judged with the first reason the run fails. Returns a short note."""
+def judge_run(folder, output, script_text, model, aggregator, points, max_disp=None):
+    """Raises Judged with the first reason the run fails. Returns a short note. With max_disp,
+    the node displacements must be plausible (check_displacements)."""
     judge_output(output)
     script = Script(script_text)
     # Every joint is a node of the same tag; more nodes may follow (the 3-DOF copy of a joint
@@ -407,7 +440,10 @@ def judge_run(folder, output, script_text, model, aggregator, points):
     for e in expectations:
         check_recorder_file(folder, e)
     check_periods(folder, script)
-    return "reached its end; %d recorder files checked" % len(expectations)
+    note = "reached its end; %d recorder files checked" % len(expectations)
+    if max_disp is not None:
+        note += "; largest displacement %.4g" % check_displacements(folder, script, max_disp)
+    return note
 
 
 # ---------------------------------------------------------------- running
@@ -446,11 +482,11 @@ class Runner:
 
     def run(self, job):
         """Runs one job; returns (status, label, reason, seconds)."""
-        s2k, args, label = job
+        s2k, args, label, max_disp = job
         start = time.monotonic()
         folder = tempfile.mkdtemp(prefix="run-", dir=self.work)
         try:
-            note = self.run_in(folder, s2k, args)
+            note = self.run_in(folder, s2k, args, max_disp)
             status = "PASS"
         except Judged as e:
             note = str(e)
@@ -462,7 +498,7 @@ class Runner:
             shutil.rmtree(folder, ignore_errors=True)
         return status, label, note, seconds
 
-    def run_in(self, folder, s2k, args):
+    def run_in(self, folder, s2k, args, max_disp):
         model = self.model(s2k, args)
         script = os.path.join(folder, "model.tcl")
         p = subprocess.run([self.cli, "tcl", s2k, "-o", script] + args,
@@ -496,7 +532,7 @@ class Runner:
             f.write(output)
         aggregator = setting_value(args, "UseSectionAggregator", "0") in ("1", "true", "-1")
         points = int(setting_value(args, "NumIntegrationPoints", "3"))
-        note = judge_run(folder, output, text, model, aggregator, points)
+        note = judge_run(folder, output, text, model, aggregator, points, max_disp)
         if warnings:
             note += "; vek-cli: " + " | ".join(sorted(set(warnings)))[:300]
         return note
@@ -512,7 +548,7 @@ def jobs_of(examples, settings):
                          % " ".join(sorted(unknown)))
     for name in files:
         s2k = os.path.join(examples, name)
-        extra, skipped = settings.get(name, ([], set()))
+        extra, skipped, max_disp = settings.get(name, ([], set(), None))
         runs = [(t, a, []) for t in range(1, 8) for a in (0, 1)]
         runs += [(t, a, more) for t, more in EXTRA_RUNS for a in (0, 1)]
         for t, a, more in runs:
@@ -525,7 +561,7 @@ def jobs_of(examples, settings):
             args = []
             for s in sets:
                 args += ["--set", s]
-            jobs.append((s2k, args + extra, label))
+            jobs.append((s2k, args + extra, label, max_disp))
     if not files:
         raise SystemExit("no .s2k files in %s" % examples)
     return jobs, skips
@@ -603,7 +639,8 @@ def selftest():
     output = "analysis\n%s\n" % MARKER
     failures = []
 
-    def attempt(label, files, out=output, text=script, should_pass=False, value="1.5"):
+    def attempt(label, files, out=output, text=script, should_pass=False, value="1.5",
+                max_disp=None):
         folder = tempfile.mkdtemp(prefix="vek-judge-")
         try:
             for name, columns in files.items():
@@ -612,7 +649,7 @@ def selftest():
                         f.write(" ".join(["%g" % (0.5 * (step + 1))] + [value] * (columns - 1))
                                 + "\n")
             try:
-                judge_run(folder, out, text, model, True, 3)
+                judge_run(folder, out, text, model, True, 3, max_disp)
                 passed, reason = True, ""
             except Judged as e:
                 passed, reason = False, str(e)
@@ -648,19 +685,27 @@ def selftest():
     attempt("a joint without a node fails", good, text=script.replace("node 4 1 0 1", ""))
     attempt("a node more than the joints passes", good, should_pass=True,
             text=script.replace("node 4 1 0 1", "node 4 1 0 1\r\nnode 200 1 1 1"))
+    attempt("displacements within the plausible limit pass", good, should_pass=True,
+            max_disp=10)
+    attempt("a displacement over the plausible limit fails", good, max_disp=1)
+    attempt("a run in which no node moves fails", good, value="0", max_disp=10)
+    attempt("a run without analysis steps may leave the nodes at rest", good, should_pass=True,
+            value="0", max_disp=10, text=script.replace("analyze 2", "record\r\nrecord"))
     folder = tempfile.mkdtemp(prefix="vek-judge-")
     try:
         path = os.path.join(folder, "settings.txt")
         with open(path, "w") as f:
             f.write("# comment\na.s2k ControlNode=3 skip=4,5  # why\n"
-                    "a.s2k --solid-material=100:E=30000,Poisson=0.2 --flag\n")
+                    "a.s2k --solid-material=100:E=30000,Poisson=0.2 --flag maxdisp=20\n"
+                    "b.s2k skip=7\n")
         read = read_example_settings(path)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
     expected = {"a.s2k": (["--set", "ControlNode=3", "--solid-material",
-                           "100:E=30000,Poisson=0.2", "--flag"], {4, 5})}
+                           "100:E=30000,Poisson=0.2", "--flag"], {4, 5}, 20.0),
+                "b.s2k": ([], {7}, None)}
     ok = read == expected
-    print("%s the settings file is read into vek-cli arguments and skips%s"
+    print("%s the settings file is read into vek-cli arguments, skips and limits%s"
           % ("ok " if ok else "BAD", "" if ok else ": %r" % (read,)))
     if not ok:
         failures.append("settings file")

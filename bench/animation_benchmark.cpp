@@ -1,0 +1,210 @@
+// bench_animation: how long one tick of the animation takes on a large building, against the
+// timer's interval.
+//
+//   bench_animation [--frames N] [benchmark flags]
+//       Imports a generated building of at least N frames (default 10,000), gives every joint
+//       100 animation steps of a sway, fits the building into a 1069 x 639 picture with
+//       ZoomAll, then times
+//         (a) one tick: PaintAnimationStep of the next step (background and title, the joints
+//             projected at the step, nodes, supports and frames) into that picture;
+//         (b) the same with the frame layer alone left out of the model (its frames
+//             removed), to show what the frames cost;
+//       and prints (a) against the 1 ms interval of the animation's timer.
+
+#include "building_generator.h"
+
+#include "app/model_view.h"
+#include "model/model.h"
+#include "post/animation.h"
+#include "post/animation_dialog.h"
+#include "s2k/s2k_import.h"
+#include "util/text_lines.h"
+#include "view/view_transform.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace vek;
+
+constexpr AreaSize Area{1069, 639};
+constexpr std::int32_t Steps = 100;
+constexpr double TimerIntervalMs = 1.0;
+
+struct Scene
+{
+    Model Building;
+    Model NoFrames;
+    ViewTransform View;
+    QImage Picture;
+};
+
+Scene* g_scene = nullptr;
+
+// A building with at least `frames` frames.
+void ImportBuilding(Model& model, std::int64_t frames)
+{
+    std::int64_t joints = frames / 2;
+    for (;;) {
+        model = Model();
+        model.FileLines =
+            TextLines::FromText(bench::BuildingText(bench::BuildingForJoints(joints)));
+        ReadS2kModel(model);
+        if (model.FrameCount() >= frames)
+            return;
+        joints = joints * frames / std::max<std::int64_t>(model.FrameCount(), 1) + joints / 20 + 1;
+    }
+}
+
+// A sway growing with the height: step s moves a joint at height z by z * sin(s / 10) / 50.
+void FillSteps(Model& model)
+{
+    ResizeAnimationSteps(model, Steps);
+    for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
+        TJoint& joint = model.Joints.Edit(j);
+        for (std::int32_t s = 1; s <= Steps; ++s) {
+            const double sway = joint.Z * std::sin(s / 10.0) / 50;
+            joint.AnimDispX[static_cast<std::size_t>(s)] = sway;
+            joint.AnimDispY[static_cast<std::size_t>(s)] = sway / 2;
+        }
+    }
+}
+
+void Tick(benchmark::State& state, Model& model)
+{
+    Scene& scene = *g_scene;
+    std::int64_t elapsed = 0;
+    for (auto _ : state) {
+        const std::int32_t step = AnimationStepAt(++elapsed, Steps);
+        PaintAnimationStep(scene.Picture, model, scene.View, step);
+    }
+}
+
+void BM_AnimationTick(benchmark::State& state)
+{
+    Tick(state, g_scene->Building);
+}
+
+void BM_AnimationTickNoFrames(benchmark::State& state)
+{
+    Tick(state, g_scene->NoFrames);
+}
+
+// The console report, keeping the shortest real time of each benchmark for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter
+{
+public:
+    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            const double seconds = run.real_accumulated_time / double(run.iterations);
+            double& best = best_[run.run_name.function_name];
+            if (best == 0 || seconds < best)
+                best = seconds;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    double Of(const std::string& name) const
+    {
+        const auto it = best_.find(name);
+        return it == best_.end() ? 0 : it->second;
+    }
+
+private:
+    std::map<std::string, double> best_;
+};
+
+int RunBenchmarks(std::int64_t frames)
+{
+    auto scene = std::make_unique<Scene>();
+    ImportBuilding(scene->Building, frames);
+    FillSteps(scene->Building);
+    scene->NoFrames = scene->Building;
+    scene->NoFrames.Frames.Reset(0);
+    scene->Picture = NewModelImage(QSize(Area.W, Area.H));
+    ZoomAll(scene->Building, scene->View, Area);
+    scene->View.DeformScale = 1;
+    g_scene = scene.get();
+
+    const Model& model = scene->Building;
+    std::printf("Building: %d joints, %d frames, %d animation steps; picture %d x %d\n",
+                model.JointCount(), model.FrameCount(), Steps, Area.W, Area.H);
+
+    const char* tick = "AnimationTick";
+    const char* noFrames = "AnimationTick/NoFrames";
+    for (const auto& [name, fn] :
+         {std::pair{tick, &BM_AnimationTick}, std::pair{noFrames, &BM_AnimationTickNoFrames}})
+        benchmark::RegisterBenchmark(name, fn)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Repetitions(3)
+            ->MinTime(0.5);
+
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const double a = reporter.Of(tick), b = reporter.Of(noFrames);
+    if (a > 0) {
+        std::printf("\nSummary (real time, shortest of the repetitions):\n"
+                    "  (a) one animation tick           %8.3f ms\n"
+                    "  (b) the tick without the frames  %8.3f ms (frames +%.3f ms)\n"
+                    "  timer interval %.0f ms: a tick spans %.1f intervals, so the animation "
+                    "shows every %.0fth step at its pace\n",
+                    a * 1e3, b * 1e3, (a - b) * 1e3, TimerIntervalMs, a * 1e3 / TimerIntervalMs,
+                    std::max(1.0, std::ceil(a * 1e3 / TimerIntervalMs)));
+    }
+    g_scene = nullptr;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts need a GUI application; the picture needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+
+    std::int64_t frames = 10'000;
+    std::vector<char*> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--frames" && i + 1 < argc)
+            frames = std::atoll(argv[++i]);
+        else
+            rest.push_back(argv[i]);
+    }
+    int restCount = static_cast<int>(rest.size());
+    benchmark::Initialize(&restCount, rest.data());
+    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()))
+        return 2;
+    try {
+        return RunBenchmarks(std::max<std::int64_t>(frames, 1));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_animation: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vek {
+
+// vek-cli disp FILE.s2k FOLDER [--step N] [--mode M]: the joint displacements of load step N
+// (default 1), or the shape of mode M, read from the recorder files in FOLDER as the
+// deformation shape dialog reads them; prints "joint,dx,dy,dz" for every joint. `args`
+// starts with "disp".
+int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// vek-cli sections FILE.s2k FOLDER [--step N] [--kind 1|2|3] [--set Name=Value]
+// [--section N:Field=Value]: the frames' end-section deformations, read with the settings and
+// section fields the script was generated with; prints "frame,resultI,resultJ" for every
+// frame. `args` starts with "sections".
+int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace vek

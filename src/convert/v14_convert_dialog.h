@@ -1,0 +1,63 @@
+#pragma once
+
+#include "convert/v14_converter.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vek {
+
+// "Transfer Sap2000 V14 s2k file to Sap2000 V16": converts a SAP2000 V14 s2k file holding a
+// solid model into the version 6 s2k layout that the import reads. Modeless; it keeps the last
+// conversion, which "Save S2k" writes as often as asked.
+class TForm11 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Asks for a file: the path chosen, or an empty text when the user cancels.
+    using FileChooser = std::function<QString(QWidget* parent)>;
+    using MessageReporter = std::function<void(const QString& message)>;
+
+    explicit TForm11(QWidget* parent = nullptr);
+
+    // By default the open and save file dialogs (no file-type filter, no added extension) and
+    // a warning box titled "TAV"; tests put their own in.
+    void SetOpenFileChooser(FileChooser chooser);
+    void SetSaveFileChooser(FileChooser chooser);
+    void SetMessageReporter(MessageReporter reporter);
+
+    const V14Converter& converter() const { return converter_; }
+
+public slots:
+    // "Open S2k": reads the chosen file and converts it at once.
+    void Button1Click();
+    // "Save S2k": writes the converted lines, each followed by CR LF.
+    void Button2Click();
+
+private:
+    void OpenAndConvert(const QString& path);
+    void Save(const QString& path);
+    // Runs a step of a button; an error it raises is reported and ends the step.
+    template <class Command> void Guarded(Command&& command);
+    void ReportError(const QString& message);
+
+    V14Converter converter_;
+    FileChooser openChooser_;
+    FileChooser saveChooser_;
+    MessageReporter reporter_;
+
+    QGroupBox* groupBox1_ = nullptr;
+    QPlainTextEdit* memo1_ = nullptr;
+    QPushButton* button1_ = nullptr;
+    QPushButton* button2_ = nullptr;
+};
+
+} // namespace vek

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/model.h"
+#include "view/canvas.h"
+#include "view/view_transform.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace vek {
+
+// The animation of the joint displacements of consecutive recorded steps.
+struct AnimationState
+{
+    // Steps loaded (AnimStepCount): the joints' animation arrays hold steps 1..StepCount.
+    std::int32_t StepCount = 0;
+    // Displacement scale of the animation (AnimScale).
+    double Scale = 0;
+    // The step shown (AnimFrame).
+    std::int32_t Frame = 0;
+};
+
+// Gives every joint's AnimDispX, AnimDispY, AnimDispZ stepCount + 1 entries; the values of
+// entries that were there are kept, new ones are 0. A count below 0 raises "Range check
+// error" and changes nothing.
+void ResizeAnimationSteps(Model& model, std::int32_t stepCount);
+
+// Steps 1..stepCount of every joint from lines 1..stepCount of the node displacement files
+// node<k>.out in `folder` (the arrays are sized first). The first error stops the load; the
+// steps read until then keep their values.
+void LoadAnimationSteps(Model& model, std::string_view folder, std::int32_t stepCount);
+
+// The step shown `elapsed` timer intervals after the animation was started at step 1: the
+// steps 1..stepCount in a cycle. With no step loaded it is step 0, the model at rest.
+std::int32_t AnimationStepAt(std::int64_t elapsed, std::int32_t stepCount);
+
+// One picture of the animation: the background and title, the joints projected with their
+// displacements of `step` times view.DeformScale, then the nodes, the supports and the frames,
+// whatever the view flags say (no selection highlight, no other layer). The frames' cached
+// pixels are left as they are.
+void DrawAnimationStep(Canvas& canvas, Model& model, const ViewTransform& view, std::int32_t step);
+
+} // namespace vek

@@ -1,0 +1,99 @@
+#include "post/animation_dialog.h"
+
+#include "app/qpainter_canvas.h"
+#include "util/number_parse.h"
+#include "view/dialog_parts.h"
+
+#include <QFormLayout>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vek {
+
+void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step)
+{
+    QPainterCanvas canvas(image);
+    DrawAnimationStep(canvas, model, view, step);
+}
+
+TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)
+    : QDialog(parent), model_(model), timer1_(timer1)
+{
+    setObjectName(QStringLiteral("Form12"));
+    setWindowTitle(QStringLiteral("Animation"));
+    setAccessibleName(windowTitle());
+    setModal(false);
+
+    auto* form = new QFormLayout;
+    edit1_ = AddLabelledEdit(this, form, QStringLiteral("Nstep"), QStringLiteral("Edit1"),
+                             QStringLiteral("Label1"), QStringLiteral("100"));
+    edit2_ = AddLabelledEdit(this, form, QStringLiteral("Scale"), QStringLiteral("Edit2"),
+                             QStringLiteral("Label2"), QStringLiteral("100"));
+
+    QPushButton* load =
+        MakeButton(this, QStringLiteral("LOAD DISP DATA"), QStringLiteral("Button2"));
+    QPushButton* toggle = MakeButton(this, QStringLiteral("Run Animation / Stop Animation"),
+                                     QStringLiteral("Button3"));
+    QPushButton* close = MakeButton(this, QStringLiteral("CLOSE"), QStringLiteral("Button1"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(load);
+    layout->addWidget(toggle);
+    layout->addLayout(ButtonRow({close}));
+
+    monotonic_.start();
+    clock_ = [this] { return static_cast<std::int64_t>(monotonic_.elapsed()); };
+    chooser_ = [this] { return ChooseRecorderFile(this, windowTitle()); };
+
+    connect(load, &QPushButton::clicked, this, &TForm12::LoadAnimationData);
+    connect(toggle, &QPushButton::clicked, this, &TForm12::ToggleAnimation);
+    // Closing leaves a running animation running.
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm12::LoadAnimationData()
+{
+    RunReported(this, reporter_, [this] {
+        const std::int32_t stepCount = StrToInt(edit1_->text().toStdString());
+        const double scale = StrToFloat(edit2_->text().toStdString());
+        ResizeAnimationSteps(model_, stepCount);
+        state_.StepCount = stepCount;
+        state_.Scale = scale;
+        const QString file = chooser_ ? chooser_() : QString();
+        if (file.isEmpty())
+            return;
+        LoadAnimationSteps(model_, FolderOfFile(file), stepCount);
+    });
+}
+
+void TForm12::ToggleAnimation()
+{
+    state_.Frame = 1;
+    started_ = clock_();
+    drawn_ = false;
+    if (timer1_.isActive())
+        timer1_.stop();
+    else
+        timer1_.start();
+}
+
+std::optional<std::int32_t> TForm12::NextStep()
+{
+    const std::int64_t interval = std::max(timer1_.interval(), 1);
+    const std::int64_t elapsed = (clock_() - started_) / interval;
+    const std::int32_t step = AnimationStepAt(elapsed, state_.StepCount);
+    if (drawn_ && elapsed == drawnAt_)
+        return std::nullopt;
+    state_.Frame = step;
+    drawnAt_ = elapsed;
+    drawn_ = true;
+    return step;
+}
+
+} // namespace vek

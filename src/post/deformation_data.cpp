@@ -1,0 +1,168 @@
+#include "post/deformation_data.h"
+
+#include "post/recorder_files.h"
+#include "post/recorder_line.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/number_parse.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace vek {
+
+namespace {
+
+// Values of the sections that OpenSees writes for "section k deformation".
+constexpr std::int32_t FibreSectionValues = 4;
+constexpr std::int32_t AggregatedSectionValues = 6;
+constexpr std::int32_t ElasticSectionValues = 4;
+// A beam with hinges integrates over six sections, the hinges being the first and the last.
+constexpr std::int64_t HingeElementSections = 6;
+
+// Joints First..Last of one node file take their three values of line `step`.
+void ReadJointFile(Model& model, const std::string& path, std::int64_t step,
+                   const RecorderFile& file, RecorderFields& fields)
+{
+    const TextLines lines = LoadTextFile(path);
+    SplitRecorderLine(StepLine(lines, step), fields);
+    for (std::int64_t j = file.First; j <= file.Last; ++j) {
+        const auto k = static_cast<std::size_t>(j - file.First + 1);
+        TJoint& joint = model.Joints.Edit(j);
+        joint.DispX = RecorderValue(fields, 3 * k - 2);
+        joint.DispY = RecorderValue(fields, 3 * k - 1);
+        joint.DispZ = RecorderValue(fields, 3 * k);
+    }
+}
+
+// The values of a line after its time, not counting empty fields at its end.
+std::size_t ValueCount(const RecorderFields& fields)
+{
+    std::size_t n = fields.size();
+    while (n > 1 && fields[n - 1].empty())
+        --n;
+    return n > 0 ? n - 1 : 0;
+}
+
+// Frames First..Last of one section file take value `kind` of their own values in line
+// `step`; the values of each frame follow those of the frames before it. When no frame of
+// the file records anything, the file is not read.
+void ReadSectionFile(Model& model, const Settings& settings, const std::string& path,
+                     const RecorderFile& file, std::int64_t section, std::int64_t step,
+                     std::int32_t kind, double TFrameElem::*result, RecorderFields& fields)
+{
+    std::vector<std::int32_t> counts;
+    counts.reserve(static_cast<std::size_t>(file.Last - file.First + 1));
+    std::int64_t total = 0;
+    for (std::int64_t i = file.First; i <= file.Last; ++i) {
+        counts.push_back(SectionDeformationCount(model, settings, i, section));
+        total += counts.back();
+    }
+    // The fields point into the lines.
+    TextLines lines;
+    if (total > 0) {
+        lines = LoadTextFile(path);
+        SplitRecorderLine(StepLine(lines, step), fields);
+        const std::size_t values = ValueCount(fields);
+        if (values != static_cast<std::size_t>(total))
+            throw VekError(Format("File \"%s\" has %d values in line %d, but frames %d to %d "
+                                  "record %d with the model's element types and settings",
+                                  {path, values, step, file.First, file.Last, total}));
+    }
+    std::size_t first = 1;
+    for (std::int64_t i = file.First; i <= file.Last; ++i) {
+        const std::int32_t count = counts[static_cast<std::size_t>(i - file.First)];
+        TFrameElem& frame = model.Frames.Edit(i);
+        frame.*result =
+            count > 0 ? RecorderValue(fields, first + static_cast<std::size_t>(kind) - 1) : 0;
+        first += static_cast<std::size_t>(count);
+    }
+}
+
+// ScaleMax and ScaleMin from the results of every frame, starting from frame 1's ResultI.
+void SetScaleFromResults(const Model& model, Settings& settings)
+{
+    double high = model.Frames[1].ResultI;
+    double low = high;
+    for (const TFrameElem& frame : model.Frames) {
+        high = std::max({high, frame.ResultI, frame.ResultJ});
+        low = std::min({low, frame.ResultI, frame.ResultJ});
+    }
+    settings.ScaleMax = high;
+    settings.ScaleMin = low;
+}
+
+} // namespace
+
+std::int32_t SectionDeformationCount(const Model& model, const Settings& settings,
+                                     std::int64_t frame, std::int64_t section)
+{
+    const std::int32_t s = model.Frames[frame].Section;
+    if (!model.FrameSections.Contains(s))
+        return 0;
+    const std::int32_t hinge =
+        settings.UseSectionAggregator ? AggregatedSectionValues : FibreSectionValues;
+    switch (model.FrameSections[s].ElemType) {
+    case ElemNonlinearBeamColumn:
+    case ElemDispBeamColumn:
+        return section >= 1 && section <= settings.NumIntegrationPoints ? hinge : 0;
+    case ElemBeamWithHinge:
+        if (section == 1 || section == HingeElementSections)
+            return hinge;
+        return section > 1 && section < HingeElementSections ? ElasticSectionValues : 0;
+    case ElemTruss:
+    case ElemCorotTruss:
+        // A truss has one section, always the plain fibre section.
+        return section == 1 ? FibreSectionValues : 0;
+    default:
+        return 0;
+    }
+}
+
+void LoadNodeDeformData(Model& model, std::string_view folder, std::int32_t step)
+{
+    RecorderFields fields;
+    for (const RecorderFile& file : NodeRecorderFiles(model.JointCount()))
+        ReadJointFile(model, RecorderPath(folder, Format("node%d.out", {file.Number})), step, file,
+                      fields);
+}
+
+void LoadModeShape(Model& model, std::string_view folder, std::int32_t mode)
+{
+    RecorderFields fields;
+    for (const RecorderFile& file : NodeRecorderFiles(model.JointCount()))
+        ReadJointFile(model,
+                      RecorderPath(folder, Format("eigen%d_node%d.out", {mode, file.Number})), 1,
+                      file, fields);
+}
+
+bool LoadSecDeformData(Model& model, Settings& settings, std::string_view folder, std::int32_t step,
+                       std::int32_t kind)
+{
+    if (kind < AxialStrain || kind > CurvatureKy)
+        throw std::invalid_argument("section value kind outside 1..3");
+    RecorderFields fields;
+    for (const RecorderFile& file : ElementRecorderFiles(model.FrameCount())) {
+        ReadSectionFile(model, settings,
+                        RecorderPath(folder, Format("ele%d_secs.out", {file.Number})), file, 1,
+                        step, kind, &TFrameElem::ResultI, fields);
+        ReadSectionFile(model, settings,
+                        RecorderPath(folder, Format("ele%d_secn.out", {file.Number})), file,
+                        settings.NumIntegrationPoints, step, kind, &TFrameElem::ResultJ, fields);
+    }
+    if (model.FrameCount() < 1)
+        return false;
+    SetScaleFromResults(model, settings);
+    return true;
+}
+
+void ApplyDeformationScales(Settings& settings, ViewTransform& view, std::string_view maxText,
+                            std::string_view minText, std::string_view scaleText)
+{
+    settings.ScaleMax = StrToFloat(maxText);
+    settings.ScaleMin = StrToFloat(minText);
+    view.DeformScale = StrToFloat(scaleText);
+}
+
+} // namespace vek

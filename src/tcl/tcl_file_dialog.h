@@ -1,0 +1,67 @@
+#pragma once
+
+#include "model/model.h"
+#include "tcl/settings.h"
+#include "util/text_lines.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vek {
+
+// "OpenSEES Tcl File": generates the OpenSees script of the model, shows it in an editable
+// text area and saves what the text area holds. Modeless; the script and the text stay
+// between showings.
+class TForm6 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TForm6(Model& model, const Settings& settings, QWidget* parent = nullptr);
+
+    // Where errors and the generation's warnings go: by default a warning box titled "TAV".
+    using MessageReporter = std::function<void(const QString& message)>;
+    void SetMessageReporter(MessageReporter reporter);
+
+    // The lines of the last generation, also of one that stopped on an error.
+    const TextLines& tclLines() const { return tclLines_; }
+    QPlainTextEdit* textArea() const { return memo1_; }
+
+    // Writes the text area to `path`, every line followed by CR LF; a file name without an
+    // extension gets ".tcl". An error is reported and writes nothing.
+    void Save(const QString& path);
+
+public slots:
+    // Generates the script and shows it; on an error the text area keeps what it held.
+    void Generate();
+    // Asks for the file and saves the text area there.
+    void Save();
+
+private:
+    void ShowScript();
+    void ReportWarnings(const std::vector<std::string>& warnings);
+    void Report(const QString& message);
+    // The text area's text in the 8-bit form it is written in.
+    std::string ScriptText() const;
+
+    Model& model_;
+    const Settings& settings_;
+    TextLines tclLines_;
+    // Whether the text area's text is written as UTF-8; a script whose names are not UTF-8 is
+    // shown and written back as Latin-1, byte for byte.
+    bool utf8_ = true;
+    MessageReporter reporter_;
+
+    QLabel* label1_ = nullptr;
+    QPlainTextEdit* memo1_ = nullptr;
+    QPushButton* generate_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+} // namespace vek

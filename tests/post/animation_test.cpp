@@ -1,0 +1,236 @@
+#include "post/animation.h"
+#include "post/scale_legend.h"
+#include "recorder_test_files.h"
+#include "util/error.h"
+#include "view/model_drawing.h"
+#include "view/recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vek {
+namespace {
+
+using testing::JointModel;
+using testing::JointValue;
+using testing::TempFolder;
+using testing::WriteNodeFiles;
+using Ops = std::vector<std::string>;
+
+std::string ErrorOf(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (const VekError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(AnimationSteps, LoadsEveryStepOfEveryJoint)
+{
+    TempFolder folder("anim150");
+    WriteNodeFiles(folder, 150, 130);
+    Model model = JointModel(150);
+    LoadAnimationSteps(model, folder.Path(), 120);
+    for (std::int64_t j : {1, 100, 101, 150}) {
+        const TJoint& joint = model.Joints[j];
+        ASSERT_EQ(joint.AnimDispX.size(), 121u);
+        for (std::int32_t s : {1, 60, 120}) {
+            EXPECT_EQ(joint.AnimDispX[static_cast<std::size_t>(s)], JointValue(j, s, 1));
+            EXPECT_EQ(joint.AnimDispY[static_cast<std::size_t>(s)], JointValue(j, s, 2));
+            EXPECT_EQ(joint.AnimDispZ[static_cast<std::size_t>(s)], JointValue(j, s, 3));
+        }
+        EXPECT_EQ(joint.AnimDispX[0], 0);
+    }
+}
+
+TEST(AnimationSteps, AShortFileStopsWithTheStepsReadKept)
+{
+    TempFolder folder("animshort");
+    WriteNodeFiles(folder, 3, 50);
+    Model model = JointModel(3);
+    EXPECT_EQ(ErrorOf([&] { LoadAnimationSteps(model, folder.Path(), 100); }),
+              "List index out of bounds (50)");
+    EXPECT_EQ(model.Joints[3].AnimDispZ[50], JointValue(3, 50, 3));
+    EXPECT_EQ(model.Joints[3].AnimDispZ[51], 0);
+    EXPECT_EQ(model.Joints[3].AnimDispZ.size(), 101u);
+}
+
+TEST(AnimationSteps, FullHundredsNeedNoFurtherFile)
+{
+    TempFolder folder("anim100");
+    WriteNodeFiles(folder, 100, 3);
+    Model model = JointModel(100);
+    EXPECT_EQ(ErrorOf([&] { LoadAnimationSteps(model, folder.Path(), 3); }), "");
+}
+
+TEST(AnimationSteps, ResizingKeepsTheValues)
+{
+    Model model = JointModel(2);
+    ResizeAnimationSteps(model, 3);
+    model.Joints.Edit(2).AnimDispY[3] = 4.5;
+    ResizeAnimationSteps(model, 5);
+    EXPECT_EQ(model.Joints[2].AnimDispY.size(), 6u);
+    EXPECT_EQ(model.Joints[2].AnimDispY[3], 4.5);
+    EXPECT_EQ(ErrorOf([&] { ResizeAnimationSteps(model, -2); }), "Range check error");
+    EXPECT_EQ(model.Joints[2].AnimDispY.size(), 6u);
+}
+
+// The steps of `ticks` ticks, one timer interval apart, after the start.
+std::vector<std::int32_t> Cycle(std::int32_t stepCount, std::int64_t ticks)
+{
+    std::vector<std::int32_t> steps;
+    for (std::int64_t t = 1; t <= ticks; ++t)
+        steps.push_back(AnimationStepAt(t, stepCount));
+    return steps;
+}
+
+TEST(AnimationStepAt, PlaysTheStepsLoadedInACycle)
+{
+    EXPECT_EQ(Cycle(5, 7), (std::vector<std::int32_t>{2, 3, 4, 5, 1, 2, 3}));
+    const auto of99 = Cycle(99, 200);
+    EXPECT_EQ(*std::max_element(of99.begin(), of99.end()), 99);
+    EXPECT_EQ(of99[97], 99);
+    EXPECT_EQ(of99[98], 1);
+    const auto of150 = Cycle(150, 300);
+    EXPECT_EQ(*std::max_element(of150.begin(), of150.end()), 150);
+    EXPECT_EQ(*std::min_element(of150.begin(), of150.end()), 1);
+    EXPECT_EQ(of150[148], 150);
+    EXPECT_EQ(of150[149], 1);
+    // Ticks that come late skip to the step that is due.
+    EXPECT_EQ(AnimationStepAt(0, 5), 1);
+    EXPECT_EQ(AnimationStepAt(13, 5), 4);
+    // Nothing loaded: the model at rest.
+    EXPECT_EQ(AnimationStepAt(7, 0), 0);
+    EXPECT_EQ(AnimationStepAt(7, -3), 0);
+}
+
+// Two joints 100 pixels apart in a plan view at zoom 1 (joint (x, y) at pixel (x, 50 - y)),
+// the first fixed in three directions, one frame between them and a release link.
+Model TwoJoints()
+{
+    Model model = JointModel(2);
+    model.Joints.Edit(1).X = 0;
+    model.Joints.Edit(2).X = 100;
+    for (int d = 1; d <= 3; ++d)
+        model.Joints.Edit(1).Restraint[static_cast<std::size_t>(d)] = 1;
+    model.FrameSections.Reset(2);
+    model.FrameSections.Edit(1).ElemType = ElemNonlinearBeamColumn;
+    model.FrameSections.Edit(1).Color = RgbColor(0, 94, 31);
+    model.FrameSections.Edit(2).ElemType = ElemReleaseLink;
+    model.Frames.Reset(3);
+    model.Frames.Edit(1) = {};
+    model.Frames.Edit(1).Section = 1;
+    model.Frames.Edit(1).NodeI = 1;
+    model.Frames.Edit(1).NodeJ = 2;
+    model.Frames.Edit(2).Section = 2;
+    model.Frames.Edit(2).NodeI = 1;
+    model.Frames.Edit(2).NodeJ = 2;
+    // A frame naming a joint outside the model is skipped.
+    model.Frames.Edit(3).Section = 1;
+    model.Frames.Edit(3).NodeI = 1;
+    model.Frames.Edit(3).NodeJ = 7;
+    ResizeAnimationSteps(model, 2);
+    model.Joints.Edit(2).AnimDispX[2] = 1;
+    model.Joints.Edit(2).AnimDispY[2] = 2;
+    return model;
+}
+
+ViewTransform PixelView(double scale)
+{
+    ViewTransform view;
+    view.Zoom = 1;
+    view.PanX = 100;
+    view.PanY = 0;
+    view.DeformScale = scale;
+    return view;
+}
+
+Ops Without(const Ops& all, std::size_t first)
+{
+    return Ops(all.begin() + static_cast<std::ptrdiff_t>(first), all.end());
+}
+
+Ops BackgroundOps()
+{
+    RecordingCanvas canvas(200, 100);
+    Model empty;
+    RedrawModel(canvas, empty, Settings(), PixelView(0));
+    return canvas.Operations;
+}
+
+TEST(DrawAnimationStep, DrawsNodesSupportsAndFramesOfTheStep)
+{
+    Model model = TwoJoints();
+    const Ops background = BackgroundOps();
+    RecordingCanvas canvas(200, 100);
+    DrawAnimationStep(canvas, model, PixelView(10), 2);
+    ASSERT_GE(canvas.Operations.size(), background.size());
+    EXPECT_EQ(Ops(canvas.Operations.begin(),
+                  canvas.Operations.begin() + static_cast<std::ptrdiff_t>(background.size())),
+              background);
+    // Joint 2 moves by 10 times (1, 2): 10 pixels right and 20 up.
+    EXPECT_EQ(Without(canvas.Operations, background.size()),
+              (Ops{"brush 16711680 solid", "pen 0 0", "ellipse -4 46 4 54", "ellipse 106 26 114 34",
+                   "pen 0 0", "brush 0 solid", "rectangle -5 45 5 55", "pen 2055680 2",
+                   "line 0 50 110 30"}));
+}
+
+TEST(DrawAnimationStep, AnyFlagsAndAnyStep)
+{
+    Model model = TwoJoints();
+    Settings ignored;
+    // The frame marks keep the pixels of the last redraw.
+    RecordingCanvas first(200, 100);
+    RedrawModel(first, model, ignored, PixelView(0));
+    const TFrameElem marks = model.Frames[1];
+
+    const std::size_t background = BackgroundOps().size();
+    for (const std::int32_t step : {0, 3, 1000, -1}) {
+        SCOPED_TRACE(step);
+        RecordingCanvas canvas(200, 100);
+        DrawAnimationStep(canvas, model, PixelView(10), step);
+        // Outside the steps loaded the joints are at rest.
+        EXPECT_EQ(Without(canvas.Operations, background),
+                  (Ops{"brush 16711680 solid", "pen 0 0", "ellipse -4 46 4 54",
+                       "ellipse 96 46 104 54", "pen 0 0", "brush 0 solid", "rectangle -5 45 5 55",
+                       "pen 2055680 2", "line 0 50 100 50"}));
+    }
+    EXPECT_EQ(model.Frames[1].ScreenXJ, marks.ScreenXJ);
+    EXPECT_EQ(model.Frames[1].ScreenXMid, marks.ScreenXMid);
+}
+
+TEST(DrawAnimationStep, JointsOfANewImportHaveNoSteps)
+{
+    Model model = TwoJoints();
+    model.Joints.Edit(2).AnimDispX.clear();
+    model.Joints.Edit(2).AnimDispY.clear();
+    RecordingCanvas canvas(200, 100);
+    DrawAnimationStep(canvas, model, PixelView(10), 2);
+    EXPECT_EQ(canvas.Operations.back(), "line 0 50 100 50");
+}
+
+TEST(ScaleLegend, SixBoxesFromMinToMax)
+{
+    const TPalette palette = InitialPalette();
+    RecordingCanvas canvas(LegendWidth, LegendHeight);
+    DrawScaleLegend(canvas, palette);
+    std::vector<std::string> boxes;
+    for (std::size_t k = 0; k < canvas.Operations.size(); ++k)
+        if (canvas.Operations[k].rfind("rectangle", 0) == 0 && k > 0)
+            boxes.push_back(canvas.Operations[k - 1] + " / " + canvas.Operations[k]);
+    ASSERT_EQ(boxes.size(), 7u);
+    EXPECT_EQ(boxes[1], "brush 255 solid / rectangle 2 2 27 22");
+    EXPECT_EQ(boxes[6], "brush 16711935 solid / rectangle 127 2 152 22");
+    EXPECT_EQ(canvas.Operations[canvas.Operations.size() - 2],
+              "text 2 24 Comic Sans MS 8 0 -1 min");
+    EXPECT_EQ(canvas.Operations.back(), "text 127 24 Comic Sans MS 8 0 -1 max");
+}
+
+} // namespace
+} // namespace vek

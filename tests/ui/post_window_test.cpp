@@ -1,0 +1,224 @@
+#include "app/main_window.h"
+#include "app/model_view.h"
+#include "post/animation_dialog.h"
+#include "post/deformation_dialog.h"
+
+#include "../post/recorder_test_files.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vek;
+using vek::testing::JointValue;
+using vek::testing::TempFolder;
+using vek::testing::WriteNodeFiles;
+
+namespace {
+
+const QString Portal = QStringLiteral(VEK_EXAMPLES_DIR "/portal.s2k");
+
+// A shown main window with the portal frame imported (3 joints, joint 1 fixed, 2 frames).
+struct Window
+{
+    Window()
+    {
+        form.SetErrorReporter([this](const QString& message) { errors << message; });
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the main window was not exposed");
+        form.ImportS2kFile(Portal);
+    }
+
+    QAction* MenuEntry(const QString& menuTitle, const QString& caption) const
+    {
+        for (QAction* menu : form.menuBar()->actions())
+            if (menu->text() == menuTitle && menu->menu())
+                for (QAction* entry : menu->menu()->actions())
+                    if (entry->text() == caption)
+                        return entry;
+        return nullptr;
+    }
+    template <class T> T* Dialog() const { return form.findChild<T*>(); }
+    void Tick() { QVERIFY(QMetaObject::invokeMethod(&form, "AnimationTick")); }
+    QImage Picture() const { return form.modelView()->Picture(); }
+
+    TForm1 form;
+    QStringList errors;
+};
+
+void Click(QWidget* dialog, const char* name)
+{
+    auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void SetText(QWidget* dialog, const char* name, const QString& text)
+{
+    auto* edit = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY2(edit, name);
+    edit->setText(text);
+}
+
+// The picture of the static view of a model whose joints are displaced by `disp(j)`, with only
+// the layers the animation draws.
+QImage StaticPicture(const TForm1& form, const ViewTransform& view,
+                     const std::function<std::array<double, 3>(std::int64_t)>& disp)
+{
+    Model model = form.model();
+    for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
+        const auto d = disp(j);
+        model.Joints.Edit(j).DispX = d[0];
+        model.Joints.Edit(j).DispY = d[1];
+        model.Joints.Edit(j).DispZ = d[2];
+    }
+    Settings layers;
+    layers.ShowShells = layers.ShowReleases = layers.ShowSolids = false;
+    QImage picture = NewModelImage(form.modelView()->Picture().size());
+    PaintModel(picture, model, layers, view);
+    return picture;
+}
+
+} // namespace
+
+class PostWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void postCommandsShowTheirDialogs();
+    void deformationOkDrawsTheDeformedShape();
+    void animationTicksDrawTheStepDue();
+    void ticksBeforeAnyLoadShowTheModelAtRest();
+    void clearResults();
+};
+
+void PostWindowTest::postCommandsShowTheirDialogs()
+{
+    Window w;
+    QAction* deformation = w.MenuEntry("Post", "Deformation");
+    QAction* animation = w.MenuEntry("Post", "Animation");
+    QVERIFY(deformation && deformation->isEnabled());
+    QVERIFY(animation && animation->isEnabled());
+    deformation->trigger();
+    deformation->trigger();
+    QCOMPARE(w.form.findChildren<TForm10*>().size(), 1);
+    QVERIFY(w.Dialog<TForm10>()->isVisible());
+    QCOMPARE(w.Dialog<TForm10>()->windowTitle(), QStringLiteral("Deformation Shape"));
+    QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("ToolButton20")),
+                      Qt::LeftButton);
+    QCOMPARE(w.form.findChildren<TForm12*>().size(), 1);
+    QVERIFY(w.Dialog<TForm12>()->isVisible());
+    QCOMPARE(w.Dialog<TForm12>()->windowTitle(), QStringLiteral("Animation"));
+    QCOMPARE(w.errors, QStringList());
+}
+
+void PostWindowTest::deformationOkDrawsTheDeformedShape()
+{
+    Window w;
+    TempFolder folder("windeform");
+    WriteNodeFiles(folder, 3, 2);
+    auto* dialog = w.Dialog<TForm10>();
+    dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("portal.tcl")); });
+    w.MenuEntry("Post", "Deformation")->trigger();
+    SetText(dialog, "Edit2", QStringLiteral("2"));
+    Click(dialog, "Button1");
+    SetText(dialog, "Edit1", QStringLiteral("3"));
+    Click(dialog, "Button2");
+    QCOMPARE(w.errors, QStringList());
+    QCOMPARE(w.form.model().Joints[3].DispX, JointValue(3, 2, 1));
+    QCOMPARE(w.form.view().DeformScale, 3.0);
+    QVERIFY(!dialog->isVisible());
+    Model model = w.form.model();
+    QImage expected = NewModelImage(w.Picture().size());
+    PaintModel(expected, model, w.form.settings(), w.form.view());
+    QCOMPARE(w.Picture(), expected);
+}
+
+void PostWindowTest::animationTicksDrawTheStepDue()
+{
+    Window w;
+    TempFolder folder("winanim");
+    WriteNodeFiles(folder, 3, 5);
+    auto* dialog = w.Dialog<TForm12>();
+    dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("node0.out")); });
+    std::int64_t now = 0;
+    dialog->SetClock([&] { return now; });
+    SetText(dialog, "Edit1", QStringLiteral("5"));
+    SetText(dialog, "Edit2", QStringLiteral("0.5"));
+    Click(dialog, "Button2");
+    QCOMPARE(w.errors, QStringList());
+
+    Click(dialog, "Button3");
+    QVERIFY(w.form.timer1().isActive());
+    // The ticks are given by hand, on the clock of the test.
+    w.form.timer1().stop();
+    now += 2;
+    w.Tick();
+    QCOMPARE(dialog->State().Frame, 3);
+    QCOMPARE(w.form.view().DeformScale, 0.5);
+    const QImage expected = StaticPicture(w.form, w.form.view(), [](std::int64_t j) {
+        return std::array<double, 3>{JointValue(j, 3, 1), JointValue(j, 3, 2), JointValue(j, 3, 3)};
+    });
+    QCOMPARE(w.Picture(), expected);
+
+    // The timer drives the ticks.
+    w.form.timer1().start();
+    now += 1;
+    QTRY_COMPARE(dialog->State().Frame, 4);
+    w.form.timer1().stop();
+    QCOMPARE(w.errors, QStringList());
+}
+
+void PostWindowTest::ticksBeforeAnyLoadShowTheModelAtRest()
+{
+    Window w;
+    auto* dialog = w.Dialog<TForm12>();
+    Click(dialog, "Button3");
+    w.form.timer1().stop();
+    w.Tick();
+    QCOMPARE(dialog->State().Frame, 0);
+    const QImage expected = StaticPicture(w.form, w.form.view(), [](std::int64_t) {
+        return std::array<double, 3>{0, 0, 0};
+    });
+    QCOMPARE(w.Picture(), expected);
+    QCOMPARE(w.errors, QStringList());
+}
+
+void PostWindowTest::clearResults()
+{
+    Window w;
+    TempFolder folder("winclear");
+    WriteNodeFiles(folder, 3, 1);
+    auto* dialog = w.Dialog<TForm10>();
+    dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("x")); });
+    Click(dialog, "Button1");
+    SetText(dialog, "Edit1", QStringLiteral("2"));
+    SetText(dialog, "Edit3", QStringLiteral("0.5"));
+    Click(dialog, "Button2");
+    QVERIFY(w.form.model().Joints[2].DispZ != 0);
+
+    QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("ToolButton27")),
+                      Qt::LeftButton);
+    for (const TJoint& joint : w.form.model().Joints)
+        QVERIFY(joint.DispX == 0 && joint.DispY == 0 && joint.DispZ == 0);
+    for (const TFrameElem& frame : w.form.model().Frames)
+        QVERIFY(frame.ResultI == 0 && frame.ResultJ == 0);
+    // The scales stay; the undeformed model is shown.
+    QCOMPARE(w.form.view().DeformScale, 2.0);
+    QCOMPARE(w.form.settings().ScaleMax, 0.5);
+    Model model = w.form.model();
+    ViewTransform rest = w.form.view();
+    rest.DeformScale = 0;
+    QImage expected = NewModelImage(w.Picture().size());
+    PaintModel(expected, model, w.form.settings(), rest);
+    QCOMPARE(w.Picture(), expected);
+}
+
+QTEST_MAIN(PostWindowTest)
+#include "post_window_test.moc"

@@ -1,0 +1,409 @@
+#include "app/main_window.h"
+#include "s2k/s2k_import.h"
+#include "tcl/analysis_setting_dialog.h"
+#include "tcl/recorder_setting_dialog.h"
+#include "tcl/solid_material_dialog.h"
+#include "tcl/solid_materials.h"
+#include "tcl/tcl_file_dialog.h"
+#include "tcl/tcl_generator.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace vek;
+
+namespace {
+
+const QString Portal = QStringLiteral(VEK_EXAMPLES_DIR "/portal.s2k");
+
+// Two bricks on twelve joints; their material tag 100 names no material of the file.
+const char BricksOnly[] = "SYSTEM\n  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=mm  FORCE=N\n\n"
+                          "JOINT\n"
+                          "  1  X=0  Y=0  Z=0\n  2  X=1000  Y=0  Z=0\n  3  X=2000  Y=0  Z=0\n"
+                          "  4  X=0  Y=1000  Z=0\n  5  X=1000  Y=1000  Z=0\n"
+                          "  6  X=2000  Y=1000  Z=0\n"
+                          "  7  X=0  Y=0  Z=1000\n  8  X=1000  Y=0  Z=1000\n"
+                          "  9  X=2000  Y=0  Z=1000\n  10  X=0  Y=1000  Z=1000\n"
+                          "  11  X=1000  Y=1000  Z=1000\n  12  X=2000  Y=1000  Z=1000\n\n"
+                          "RESTRAINT\n"
+                          "  ADD=1  DOF=U1,U2,U3\n  ADD=2  DOF=U1,U2,U3\n"
+                          "  ADD=3  DOF=U1,U2,U3\n  ADD=4  DOF=U1,U2,U3\n"
+                          "  ADD=5  DOF=U1,U2,U3\n  ADD=6  DOF=U1,U2,U3\n\n"
+                          "SOLID\n"
+                          "  1  J=1,2,4,5,7,8,10,11  SEC=100\n"
+                          "  2  J=2,3,5,6,8,9,11,12  SEC=100\n\n"
+                          "LOAD\n  NAME=PUSH\n    TYPE=FORCE\n      ADD=12  UX=500\n\n";
+
+// A shown main window whose error messages are recorded instead of shown in a box.
+struct Window
+{
+    Window()
+    {
+        form.SetErrorReporter([this](const QString& message) { errors << message; });
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the main window was not exposed");
+    }
+    QAction* MenuEntry(const QString& menuTitle, const QString& caption) const
+    {
+        for (QAction* menu : form.menuBar()->actions())
+            if (menu->text() == menuTitle && menu->menu())
+                for (QAction* entry : menu->menu()->actions())
+                    if (entry->text() == caption)
+                        return entry;
+        return nullptr;
+    }
+    QToolButton* Button(const char* name) const
+    {
+        return form.findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+    template <class Dialog> Dialog* Find() const
+    {
+        auto* dialog = form.findChild<Dialog*>();
+        if (!dialog)
+            qFatal("a dialog was not created");
+        return dialog;
+    }
+
+    TForm1 form;
+    QStringList errors;
+};
+
+QPushButton* ButtonOf(QWidget* dialog, const QString& caption)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == caption)
+            return button;
+    qFatal("no button %s", qPrintable(caption));
+}
+
+template <class Control> Control* Labelled(QWidget* dialog, const QString& caption)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->text() == caption)
+            if (auto* control = qobject_cast<Control*>(label->buddy()))
+                return control;
+    qFatal("no control labelled %s", qPrintable(caption));
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The script vek-cli writes for the file with these settings.
+QByteArray CoreScript(const QString& s2k, Settings settings, const QString& path)
+{
+    Model model;
+    LoadS2kFile(model, QFile::encodeName(s2k).toStdString());
+    ReadS2kModel(model);
+    InitSolidMaterials(model, settings);
+    TextLines lines;
+    std::vector<std::string> warnings;
+    GenerateTclScript(model, settings, lines, warnings);
+    SaveTclScript(lines, QFile::encodeName(path).toStdString());
+    return FileBytes(path);
+}
+
+// Sets PATH for the life of the object.
+class PathVariable
+{
+public:
+    explicit PathVariable(const QString& value) : old_(qgetenv("PATH"))
+    {
+        qputenv("PATH", QFile::encodeName(value));
+    }
+    ~PathVariable() { qputenv("PATH", old_); }
+
+private:
+    QByteArray old_;
+};
+
+// A stand-in solver that writes its working folder and then each argument, one a line, to
+// `record`.
+bool AddStandInSolver(const QString& folder, const QString& record)
+{
+    const QString file = QDir(folder).filePath(QStringLiteral("OpenSees"));
+    const QByteArray target = QFile::encodeName(record);
+    const QByteArray script = "#!/bin/sh\n"
+                              "{ pwd -P; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" +
+                              target + ".part' && mv '" + target + ".part' '" + target + "'\n";
+    return WriteFile(file, script) &&
+           QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+class ScriptCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandsShowTheirDialogs();
+    void settingsReachTheScript();
+    void solidMaterialsReachTheScript();
+    void dialogErrorsGoToTheWindowsMessageBox();
+    void runOpenSeesStartsTheSolverInTheScriptsFolder();
+    void runOpenSeesWithoutASolverSaysWhereItLooked();
+    void runOpenSeesOnAMissingScript();
+    void runOpenSeesCancelledStartsNothing();
+};
+
+void ScriptCommandsTest::commandsShowTheirDialogs()
+{
+    Window w;
+    const struct
+    {
+        const char* Menu;
+        const char* Caption;
+        const char* Button;
+    } commands[] = {
+        {"Define", "Recorder Setting", "ToolButton24"},
+        {"Define", "Analysis Case", "ToolButton19"},
+        {"Gen_tcl", "OpenSEES tcl File", "ToolButton8"},
+        {"Gen_tcl", "Run OpenSEES", "ToolButton26"},
+    };
+    for (const auto& command : commands) {
+        QAction* entry = w.MenuEntry(command.Menu, command.Caption);
+        QVERIFY2(entry && entry->isEnabled(), command.Caption);
+        QVERIFY(w.Button(command.Button)->isEnabled());
+        QCOMPARE(w.Button(command.Button)->defaultAction(), entry);
+    }
+
+    // "Solid Material" follows "Analysis Case" in the Define menu and has no tool button.
+    QAction* solid = w.MenuEntry("Define", "Solid Material");
+    QVERIFY(solid && solid->isEnabled());
+    for (QAction* menu : w.form.menuBar()->actions())
+        if (menu->text() == QStringLiteral("Define")) {
+            const QList<QAction*> entries = menu->menu()->actions();
+            const qsizetype analysis = entries.indexOf(w.MenuEntry("Define", "Analysis Case"));
+            QCOMPARE(entries.indexOf(solid), analysis + 1);
+        }
+    for (QToolButton* button : w.form.findChildren<QToolButton*>())
+        QVERIFY(button->defaultAction() != solid);
+
+    w.form.ImportS2kFile(Portal);
+    QVERIFY(w.errors.isEmpty());
+    w.Button("ToolButton8")->click();
+    QVERIFY(w.Find<TForm6>()->isVisible());
+    QCOMPARE(w.Find<TForm6>()->windowTitle(), QStringLiteral("OpenSEES Tcl File"));
+    w.Button("ToolButton19")->click();
+    auto* analysis = w.Find<TForm7>();
+    QVERIFY(analysis->isVisible());
+    QCOMPARE(Labelled<QComboBox>(analysis, QStringLiteral("Load Case"))->itemText(0),
+             QStringLiteral("DEAD"));
+    w.Button("ToolButton24")->click();
+    QVERIFY(w.Find<TForm8>()->isVisible());
+    solid->trigger();
+    QVERIFY(w.Find<SolidMaterialDialog>()->isVisible());
+    QCOMPARE(w.Find<SolidMaterialDialog>()->windowTitle(), QStringLiteral("Solid Material"));
+
+    // Shown again, each is still the one dialog.
+    w.Button("ToolButton8")->click();
+    int scripts = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        scripts += qobject_cast<TForm6*>(window) ? 1 : 0;
+    QCOMPARE(scripts, 1);
+}
+
+void ScriptCommandsTest::settingsReachTheScript()
+{
+    QTemporaryDir dir;
+    Window w;
+    w.form.ImportS2kFile(Portal);
+
+    w.Button("ToolButton19")->click();
+    auto* analysis = w.Find<TForm7>();
+    Labelled<QComboBox>(analysis, QStringLiteral("Analysis Type"))->setCurrentIndex(1);
+    Labelled<QLineEdit>(analysis, QStringLiteral("Control Node"))->setText(QStringLiteral("3"));
+    ButtonOf(analysis, QStringLiteral("OK"))->click();
+    w.Button("ToolButton24")->click();
+    auto* recorders = w.Find<TForm8>();
+    recorders->findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->click();
+    ButtonOf(recorders, QStringLiteral("OK"))->click();
+    QCOMPARE(w.form.settings().AnalysisType, 2);
+    QVERIFY(w.form.settings().RecordFrameForce);
+
+    w.Button("ToolButton8")->click();
+    auto* script = w.Find<TForm6>();
+    ButtonOf(script, QStringLiteral("Generate"))->click();
+    const QString path = dir.filePath(QStringLiteral("portal.tcl"));
+    script->Save(path);
+    // The push of DEAD, a vertical load, along X draws a warning, and nothing else is told.
+    QCOMPARE(w.errors.size(), 1);
+    QVERIFY2(w.errors[0].startsWith(QStringLiteral("The script is generated, but OpenSees")),
+             qPrintable(w.errors[0]));
+    QVERIFY2(w.errors[0].contains(QStringLiteral("Load Vector")), qPrintable(w.errors[0]));
+    const QByteArray expected =
+        CoreScript(Portal, w.form.settings(), dir.filePath(QStringLiteral("core.tcl")));
+    QCOMPARE(FileBytes(path), expected);
+    QVERIFY(expected.contains("integrator DisplacementControl 3 1 1.000E-001\r\n"));
+    QVERIFY(expected.contains("localForce\r\n"));
+}
+
+void ScriptCommandsTest::solidMaterialsReachTheScript()
+{
+    QTemporaryDir dir;
+    const QString s2k = dir.filePath(QStringLiteral("bricks.s2k"));
+    QVERIFY(WriteFile(s2k, BricksOnly));
+    Window w;
+    w.form.ImportS2kFile(s2k);
+    QVERIFY(w.errors.isEmpty());
+    w.MenuEntry("Define", "Solid Material")->trigger();
+    auto* solids = w.Find<SolidMaterialDialog>();
+    solids->findChild<QLineEdit*>(QStringLiteral("E100"))->setText(QStringLiteral("30000"));
+    solids->findChild<QLineEdit*>(QStringLiteral("Poisson100"))->setText(QStringLiteral("0.2"));
+    ButtonOf(solids, QStringLiteral("OK"))->click();
+    QVERIFY(!solids->isVisible());
+
+    w.Button("ToolButton8")->click();
+    auto* script = w.Find<TForm6>();
+    ButtonOf(script, QStringLiteral("Generate"))->click();
+    QVERIFY(script->textArea()->toPlainText().contains(
+        QStringLiteral("\nnDMaterial ElasticIsotropic 100 3.000E+004 2.000E-001\n")));
+    for (const QString& error : w.errors)
+        QVERIFY2(!error.contains(QStringLiteral("Solid material")), qPrintable(error));
+
+    // A new import starts again from the file's materials: tag 100 has none.
+    w.form.ImportS2kFile(s2k);
+    w.MenuEntry("Define", "Solid Material")->trigger();
+    QCOMPARE(solids->findChild<QLineEdit*>(QStringLiteral("E100"))->text(), QString());
+}
+
+void ScriptCommandsTest::dialogErrorsGoToTheWindowsMessageBox()
+{
+    Window w;
+    w.Button("ToolButton19")->click();
+    auto* analysis = w.Find<TForm7>();
+    Labelled<QLineEdit>(analysis, QStringLiteral("Load Steps"))->setText(QStringLiteral("1e2"));
+    ButtonOf(analysis, QStringLiteral("OK"))->click();
+    QCOMPARE(w.errors, QStringList{QStringLiteral("'1e2' is not a valid integer value")});
+    QVERIFY(analysis->isVisible());
+
+    w.form.ImportS2kFile(Portal);
+    Labelled<QLineEdit>(analysis, QStringLiteral("Load Steps"))->setText(QStringLiteral("0"));
+    ButtonOf(analysis, QStringLiteral("OK"))->click();
+    w.Button("ToolButton8")->click();
+    auto* script = w.Find<TForm6>();
+    ButtonOf(script, QStringLiteral("Generate"))->click();
+    QCOMPARE(w.errors.last(), QStringLiteral("Floating point division by zero"));
+    QCOMPARE(script->textArea()->toPlainText(), QStringLiteral("OpenSEES Tcl File"));
+}
+
+void ScriptCommandsTest::runOpenSeesStartsTheSolverInTheScriptsFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("solver")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("my models")));
+    const QString record = dir.filePath(QStringLiteral("record.txt"));
+    QVERIFY(AddStandInSolver(dir.filePath(QStringLiteral("solver")), record));
+    const QString script = dir.filePath(QStringLiteral("my models/portal model.tcl"));
+    QVERIFY(WriteFile(script, "wipe\r\n"));
+
+    Window w;
+    {
+        const PathVariable path(QStringLiteral("/nonexistent:") +
+                                dir.filePath(QStringLiteral("solver")) +
+                                QStringLiteral(":/usr/bin:/bin"));
+        w.form.RunOpenSees(script);
+    }
+    QVERIFY2(w.errors.isEmpty(), qPrintable(w.errors.join('\n')));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 20000);
+    const QStringList lines =
+        QString::fromLocal8Bit(FileBytes(record)).split('\n', Qt::SkipEmptyParts);
+    const QString folder = QFileInfo(dir.filePath(QStringLiteral("my models"))).canonicalFilePath();
+    QCOMPARE(lines, QStringList({folder, QFileInfo(script).absoluteFilePath()}));
+}
+
+void ScriptCommandsTest::runOpenSeesWithoutASolverSaysWhereItLooked()
+{
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("model.tcl"));
+    QVERIFY(WriteFile(script, "wipe\r\n"));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("empty")));
+    Window w;
+    {
+        const PathVariable path(dir.filePath(QStringLiteral("empty")));
+        w.form.RunOpenSees(script);
+    }
+    QCOMPARE(w.errors.size(), 1);
+    const QString& message = w.errors[0];
+    QVERIFY2(message.startsWith(QStringLiteral("The OpenSees solver was not found.")),
+             qPrintable(message));
+    QVERIFY(message.contains(QStringLiteral("\n") + QCoreApplication::applicationDirPath() +
+                             QStringLiteral("\n")));
+    QVERIFY(message.contains(QStringLiteral("\n") + dir.filePath(QStringLiteral("empty")) +
+                             QStringLiteral("\n")));
+}
+
+void ScriptCommandsTest::runOpenSeesOnAMissingScript()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("solver")));
+    const QString record = dir.filePath(QStringLiteral("record.txt"));
+    QVERIFY(AddStandInSolver(dir.filePath(QStringLiteral("solver")), record));
+    Window w;
+    {
+        const PathVariable path(dir.filePath(QStringLiteral("solver")));
+        w.form.RunOpenSees(dir.filePath(QStringLiteral("gone.tcl")));
+    }
+    QCOMPARE(w.errors, QStringList{QStringLiteral("The script \"%1\" does not exist.")
+                                       .arg(dir.filePath(QStringLiteral("gone.tcl")))});
+    QVERIFY(!QFile::exists(record));
+}
+
+void ScriptCommandsTest::runOpenSeesCancelledStartsNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("solver")));
+    const QString record = dir.filePath(QStringLiteral("record.txt"));
+    QVERIFY(AddStandInSolver(dir.filePath(QStringLiteral("solver")), record));
+    Window w;
+    QStringList filters;
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* chooser = qobject_cast<QFileDialog*>(window);
+                chooser && chooser->isVisible()) {
+                asked = true;
+                filters = chooser->nameFilters();
+                chooser->reject();
+            }
+    });
+    {
+        const PathVariable path(dir.filePath(QStringLiteral("solver")));
+        w.Button("ToolButton26")->click();
+    }
+    QVERIFY(asked);
+    QCOMPARE(filters, QStringList{QStringLiteral("tcl file (*.tcl)")});
+    QVERIFY(w.errors.isEmpty());
+    QVERIFY(!QFile::exists(record));
+}
+
+QTEST_MAIN(ScriptCommandsTest)
+#include "script_commands_test.moc"

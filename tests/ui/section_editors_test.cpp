@@ -1,0 +1,138 @@
+#include "app/main_window.h"
+#include "app/model_view.h"
+#include "sections/frame_section_dialog.h"
+#include "sections/material_dialog.h"
+#include "sections/shell_section_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <optional>
+
+using namespace vek;
+
+namespace {
+
+const QString Portal = QStringLiteral(VEK_EXAMPLES_DIR "/portal.s2k");
+
+QAction* MenuEntry(TForm1& form, const QString& menuTitle, const QString& caption)
+{
+    for (QAction* menu : form.menuBar()->actions())
+        if (menu->text() == menuTitle && menu->menu())
+            for (QAction* entry : menu->menu()->actions())
+                if (entry->text() == caption)
+                    return entry;
+    return nullptr;
+}
+
+template <class T> int VisibleCount()
+{
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        shown += qobject_cast<T*>(window) && window->isVisible() ? 1 : 0;
+    return shown;
+}
+
+// What the model view must show for the window's model.
+QImage Expected(const TForm1& form)
+{
+    Model model = form.model();
+    QImage picture = NewModelImage(form.modelView()->Picture().size());
+    PaintModel(picture, model, form.settings(), form.view());
+    return picture;
+}
+
+} // namespace
+
+class SectionEditorsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defineCommandsShowTheEditors();
+    void frameSectionColourShowsAtOnceAfterClose();
+};
+
+void SectionEditorsTest::defineCommandsShowTheEditors()
+{
+    TForm1 form;
+    QStringList errors;
+    form.SetErrorReporter([&](const QString& message) { errors << message; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.ImportS2kFile(Portal);
+
+    const struct
+    {
+        const char* Caption;
+        const char* Button;
+        QWidget* Dialog;
+    } commands[] = {
+        {"Frame Section", "ToolButton5", form.findChild<TForm2*>()},
+        {"Material", "ToolButton6", form.findChild<TForm3*>()},
+        {"Shell Section", "ToolButton21", form.findChild<TForm13*>()},
+    };
+    for (const auto& command : commands) {
+        QVERIFY2(command.Dialog, command.Caption);
+        QAction* entry = MenuEntry(form, QStringLiteral("Define"), command.Caption);
+        QVERIFY2(entry && entry->isEnabled(), command.Caption);
+        auto* button = form.findChild<QToolButton*>(QString::fromLatin1(command.Button));
+        QVERIFY2(button && button->isEnabled(), command.Button);
+
+        QVERIFY(!command.Dialog->isVisible());
+        entry->trigger();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY2(command.Dialog->isVisible(), command.Caption);
+    }
+    QCOMPARE(VisibleCount<TForm2>(), 1);
+    QCOMPARE(VisibleCount<TForm3>(), 1);
+    QCOMPARE(VisibleCount<TForm13>(), 1);
+    QCOMPARE(form.findChildren<TForm2*>().size(), 1);
+
+    // Each shows the imported model.
+    auto* materials = form.findChild<TForm3*>()->findChild<QListWidget*>("ListBox1");
+    QCOMPARE(materials->count(), 1);
+    QCOMPARE(materials->item(0)->text(), QStringLiteral("C30"));
+    QCOMPARE(form.findChild<TForm3*>()->findChild<QLineEdit*>("Edit4")->text(),
+             QStringLiteral("0.200"));
+    auto* sections = form.findChild<TForm2*>()->findChild<QListWidget*>("ListBox1");
+    QCOMPARE(sections->count(), 1);
+    QCOMPARE(sections->item(0)->text(), QStringLiteral("E400"));
+    QCOMPARE(form.findChild<TForm13*>()->findChild<QListWidget*>("ListBox1")->count(), 0);
+    QVERIFY(errors.isEmpty());
+}
+
+void SectionEditorsTest::frameSectionColourShowsAtOnceAfterClose()
+{
+    TForm1 form;
+    QStringList errors;
+    form.SetErrorReporter([&](const QString& message) { errors << message; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.ImportS2kFile(Portal);
+    const QImage before = form.modelView()->Picture();
+    QCOMPARE(before, Expected(form));
+
+    auto* dialog = form.findChild<TForm2*>();
+    dialog->setColorChooser([](std::int32_t) { return RgbColor(255, 0, 255); });
+    form.ShowFrameSectionDialog();
+    QTest::mouseClick(dialog->findChild<QWidget*>("Shape1"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    QCOMPARE(form.model().FrameSections[1].Color, RgbColor(255, 0, 255));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(form.modelView()->Picture() != before);
+    QCOMPARE(form.modelView()->Picture(), Expected(form));
+    QVERIFY(errors.isEmpty());
+}
+
+QTEST_MAIN(SectionEditorsTest)
+#include "section_editors_test.moc"
