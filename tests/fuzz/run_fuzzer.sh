@@ -5,7 +5,7 @@
 set -euo pipefail
 target=$1 seeds=$2 work=$3 seconds=$4 dict=${5:-}
 mkdir -p "$work"
-args=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536
+args=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048
       -print_final_stats=1 -artifact_prefix="$work/")
 [[ -n $dict ]] && args+=(-dict="$dict")
 exec "$target" "${args[@]}" "$work" "$seeds"
