@@ -1,9 +1,8 @@
 #include "app/cli_post.h"
+#include "app/cli_options.h"
 #include "app/cli_support.h"
 
 #include "post/deformation_data.h"
-#include "sections/section_fields.h"
-#include "tcl/settings_names.h"
 #include "util/error.h"
 #include "util/number_parse.h"
 
@@ -16,14 +15,6 @@ namespace vek {
 
 namespace {
 
-// "N:Field=Value" of a --section option.
-struct SectionField
-{
-    std::int32_t Number = 0;
-    std::string Field;
-    std::string Value;
-};
-
 struct PostOptions
 {
     std::string Input;
@@ -32,33 +23,8 @@ struct PostOptions
     std::optional<std::int32_t> Mode;
     std::int32_t Kind = AxialStrain;
     Settings Values;
-    std::vector<SectionField> Sections;
+    std::vector<SectionOption> Sections;
 };
-
-// Splits "Name=Value" at its first '='.
-std::pair<std::string, std::string> SplitAssignment(const std::string& text)
-{
-    const auto eq = text.find('=');
-    if (eq == std::string::npos || eq == 0)
-        throw VekError("'" + text + "' is not of the form Name=Value");
-    return {text.substr(0, eq), text.substr(eq + 1)};
-}
-
-SectionField ParseSectionField(const std::string& text)
-{
-    const auto colon = text.find(':');
-    if (colon == std::string::npos)
-        throw VekError("'" + text + "' is not of the form N:Field=Value");
-    SectionField option;
-    option.Number = StrToInt(text.substr(0, colon));
-    const auto [field, value] = SplitAssignment(text.substr(colon + 1));
-    option.Field = field;
-    option.Value = value;
-    // A typo is a usage error before the import runs.
-    TFrameSection scratch;
-    SetFrameSectionField(scratch, option.Field, option.Value);
-    return option;
-}
 
 // The options of disp (`sections` false) or sections; raises VekError for a usage error.
 PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections)
@@ -67,24 +33,18 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
     std::vector<std::string> files;
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string& arg = args[k];
-        auto next = [&]() -> const std::string& {
-            if (k + 1 >= args.size())
-                throw VekError(arg + " needs a value");
-            return args[++k];
-        };
         if (arg == "--step") {
-            options.Step = StrToInt(next());
+            options.Step = StrToInt(OptionValue(args, k));
         } else if (arg == "--mode" && !sections) {
-            options.Mode = StrToInt(next());
+            options.Mode = StrToInt(OptionValue(args, k));
         } else if (arg == "--kind" && sections) {
-            options.Kind = StrToInt(next());
+            options.Kind = StrToInt(OptionValue(args, k));
             if (options.Kind < AxialStrain || options.Kind > CurvatureKy)
                 throw VekError("--kind is 1 (axial strain), 2 (curvature z) or 3 (curvature y)");
         } else if (arg == "--set" && sections) {
-            const auto [name, value] = SplitAssignment(next());
-            SetSettingByName(options.Values, name, value);
+            SetSettingOption(options.Values, OptionValue(args, k));
         } else if (arg == "--section" && sections) {
-            options.Sections.push_back(ParseSectionField(next()));
+            options.Sections.push_back(ParseSectionOption(OptionValue(args, k), false));
         } else if (!arg.empty() && arg[0] == '-') {
             throw VekError("unknown option '" + arg + "'");
         } else {
@@ -96,16 +56,6 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
     options.Input = files[0];
     options.Folder = files[1];
     return options;
-}
-
-void ApplySectionFields(Model& model, const std::vector<SectionField>& sections)
-{
-    for (const SectionField& option : sections) {
-        if (!model.FrameSections.Contains(option.Number))
-            throw VekError("frame section " + std::to_string(option.Number) +
-                           " does not exist in the model");
-        SetFrameSectionField(model.FrameSections.Edit(option.Number), option.Field, option.Value);
-    }
 }
 
 // A value with 17 significant digits, the shortest form of that precision.
@@ -166,7 +116,7 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!ImportForCli(model, options.Input, err))
         return 1;
     try {
-        ApplySectionFields(model, options.Sections);
+        ApplySectionOptions(model, options.Sections);
     } catch (const VekError& error) {
         return UsageError(std::string("sections: ") + error.what(), err);
     }

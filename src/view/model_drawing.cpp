@@ -29,16 +29,37 @@ std::int32_t Shift(std::int32_t v, std::int32_t d)
         sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// When a painter tells the canvas of a new pen or brush.
+enum class Handover {
+    // When a shape that uses it is drawn.
+    WhenDrawn,
+    // As soon as a layer names it.
+    WhenNamed,
+};
+
 // The pen and brush of one redraw. Layers say which pen and brush their next shape needs;
-// the canvas is told only when a shape is drawn and the pen or brush it needs differs from
+// the canvas is told (at the time `handover` says) only when the pen or brush differs from
 // the one the canvas has. Lines and texts do not use the brush.
 class Painter
 {
 public:
-    explicit Painter(Canvas& canvas) : canvas_(canvas) {}
+    explicit Painter(Canvas& canvas, Handover handover = Handover::WhenDrawn)
+        : canvas_(canvas), handover_(handover)
+    {
+    }
 
-    void Pen(std::int32_t color, std::int32_t width) { pen_ = {color, width}; }
-    void Brush(std::int32_t color, BrushStyle style) { brush_ = {color, style}; }
+    void Pen(std::int32_t color, std::int32_t width)
+    {
+        pen_ = {color, width};
+        if (handover_ == Handover::WhenNamed)
+            ApplyPen();
+    }
+    void Brush(std::int32_t color, BrushStyle style)
+    {
+        brush_ = {color, style};
+        if (handover_ == Handover::WhenNamed)
+            ApplyBrush();
+    }
 
     void Line(Point from, Point to)
     {
@@ -115,6 +136,7 @@ private:
     }
 
     Canvas& canvas_;
+    Handover handover_;
     PenState pen_{Black, 1}, canvasPen_{Black, 1};
     BrushState brush_{White, BrushStyle::Solid}, canvasBrush_{White, BrushStyle::Solid};
     // What the canvas had before this redraw is not known.
@@ -457,6 +479,24 @@ std::int32_t ResultColor(const TPalette& palette, double value, double scaleMin,
         c = static_cast<std::int32_t>(std::clamp(RoundHalfEven(step), 1.0, 6.0));
     }
     return palette[static_cast<std::size_t>(10 + c)];
+}
+
+void DrawBareModel(Canvas& canvas, const Model& model)
+{
+    Painter background(canvas);
+    DrawBackground(canvas, background);
+    // Each layer starts with a painter of its own, which knows nothing of the canvas's pen and
+    // brush and hands them over as the layer names them.
+    {
+        Painter painter(canvas, Handover::WhenNamed);
+        ShowNodes(painter, model);
+    }
+    {
+        Painter painter(canvas, Handover::WhenNamed);
+        ShowSupports(painter, model);
+    }
+    Painter painter(canvas, Handover::WhenNamed);
+    ShowFrames(painter, model, 0);
 }
 
 void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const ViewTransform& view)

@@ -12,6 +12,11 @@ namespace vek {
 // view flags switch on, in a fixed order.
 void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const ViewTransform& view);
 
+// The background and title, then the nodes, the supports and the frames at the joints' cached
+// pixels, whatever the view flags say (no selection highlight, no other layer). Nothing is
+// projected.
+void DrawBareModel(Canvas& canvas, const Model& model);
+
 // The palette entry (11..16) of a result on the colour scale ScaleMin..ScaleMax.
 std::int32_t ResultColor(const TPalette& palette, double value, double scaleMin, double scaleMax);
 

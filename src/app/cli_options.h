@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/model.h"
+#include "tcl/settings.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vek {
+
+// The option parts the vek-cli commands share. Each raises VekError with the usage error's
+// text.
+
+// The value that follows the option args[k]; k moves on to it. Raises "<option> needs a value"
+// when the option is the last argument.
+const std::string& OptionValue(const std::vector<std::string>& args, std::size_t& k);
+
+// Splits "Name=Value" at its first '='; raises "'<text>' is not of the form Name=Value" when
+// there is no '=' or no name.
+std::pair<std::string, std::string> SplitAssignment(const std::string& text);
+
+// Sets the setting of a "--set Name=Value" option.
+void SetSettingOption(Settings& settings, const std::string& text);
+
+// "N:Field=Value" of a --section (frame section N) or --shell-section option.
+struct SectionOption
+{
+    bool Shell = false;
+    std::int32_t Number = 0;
+    std::string Field;
+    std::string Value;
+};
+
+// Reads "N:Field=Value". The field and its value are checked at once, on a scratch record, so
+// that a typo is a usage error before the import runs.
+SectionOption ParseSectionOption(const std::string& text, bool shell);
+
+// Sets the section fields of the options in the imported model; raises "frame section N does
+// not exist in the model" (or "shell section N ...") for a section the model does not have.
+void ApplySectionOptions(Model& model, const std::vector<SectionOption>& sections);
+
+} // namespace vek
