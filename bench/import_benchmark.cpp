@@ -10,6 +10,7 @@
 //   bench_import --peak-memory FILE
 //       Imports FILE once and prints the peak resident set size and its ratio to the file size.
 
+#include "bench_support.h"
 #include "building_generator.h"
 
 #include "model/model.h"
@@ -196,44 +197,6 @@ void BM_LoadS2kFile_ReadS2kModel(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * g_fileBytes);
 }
 
-// The console report, keeping the shortest real time of a run of each benchmark (with its
-// CPU split) for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter
-{
-public:
-    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double seconds = run.real_accumulated_time / double(run.iterations);
-            Best& best = best_[run.run_name.function_name];
-            if (best.seconds == 0 || seconds < best.seconds) {
-                best.seconds = seconds;
-                best.userMs = run.counters.at("user_ms");
-                best.sysMs = run.counters.at("sys_ms");
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    struct Best
-    {
-        double seconds = 0, userMs = 0, sysMs = 0;
-    };
-
-    Best Of(const std::string& name) const
-    {
-        const auto it = best_.find(name);
-        return it == best_.end() ? Best{} : it->second;
-    }
-
-private:
-    std::map<std::string, Best> best_;
-};
-
 int RunBenchmarks(std::int64_t joints)
 {
     const bench::BuildingConfig config = bench::BuildingForJoints(joints);
@@ -267,24 +230,25 @@ int RunBenchmarks(std::int64_t joints)
             ->Repetitions(3)
             ->MinTime(1.0);
 
-    SummaryReporter reporter;
+    bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const SummaryReporter::Best a = reporter.Of(floor);
-    const SummaryReporter::Best b = reporter.Of(read);
-    const SummaryReporter::Best c = reporter.Of(whole);
-    if (a.seconds > 0) {
-        auto row = [&](const char* what, const SummaryReporter::Best& r) {
+    const double a = reporter.Of(floor);
+    const double b = reporter.Of(read);
+    const double c = reporter.Of(whole);
+    if (a > 0) {
+        auto row = [&](const char* what, const char* name) {
             std::printf("  %-34s %9.1f ms  (user %7.1f, sys %7.1f)  %5.2f x floor\n", what,
-                        r.seconds * 1e3, r.userMs, r.sysMs, r.seconds / a.seconds);
+                        reporter.Of(name) * 1e3, reporter.CounterOf(name, "user_ms"),
+                        reporter.CounterOf(name, "sys_ms"), reporter.Of(name) / a);
         };
         std::printf("\nSummary (real time, shortest of the repetitions):\n");
-        row("(a) floor: LoadTextFile", a);
-        row("(b) ReadS2kModel, lines loaded", b);
-        row("(c) LoadS2kFile + ReadS2kModel", c);
-        std::printf("  goal: (b)/(a) at most 3; here (b)/(a) = %.2f, (c)/(a) = %.2f\n\n",
-                    b.seconds / a.seconds, c.seconds / a.seconds);
+        row("(a) floor: LoadTextFile", floor);
+        row("(b) ReadS2kModel, lines loaded", read);
+        row("(c) LoadS2kFile + ReadS2kModel", whole);
+        std::printf("  goal: (b)/(a) at most 3; here (b)/(a) = %.2f, (c)/(a) = %.2f\n\n", b / a,
+                    c / a);
     }
     PeakMemoryInChild(g_path);
     std::filesystem::remove(g_path);
@@ -299,16 +263,7 @@ int main(int argc, char** argv)
         return PeakMemory(argv[2]);
 
     std::int64_t joints = 1'000'000;
-    std::vector<char*> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--joints" && i + 1 < argc)
-            joints = std::atoll(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int restCount = static_cast<int>(rest.size());
-    benchmark::Initialize(&restCount, rest.data());
-    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()))
+    if (!bench::InitBenchmarks(argc, argv, "--joints", joints))
         return 2;
     try {
         return RunBenchmarks(joints);

@@ -12,6 +12,7 @@
 //       and, to show where the time of (a) goes, RedrawModel with no layer and with one layer
 //       at a time. Prints the table, then (a), (b) and (a)/(b).
 
+#include "bench_support.h"
 #include "building_generator.h"
 
 #include "app/model_view.h"
@@ -143,35 +144,6 @@ Settings OnlyLayer(bool Settings::*flag)
     return settings;
 }
 
-// The console report, keeping the shortest real time of each benchmark for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter
-{
-public:
-    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double seconds = run.real_accumulated_time / double(run.iterations);
-            double& best = best_[run.run_name.function_name];
-            if (best == 0 || seconds < best)
-                best = seconds;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    double Of(const std::string& name) const
-    {
-        const auto it = best_.find(name);
-        return it == best_.end() ? 0 : it->second;
-    }
-
-private:
-    std::map<std::string, double> best_;
-};
-
 int RunBenchmarks(std::int64_t frames)
 {
     auto scene = std::make_unique<Scene>();
@@ -216,7 +188,7 @@ int RunBenchmarks(std::int64_t frames)
         add(name, [settings](benchmark::State& state) { Redraw(state, settings); });
     }
 
-    SummaryReporter reporter;
+    bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -252,16 +224,7 @@ int main(int argc, char** argv)
     QGuiApplication app(qtArgc, argv);
 
     std::int64_t frames = 100'000;
-    std::vector<char*> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--frames" && i + 1 < argc)
-            frames = std::atoll(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int restCount = static_cast<int>(rest.size());
-    benchmark::Initialize(&restCount, rest.data());
-    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()))
+    if (!bench::InitBenchmarks(argc, argv, "--frames", frames))
         return 2;
     try {
         return RunBenchmarks(std::max<std::int64_t>(frames, 1));
