@@ -506,7 +506,13 @@ void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const V
     DrawBackground(canvas, painter);
 
     ProjectJoints(model, view, area);
-    ProjectFrameMarks(model, view, area);
+    // The frames' marks cost as much as all joints and frames together; they are worked out
+    // only when a layer draws at them. The frame hit test works out its own.
+    std::string_view caseName;
+    const bool loadsShown = ShownCaseName(model, settings, caseName);
+    if (settings.ShowFrameAxis || settings.ShowHingeCircles ||
+        (loadsShown && settings.ShownLoadType == LoadDistributed))
+        ProjectFrameMarks(model, view, area);
 
     // The corners of one shell at a time, one buffer for the whole picture.
     std::vector<Point> corners;
@@ -539,8 +545,7 @@ void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const V
     if (settings.ShowSolidLabels)
         ShowSolidLabels(painter, model);
 
-    std::string_view caseName;
-    if (ShownCaseName(model, settings, caseName)) {
+    if (loadsShown) {
         if (settings.ShownLoadType == LoadJointForce)
             ShowJointLoads(painter, model, caseName);
         else if (settings.ShownLoadType == LoadDistributed)

@@ -2,13 +2,14 @@
 
 namespace vek {
 
-MouseResult MouseController::Down(Model& model, Settings& settings, ViewTransform& /*view*/,
-                                  AreaSize /*area*/, MouseButton button, std::int32_t x,
-                                  std::int32_t y)
+MouseResult MouseController::Down(Model& model, Settings& settings, ViewTransform& view,
+                                  AreaSize area, MouseButton button, std::int32_t x, std::int32_t y)
 {
     MouseResult result;
-    // Every button picks in select mode; a miss clears the selection without a redraw.
+    // Every button picks in select mode; a miss clears the selection without a redraw. The
+    // midpoints are those of the view on the screen, which the redraw does not always keep.
     if (settings.MouseMode == MouseSelectElem) {
+        ProjectFrameMarks(model, view, area);
         settings.SelectedFrame = FrameAt(model, x, y);
         if (settings.SelectedFrame != 0) {
             result.ShowFrameProperties = true;

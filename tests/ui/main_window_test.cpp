@@ -3,6 +3,7 @@
 #include "view/frame_properties_dialog.h"
 #include "view/show_load_dialog.h"
 #include "view/view_option_dialog.h"
+#include "view/view_transform.h"
 
 #include "building_generator.h"
 
@@ -858,7 +859,10 @@ void MainWindowTest::selectingAFrameOpensItsProperties()
     QVERIFY(properties && !properties->isVisible());
 
     w.Click("ToolButton17");
-    const TFrameElem& frame = w.form.model().Frames[2];
+    // Where the press looks for frame 2: its midpoint in the view on the screen.
+    Model projected = w.form.model();
+    ProjectFrameMarks(projected, w.form.view(), w.form.modelView()->Area());
+    const TFrameElem& frame = projected.Frames[2];
     const QPoint middle(frame.ScreenXMid, frame.ScreenYMid);
 
     // A click away from every frame selects nothing.

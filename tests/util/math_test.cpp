@@ -6,7 +6,9 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <vector>
 
 namespace vek {
 namespace {
@@ -49,6 +51,33 @@ TEST(Rounding, ToIntClampsAndMapsNaNToZero)
     EXPECT_EQ(RoundHalfEvenToInt(kInf), 2147483647);
     EXPECT_EQ(RoundHalfEvenToInt(-kInf), -2147483647 - 1);
     EXPECT_EQ(RoundHalfEvenToInt(kNaN), 0);
+}
+
+// The integer rounding is written apart from RoundHalfEven: both must agree on every half,
+// on both sides of zero and next to the ends of the range, in any rounding mode.
+TEST(Rounding, ToIntAgreesWithRoundHalfEven)
+{
+    std::vector<double> values;
+    for (int k = -40; k <= 40; ++k) {
+        const double half = k / 2.0;
+        values.insert(values.end(), {half, std::nextafter(half, -kInf), std::nextafter(half, kInf),
+                                     half + 0.3, half - 0.3});
+    }
+    for (const double edge : {2147483646.5, 2147483647.0, 2147483647.49, -2147483647.5,
+                              -2147483648.0, -2147483648.49, 734.4999999999999, -80.5000000001})
+        values.push_back(edge);
+    for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        std::fesetround(mode);
+        std::vector<std::int32_t> got;
+        for (const double v : values)
+            got.push_back(RoundHalfEvenToInt(v));
+        std::fesetround(FE_TONEAREST);
+        for (std::size_t k = 0; k < values.size(); ++k)
+            EXPECT_EQ(got[k], static_cast<std::int32_t>(RoundHalfEven(values[k])))
+                << values[k] << " in mode " << mode;
+    }
+    EXPECT_EQ(RoundHalfEvenToInt(2147483647.5), 2147483647);
+    EXPECT_EQ(RoundHalfEvenToInt(-2147483648.5), -2147483647 - 1);
 }
 
 TEST(Rounding, ToTenthFollowsTheStoredValue)

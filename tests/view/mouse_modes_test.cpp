@@ -49,6 +49,34 @@ TEST(FrameAt, LastMatchWinsAndFramesOffTheModelAreNotPicked)
     EXPECT_EQ(FrameAt(model, 52, 61), 1);
 }
 
+// Frames whose midpoints project, in the plan view of zoom 1 on a 360 x 180 area, to the
+// pixels given: each runs 10 pixels across its midpoint.
+Model FramesAroundMidpoints(const std::vector<std::array<std::int32_t, 2>>& mids)
+{
+    Model model;
+    model.Joints.Reset(static_cast<std::int32_t>(2 * mids.size()));
+    model.Frames.Reset(static_cast<std::int32_t>(mids.size()));
+    for (std::size_t k = 0; k < mids.size(); ++k) {
+        const auto i = static_cast<std::int32_t>(2 * k + 1);
+        for (const std::int32_t end : {i, i + 1}) {
+            TJoint& joint = model.Joints.Edit(end);
+            joint.X = mids[k][0] - 180 + (end == i ? -5 : 5);
+            joint.Y = 90 - mids[k][1];
+        }
+        TFrameElem& frame = model.Frames.Edit(static_cast<std::int64_t>(k) + 1);
+        frame.NodeI = i;
+        frame.NodeJ = i + 1;
+    }
+    return model;
+}
+
+ViewTransform PlanAtZoomOne()
+{
+    ViewTransform view;
+    view.Zoom = 1;
+    return view;
+}
+
 class MouseTest : public ::testing::Test
 {
 protected:
@@ -67,9 +95,9 @@ protected:
         return !r.Redraw && !r.ShowFrameProperties && !r.Status;
     }
 
-    Model model = FramesWithMidpoints({{50, 60}, {120, 80}});
+    Model model = FramesAroundMidpoints({{50, 60}, {120, 80}});
     Settings settings;
-    ViewTransform view;
+    ViewTransform view = PlanAtZoomOne();
     AreaSize area{360, 180};
     MouseController mouse;
 };
@@ -96,6 +124,26 @@ TEST_F(MouseTest, SelectModePicksTheFrameUnderThePress)
     EXPECT_TRUE(r.ShowFrameProperties);
     EXPECT_EQ(settings.MouseMode, MouseNone);
     EXPECT_EQ(r.Status, "None");
+}
+
+// The press finds the midpoints of the view it is given, undeformed, whatever the frames'
+// marks held before.
+TEST_F(MouseTest, SelectModePicksAtTheUndeformedMidpointsOfTheView)
+{
+    settings.MouseMode = MouseSelectElem;
+    model.Frames.Edit(1).ScreenXMid = 120;
+    model.Frames.Edit(1).ScreenYMid = 80;
+    for (const std::int32_t end : {1, 2})
+        model.Joints.Edit(end).DispY = 1000;
+    view.DeformScale = 1;
+    Down(MouseButton::Left, 50, 60);
+    EXPECT_EQ(settings.SelectedFrame, 1);
+
+    PanBy(view, 30, 0);
+    Down(MouseButton::Left, 50, 60);
+    EXPECT_EQ(settings.SelectedFrame, 0);
+    Down(MouseButton::Left, 80, 60);
+    EXPECT_EQ(settings.SelectedFrame, 1);
 }
 
 TEST_F(MouseTest, OtherModesNeitherPickNorMove)
@@ -160,7 +208,7 @@ TEST_F(MouseTest, RotateDragTurnsByTheFractionOfTheArea)
     EXPECT_DOUBLE_EQ(view.PlanAngle, 45);
     EXPECT_DOUBLE_EQ(view.TiltAngle, 45);
     EXPECT_EQ(view.PanX, 0);
-    EXPECT_EQ(view.Zoom, 5.0);
+    EXPECT_EQ(view.Zoom, 1.0);
 }
 
 TEST_F(MouseTest, RightPressEndsAnArmedOrRunningDrag)
