@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -93,6 +94,27 @@ bool EllipseRow(double cx, double cy, double rx, double ry, std::int64_t y, std:
     return first <= last;
 }
 
+// The vertex after and before k of a polygon of n vertices; no division, which would cost
+// more than the rest of a small polygon's walk.
+std::size_t NextVertex(std::size_t k, std::size_t n)
+{
+    return k + 1 == n ? 0 : k + 1;
+}
+std::size_t PreviousVertex(std::size_t k, std::size_t n)
+{
+    return k == 0 ? n - 1 : k - 1;
+}
+
+// The smallest integer not below v, for the pixel positions of the fills: inline, where
+// std::ceil is a library call on the baseline x86-64. Values beyond +-2^62 are held there.
+std::int64_t CeilToInt(double v)
+{
+    constexpr double limit = 4611686018427387904.0;
+    v = std::clamp(v, -limit, limit);
+    const auto whole = static_cast<std::int64_t>(v);
+    return whole + static_cast<std::int64_t>(static_cast<double>(whole) < v);
+}
+
 // Liang-Barsky: cuts the segment down to its part within [minX, maxX] x [minY, maxY]; false
 // when none of it lies there.
 bool ClipSegment(double& x0, double& y0, double& x1, double& y1, double minX, double minY,
@@ -135,7 +157,7 @@ QPen CanvasPen(std::int32_t color, std::int32_t width)
 
 QPainterCanvas::QPainterCanvas(QImage& image)
     : pixels_(WritablePixels(image)), stride_(image.bytesPerLine() / 4), painter_(&image),
-      width_(image.width()), height_(image.height())
+      width_(image.width()), height_(image.height()), hatchRows_(DiagonalCrossRows())
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -185,12 +207,9 @@ void QPainterCanvas::FillRow(std::int64_t y, std::int64_t x0, std::int64_t x1, Q
     }
     // Only the hatch's own pixels, a few in every eight, each column of the pattern in steps
     // of eight.
-    const unsigned bits = DiagonalCrossRows()[static_cast<std::size_t>(y & 7)];
-    for (unsigned column = 0; column < 8; ++column) {
-        if (!((bits >> column) & 1u))
-            continue;
-        std::int64_t x = x0 + ((static_cast<std::int64_t>(column) - x0) & 7);
-        for (; x <= x1; x += 8)
+    for (unsigned bits = hatchRows_[static_cast<std::size_t>(y & 7)]; bits != 0; bits &= bits - 1) {
+        const auto column = static_cast<std::int64_t>(std::countr_zero(bits));
+        for (std::int64_t x = x0 + ((column - x0) & 7); x <= x1; x += 8)
             row[x] = color;
     }
 }
@@ -386,7 +405,7 @@ void QPainterCanvas::Polygon(const std::vector<Point>& points)
         FillPolygon(points);
         if (penWidth_ == 1)
             for (std::size_t k = 0; k < points.size(); ++k)
-                ThinLine(points[k], points[(k + 1) % points.size()], penPixel_);
+                ThinLine(points[k], points[NextVertex(k, points.size())], penPixel_);
         return;
     }
     points_.clear();
@@ -410,12 +429,11 @@ void QPainterCanvas::FillBetween(std::int64_t y, double from, double to)
 {
     if (from > to)
         std::swap(from, to);
-    const double first = std::ceil(from - 0.5);
-    const double last = std::ceil(to - 0.5) - 1;
+    const std::int64_t first = CeilToInt(from - 0.5);
+    const std::int64_t last = CeilToInt(to - 0.5) - 1;
     if (last < 0 || first >= width_ || first > last)
         return;
-    BrushRow(y, static_cast<std::int64_t>(std::max(first, 0.0)),
-             static_cast<std::int64_t>(std::min(last, width_ - 1.0)));
+    BrushRow(y, std::max<std::int64_t>(first, 0), std::min<std::int64_t>(last, width_ - 1));
 }
 
 // A polygon that every row crosses at most twice (every convex one): its two chains from the
@@ -432,16 +450,16 @@ bool QPainterCanvas::FillMonotonePolygon(const std::vector<Point>& points)
             bottom = k;
     }
     // y must not fall going forwards from the top to the bottom, nor rise from there on.
-    for (std::size_t k = top; k != bottom; k = (k + 1) % n)
-        if (points[(k + 1) % n].Y < points[k].Y)
+    for (std::size_t k = top; k != bottom; k = NextVertex(k, n))
+        if (points[NextVertex(k, n)].Y < points[k].Y)
             return false;
-    for (std::size_t k = bottom; k != top; k = (k + 1) % n)
-        if (points[(k + 1) % n].Y > points[k].Y)
+    for (std::size_t k = bottom; k != top; k = NextVertex(k, n))
+        if (points[NextVertex(k, n)].Y > points[k].Y)
             return false;
 
-    const auto firstRow = static_cast<std::int64_t>(std::max(std::ceil(points[top].Y - 0.5), 0.0));
-    const auto lastRow = static_cast<std::int64_t>(
-        std::min(std::ceil(points[bottom].Y - 0.5) - 1, static_cast<double>(height_ - 1)));
+    // Rows whose centres y + 0.5 lie in [top, bottom): the vertices are whole pixels.
+    const std::int64_t firstRow = std::max<std::int64_t>(points[top].Y, 0);
+    const std::int64_t lastRow = std::min<std::int64_t>(points[bottom].Y - 1LL, height_ - 1LL);
     // Each chain's current edge runs from vertex a to vertex b, forwards and backwards; x on
     // it is x0 + slope * y.
     struct Chain
@@ -456,7 +474,7 @@ bool QPainterCanvas::FillMonotonePolygon(const std::vector<Point>& points)
             b.Y == a.Y ? 0 : (static_cast<double>(b.X) - a.X) / (static_cast<double>(b.Y) - a.Y);
         chain.X0 = a.X - a.Y * chain.Slope;
     };
-    Chain forwards{top, (top + 1) % n}, backwards{top, (top + n - 1) % n};
+    Chain forwards{top, NextVertex(top, n)}, backwards{top, PreviousVertex(top, n)};
     follow(forwards);
     follow(backwards);
     for (std::int64_t y = firstRow; y <= lastRow; ++y) {
@@ -464,14 +482,14 @@ bool QPainterCanvas::FillMonotonePolygon(const std::vector<Point>& points)
         if (points[forwards.B].Y <= centre && forwards.B != bottom) {
             do {
                 forwards.A = forwards.B;
-                forwards.B = (forwards.B + 1) % n;
+                forwards.B = NextVertex(forwards.B, n);
             } while (points[forwards.B].Y <= centre && forwards.B != bottom);
             follow(forwards);
         }
         if (points[backwards.B].Y <= centre && backwards.B != bottom) {
             do {
                 backwards.A = backwards.B;
-                backwards.B = (backwards.B + n - 1) % n;
+                backwards.B = PreviousVertex(backwards.B, n);
             } while (points[backwards.B].Y <= centre && backwards.B != bottom);
             follow(backwards);
         }
@@ -488,7 +506,7 @@ void QPainterCanvas::FillAnyPolygon(const std::vector<Point>& points)
     double top = points[0].Y, bottom = points[0].Y;
     for (std::size_t k = 0; k < points.size(); ++k) {
         const Point& a = points[k];
-        const Point& b = points[(k + 1) % points.size()];
+        const Point& b = points[NextVertex(k, points.size())];
         top = std::min<double>(top, a.Y);
         bottom = std::max<double>(bottom, a.Y);
         if (a.Y == b.Y)

@@ -91,6 +91,9 @@ private:
     qsizetype stride_ = 0;
     QPainter painter_;
     std::int32_t width_, height_;
+    // The diagonal cross hatch: bit x of entry y set where it covers pixel (x, y), repeated
+    // every eight pixels both ways.
+    std::array<std::uint8_t, 8> hatchRows_;
 
     // The pen and brush last asked for; std::nullopt until the first call.
     std::optional<std::pair<std::int32_t, std::int32_t>> pen_;
