@@ -115,6 +115,12 @@ std::int64_t CeilToInt(double v)
     return whole + static_cast<std::int64_t>(static_cast<double>(whole) < v);
 }
 
+// The largest integer not above v, held within +-2^62 as CeilToInt is.
+std::int64_t FloorToInt(double v)
+{
+    return -CeilToInt(-v);
+}
+
 // Liang-Barsky: cuts the segment down to its part within [minX, maxX] x [minY, maxY]; false
 // when none of it lies there.
 bool ClipSegment(double& x0, double& y0, double& x1, double& y1, double minX, double minY,
@@ -263,10 +269,67 @@ void QPainterCanvas::ThinLine(Point from, Point to, QRgb color)
     }
 }
 
+void QPainterCanvas::WideLine(Point from, Point to)
+{
+    const double half = penWidth_ / 2.0;
+    double x0 = from.X, y0 = from.Y, x1 = to.X, y1 = to.Y;
+    // Ends far off the image are brought in to just outside it, beyond the pen's reach.
+    const double margin = half + 2;
+    const double minX = -margin, minY = -margin, maxX = width_ + margin, maxY = height_ + margin;
+    const auto near = [&](double x, double y) {
+        return x >= minX && x <= maxX && y >= minY && y <= maxY;
+    };
+    if (!(near(x0, y0) && near(x1, y1)) && !ClipSegment(x0, y0, x1, y1, minX, minY, maxX, maxY))
+        return;
+    const double dx = x1 - x0, dy = y1 - y0, length = std::sqrt(dx * dx + dy * dy);
+    // A segment of no length is a square of the pen's width, as a level one would be.
+    const double ux = length > 0 ? dx / length : 1, uy = length > 0 ? dy / length : 0;
+    // A pixel centre p lies in the rectangle when its distance across the segment is at most
+    // `half` and its distance along it, from `from`, between -half and length + half. Over
+    // the centre line of a row both give a range of x, linear in the row's height above y0.
+    constexpr double open = std::numeric_limits<double>::infinity();
+    double acrossSlope = 0, acrossHalf = open;
+    if (uy != 0) {
+        acrossSlope = ux / uy;
+        acrossHalf = std::fabs(half / uy);
+    }
+    double alongSlope = 0, alongLow = -open, alongHigh = open;
+    if (ux != 0) {
+        alongSlope = -uy / ux;
+        alongLow = std::min(-half / ux, (length + half) / ux);
+        alongHigh = std::max(-half / ux, (length + half) / ux);
+    }
+    // The rows whose centres lie within the rectangle's height; the centre on its upper edge
+    // is out and on its lower edge in, as QPainter has it.
+    const double reachY = std::fabs(uy) * half + std::fabs(ux) * half;
+    const double top = std::min(y0, y1) - reachY, bottom = std::max(y0, y1) + reachY;
+    const std::int64_t firstRow = std::max<std::int64_t>(FloorToInt(top - 0.5) + 1, 0);
+    const std::int64_t lastRow = std::min<std::int64_t>(FloorToInt(bottom - 0.5), height_ - 1);
+    // The ranges held within the image's columns (centres 0.5 .. width - 0.5), where the
+    // pixel numbers come out of plain truncation.
+    const double leftmost = -0.5, rightmost = width_ - 0.5;
+    QRgb* row = pixels_ + firstRow * stride_;
+    for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride_) {
+        const double rise = static_cast<double>(y) + 0.5 - y0;
+        const double across = x0 + rise * acrossSlope, along = x0 + rise * alongSlope;
+        const double low = std::max(std::max(across - acrossHalf, along + alongLow), leftmost);
+        const double high = std::min(std::min(across + acrossHalf, along + alongHigh), rightmost);
+        // The centres c of the row with low < c <= high: x + 0.5 in (low, high].
+        const auto first = static_cast<std::int64_t>(low + 0.5);
+        const auto last = static_cast<std::int64_t>(high + 0.5) - 1;
+        for (std::int64_t x = first; x <= last; ++x)
+            row[x] = penPixel_;
+    }
+}
+
 void QPainterCanvas::Line(Point from, Point to)
 {
     if (Direct() && penWidth_ == 1) {
         ThinLine(from, to, penPixel_);
+        return;
+    }
+    if (Direct() && penWidth_ >= 2) {
+        WideLine(from, to);
         return;
     }
     // Ends far off the image are brought in to just outside it (beyond the pen's reach), where

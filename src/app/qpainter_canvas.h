@@ -38,11 +38,12 @@ QPen CanvasPen(std::int32_t color, std::int32_t width);
 // sets pen, brush and font on it only when they change.
 //
 // QPainter costs a few tenths of a microsecond a call, which is most of the time of the many
-// small shapes of a big model. So on 32-bit images the shapes made of thin lines and solid or
-// hatched spans (one-pixel lines, polygons with no or a one-pixel outline, ellipses without
-// outline or with a wide one) are written straight into the pixels, with the pixel-centre rule
-// of QPainter's own fills and its hatch pattern. Wide lines, one-pixel ellipse outlines,
-// rectangles and text are left to QPainter, as is everything on images of other formats.
+// small shapes of a big model. So on 32-bit images the shapes made of lines and solid or
+// hatched spans (lines of any width, polygons with no or a one-pixel outline, ellipses
+// without outline or with a wide one) are written straight into the pixels, with the
+// pixel-centre rule of QPainter's own fills and its hatch pattern. One-pixel ellipse
+// outlines, rectangles and text are left to QPainter, as is everything on images of other
+// formats.
 class QPainterCanvas : public Canvas
 {
 public:
@@ -74,6 +75,10 @@ private:
     void BrushRow(std::int64_t y, std::int64_t x0, std::int64_t x1);
     // A one-pixel line with both ends, clipped to the image.
     void ThinLine(Point from, Point to, QRgb color);
+    // A line of the pen's width (two pixels or more) with square ends, as QPainter strokes
+    // it: the pixels whose centres lie in the rectangle around the segment, half the width on
+    // each side and beyond each end. Clipped to the image.
+    void WideLine(Point from, Point to);
     void FillPolygon(const std::vector<Point>& points);
     bool FillMonotonePolygon(const std::vector<Point>& points);
     void FillAnyPolygon(const std::vector<Point>& points);

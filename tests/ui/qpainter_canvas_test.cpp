@@ -310,6 +310,23 @@ void QPainterCanvasTest::directPixelsMatchQPainter_data()
         c.Line({60, 2}, {62, 78});
         c.Line({-50, 40}, {200, 45});
     }) << 0.0 << true;
+    QTest::newRow("frame lines") << Drawing([](Canvas& c) {
+        c.SetPen(Green, 2);
+        c.Line({5, 5}, {115, 75});
+        c.Line({5, 70}, {115, 60});
+        c.Line({60, 2}, {62, 78});
+        c.Line({20, 10}, {20, 70});
+        c.Line({10, 40}, {110, 40});
+        c.Line({30, 30}, {34, 50});
+        c.Line({90, 20}, {90, 20});
+        c.Line({-50, 40}, {200, 45});
+        c.Line({-2'000'000'000, 0}, {2'000'000'000, 80});
+    }) << 0.01 << true;
+    QTest::newRow("selected frame") << Drawing([](Canvas& c) {
+        c.SetPen(RgbColor(255, 255, 0), 5);
+        c.Line({10, 20}, {100, 60});
+        c.Line({10, 70}, {100, 70});
+    }) << 0.01 << true;
     QTest::newRow("nodes") << Drawing([](Canvas& c) {
         c.SetPen(0, 0);
         c.SetBrush(Blue, BrushStyle::Solid);
