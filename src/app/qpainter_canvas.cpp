@@ -282,43 +282,91 @@ void QPainterCanvas::WideLine(Point from, Point to)
     if (!(near(x0, y0) && near(x1, y1)) && !ClipSegment(x0, y0, x1, y1, minX, minY, maxX, maxY))
         return;
     const double dx = x1 - x0, dy = y1 - y0, length = std::sqrt(dx * dx + dy * dy);
-    // A segment of no length is a square of the pen's width, as a level one would be.
-    const double ux = length > 0 ? dx / length : 1, uy = length > 0 ? dy / length : 0;
-    // A pixel centre p lies in the rectangle when its distance across the segment is at most
-    // `half` and its distance along it, from `from`, between -half and length + half. Over
-    // the centre line of a row both give a range of x, linear in the row's height above y0.
-    constexpr double open = std::numeric_limits<double>::infinity();
-    double acrossSlope = 0, acrossHalf = open;
-    if (uy != 0) {
-        acrossSlope = ux / uy;
-        acrossHalf = std::fabs(half / uy);
+
+    // A pixel centre lies in the rectangle when its distance across the segment is at most
+    // `half` and its distance along it, from the first end, between -half and length + half.
+    // Over the centre line of a row each gives a range of x, both ends of it linear in the
+    // row: x = start + step * (rows from the first). A level or upright segment leaves one of
+    // them open; the range of rows then decides. A segment of no length is a square of the
+    // pen's width, as a level one would be.
+    struct Bound
+    {
+        double Start, Step;
+    };
+    // Within the fixed-point range below.
+    constexpr double open = 1e8;
+    // The rows whose centres lie within the rectangle's height, the centre on its upper edge
+    // out and on its lower edge in, as QPainter has it. A slanting rectangle reaches less
+    // than half the width times the square root of 2 beyond its ends; the rows it does not
+    // reach come out empty.
+    const double reachY = dx == 0 || dy == 0 ? half : half * 1.4142135623730951;
+    const std::int64_t firstRow =
+        std::max<std::int64_t>(FloorToInt(std::min(y0, y1) - reachY - 0.5) + 1, 0);
+    const std::int64_t lastRow =
+        std::min<std::int64_t>(FloorToInt(std::max(y0, y1) + reachY - 0.5), height_ - 1);
+    if (firstRow > lastRow)
+        return;
+    const double rise = static_cast<double>(firstRow) + 0.5 - y0;
+    Bound acrossLow{-open, 0}, acrossHigh{open, 0}, alongLow{-open, 0}, alongHigh{open, 0};
+    // Two divisions, started before the square root is done.
+    const double perDy = dy != 0 ? 1 / dy : 0, perDx = dx != 0 ? 1 / dx : 1;
+    if (dy != 0) {
+        // Across: |dy (x - x0) - dx (y - y0)| <= half * length.
+        const double slope = dx * perDy, reach = std::fabs(half * length * perDy);
+        acrossLow = {x0 + rise * slope - reach, slope};
+        acrossHigh = {x0 + rise * slope + reach, slope};
     }
-    double alongSlope = 0, alongLow = -open, alongHigh = open;
-    if (ux != 0) {
-        alongSlope = -uy / ux;
-        alongLow = std::min(-half / ux, (length + half) / ux);
-        alongHigh = std::max(-half / ux, (length + half) / ux);
+    if (dx != 0 || dy == 0) {
+        // Along: -half * length <= dx (x - x0) + dy (y - y0) <= (length + half) * length.
+        const double scale = dx != 0 ? length : 1;
+        const double slope = -dy * perDx;
+        const double back = -half * scale * perDx, ahead = (length + half) * scale * perDx;
+        alongLow = {x0 + rise * slope + std::min(back, ahead), slope};
+        alongHigh = {x0 + rise * slope + std::max(back, ahead), slope};
     }
-    // The rows whose centres lie within the rectangle's height; the centre on its upper edge
-    // is out and on its lower edge in, as QPainter has it.
-    const double reachY = std::fabs(uy) * half + std::fabs(ux) * half;
-    const double top = std::min(y0, y1) - reachY, bottom = std::max(y0, y1) + reachY;
-    const std::int64_t firstRow = std::max<std::int64_t>(FloorToInt(top - 0.5) + 1, 0);
-    const std::int64_t lastRow = std::min<std::int64_t>(FloorToInt(bottom - 0.5), height_ - 1);
-    // The ranges held within the image's columns (centres 0.5 .. width - 0.5), where the
-    // pixel numbers come out of plain truncation.
-    const double leftmost = -0.5, rightmost = width_ - 0.5;
+    const std::int64_t lastColumn = width_ - 1;
+    const auto fill = [&](QRgb* row, std::int64_t first, std::int64_t last) {
+        for (std::int64_t x = std::max<std::int64_t>(first, 0),
+                          end = std::min<std::int64_t>(last, lastColumn);
+             x <= end; ++x)
+            row[x] = penPixel_;
+    };
+    // The centres c of a row with low < c <= high are the pixels x with x + 0.5 in
+    // (low, high]: from floor(low + 0.5) to floor(high - 0.5).
+    const double rows = static_cast<double>(lastRow - firstRow);
+    const auto fits = [rows](const Bound& b) {
+        return std::fabs(b.Start) + std::fabs(b.Step) * rows < 1e9;
+    };
+    if (!(fits(acrossLow) && fits(acrossHigh) && fits(alongLow) && fits(alongHigh))) {
+        // A segment all but level or upright after clipping: row by row in doubles.
+        QRgb* row = pixels_ + firstRow * stride_;
+        for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride_) {
+            const auto k = static_cast<double>(y - firstRow);
+            const double low =
+                std::max(acrossLow.Start + k * acrossLow.Step, alongLow.Start + k * alongLow.Step);
+            const double high = std::min(acrossHigh.Start + k * acrossHigh.Step,
+                                         alongHigh.Start + k * alongHigh.Step);
+            fill(row, FloorToInt(low + 0.5), FloorToInt(high - 0.5));
+        }
+        return;
+    }
+    // Otherwise in fixed point, 32 bits of fraction: whole additions, and the pixel numbers
+    // come out of a shift. Every value stays below 2^30 pixels, 2^62 in fixed point.
+    constexpr double unit = 4294967296.0;
+    const auto fixed = [](double v) { return static_cast<std::int64_t>(v * unit); };
+    constexpr std::int64_t halfPixel = std::int64_t(1) << 31;
+    std::int64_t lowA = fixed(acrossLow.Start) + halfPixel,
+                 lowB = fixed(alongLow.Start) + halfPixel;
+    std::int64_t highA = fixed(acrossHigh.Start) - halfPixel,
+                 highB = fixed(alongHigh.Start) - halfPixel;
+    const std::int64_t stepA = fixed(acrossLow.Step), stepB = fixed(alongLow.Step);
     QRgb* row = pixels_ + firstRow * stride_;
     for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride_) {
-        const double rise = static_cast<double>(y) + 0.5 - y0;
-        const double across = x0 + rise * acrossSlope, along = x0 + rise * alongSlope;
-        const double low = std::max(std::max(across - acrossHalf, along + alongLow), leftmost);
-        const double high = std::min(std::min(across + acrossHalf, along + alongHigh), rightmost);
-        // The centres c of the row with low < c <= high: x + 0.5 in (low, high].
-        const auto first = static_cast<std::int64_t>(low + 0.5);
-        const auto last = static_cast<std::int64_t>(high + 0.5) - 1;
-        for (std::int64_t x = first; x <= last; ++x)
-            row[x] = penPixel_;
+        fill(row, std::max(lowA, lowB) >> 32, std::min(highA, highB) >> 32);
+        lowA += stepA;
+        highA += stepA;
+        lowB += stepB;
+        highB += stepB;
     }
 }
 
