@@ -378,9 +378,17 @@ void QPainterCanvasTest::farAwayShapesAreClipped()
         canvas.SetPen(Green, 2);
         canvas.Ellipse(-Far, -Far, Far, Far);
         canvas.Ellipse(Far - 10, Far - 10, Far, Far);
+        // Nearly level over the image once clipped, and a steep one of the same kind.
+        canvas.Line({-Far, 5}, {Far, 6});
+        canvas.Line({40, -Far}, {41, Far});
     }
     QCOMPARE(image.pixel(10, 35), qRgb(0, 0, 255));
     QCOMPARE(image.pixel(50, 10), qRgb(0, 0, 255));
+    const QRgb green = ToQColor(Green).rgb();
+    QCOMPARE(image.pixel(20, 5), green);
+    QCOMPARE(image.pixel(40, 30), green);
+    QCOMPARE(image.pixel(20, 8), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(44, 30), qRgb(0, 0, 255));
 }
 
 QTEST_MAIN(QPainterCanvasTest)
