@@ -143,7 +143,7 @@ int RunBenchmarks(std::int64_t frames)
                     "  (a) one animation tick           %8.3f ms\n"
                     "  (b) the tick without the frames  %8.3f ms (frames +%.3f ms)\n"
                     "  timer interval %.0f ms: a tick spans %.1f intervals, so the animation "
-                    "shows every %.0fth step at its pace\n",
+                    "shows one step in %.0f at its pace\n",
                     a * 1e3, b * 1e3, (a - b) * 1e3, TimerIntervalMs, a * 1e3 / TimerIntervalMs,
                     std::max(1.0, std::ceil(a * 1e3 / TimerIntervalMs)));
     }
