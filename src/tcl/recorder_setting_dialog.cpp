@@ -19,14 +19,10 @@ TForm8::TForm8(Settings& settings, QWidget* parent) : QDialog(parent), settings_
     auto* group = new QGroupBox(QStringLiteral("Output(Recorder Setting)"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setAccessibleName(group->title());
-    auto* groupLayout = new QVBoxLayout(group);
-    for (std::size_t i = 0; i < RecorderFlagCount; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(RecorderFlagTable[i].Caption), group);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-        box->setAccessibleName(box->text());
-        groupLayout->addWidget(box);
-        boxes_[i] = box;
-    }
+    std::array<QString, RecorderFlagCount> captions;
+    for (std::size_t i = 0; i < RecorderFlagCount; ++i)
+        captions[i] = QString::fromLatin1(RecorderFlagTable[i].Caption);
+    boxes_ = CheckBoxColumn(group, captions);
 
     ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
     ok_->setDefault(true);
@@ -42,19 +38,14 @@ void TForm8::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what the user has changed.
     if (!event->spontaneous()) {
-        const RecorderFlagValues values = ReadRecorderFlags(settings_);
-        for (std::size_t i = 0; i < RecorderFlagCount; ++i)
-            boxes_[i]->setChecked(values[i]);
+        SetChecked(boxes_, ReadRecorderFlags(settings_));
     }
     QDialog::showEvent(event);
 }
 
 void TForm8::okClicked()
 {
-    RecorderFlagValues values{};
-    for (std::size_t i = 0; i < RecorderFlagCount; ++i)
-        values[i] = boxes_[i]->isChecked();
-    WriteRecorderFlags(settings_, values);
+    WriteRecorderFlags(settings_, CheckedValues(boxes_));
     accept();
 }
 

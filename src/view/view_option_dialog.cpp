@@ -19,14 +19,10 @@ TForm4::TForm4(Settings& settings, QWidget* parent) : QDialog(parent), settings_
     auto* group = new QGroupBox(QStringLiteral("Object View"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setAccessibleName(group->title());
-    auto* groupLayout = new QVBoxLayout(group);
-    for (std::size_t i = 0; i < ViewFlagCount; ++i) {
-        auto* box = new QCheckBox(QString::fromUtf8(ViewFlagTable[i].Caption), group);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-        box->setAccessibleName(box->text());
-        groupLayout->addWidget(box);
-        boxes_[i] = box;
-    }
+    std::array<QString, ViewFlagCount> captions;
+    for (std::size_t i = 0; i < ViewFlagCount; ++i)
+        captions[i] = QString::fromUtf8(ViewFlagTable[i].Caption);
+    boxes_ = CheckBoxColumn(group, captions);
 
     ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
     ok_->setDefault(true);
@@ -45,19 +41,14 @@ void TForm4::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what the user has changed.
     if (!event->spontaneous()) {
-        const ViewFlagValues values = ReadViewFlags(settings_);
-        for (std::size_t i = 0; i < ViewFlagCount; ++i)
-            boxes_[i]->setChecked(values[i]);
+        SetChecked(boxes_, ReadViewFlags(settings_));
     }
     QDialog::showEvent(event);
 }
 
 void TForm4::okClicked()
 {
-    ViewFlagValues values{};
-    for (std::size_t i = 0; i < ViewFlagCount; ++i)
-        values[i] = boxes_[i]->isChecked();
-    WriteViewFlags(settings_, values);
+    WriteViewFlags(settings_, CheckedValues(boxes_));
     accept();
     emit redrawRequested();
 }
