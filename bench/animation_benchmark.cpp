@@ -13,6 +13,7 @@
 
 #include "bench_support.h"
 #include "building_generator.h"
+#include "picture_main.h"
 
 #include "app/model_view.h"
 #include "model/model.h"
@@ -24,7 +25,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <unistd.h>
@@ -33,7 +33,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <map>
 #include <memory>
 #include <string>
@@ -155,19 +154,5 @@ int RunBenchmarks(std::int64_t frames)
 
 int main(int argc, char** argv)
 {
-    // Fonts need a GUI application; the picture needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-
-    std::int64_t frames = 10'000;
-    if (!bench::InitBenchmarks(argc, argv, "--frames", frames))
-        return 2;
-    try {
-        return RunBenchmarks(std::max<std::int64_t>(frames, 1));
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_animation: %s\n", error.what());
-        return 1;
-    }
+    return vek::bench::PictureBenchmarkMain(argc, argv, "bench_animation", 10'000, RunBenchmarks);
 }
