@@ -507,7 +507,32 @@ void QPainterCanvas::Rectangle(std::int32_t left, std::int32_t top, std::int32_t
     };
     const int x0 = cut(left, width_), y0 = cut(top, height_);
     const int x1 = cut(right, width_), y1 = cut(bottom, height_);
+    if (Direct() && penWidth_ <= 1 && x1 > x0 && y1 > y0) {
+        BoxByPixels(x0, y0, x1, y1);
+        return;
+    }
     painter_.drawRect(QRect(x0, y0, x1 - x0, y1 - y0));
+}
+
+// As QPainter draws a box: without a pen the brush fills columns left..right - 1 and rows
+// top..bottom - 1; a one-pixel pen outlines columns left..right and rows top..bottom, one
+// pixel more each way, and the brush fills what lies inside the outline.
+void QPainterCanvas::BoxByPixels(std::int64_t left, std::int64_t top, std::int64_t right,
+                                 std::int64_t bottom)
+{
+    const std::int64_t inset = penWidth_;
+    const std::int64_t firstRow = std::max<std::int64_t>(top + inset, 0);
+    const std::int64_t lastRow = std::min<std::int64_t>(bottom - 1, height_ - 1);
+    for (std::int64_t y = firstRow; y <= lastRow; ++y)
+        BrushRow(y, left + inset, right - 1);
+    if (inset == 0)
+        return;
+    FillRow(top, left, right, penPixel_, false);
+    FillRow(bottom, left, right, penPixel_, false);
+    for (std::int64_t y = std::max<std::int64_t>(top + 1, 0); y <= lastRow; ++y) {
+        FillRow(y, left, left, penPixel_, false);
+        FillRow(y, right, right, penPixel_, false);
+    }
 }
 
 void QPainterCanvas::Polygon(const std::vector<Point>& points)

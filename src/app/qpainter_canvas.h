@@ -39,11 +39,11 @@ QPen CanvasPen(std::int32_t color, std::int32_t width);
 //
 // QPainter costs a few tenths of a microsecond a call, which is most of the time of the many
 // small shapes of a big model. So on 32-bit images the shapes made of lines and solid or
-// hatched spans (lines of any width, polygons with no or a one-pixel outline, ellipses
-// without outline or with a wide one) are written straight into the pixels, with the
-// pixel-centre rule of QPainter's own fills and its hatch pattern. One-pixel ellipse
-// outlines, rectangles and text are left to QPainter, as is everything on images of other
-// formats.
+// hatched spans (lines of any width, polygons and rectangles with no or a one-pixel outline,
+// ellipses without outline or with a wide one) are written straight into the pixels, with
+// the pixel-centre rule of QPainter's own fills and its hatch pattern. One-pixel ellipse
+// outlines, wider rectangle outlines and text are left to QPainter, as is everything on
+// images of other formats.
 class QPainterCanvas : public Canvas
 {
 public:
@@ -79,6 +79,8 @@ private:
     // it: the pixels whose centres lie in the rectangle around the segment, half the width on
     // each side and beyond each end. Clipped to the image.
     void WideLine(Point from, Point to);
+    // A rectangle of no or a one-pixel pen, corners already cut to near the image.
+    void BoxByPixels(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
     void FillPolygon(const std::vector<Point>& points);
     bool FillMonotonePolygon(const std::vector<Point>& points);
     void FillAnyPolygon(const std::vector<Point>& points);

@@ -327,6 +327,19 @@ void QPainterCanvasTest::directPixelsMatchQPainter_data()
         c.Line({10, 20}, {100, 60});
         c.Line({10, 70}, {100, 70});
     }) << 0.01 << true;
+    QTest::newRow("boxes") << Drawing([](Canvas& c) {
+        c.SetPen(0, 0);
+        c.SetBrush(Blue, BrushStyle::Solid);
+        c.Rectangle(5, 5, 15, 15);
+        c.SetPen(Green, 1);
+        c.Rectangle(20, 5, 40, 30);
+        c.SetBrush(Red, BrushStyle::DiagonalCross);
+        c.Rectangle(45, 10, 100, 60);
+        c.SetBrush(Red, BrushStyle::Clear);
+        c.Rectangle(10, 40, 30, 70);
+        c.Rectangle(50, 65, 51, 66);
+        c.Rectangle(-20, -20, 200, 200);
+    }) << 0.0 << false;
     QTest::newRow("nodes") << Drawing([](Canvas& c) {
         c.SetPen(0, 0);
         c.SetBrush(Blue, BrushStyle::Solid);
