@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "s2k/s2k_import.h"
+#include "support/solid_models.h"
 #include "tcl/analysis_setting_dialog.h"
 #include "tcl/recorder_setting_dialog.h"
 #include "tcl/solid_material_dialog.h"
@@ -31,24 +32,6 @@ using namespace vek;
 namespace {
 
 const QString Portal = QStringLiteral(VEK_EXAMPLES_DIR "/portal.s2k");
-
-// Two bricks on twelve joints; their material tag 100 names no material of the file.
-const char BricksOnly[] = "SYSTEM\n  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=mm  FORCE=N\n\n"
-                          "JOINT\n"
-                          "  1  X=0  Y=0  Z=0\n  2  X=1000  Y=0  Z=0\n  3  X=2000  Y=0  Z=0\n"
-                          "  4  X=0  Y=1000  Z=0\n  5  X=1000  Y=1000  Z=0\n"
-                          "  6  X=2000  Y=1000  Z=0\n"
-                          "  7  X=0  Y=0  Z=1000\n  8  X=1000  Y=0  Z=1000\n"
-                          "  9  X=2000  Y=0  Z=1000\n  10  X=0  Y=1000  Z=1000\n"
-                          "  11  X=1000  Y=1000  Z=1000\n  12  X=2000  Y=1000  Z=1000\n\n"
-                          "RESTRAINT\n"
-                          "  ADD=1  DOF=U1,U2,U3\n  ADD=2  DOF=U1,U2,U3\n"
-                          "  ADD=3  DOF=U1,U2,U3\n  ADD=4  DOF=U1,U2,U3\n"
-                          "  ADD=5  DOF=U1,U2,U3\n  ADD=6  DOF=U1,U2,U3\n\n"
-                          "SOLID\n"
-                          "  1  J=1,2,4,5,7,8,10,11  SEC=100\n"
-                          "  2  J=2,3,5,6,8,9,11,12  SEC=100\n\n"
-                          "LOAD\n  NAME=PUSH\n    TYPE=FORCE\n      ADD=12  UX=500\n\n";
 
 // A shown main window whose error messages are recorded instead of shown in a box.
 struct Window
@@ -270,7 +253,7 @@ void ScriptCommandsTest::solidMaterialsReachTheScript()
 {
     QTemporaryDir dir;
     const QString s2k = dir.filePath(QStringLiteral("bricks.s2k"));
-    QVERIFY(WriteFile(s2k, BricksOnly));
+    QVERIFY(WriteFile(s2k, QByteArray::fromStdString(vek::testing::bricksOnly)));
     Window w;
     w.form.ImportS2kFile(s2k);
     QVERIFY(w.errors.isEmpty());
