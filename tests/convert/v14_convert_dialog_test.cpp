@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "convert/v14_convert_dialog.h"
+#include "support/widget_lookup.h"
 #include "util/text_lines.h"
 
 #include <QAction>
@@ -20,13 +21,7 @@ using namespace vek;
 
 namespace {
 
-template <class T> T* Child(QWidget& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
+using testing::Child;
 
 const char V14Text[] =
     "File x.s2k\n"

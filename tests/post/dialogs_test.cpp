@@ -2,6 +2,7 @@
 #include "post/deformation_data.h"
 #include "post/deformation_dialog.h"
 #include "recorder_test_files.h"
+#include "support/widget_lookup.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,13 +22,7 @@ using vek::testing::WriteNodeFiles;
 
 namespace {
 
-template <class T> T* Child(QWidget& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
+using testing::Child;
 
 QLineEdit* Edit(QWidget& dialog, const char* name)
 {

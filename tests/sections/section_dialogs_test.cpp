@@ -4,6 +4,7 @@
 #include "sections/material_dialog.h"
 #include "sections/section_layout.h"
 #include "sections/shell_section_dialog.h"
+#include "support/widget_lookup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,13 +25,7 @@ using namespace vek;
 
 namespace {
 
-template <class T> T* Child(QWidget& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
+using testing::Child;
 
 QLineEdit* Edit(QWidget& dialog, int number)
 {

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "s2k/s2k_import.h"
 #include "support/solid_models.h"
+#include "support/widget_lookup.h"
 #include "tcl/analysis_setting_dialog.h"
 #include "tcl/recorder_setting_dialog.h"
 #include "tcl/solid_material_dialog.h"
@@ -70,19 +71,12 @@ struct Window
 
 QPushButton* ButtonOf(QWidget* dialog, const QString& caption)
 {
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == caption)
-            return button;
-    qFatal("no button %s", qPrintable(caption));
+    return testing::ButtonCaptioned(*dialog, caption);
 }
 
 template <class Control> Control* Labelled(QWidget* dialog, const QString& caption)
 {
-    for (QLabel* label : dialog->findChildren<QLabel*>())
-        if (label->text() == caption)
-            if (auto* control = qobject_cast<Control*>(label->buddy()))
-                return control;
-    qFatal("no control labelled %s", qPrintable(caption));
+    return testing::Labelled<Control>(*dialog, caption);
 }
 
 QByteArray FileBytes(const QString& path)

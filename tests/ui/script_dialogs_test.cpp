@@ -1,4 +1,5 @@
 #include "s2k/s2k_import.h"
+#include "support/widget_lookup.h"
 #include "tcl/analysis_setting_dialog.h"
 #include "tcl/recorder_setting_dialog.h"
 #include "tcl/solid_material_dialog.h"
@@ -35,47 +36,10 @@ namespace {
 
 const std::string Portal = VEK_EXAMPLES_DIR "/portal.s2k";
 
-template <class T> T* Child(QWidget& dialog, const QString& name)
-{
-    T* child = dialog.findChild<T*>(name);
-    if (!child)
-        qFatal("no child %s", qPrintable(name));
-    return child;
-}
-
-QPushButton* Button(QWidget& dialog, const QString& caption)
-{
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == caption)
-            return button;
-    qFatal("no button %s", qPrintable(caption));
-}
-
-QLineEdit* EditOf(QWidget& dialog, const QString& caption)
-{
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == caption)
-            if (auto* edit = qobject_cast<QLineEdit*>(label->buddy()))
-                return edit;
-    qFatal("no edit labelled %s", qPrintable(caption));
-}
-
-QComboBox* ComboOf(QWidget& dialog, const QString& caption)
-{
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == caption)
-            if (auto* combo = qobject_cast<QComboBox*>(label->buddy()))
-                return combo;
-    qFatal("no combo box labelled %s", qPrintable(caption));
-}
-
-QCheckBox* BoxOf(QWidget& dialog, const QString& caption)
-{
-    for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
-        if (box->text() == caption)
-            return box;
-    qFatal("no check box %s", qPrintable(caption));
-}
+using testing::ButtonCaptioned;
+using testing::CheckBoxCaptioned;
+using testing::Child;
+using testing::Labelled;
 
 QStringList Items(QComboBox* combo)
 {
@@ -165,7 +129,7 @@ struct ScriptDialog
         form.show();
     }
     QString Text() const { return form.textArea()->toPlainText(); }
-    void Generate() { Button(form, QStringLiteral("Generate"))->click(); }
+    void Generate() { ButtonCaptioned(form, QStringLiteral("Generate"))->click(); }
 
     Model model;
     Settings settings;
@@ -229,11 +193,11 @@ void ScriptDialogsTest::tclFileDialogAtFirst()
     QVERIFY(QFontInfo(memo->font()).fixedPitch());
     QCOMPARE(memo->palette().color(QPalette::Text), QColor(0, 128, 0));
     for (const char* caption : {"Generate", "Save", "Close"})
-        QVERIFY(Button(d.form, QString::fromLatin1(caption)));
+        QVERIFY(ButtonCaptioned(d.form, QString::fromLatin1(caption)));
 
     // Close hides the dialog; the text stays for the next showing.
     memo->setPlainText(QStringLiteral("kept"));
-    Button(d.form, QStringLiteral("Close"))->click();
+    ButtonCaptioned(d.form, QStringLiteral("Close"))->click();
     QVERIFY(!d.form.isVisible());
     d.form.show();
     QCOMPARE(d.Text(), QStringLiteral("kept"));
@@ -272,14 +236,14 @@ void ScriptDialogsTest::saveAsksForTheFile()
             }
     };
     QTimer::singleShot(0, answer);
-    Button(d.form, QStringLiteral("Save"))->click();
+    ButtonCaptioned(d.form, QStringLiteral("Save"))->click();
     QCOMPARE(filters, QStringList{QStringLiteral("OpenSEES tcl(*.tcl)")});
     QCOMPARE(suffix, QStringLiteral("tcl"));
     QVERIFY(QDir(dir.path()).isEmpty());
 
     cancel = false;
     QTimer::singleShot(0, answer);
-    Button(d.form, QStringLiteral("Save"))->click();
+    ButtonCaptioned(d.form, QStringLiteral("Save"))->click();
     QCOMPARE(FileBytes(path + QStringLiteral(".tcl")), QByteArray("OpenSEES Tcl File\r\n"));
     QVERIFY(d.messages.isEmpty());
 }
@@ -470,7 +434,7 @@ void ScriptDialogsTest::analysisSettingControls()
     TForm7 dialog(model, settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Analysis Setting"));
     QVERIFY(!dialog.isModal());
-    QCOMPARE(Items(ComboOf(dialog, QStringLiteral("Analysis Type"))),
+    QCOMPARE(Items(Labelled<QComboBox>(dialog, QStringLiteral("Analysis Type"))),
              QStringList({"Single Load Control", "Single Displacement Control", "Gravity+PushOver",
                           "Modal Analysis", "Time History Analysis", "D+L+Time Hist Analysis",
                           "MultipleSupport Excitation"}));
@@ -503,12 +467,12 @@ void ScriptDialogsTest::analysisSettingControls()
     }
     for (const char* caption : {"Load Steps", "Load Factor", "Control Node", "Control Disp",
                                 "Control Dof", "Analysis Step"})
-        QVERIFY(EditOf(dialog, QString::fromLatin1(caption)));
+        QVERIFY(Labelled<QLineEdit>(dialog, QString::fromLatin1(caption)));
     for (const char* caption : {"Torsional Constant and Shear Area",
                                 "Gen ND Material Plate Fiber Information", "Gen Mass Information"})
-        QVERIFY(BoxOf(dialog, QString::fromLatin1(caption)));
+        QVERIFY(CheckBoxCaptioned(dialog, QString::fromLatin1(caption)));
     QCOMPARE(dialog.findChildren<QPushButton*>().size(), 1);
-    QVERIFY(Button(dialog, QStringLiteral("OK")));
+    QVERIFY(ButtonCaptioned(dialog, QStringLiteral("OK")));
 }
 
 void ScriptDialogsTest::analysisSettingShowsTheSettings()
@@ -525,35 +489,44 @@ void ScriptDialogsTest::analysisSettingShowsTheSettings()
     settings.GenNodeMass = false;
     TForm7 dialog(model, settings);
     dialog.show();
-    QComboBox* loadCase = ComboOf(dialog, QStringLiteral("Load Case"));
-    QComboBox* loadVector = ComboOf(dialog, QStringLiteral("Load Vector"));
+    QComboBox* loadCase = Labelled<QComboBox>(dialog, QStringLiteral("Load Case"));
+    QComboBox* loadVector = Labelled<QComboBox>(dialog, QStringLiteral("Load Vector"));
     QCOMPARE(Items(loadCase), QStringList({"DEAD", "LIVE", "WIND"}));
     QCOMPARE(Items(loadVector), QStringList({"DEAD", "LIVE", "WIND"}));
     QCOMPARE(loadCase->currentIndex(), 1);
     QCOMPARE(loadVector->currentIndex(), 2);
-    QCOMPARE(ComboOf(dialog, QStringLiteral("Analysis Type"))->currentIndex(), 2);
-    QCOMPARE(EditOf(dialog, QStringLiteral("Load Steps"))->text(), QStringLiteral("100"));
-    QCOMPARE(EditOf(dialog, QStringLiteral("Load Factor"))->text(), QStringLiteral("5.00E-001"));
-    QCOMPARE(EditOf(dialog, QStringLiteral("Control Disp"))->text(), QStringLiteral("1.00E-001"));
-    QCOMPARE(EditOf(dialog, QStringLiteral("Force/Disp Beam Column numIntgrPts"))->text(),
-             QStringLiteral("3"));
-    QCOMPARE(EditOf(dialog, QStringLiteral("Modal Number"))->text(), QStringLiteral("12"));
-    QVERIFY(BoxOf(dialog, QStringLiteral("Torsional Constant and Shear Area"))->isChecked());
-    QVERIFY(BoxOf(dialog, QStringLiteral("Gen ND Material Plate Fiber Information"))->isChecked());
-    QVERIFY(!BoxOf(dialog, QStringLiteral("Gen Mass Information"))->isChecked());
+    QCOMPARE(Labelled<QComboBox>(dialog, QStringLiteral("Analysis Type"))->currentIndex(), 2);
+    QCOMPARE(Labelled<QLineEdit>(dialog, QStringLiteral("Load Steps"))->text(),
+             QStringLiteral("100"));
+    QCOMPARE(Labelled<QLineEdit>(dialog, QStringLiteral("Load Factor"))->text(),
+             QStringLiteral("5.00E-001"));
+    QCOMPARE(Labelled<QLineEdit>(dialog, QStringLiteral("Control Disp"))->text(),
+             QStringLiteral("1.00E-001"));
+    QCOMPARE(
+        Labelled<QLineEdit>(dialog, QStringLiteral("Force/Disp Beam Column numIntgrPts"))->text(),
+        QStringLiteral("3"));
+    QCOMPARE(Labelled<QLineEdit>(dialog, QStringLiteral("Modal Number"))->text(),
+             QStringLiteral("12"));
+    QVERIFY(CheckBoxCaptioned(dialog, QStringLiteral("Torsional Constant and Shear Area"))
+                ->isChecked());
+    QVERIFY(CheckBoxCaptioned(dialog, QStringLiteral("Gen ND Material Plate Fiber Information"))
+                ->isChecked());
+    QVERIFY(!CheckBoxCaptioned(dialog, QStringLiteral("Gen Mass Information"))->isChecked());
 
     // Shown again after an import of fewer cases: the lists are refilled, a case beyond them
     // is not selected; Modal Number is never loaded.
     dialog.hide();
     model.LoadCaseCount = 2;
     settings.ModeCount = 40;
-    EditOf(dialog, QStringLiteral("Load Steps"))->setText(QStringLiteral("typed"));
+    Labelled<QLineEdit>(dialog, QStringLiteral("Load Steps"))->setText(QStringLiteral("typed"));
     dialog.show();
     QCOMPARE(Items(loadCase), QStringList({"DEAD", "LIVE"}));
     QCOMPARE(loadCase->currentIndex(), 1);
     QCOMPARE(loadVector->currentIndex(), -1);
-    QCOMPARE(EditOf(dialog, QStringLiteral("Load Steps"))->text(), QStringLiteral("100"));
-    QCOMPARE(EditOf(dialog, QStringLiteral("Modal Number"))->text(), QStringLiteral("12"));
+    QCOMPARE(Labelled<QLineEdit>(dialog, QStringLiteral("Load Steps"))->text(),
+             QStringLiteral("100"));
+    QCOMPARE(Labelled<QLineEdit>(dialog, QStringLiteral("Modal Number"))->text(),
+             QStringLiteral("12"));
 }
 
 void ScriptDialogsTest::analysisSettingOkStores()
@@ -566,9 +539,9 @@ void ScriptDialogsTest::analysisSettingOkStores()
     QStringList messages;
     dialog.SetMessageReporter([&](const QString& message) { messages << message; });
     dialog.show();
-    ComboOf(dialog, QStringLiteral("Analysis Type"))->setCurrentIndex(6);
-    ComboOf(dialog, QStringLiteral("Load Case"))->setCurrentIndex(1);
-    ComboOf(dialog, QStringLiteral("Load Vector"))->setCurrentIndex(1);
+    Labelled<QComboBox>(dialog, QStringLiteral("Analysis Type"))->setCurrentIndex(6);
+    Labelled<QComboBox>(dialog, QStringLiteral("Load Case"))->setCurrentIndex(1);
+    Labelled<QComboBox>(dialog, QStringLiteral("Load Vector"))->setCurrentIndex(1);
     const struct
     {
         const char* Caption;
@@ -585,10 +558,11 @@ void ScriptDialogsTest::analysisSettingOkStores()
         {"Modal Number", "4"},
     };
     for (const auto& edit : edits)
-        EditOf(dialog, QString::fromLatin1(edit.Caption))->setText(QString::fromLatin1(edit.Text));
-    BoxOf(dialog, QStringLiteral("Torsional Constant and Shear Area"))->click();
-    BoxOf(dialog, QStringLiteral("Gen ND Material Plate Fiber Information"))->click();
-    Button(dialog, QStringLiteral("OK"))->click();
+        Labelled<QLineEdit>(dialog, QString::fromLatin1(edit.Caption))
+            ->setText(QString::fromLatin1(edit.Text));
+    CheckBoxCaptioned(dialog, QStringLiteral("Torsional Constant and Shear Area"))->click();
+    CheckBoxCaptioned(dialog, QStringLiteral("Gen ND Material Plate Fiber Information"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
 
     QVERIFY(messages.isEmpty());
     QVERIFY(!dialog.isVisible());
@@ -612,7 +586,7 @@ void ScriptDialogsTest::analysisSettingOkStores()
     settings.LoadFactor = 0.01234;
     const Settings before = settings;
     dialog.show();
-    Button(dialog, QStringLiteral("OK"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(settings.LoadFactor, 0.01234);
     QCOMPARE(settings.ControlDisp, before.ControlDisp);
     QCOMPARE(settings.ModeCount, 4);
@@ -621,8 +595,8 @@ void ScriptDialogsTest::analysisSettingOkStores()
     Model empty;
     TForm7 noCases(empty, settings);
     noCases.show();
-    QCOMPARE(ComboOf(noCases, QStringLiteral("Load Case"))->count(), 0);
-    Button(noCases, QStringLiteral("OK"))->click();
+    QCOMPARE(Labelled<QComboBox>(noCases, QStringLiteral("Load Case"))->count(), 0);
+    ButtonCaptioned(noCases, QStringLiteral("OK"))->click();
     QVERIFY(!noCases.isVisible());
     QCOMPARE(settings.LoadControlCase, 2);
     QCOMPARE(settings.DispControlCase, 2);
@@ -636,20 +610,21 @@ void ScriptDialogsTest::analysisSettingBadNumber()
     QStringList messages;
     dialog.SetMessageReporter([&](const QString& message) { messages << message; });
     dialog.show();
-    EditOf(dialog, QStringLiteral("Load Steps"))->setText(QStringLiteral("20"));
-    EditOf(dialog, QStringLiteral("Rebar Material Number"))->setText(QStringLiteral("3"));
-    EditOf(dialog, QStringLiteral("Control Dof"))->setText(QStringLiteral("two"));
-    EditOf(dialog, QStringLiteral("Control Node"))->setText(QStringLiteral("5"));
-    Button(dialog, QStringLiteral("OK"))->click();
+    Labelled<QLineEdit>(dialog, QStringLiteral("Load Steps"))->setText(QStringLiteral("20"));
+    Labelled<QLineEdit>(dialog, QStringLiteral("Rebar Material Number"))
+        ->setText(QStringLiteral("3"));
+    Labelled<QLineEdit>(dialog, QStringLiteral("Control Dof"))->setText(QStringLiteral("two"));
+    Labelled<QLineEdit>(dialog, QStringLiteral("Control Node"))->setText(QStringLiteral("5"));
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(messages, QStringList{QStringLiteral("'two' is not a valid integer value")});
     QVERIFY(dialog.isVisible());
     QCOMPARE(settings.LoadSteps, 20);
     QCOMPARE(settings.RebarMaterialTag, 3);
     QCOMPARE(settings.ControlNode, 1);
 
-    EditOf(dialog, QStringLiteral("Control Dof"))->setText(QStringLiteral("2"));
-    EditOf(dialog, QStringLiteral("Load Factor"))->setText(QStringLiteral("1.0.0"));
-    Button(dialog, QStringLiteral("OK"))->click();
+    Labelled<QLineEdit>(dialog, QStringLiteral("Control Dof"))->setText(QStringLiteral("2"));
+    Labelled<QLineEdit>(dialog, QStringLiteral("Load Factor"))->setText(QStringLiteral("1.0.0"));
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(messages.last(), QStringLiteral("'1.0.0' is not a valid floating point value"));
     QVERIFY(dialog.isVisible());
     QCOMPARE(settings.ControlDof, 1);
@@ -662,7 +637,7 @@ void ScriptDialogsTest::analysisSettingDefaultMessageBox()
     Settings settings;
     TForm7 dialog(model, settings);
     dialog.show();
-    EditOf(dialog, QStringLiteral("Load Steps"))->setText(QStringLiteral("x"));
+    Labelled<QLineEdit>(dialog, QStringLiteral("Load Steps"))->setText(QStringLiteral("x"));
     QString title, text;
     QTimer::singleShot(0, [&] {
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -672,7 +647,7 @@ void ScriptDialogsTest::analysisSettingDefaultMessageBox()
                 box->accept();
             }
     });
-    Button(dialog, QStringLiteral("OK"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(title, QStringLiteral("TAV"));
     QCOMPARE(text, QStringLiteral("'x' is not a valid integer value"));
     QVERIFY(dialog.isVisible());
@@ -703,7 +678,7 @@ void ScriptDialogsTest::recorderSetting()
     boxes[0]->click();
     boxes[2]->click();
     boxes[3]->click();
-    Button(dialog, QStringLiteral("OK"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QVERIFY(!dialog.isVisible());
     QVERIFY(!settings.RecordNodeDisp);
     QVERIFY(!settings.RecordFrameForce);
@@ -731,7 +706,7 @@ void ScriptDialogsTest::solidMaterialWithoutSolids()
     QCOMPARE(Child<QLabel>(dialog, QStringLiteral("NoSolidsLabel"))->text(),
              QStringLiteral("No solids in the model"));
     QVERIFY(dialog.findChildren<QLineEdit*>().isEmpty());
-    Button(dialog, QStringLiteral("OK"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QVERIFY(!dialog.isVisible());
     QVERIFY(settings.SolidMaterials.empty());
 }
@@ -755,7 +730,7 @@ void ScriptDialogsTest::solidMaterialOkAndCancel()
 
     // Cancel stores nothing; the next showing shows the settings again.
     Child<QLineEdit>(dialog, QStringLiteral("E4"))->setText(QStringLiteral("1"));
-    Button(dialog, QStringLiteral("Cancel"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("Cancel"))->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(settings.SolidMaterials[4].E, 25000.0);
     dialog.show();
@@ -764,7 +739,7 @@ void ScriptDialogsTest::solidMaterialOkAndCancel()
     Child<QLineEdit>(dialog, QStringLiteral("E2"))->setText(QStringLiteral("2e5"));
     Child<QLineEdit>(dialog, QStringLiteral("Poisson2"))->setText(QStringLiteral("0.3"));
     Child<QLineEdit>(dialog, QStringLiteral("Poisson4"))->setText(QStringLiteral("0.15"));
-    Button(dialog, QStringLiteral("OK"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QVERIFY(messages.isEmpty());
     QVERIFY(!dialog.isVisible());
     QCOMPARE(settings.SolidMaterials[2].E, 200000.0);
@@ -791,7 +766,7 @@ void ScriptDialogsTest::solidMaterialBadValue()
     Child<QLineEdit>(dialog, QStringLiteral("E2"))->setText(QStringLiteral("30000"));
     Child<QLineEdit>(dialog, QStringLiteral("Poisson2"))->setText(QStringLiteral("0.25"));
     Child<QLineEdit>(dialog, QStringLiteral("Poisson4"))->setText(QStringLiteral("0.5"));
-    Button(dialog, QStringLiteral("OK"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(messages, QStringList{QStringLiteral(
                            "The Poisson's ratio of solid material 4 must lie between -1 and 0.5")});
     QVERIFY(dialog.isVisible());
@@ -799,7 +774,7 @@ void ScriptDialogsTest::solidMaterialBadValue()
     QCOMPARE(settings.SolidMaterials[4].Poisson, 0.2);
 
     Child<QLineEdit>(dialog, QStringLiteral("Poisson4"))->setText(QStringLiteral("0.2x"));
-    Button(dialog, QStringLiteral("OK"))->click();
+    ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(messages.last(), QStringLiteral("'0.2x' is not a valid floating point value"));
     QVERIFY(dialog.isVisible());
 }

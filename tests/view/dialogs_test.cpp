@@ -1,3 +1,4 @@
+#include "support/widget_lookup.h"
 #include "view/frame_properties_dialog.h"
 #include "view/show_load_dialog.h"
 #include "view/view_option_dialog.h"
@@ -19,13 +20,7 @@ using namespace vek;
 
 namespace {
 
-template <class T> T* Child(QWidget& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
+using testing::Child;
 
 QCheckBox* Box(QWidget& dialog, int number)
 {
