@@ -324,12 +324,15 @@ void QPainterCanvas::WideLine(Point from, Point to)
         alongLow = {x0 + rise * slope + std::min(back, ahead), slope};
         alongHigh = {x0 + rise * slope + std::max(back, ahead), slope};
     }
+    // Copies, so the compiler need not fear that a pixel written is one of these.
     const std::int64_t lastColumn = width_ - 1;
-    const auto fill = [&](QRgb* row, std::int64_t first, std::int64_t last) {
+    const QRgb pixel = penPixel_;
+    const qsizetype stride = stride_;
+    const auto fill = [lastColumn, pixel](QRgb* row, std::int64_t first, std::int64_t last) {
         for (std::int64_t x = std::max<std::int64_t>(first, 0),
                           end = std::min<std::int64_t>(last, lastColumn);
              x <= end; ++x)
-            row[x] = penPixel_;
+            row[x] = pixel;
     };
     // The centres c of a row with low < c <= high are the pixels x with x + 0.5 in
     // (low, high]: from floor(low + 0.5) to floor(high - 0.5).
@@ -339,8 +342,8 @@ void QPainterCanvas::WideLine(Point from, Point to)
     };
     if (!(fits(acrossLow) && fits(acrossHigh) && fits(alongLow) && fits(alongHigh))) {
         // A segment all but level or upright after clipping: row by row in doubles.
-        QRgb* row = pixels_ + firstRow * stride_;
-        for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride_) {
+        QRgb* row = pixels_ + firstRow * stride;
+        for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride) {
             const auto k = static_cast<double>(y - firstRow);
             const double low =
                 std::max(acrossLow.Start + k * acrossLow.Step, alongLow.Start + k * alongLow.Step);
@@ -355,18 +358,17 @@ void QPainterCanvas::WideLine(Point from, Point to)
     constexpr double unit = 4294967296.0;
     const auto fixed = [](double v) { return static_cast<std::int64_t>(v * unit); };
     constexpr std::int64_t halfPixel = std::int64_t(1) << 31;
-    std::int64_t lowA = fixed(acrossLow.Start) + halfPixel,
-                 lowB = fixed(alongLow.Start) + halfPixel;
-    std::int64_t highA = fixed(acrossHigh.Start) - halfPixel,
-                 highB = fixed(alongHigh.Start) - halfPixel;
+    // Each range's high end keeps its distance from the low end: one sum a range and row.
+    std::int64_t lowA = fixed(acrossLow.Start) + halfPixel;
+    std::int64_t lowB = fixed(alongLow.Start) + halfPixel;
+    const std::int64_t spanA = fixed(acrossHigh.Start) - halfPixel - lowA;
+    const std::int64_t spanB = fixed(alongHigh.Start) - halfPixel - lowB;
     const std::int64_t stepA = fixed(acrossLow.Step), stepB = fixed(alongLow.Step);
-    QRgb* row = pixels_ + firstRow * stride_;
-    for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride_) {
-        fill(row, std::max(lowA, lowB) >> 32, std::min(highA, highB) >> 32);
+    QRgb* row = pixels_ + firstRow * stride;
+    for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride) {
+        fill(row, std::max(lowA, lowB) >> 32, std::min(lowA + spanA, lowB + spanB) >> 32);
         lowA += stepA;
-        highA += stepA;
         lowB += stepB;
-        highB += stepB;
     }
 }
 
