@@ -289,11 +289,7 @@ void QPainterCanvas::WideLine(Point from, Point to)
     // row: x = start + step * (rows from the first). A level or upright segment leaves one of
     // them open; the range of rows then decides. A segment of no length is a square of the
     // pen's width, as a level one would be.
-    struct Bound
-    {
-        double Start, Step;
-    };
-    // Within the fixed-point range below.
+    // Within the fixed-point range of FillBounds.
     constexpr double open = 1e8;
     // The rows whose centres lie within the rectangle's height, the centre on its upper edge
     // out and on its lower edge in, as QPainter has it. A slanting rectangle reaches less
@@ -307,7 +303,7 @@ void QPainterCanvas::WideLine(Point from, Point to)
     if (firstRow > lastRow)
         return;
     const double rise = static_cast<double>(firstRow) + 0.5 - y0;
-    Bound acrossLow{-open, 0}, acrossHigh{open, 0}, alongLow{-open, 0}, alongHigh{open, 0};
+    RowBound acrossLow{-open, 0}, acrossHigh{open, 0}, alongLow{-open, 0}, alongHigh{open, 0};
     // Two divisions, started before the square root is done.
     const double perDy = dy != 0 ? 1 / dy : 0, perDx = dx != 0 ? 1 / dx : 1;
     if (dy != 0) {
@@ -324,6 +320,15 @@ void QPainterCanvas::WideLine(Point from, Point to)
         alongLow = {x0 + rise * slope + std::min(back, ahead), slope};
         alongHigh = {x0 + rise * slope + std::max(back, ahead), slope};
     }
+    FillBounds(firstRow, lastRow, {acrossLow, alongLow}, {acrossHigh, alongHigh});
+}
+
+// Rows firstRow..lastRow with the pen's pixel, each from the greater of the low bounds to the
+// smaller of the high ones.
+void QPainterCanvas::FillBounds(std::int64_t firstRow, std::int64_t lastRow,
+                                const std::array<RowBound, 2>& low,
+                                const std::array<RowBound, 2>& high)
+{
     // Copies, so the compiler need not fear that a pixel written is one of these.
     const std::int64_t lastColumn = width_ - 1;
     const QRgb pixel = penPixel_;
@@ -337,33 +342,34 @@ void QPainterCanvas::WideLine(Point from, Point to)
     // The centres c of a row with low < c <= high are the pixels x with x + 0.5 in
     // (low, high]: from floor(low + 0.5) to floor(high - 0.5).
     const double rows = static_cast<double>(lastRow - firstRow);
-    const auto fits = [rows](const Bound& b) {
+    const auto fits = [rows](const RowBound& b) {
         return std::fabs(b.Start) + std::fabs(b.Step) * rows < 1e9;
     };
-    if (!(fits(acrossLow) && fits(acrossHigh) && fits(alongLow) && fits(alongHigh))) {
+    if (!(fits(low[0]) && fits(low[1]) && fits(high[0]) && fits(high[1]))) {
         // A segment all but level or upright after clipping: row by row in doubles.
         QRgb* row = pixels_ + firstRow * stride;
         for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride) {
             const auto k = static_cast<double>(y - firstRow);
-            const double low =
-                std::max(acrossLow.Start + k * acrossLow.Step, alongLow.Start + k * alongLow.Step);
-            const double high = std::min(acrossHigh.Start + k * acrossHigh.Step,
-                                         alongHigh.Start + k * alongHigh.Step);
-            fill(row, FloorToInt(low + 0.5), FloorToInt(high - 0.5));
+            const double from =
+                std::max(low[0].Start + k * low[0].Step, low[1].Start + k * low[1].Step);
+            const double to =
+                std::min(high[0].Start + k * high[0].Step, high[1].Start + k * high[1].Step);
+            fill(row, FloorToInt(from + 0.5), FloorToInt(to - 0.5));
         }
         return;
     }
     // Otherwise in fixed point, 32 bits of fraction: whole additions, and the pixel numbers
-    // come out of a shift. Every value stays below 2^30 pixels, 2^62 in fixed point.
+    // come out of a shift. Every value stays below 2^30 pixels, 2^62 in fixed point. The high
+    // bounds step as their low ones do (the sides of the band are parallel): each keeps its
+    // distance, one sum a bound and row.
     constexpr double unit = 4294967296.0;
     const auto fixed = [](double v) { return static_cast<std::int64_t>(v * unit); };
     constexpr std::int64_t halfPixel = std::int64_t(1) << 31;
-    // Each range's high end keeps its distance from the low end: one sum a range and row.
-    std::int64_t lowA = fixed(acrossLow.Start) + halfPixel;
-    std::int64_t lowB = fixed(alongLow.Start) + halfPixel;
-    const std::int64_t spanA = fixed(acrossHigh.Start) - halfPixel - lowA;
-    const std::int64_t spanB = fixed(alongHigh.Start) - halfPixel - lowB;
-    const std::int64_t stepA = fixed(acrossLow.Step), stepB = fixed(alongLow.Step);
+    std::int64_t lowA = fixed(low[0].Start) + halfPixel;
+    std::int64_t lowB = fixed(low[1].Start) + halfPixel;
+    const std::int64_t spanA = fixed(high[0].Start) - halfPixel - lowA;
+    const std::int64_t spanB = fixed(high[1].Start) - halfPixel - lowB;
+    const std::int64_t stepA = fixed(low[0].Step), stepB = fixed(low[1].Step);
     QRgb* row = pixels_ + firstRow * stride;
     for (std::int64_t y = firstRow; y <= lastRow; ++y, row += stride) {
         fill(row, std::max(lowA, lowB) >> 32, std::min(lowA + spanA, lowB + spanB) >> 32);

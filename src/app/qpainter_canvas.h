@@ -79,6 +79,14 @@ private:
     // it: the pixels whose centres lie in the rectangle around the segment, half the width on
     // each side and beyond each end. Clipped to the image.
     void WideLine(Point from, Point to);
+    // A bound of the pixels of a row, x = Start + Step * (rows from the first).
+    struct RowBound
+    {
+        double Start, Step;
+    };
+    // The step of high[k] must be that of low[k].
+    void FillBounds(std::int64_t firstRow, std::int64_t lastRow, const std::array<RowBound, 2>& low,
+                    const std::array<RowBound, 2>& high);
     // A rectangle of no or a one-pixel pen, corners already cut to near the image.
     void BoxByPixels(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
     void FillPolygon(const std::vector<Point>& points);
