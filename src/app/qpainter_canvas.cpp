@@ -281,7 +281,26 @@ void QPainterCanvas::WideLine(Point from, Point to)
     };
     if (!(near(x0, y0) && near(x1, y1)) && !ClipSegment(x0, y0, x1, y1, minX, minY, maxX, maxY))
         return;
-    const double dx = x1 - x0, dy = y1 - y0, length = std::sqrt(dx * dx + dy * dy);
+    const double dx = x1 - x0, dy = y1 - y0;
+    if (dx == 0 || dy == 0) {
+        // Upright (every column of a building, in any view) or level: a box, the centres
+        // (low, high] of both ways in it.
+        const auto from = [half](double a, double b) {
+            return FloorToInt(std::min(a, b) - half + 0.5);
+        };
+        const auto to = [half](double a, double b) {
+            return FloorToInt(std::max(a, b) + half - 0.5);
+        };
+        const std::int64_t left = std::max<std::int64_t>(from(x0, x1), 0);
+        const std::int64_t right = std::min<std::int64_t>(to(x0, x1), width_ - 1);
+        const std::int64_t lastRow = std::min<std::int64_t>(to(y0, y1), height_ - 1);
+        for (std::int64_t y = std::max<std::int64_t>(from(y0, y1), 0); y <= lastRow; ++y) {
+            QRgb* row = pixels_ + y * stride_;
+            std::fill(row + left, row + right + 1, penPixel_);
+        }
+        return;
+    }
+    const double length = std::sqrt(dx * dx + dy * dy);
 
     // A pixel centre lies in the rectangle when its distance across the segment is at most
     // `half` and its distance along it, from the first end, between -half and length + half.

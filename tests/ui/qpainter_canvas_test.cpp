@@ -322,6 +322,19 @@ void QPainterCanvasTest::directPixelsMatchQPainter_data()
         c.Line({-50, 40}, {200, 45});
         c.Line({-2'000'000'000, 0}, {2'000'000'000, 80});
     }) << 0.01 << true;
+    QTest::newRow("upright and level frame lines") << Drawing([](Canvas& c) {
+        c.SetPen(Green, 2);
+        c.Line({20, 10}, {20, 70});
+        c.Line({40, 70}, {40, 10});
+        c.Line({10, 40}, {110, 40});
+        c.Line({100, 50}, {60, 50});
+        c.Line({90, 20}, {90, 20});
+        c.Line({0, 79}, {119, 79});
+        c.Line({-30, 5}, {200, 5});
+        c.SetPen(Blue, 5);
+        c.Line({70, 5}, {70, 30});
+        c.Line({75, 60}, {115, 60});
+    }) << 0.0 << false;
     QTest::newRow("selected frame") << Drawing([](Canvas& c) {
         c.SetPen(RgbColor(255, 255, 0), 5);
         c.Line({10, 20}, {100, 60});
