@@ -1,10 +1,10 @@
 // bench_animation: how long one tick of the animation takes on a large building, against the
 // timer's interval.
 //
-//   bench_animation [--frames N] [benchmark flags]
+//   bench_animation [--frames N] [--angles PLAN,TILT] [benchmark flags]
 //       Imports a generated building of at least N frames (default 10,000), gives every joint
 //       100 animation steps of a sway, fits the building into a 1069 x 639 picture with
-//       ZoomAll, then times
+//       ZoomAll in the view of the angles (default the start-up plan view), then times
 //         (a) one tick: PaintAnimationStep of the next step (background and title, the joints
 //             projected at the step, nodes, supports and frames) into that picture;
 //         (b) the same with the frame layer alone left out of the model (its frames
@@ -106,7 +106,7 @@ void BM_AnimationTickNoFrames(benchmark::State& state)
     Tick(state, g_scene->NoFrames);
 }
 
-int RunBenchmarks(std::int64_t frames)
+int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
 {
     auto scene = std::make_unique<Scene>();
     ImportBuilding(scene->Building, frames);
@@ -114,13 +114,17 @@ int RunBenchmarks(std::int64_t frames)
     scene->NoFrames = scene->Building;
     scene->NoFrames.Frames.Reset(0);
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
+    scene->View.PlanAngle = angles.PlanAngle;
+    scene->View.TiltAngle = angles.TiltAngle;
     ZoomAll(scene->Building, scene->View, Area);
     scene->View.DeformScale = 1;
     g_scene = scene.get();
 
     const Model& model = scene->Building;
-    std::printf("Building: %d joints, %d frames, %d animation steps; picture %d x %d\n",
-                model.JointCount(), model.FrameCount(), Steps, Area.W, Area.H);
+    std::printf("Building: %d joints, %d frames, %d animation steps; picture %d x %d; view "
+                "angles %g, %g\n",
+                model.JointCount(), model.FrameCount(), Steps, Area.W, Area.H, angles.PlanAngle,
+                angles.TiltAngle);
 
     const char* tick = "AnimationTick";
     const char* noFrames = "AnimationTick/NoFrames";

@@ -1,9 +1,10 @@
 // bench_redraw: how long the model view takes to paint a large building, against the floor of
 // drawing its frame lines alone.
 //
-//   bench_redraw [--frames N] [benchmark flags]
+//   bench_redraw [--frames N] [--angles PLAN,TILT] [benchmark flags]
 //       Imports a generated building of at least N frames (default 100,000), fits it into a
-//       1069 x 639 picture with ZoomAll, then times
+//       1069 x 639 picture with ZoomAll in the
+//       view of the angles (default the start-up plan view), then times
 //         (a) RedrawModel into a QPainterCanvas on that picture, with the start-up settings:
 //             background, projection and every layer they switch on;
 //         (b) the floor: the lines of RedrawModel's frame layer (width 2, each in its
@@ -143,11 +144,13 @@ Settings OnlyLayer(bool Settings::*flag)
     return settings;
 }
 
-int RunBenchmarks(std::int64_t frames)
+int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
 {
     auto scene = std::make_unique<Scene>();
     ImportBuilding(scene->Building, frames);
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
+    scene->View.PlanAngle = angles.PlanAngle;
+    scene->View.TiltAngle = angles.TiltAngle;
     ZoomAll(scene->Building, scene->View, Area);
     {
         QPainterCanvas canvas(scene->Picture);
@@ -158,9 +161,10 @@ int RunBenchmarks(std::int64_t frames)
 
     const Model& model = scene->Building;
     std::printf("Building: %d joints, %d frames (%zu frame-layer lines), %d shells, %d solids; "
-                "picture %d x %d\n",
+                "picture %d x %d; view angles %g, %g\n",
                 model.JointCount(), model.FrameCount(), scene->FrameLines.size(),
-                model.ShellCount(), model.SolidCount(), Area.W, Area.H);
+                model.ShellCount(), model.SolidCount(), Area.W, Area.H, angles.PlanAngle,
+                angles.TiltAngle);
 
     const char* floor = "Floor/FrameLines";
     const char* redraw = "RedrawModel";
