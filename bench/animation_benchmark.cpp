@@ -5,10 +5,12 @@
 //       Imports a generated building of at least N frames (default 10,000), gives every joint
 //       100 animation steps of a sway, fits the building into a 1069 x 639 picture with
 //       ZoomAll in the view of the angles (default the start-up plan view), then times
-//         (a) one tick: PaintAnimationStep of the next step (background and title, the joints
-//             projected at the step, nodes, supports and frames) into that picture;
-//         (b) the same with the frame layer alone left out of the model (its frames
-//             removed), to show what the frames cost;
+//         (a) one tick as the main window draws it: PaintAnimationStep of the next step
+//             (background and title, the joints projected at the step, nodes, supports and
+//             frames) into that picture, half of it on each of two threads;
+//         (b) the same tick on one thread;
+//         (c) the tick on one thread with the frame layer alone left out of the model (its
+//             frames removed), to show what the frames cost;
 //       and prints (a) against the 1 ms interval of the animation's timer.
 
 #include "bench_support.h"
@@ -21,6 +23,7 @@
 #include "post/animation_dialog.h"
 #include "s2k/s2k_import.h"
 #include "util/text_lines.h"
+#include "view/helper_thread.h"
 #include "view/view_transform.h"
 
 #include <benchmark/benchmark.h>
@@ -53,6 +56,7 @@ struct Scene
     Model NoFrames;
     ViewTransform View;
     QImage Picture;
+    HelperThread Helper;
 };
 
 Scene* g_scene = nullptr;
@@ -86,24 +90,29 @@ void FillSteps(Model& model)
     }
 }
 
-void Tick(benchmark::State& state, Model& model)
+void Tick(benchmark::State& state, Model& model, HelperThread* helper)
 {
     Scene& scene = *g_scene;
     std::int64_t elapsed = 0;
     for (auto _ : state) {
         const std::int32_t step = AnimationStepAt(++elapsed, Steps);
-        PaintAnimationStep(scene.Picture, model, scene.View, step);
+        PaintAnimationStep(scene.Picture, model, scene.View, step, helper);
     }
 }
 
 void BM_AnimationTick(benchmark::State& state)
 {
-    Tick(state, g_scene->Building);
+    Tick(state, g_scene->Building, &g_scene->Helper);
+}
+
+void BM_AnimationTickOneThread(benchmark::State& state)
+{
+    Tick(state, g_scene->Building, nullptr);
 }
 
 void BM_AnimationTickNoFrames(benchmark::State& state)
 {
-    Tick(state, g_scene->NoFrames);
+    Tick(state, g_scene->NoFrames, nullptr);
 }
 
 int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
@@ -127,9 +136,11 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
                 angles.TiltAngle);
 
     const char* tick = "AnimationTick";
+    const char* oneThread = "AnimationTick/OneThread";
     const char* noFrames = "AnimationTick/NoFrames";
     for (const auto& [name, fn] :
-         {std::pair{tick, &BM_AnimationTick}, std::pair{noFrames, &BM_AnimationTickNoFrames}})
+         {std::pair{tick, &BM_AnimationTick}, std::pair{oneThread, &BM_AnimationTickOneThread},
+          std::pair{noFrames, &BM_AnimationTickNoFrames}})
         benchmark::RegisterBenchmark(name, fn)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
@@ -140,15 +151,16 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const double a = reporter.Of(tick), b = reporter.Of(noFrames);
+    const double a = reporter.Of(tick), b = reporter.Of(oneThread), c = reporter.Of(noFrames);
     if (a > 0) {
         std::printf("\nSummary (real time, shortest of the repetitions):\n"
-                    "  (a) one animation tick           %8.3f ms\n"
-                    "  (b) the tick without the frames  %8.3f ms (frames +%.3f ms)\n"
-                    "  timer interval %.0f ms: a tick spans %.1f intervals, so the animation "
+                    "  (a) one animation tick, two threads       %8.3f ms\n"
+                    "  (b) the tick on one thread                %8.3f ms\n"
+                    "  (c) on one thread without the frames      %8.3f ms (frames +%.3f ms)\n"
+                    "  timer interval %.0f ms: a tick spans %.2f intervals, so the animation "
                     "shows one step in %.0f at its pace\n",
-                    a * 1e3, b * 1e3, (a - b) * 1e3, TimerIntervalMs, a * 1e3 / TimerIntervalMs,
-                    std::max(1.0, std::ceil(a * 1e3 / TimerIntervalMs)));
+                    a * 1e3, b * 1e3, c * 1e3, (b - c) * 1e3, TimerIntervalMs,
+                    a * 1e3 / TimerIntervalMs, std::max(1.0, std::ceil(a * 1e3 / TimerIntervalMs)));
     }
     g_scene = nullptr;
     return 0;

@@ -3,6 +3,7 @@
 #include "model/model.h"
 #include "s2k/s2k_import.h"
 #include "tcl/settings.h"
+#include "view/helper_thread.h"
 #include "view/mouse_modes.h"
 #include "view/view_transform.h"
 
@@ -146,6 +147,8 @@ private:
     Settings settings_;
     ViewTransform view_;
     MouseController mouse_;
+    // The animation's pictures are painted on two threads.
+    HelperThread helper_;
 
     ModelView* image1_ = nullptr;
     QToolBar* toolBar1_ = nullptr;

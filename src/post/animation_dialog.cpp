@@ -1,8 +1,10 @@
 #include "post/animation_dialog.h"
 
 #include "app/qpainter_canvas.h"
+#include "app/two_band_painting.h"
 #include "util/number_parse.h"
 #include "view/dialog_parts.h"
+#include "view/model_drawing.h"
 
 #include <QFormLayout>
 #include <QImage>
@@ -15,10 +17,20 @@
 
 namespace vek {
 
-void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step)
+void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
+                        HelperThread* helper)
 {
-    QPainterCanvas canvas(image);
-    DrawAnimationStep(canvas, model, view, step);
+    if (helper == nullptr) {
+        QPainterCanvas canvas(image);
+        DrawAnimationStep(canvas, model, view, step);
+        return;
+    }
+    // Woken while the joints are projected, so it is ready when the drawing starts.
+    helper->Prepare();
+    ProjectJointsAtStep(model, view, AreaSize{image.width(), image.height()}, step);
+    const Model& projected = model;
+    PaintInTwoBands(image, *helper,
+                    [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
 }
 
 TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)
