@@ -1,11 +1,17 @@
 #include "app/model_view.h"
 #include "app/qpainter_canvas.h"
+#include "app/two_band_painting.h"
 #include "model/model.h"
+#include "post/animation.h"
+#include "post/animation_dialog.h"
+#include "s2k/s2k_import.h"
+#include "view/view_transform.h"
 
 #include <QImage>
 #include <QRect>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
 #include <set>
 #include <utility>
@@ -116,6 +122,8 @@ private slots:
     void directPixelsMatchQPainter_data();
     void directPixelsMatchQPainter();
     void farAwayShapesAreClipped();
+    void twoBandsMatchOneCanvas();
+    void animationOnTwoThreadsMatchesOneThread();
 };
 
 void QPainterCanvasTest::coloursAreBlueGreenRed()
@@ -415,6 +423,88 @@ void QPainterCanvasTest::farAwayShapesAreClipped()
     QCOMPARE(image.pixel(40, 30), green);
     QCOMPARE(image.pixel(20, 8), qRgb(0, 0, 255));
     QCOMPARE(image.pixel(44, 30), qRgb(0, 0, 255));
+}
+
+// A picture as the model view paints one: the background first, over all of it, then text
+// and the shapes the canvas writes itself, some of them across the middle row; text near the
+// middle makes the lower half be painted again on the calling thread.
+void DrawScene(Canvas& canvas, int textRow)
+{
+    canvas.SetPen(0, 1);
+    canvas.SetBrush(RgbColor(255, 255, 255), BrushStyle::Solid);
+    canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
+    canvas.Text(4, 2, "VEK", "DejaVu Sans", 10, 0, NoBackground);
+    canvas.Text(4, textRow, "across", "DejaVu Sans", 8, Red, Blue);
+    for (int k = 0; k < 40; ++k) {
+        canvas.SetPen(k % 2 == 0 ? Red : Green, 1 + k % 4);
+        canvas.Line({k * 3, 0}, {canvas.Width() - k, canvas.Height() - 1 - k % 7});
+        canvas.SetPen(Blue, k % 3 == 0 ? 1 : 0);
+        canvas.SetBrush(Green, k % 2 == 0 ? BrushStyle::Solid : BrushStyle::DiagonalCross);
+        canvas.Ellipse(k * 4, canvas.Height() / 2 - 6, k * 4 + 9, canvas.Height() / 2 + 5);
+        canvas.Polygon(
+            {{k * 5, k}, {k * 5 + 12, canvas.Height() / 2}, {k * 5, canvas.Height() - k}});
+    }
+}
+
+void QPainterCanvasTest::twoBandsMatchOneCanvas()
+{
+    HelperThread helper;
+    for (const int height : {1, 2, 3, 41, 80, 300})
+        for (const int textRow : {height / 2 - 5, height - 20}) {
+            QImage expected(QSize(150, height), QImage::Format_RGB32), banded = expected;
+            expected.fill(Qt::black);
+            {
+                QPainterCanvas canvas(expected);
+                DrawScene(canvas, textRow);
+            }
+            // Several times: the helper takes its half at once, comes late, or not at all.
+            for (int k = 0; k < 10; ++k) {
+                if (k % 2 == 0)
+                    helper.Prepare();
+                banded.fill(Qt::black);
+                PaintInTwoBands(banded, helper,
+                                [textRow](Canvas& canvas) { DrawScene(canvas, textRow); });
+                QCOMPARE(DifferentCount(banded, expected), 0);
+            }
+        }
+    // Other images are painted by QPainter alone.
+    QImage expected(QSize(60, 40), QImage::Format_RGB888), banded = expected;
+    {
+        QPainterCanvas canvas(expected);
+        DrawScene(canvas, 10);
+    }
+    PaintInTwoBands(banded, helper, [](Canvas& canvas) { DrawScene(canvas, 10); });
+    QCOMPARE(banded, expected);
+}
+
+void QPainterCanvasTest::animationOnTwoThreadsMatchesOneThread()
+{
+    Model model;
+    LoadS2kFile(model, VEK_EXAMPLES_DIR "/building.s2k");
+    ReadS2kModel(model);
+    QVERIFY(model.FrameCount() > 0);
+    constexpr std::int32_t Steps = 6;
+    ResizeAnimationSteps(model, Steps);
+    for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
+        TJoint& joint = model.Joints.Edit(j);
+        for (std::int32_t step = 1; step <= Steps; ++step)
+            joint.AnimDispX[static_cast<std::size_t>(step)] = joint.Z * std::sin(step) / 20;
+    }
+    HelperThread helper;
+    for (const QSize size : {QSize(640, 400), QSize(300, 90)})
+        for (const auto& [plan, tilt] : {std::pair{0.0, 0.0}, std::pair{30.0, -65.0}}) {
+            ViewTransform view;
+            view.PlanAngle = plan;
+            view.TiltAngle = tilt;
+            ZoomAll(model, view, AreaSize{size.width(), size.height()});
+            view.DeformScale = 1;
+            for (std::int32_t step = 1; step <= Steps; ++step) {
+                QImage expected = NewModelImage(size), banded = NewModelImage(size);
+                PaintAnimationStep(expected, model, view, step);
+                PaintAnimationStep(banded, model, view, step, &helper);
+                QCOMPARE(DifferentCount(banded, expected), 0);
+            }
+        }
 }
 
 QTEST_MAIN(QPainterCanvasTest)
