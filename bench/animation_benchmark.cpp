@@ -18,12 +18,12 @@
 #include "picture_main.h"
 
 #include "app/model_view.h"
+#include "app/two_band_painting.h"
 #include "model/model.h"
 #include "post/animation.h"
 #include "post/animation_dialog.h"
 #include "s2k/s2k_import.h"
 #include "util/text_lines.h"
-#include "view/helper_thread.h"
 #include "view/view_transform.h"
 
 #include <benchmark/benchmark.h>
@@ -56,7 +56,7 @@ struct Scene
     Model NoFrames;
     ViewTransform View;
     QImage Picture;
-    HelperThread Helper;
+    TwoBandPainting TwoBands;
 };
 
 Scene* g_scene = nullptr;
@@ -90,19 +90,19 @@ void FillSteps(Model& model)
     }
 }
 
-void Tick(benchmark::State& state, Model& model, HelperThread* helper)
+void Tick(benchmark::State& state, Model& model, TwoBandPainting* twoBands)
 {
     Scene& scene = *g_scene;
     std::int64_t elapsed = 0;
     for (auto _ : state) {
         const std::int32_t step = AnimationStepAt(++elapsed, Steps);
-        PaintAnimationStep(scene.Picture, model, scene.View, step, helper);
+        PaintAnimationStep(scene.Picture, model, scene.View, step, twoBands);
     }
 }
 
 void BM_AnimationTick(benchmark::State& state)
 {
-    Tick(state, g_scene->Building, &g_scene->Helper);
+    Tick(state, g_scene->Building, &g_scene->TwoBands);
 }
 
 void BM_AnimationTickOneThread(benchmark::State& state)

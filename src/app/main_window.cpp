@@ -631,7 +631,7 @@ void TForm1::AnimationTick()
             return;
         try {
             view_.DeformScale = form12_->State().Scale;
-            PaintAnimationStep(image1_->Picture(), model_, view_, *step, &helper_);
+            PaintAnimationStep(image1_->Picture(), model_, view_, *step, &twoBands_);
         } catch (...) {
             // One message, not one a millisecond.
             timer1_.stop();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/two_band_painting.h"
 #include "model/model.h"
 #include "s2k/s2k_import.h"
 #include "tcl/settings.h"
-#include "view/helper_thread.h"
 #include "view/mouse_modes.h"
 #include "view/view_transform.h"
 
@@ -148,7 +148,7 @@ private:
     ViewTransform view_;
     MouseController mouse_;
     // The animation's pictures are painted on two threads.
-    HelperThread helper_;
+    TwoBandPainting twoBands_;
 
     ModelView* image1_ = nullptr;
     QToolBar* toolBar1_ = nullptr;

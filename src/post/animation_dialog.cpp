@@ -1,7 +1,6 @@
 #include "post/animation_dialog.h"
 
 #include "app/qpainter_canvas.h"
-#include "app/two_band_painting.h"
 #include "util/number_parse.h"
 #include "view/dialog_parts.h"
 #include "view/model_drawing.h"
@@ -18,19 +17,18 @@
 namespace vek {
 
 void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
-                        HelperThread* helper)
+                        TwoBandPainting* twoBands)
 {
-    if (helper == nullptr) {
+    if (twoBands == nullptr) {
         QPainterCanvas canvas(image);
         DrawAnimationStep(canvas, model, view, step);
         return;
     }
     // Woken while the joints are projected, so it is ready when the drawing starts.
-    helper->Prepare();
+    twoBands->Prepare();
     ProjectJointsAtStep(model, view, AreaSize{image.width(), image.height()}, step);
     const Model& projected = model;
-    PaintInTwoBands(image, *helper,
-                    [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
+    twoBands->Paint(image, [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
 }
 
 TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)

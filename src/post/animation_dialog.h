@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/two_band_painting.h"
 #include "model/model.h"
 #include "post/animation.h"
 #include "post/post_dialog_parts.h"
-#include "view/helper_thread.h"
 #include "view/view_transform.h"
 
 #include <QDialog>
@@ -19,10 +19,10 @@ class QTimer;
 
 namespace vek {
 
-// Paints one animation picture into the image: DrawAnimationStep on a QPainterCanvas; with a
-// helper thread, on two threads, each drawing half of the picture.
+// Paints one animation picture into the image: DrawAnimationStep on a QPainterCanvas, or on
+// two threads with `twoBands`.
 void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
-                        HelperThread* helper = nullptr);
+                        TwoBandPainting* twoBands = nullptr);
 
 // "Animation": loads the joint displacements of consecutive steps from the node displacement
 // files and plays them in the main window, driven by the main window's timer. Modeless.

@@ -94,6 +94,9 @@ private:
     // Pixels x0..x1 of row y in the colour, every pixel or those of the hatch; clipped.
     void FillRow(std::int64_t y, std::int64_t x0, std::int64_t x1, Pixel color, bool hatched);
     void BrushRow(std::int64_t y, std::int64_t x0, std::int64_t x1);
+    // Columns left..right of rows top..bottom, all within the band and the picture.
+    void FillBox(std::int64_t left, std::int64_t right, std::int64_t top, std::int64_t bottom,
+                 Pixel color);
     // A one-pixel line with both ends, clipped to the picture.
     void ThinLine(Point from, Point to);
     // A line of the pen's width (two pixels or more) with square ends, as QPainter strokes

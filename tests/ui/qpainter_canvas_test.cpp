@@ -448,7 +448,7 @@ void DrawScene(Canvas& canvas, int textRow)
 
 void QPainterCanvasTest::twoBandsMatchOneCanvas()
 {
-    HelperThread helper;
+    TwoBandPainting twoBands;
     for (const int height : {1, 2, 3, 41, 80, 300})
         for (const int textRow : {height / 2 - 5, height - 20}) {
             QImage expected(QSize(150, height), QImage::Format_RGB32), banded = expected;
@@ -457,13 +457,13 @@ void QPainterCanvasTest::twoBandsMatchOneCanvas()
                 QPainterCanvas canvas(expected);
                 DrawScene(canvas, textRow);
             }
-            // Several times: the helper takes its half at once, comes late, or not at all.
+            // Several times: the helper takes its half at once, comes late, or not at all, and
+            // the halves meet at different rows.
             for (int k = 0; k < 10; ++k) {
                 if (k % 2 == 0)
-                    helper.Prepare();
+                    twoBands.Prepare();
                 banded.fill(Qt::black);
-                PaintInTwoBands(banded, helper,
-                                [textRow](Canvas& canvas) { DrawScene(canvas, textRow); });
+                twoBands.Paint(banded, [textRow](Canvas& canvas) { DrawScene(canvas, textRow); });
                 QCOMPARE(DifferentCount(banded, expected), 0);
             }
         }
@@ -473,7 +473,7 @@ void QPainterCanvasTest::twoBandsMatchOneCanvas()
         QPainterCanvas canvas(expected);
         DrawScene(canvas, 10);
     }
-    PaintInTwoBands(banded, helper, [](Canvas& canvas) { DrawScene(canvas, 10); });
+    twoBands.Paint(banded, [](Canvas& canvas) { DrawScene(canvas, 10); });
     QCOMPARE(banded, expected);
 }
 
@@ -490,7 +490,7 @@ void QPainterCanvasTest::animationOnTwoThreadsMatchesOneThread()
         for (std::int32_t step = 1; step <= Steps; ++step)
             joint.AnimDispX[static_cast<std::size_t>(step)] = joint.Z * std::sin(step) / 20;
     }
-    HelperThread helper;
+    TwoBandPainting twoBands;
     for (const QSize size : {QSize(640, 400), QSize(300, 90)})
         for (const auto& [plan, tilt] : {std::pair{0.0, 0.0}, std::pair{30.0, -65.0}}) {
             ViewTransform view;
@@ -501,7 +501,7 @@ void QPainterCanvasTest::animationOnTwoThreadsMatchesOneThread()
             for (std::int32_t step = 1; step <= Steps; ++step) {
                 QImage expected = NewModelImage(size), banded = NewModelImage(size);
                 PaintAnimationStep(expected, model, view, step);
-                PaintAnimationStep(banded, model, view, step, &helper);
+                PaintAnimationStep(banded, model, view, step, &twoBands);
                 QCOMPARE(DifferentCount(banded, expected), 0);
             }
         }
