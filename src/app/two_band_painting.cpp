@@ -55,6 +55,12 @@ void TwoBandPainting::Paint(QImage& image, const std::function<void(Canvas&)>& d
     draw(canvas);
 }
 
+void TwoBandPainting::Share(const std::function<void()>& theirs, const std::function<void()>& mine)
+{
+    if (!helper_.Share(theirs, mine))
+        theirs();
+}
+
 void TwoBandPainting::Balance(double mine, double theirs)
 {
     if (!(mine > 0 && theirs > 0))

@@ -26,6 +26,10 @@ public:
     // QPainter draws there (text, say). Images that are not 32-bit are painted here alone.
     void Paint(QImage& image, const std::function<void(Canvas&)>& draw);
 
+    // Runs `mine` here and `theirs` on the helper, both at once; `theirs` here afterwards if
+    // the helper did not come for it.
+    void Share(const std::function<void()>& theirs, const std::function<void()>& mine);
+
     // The share of the rows painted here, 0.2 to 0.8.
     double Split() const { return split_; }
 

@@ -24,9 +24,12 @@ void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, 
         DrawAnimationStep(canvas, model, view, step);
         return;
     }
-    // Woken while the joints are projected, so it is ready when the drawing starts.
+    // The joints are projected half here, half on the helper: each writes its own joints.
     twoBands->Prepare();
-    ProjectJointsAtStep(model, view, AreaSize{image.width(), image.height()}, step);
+    const AreaSize area{image.width(), image.height()};
+    const std::int64_t joints = model.JointCount(), half = joints / 2;
+    twoBands->Share([&] { ProjectJointsAtStep(model, view, area, step, half + 1, joints); },
+                    [&] { ProjectJointsAtStep(model, view, area, step, 1, half); });
     const Model& projected = model;
     twoBands->Paint(image, [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
 }

@@ -83,9 +83,22 @@ void ProjectJoints(Model& model, const ViewTransform& view, AreaSize area)
 
 void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step)
 {
+    ProjectJointsAtStep(model, view, area, step, 1, model.JointCount());
+}
+
+void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step,
+                         std::int64_t first, std::int64_t last)
+{
     const Projection projection(view, area);
     const double s = view.DeformScale;
-    for (TJoint& joint : EditableRecords(model.Joints)) {
+    const std::span<TJoint> joints = EditableRecords(model.Joints);
+    const auto count = static_cast<std::int64_t>(joints.size());
+    first = std::max<std::int64_t>(first, 1);
+    last = std::min(last, count);
+    if (first > last)
+        return;
+    for (TJoint& joint : joints.subspan(static_cast<std::size_t>(first - 1),
+                                        static_cast<std::size_t>(last - first + 1))) {
         if (s == 0) {
             projection.Pixel(joint.X, joint.Y, joint.Z, joint.ScreenX, joint.ScreenY);
             continue;

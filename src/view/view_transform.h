@@ -33,6 +33,9 @@ enum class PresetView { XY, XZ, YZ };
 void ProjectJoints(Model& model, const ViewTransform& view, AreaSize area);
 // The same with the animation displacements of one step.
 void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step);
+// The same for joints first..last only (cut to the table), which two threads can share.
+void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step,
+                         std::int64_t first, std::int64_t last);
 // Frames' midpoint, axis tip and hinge-circle pixels; after ProjectJoints.
 void ProjectFrameMarks(Model& model, const ViewTransform& view, AreaSize area);
 

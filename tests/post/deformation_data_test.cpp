@@ -258,8 +258,10 @@ TEST(SecDeformData, CurvatureKyOfFibreFrames)
     for (std::int64_t i = 1; i <= 5; ++i)
         model.Frames.Edit(i).Section = 2;
     std::string line = "0.1";
-    for (int f = 1; f <= 20; ++f)
-        line += " " + std::to_string(f);
+    for (int f = 1; f <= 20; ++f) {
+        line += ' ';
+        line += std::to_string(f);
+    }
     folder.Write("ele0_secs.out", line + "\n");
     folder.Write("ele0_secn.out", line + "\n");
     Settings settings;

@@ -125,6 +125,44 @@ TEST(ProjectJointsAtStep, UsesTheStepAndTreatsMissingStepsAsZero)
     }
 }
 
+// A range projects its own joints only, as the whole table would; ranges reaching past the
+// table are cut to it.
+TEST(ProjectJointsAtStep, RangesProjectTheirJointsOnly)
+{
+    Model model = JointsAt({{10, 0, 0}, {20, 0, 0}, {30, 0, 0}, {40, 0, 0}});
+    for (std::int64_t j = 1; j <= 4; ++j)
+        model.Joints.Edit(j).AnimDispX = {0, static_cast<double>(j)};
+    ViewTransform view;
+    view.Zoom = 1;
+    view.DeformScale = 1;
+    const AreaSize area{0, 0};
+    const auto unprojected = [&] {
+        for (std::int64_t j = 1; j <= 4; ++j)
+            model.Joints.Edit(j).ScreenX = model.Joints.Edit(j).ScreenY = -7;
+    };
+
+    unprojected();
+    ProjectJointsAtStep(model, view, area, 1, 2, 3);
+    EXPECT_EQ(PixelOf(model, 1), (Point{-7, -7}));
+    EXPECT_EQ(PixelOf(model, 2), (Point{22, 0}));
+    EXPECT_EQ(PixelOf(model, 3), (Point{33, 0}));
+    EXPECT_EQ(PixelOf(model, 4), (Point{-7, -7}));
+
+    unprojected();
+    ProjectJointsAtStep(model, view, area, 1, -5, 1);
+    ProjectJointsAtStep(model, view, area, 1, 2, 100);
+    for (std::int64_t j = 1; j <= 4; ++j)
+        EXPECT_EQ(PixelOf(model, j), (Point{static_cast<std::int32_t>(11 * j), 0})) << j;
+
+    unprojected();
+    ProjectJointsAtStep(model, view, area, 1, 3, 2);
+    ProjectJointsAtStep(model, view, area, 1, 5, 9);
+    Model empty;
+    ProjectJointsAtStep(empty, view, area, 1, 1, 1);
+    for (std::int64_t j = 1; j <= 4; ++j)
+        EXPECT_EQ(PixelOf(model, j), (Point{-7, -7})) << j;
+}
+
 TEST(ProjectFrameMarks, MidpointAxisTipAndHingePoints)
 {
     Model model = JointsAt({{0, 0, 0}, {18.5, -11.5, 0}});
