@@ -44,10 +44,10 @@ QPen CanvasPen(std::int32_t color, std::int32_t width);
 // QPainter costs a few tenths of a microsecond a call, which is most of the time of the many
 // small shapes of a big model. So on 32-bit images the shapes made of lines and solid or
 // hatched spans (lines of any width, polygons and rectangles with no or a one-pixel outline,
-// ellipses without outline or with a wide one) are written straight into the pixels, with
-// the pixel-centre rule of QPainter's own fills and its hatch pattern. One-pixel ellipse
-// outlines, wider rectangle outlines and text are left to QPainter, as is everything on
-// images of other formats.
+// ellipses without outline or with a wide one) are written straight into the pixels by a
+// PixelWriter, with the pixel-centre rule of QPainter's own fills and its hatch pattern.
+// One-pixel ellipse outlines, wider rectangle outlines and text are left to QPainter, as is
+// everything on images of other formats.
 class QPainterCanvas : public Canvas
 {
 public:
