@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -49,6 +50,34 @@ std::string WithTclExtension(std::string path)
     return path;
 }
 
+// Whether every glyph of the font is as wide as every other, as the eye sees it: fontconfig
+// does not declare every such font monospaced (Noto Sans Mono), and not every font it calls
+// monospaced is.
+bool HasOneGlyphWidth(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("iiii"));
+    return width > 0 && width == metrics.horizontalAdvance(QStringLiteral("MMMM")) &&
+           width == metrics.horizontalAdvance(QStringLiteral("1.0E"));
+}
+
+// The script's columns line up: the system's fixed font where its glyphs have one width,
+// otherwise the first typewriter font that has.
+QFont ScriptFont()
+{
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (HasOneGlyphWidth(system))
+        return system;
+    for (const char* family : {"monospace", "DejaVu Sans Mono", "Liberation Mono", "Courier"}) {
+        QFont font(QString::fromLatin1(family), system.pointSize());
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        if (HasOneGlyphWidth(font))
+            return font;
+    }
+    return system;
+}
+
 } // namespace
 
 TForm6::TForm6(Model& model, const Settings& settings, QWidget* parent)
@@ -69,7 +98,7 @@ TForm6::TForm6(Model& model, const Settings& settings, QWidget* parent)
     memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memo1_->setFont(ScriptFont());
     QPalette green = memo1_->palette();
     green.setColor(QPalette::Text, QColor(0, 128, 0));
     memo1_->setPalette(green);

@@ -16,7 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -190,7 +190,10 @@ void ScriptDialogsTest::tclFileDialogAtFirst()
     QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QVERIFY(QFontInfo(memo->font()).fixedPitch());
+    // The script's columns line up: every glyph of its font has one width.
+    const QFontMetrics metrics(memo->font());
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")),
+             metrics.horizontalAdvance(QStringLiteral("MMMM")));
     QCOMPARE(memo->palette().color(QPalette::Text), QColor(0, 128, 0));
     for (const char* caption : {"Generate", "Save", "Close"})
         QVERIFY(ButtonCaptioned(d.form, QString::fromLatin1(caption)));
