@@ -93,9 +93,9 @@ void FillSteps(Model& model)
 void Tick(benchmark::State& state, Model& model, TwoBandPainting* twoBands)
 {
     Scene& scene = *g_scene;
-    std::int64_t elapsed = 0;
+    std::int32_t step = 1;
     for (auto _ : state) {
-        const std::int32_t step = AnimationStepAt(++elapsed, Steps);
+        step = NextAnimationStep(step, Steps);
         PaintAnimationStep(scene.Picture, model, scene.View, step, twoBands);
     }
 }

@@ -201,8 +201,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreateToolBar();
     CreateStatusBar();
 
+    // The animation dialog sets its interval, the pace of the animation.
     timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setInterval(1);
 
     CreateDialogs();
 }
@@ -626,12 +626,10 @@ void TForm1::AnimationTick()
     if (importing_)
         return;
     Guarded([this] {
-        const std::optional<std::int32_t> step = form12_->NextStep();
-        if (!step)
-            return;
+        const std::int32_t step = form12_->NextStep();
         try {
             view_.DeformScale = form12_->State().Scale;
-            PaintAnimationStep(image1_->Picture(), model_, view_, *step, &twoBands_);
+            PaintAnimationStep(image1_->Picture(), model_, view_, step, &twoBands_);
         } catch (...) {
             // One message, not one a millisecond.
             timer1_.stop();

@@ -101,7 +101,7 @@ public slots:
     void ShowDeformation();
     void ClearResults();
     void ShowAnimation();
-    // Timer1: draws the animation step that is due.
+    // Timer1: draws the next step of the animation.
     void AnimationTick();
     // Help
     void OpenTutorial();

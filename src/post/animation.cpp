@@ -6,6 +6,8 @@
 #include "util/format.h"
 #include "view/model_drawing.h"
 
+#include <algorithm>
+
 namespace vek {
 
 namespace {
@@ -52,13 +54,19 @@ void LoadAnimationSteps(Model& model, std::string_view folder, std::int32_t step
                           stepCount, file, fields);
 }
 
-std::int32_t AnimationStepAt(std::int64_t elapsed, std::int32_t stepCount)
+std::int32_t NextAnimationStep(std::int32_t step, std::int32_t stepCount)
 {
     if (stepCount < 1)
         return 0;
-    if (elapsed < 0)
+    if (step < 1 || step >= stepCount)
         return 1;
-    return static_cast<std::int32_t>(1 + elapsed % stepCount);
+    return step + 1;
+}
+
+int AnimationIntervalMs(int stepsPerSecond)
+{
+    const int pace = std::clamp(stepsPerSecond, MinStepsPerSecond, MaxStepsPerSecond);
+    return std::max(1, (1000 + pace / 2) / pace);
 }
 
 void DrawAnimationStep(Canvas& canvas, Model& model, const ViewTransform& view, std::int32_t step)

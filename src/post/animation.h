@@ -30,9 +30,18 @@ void ResizeAnimationSteps(Model& model, std::int32_t stepCount);
 // steps read until then keep their values.
 void LoadAnimationSteps(Model& model, std::string_view folder, std::int32_t stepCount);
 
-// The step shown `elapsed` timer intervals after the animation was started at step 1: the
-// steps 1..stepCount in a cycle. With no step loaded it is step 0, the model at rest.
-std::int32_t AnimationStepAt(std::int64_t elapsed, std::int32_t stepCount);
+// The step after `step` in the cycle of the steps loaded, 1..stepCount: every step is shown,
+// one a tick. A step outside 1..stepCount (fewer steps loaded since) goes on at step 1; with
+// no step loaded it is step 0, the model at rest.
+std::int32_t NextAnimationStep(std::int32_t step, std::int32_t stepCount);
+
+// The animation's pace in steps per second: the range of its box and its first value.
+inline constexpr int MinStepsPerSecond = 1;
+inline constexpr int MaxStepsPerSecond = 1000;
+inline constexpr int DefaultStepsPerSecond = 10;
+
+// The timer interval in milliseconds of a pace, at least 1.
+int AnimationIntervalMs(int stepsPerSecond);
 
 // One picture of the animation: the background and title, the joints projected with their
 // displacements of `step` times view.DeformScale, then the nodes, the supports and the frames,

@@ -7,12 +7,12 @@
 
 #include <QFormLayout>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace vek {
 
@@ -47,6 +47,16 @@ TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)
                              QStringLiteral("Label1"), QStringLiteral("100"));
     edit2_ = AddLabelledEdit(this, form, QStringLiteral("Scale"), QStringLiteral("Edit2"),
                              QStringLiteral("Label2"), QStringLiteral("100"));
+    stepsPerSecond_ = new QSpinBox(this);
+    stepsPerSecond_->setObjectName(QStringLiteral("StepsPerSecond"));
+    stepsPerSecond_->setRange(MinStepsPerSecond, MaxStepsPerSecond);
+    stepsPerSecond_->setValue(DefaultStepsPerSecond);
+    auto* paceLabel = new QLabel(QStringLiteral("Steps per second"), this);
+    paceLabel->setObjectName(QStringLiteral("StepsPerSecondLabel"));
+    paceLabel->setBuddy(stepsPerSecond_);
+    paceLabel->setAccessibleName(paceLabel->text());
+    stepsPerSecond_->setAccessibleName(paceLabel->text());
+    form->addRow(paceLabel, stepsPerSecond_);
 
     QPushButton* load =
         MakeButton(this, QStringLiteral("LOAD DISP DATA"), QStringLiteral("Button2"));
@@ -60,12 +70,12 @@ TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)
     layout->addWidget(toggle);
     layout->addLayout(ButtonRow({close}));
 
-    monotonic_.start();
-    clock_ = [this] { return static_cast<std::int64_t>(monotonic_.elapsed()); };
+    SetPace(stepsPerSecond_->value());
     chooser_ = [this] { return ChooseRecorderFile(this, windowTitle()); };
 
     connect(load, &QPushButton::clicked, this, &TForm12::LoadAnimationData);
     connect(toggle, &QPushButton::clicked, this, &TForm12::ToggleAnimation);
+    connect(stepsPerSecond_, &QSpinBox::valueChanged, this, &TForm12::SetPace);
     // Closing leaves a running animation running.
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -88,25 +98,21 @@ void TForm12::LoadAnimationData()
 void TForm12::ToggleAnimation()
 {
     state_.Frame = 1;
-    started_ = clock_();
-    drawn_ = false;
     if (timer1_.isActive())
         timer1_.stop();
     else
         timer1_.start();
 }
 
-std::optional<std::int32_t> TForm12::NextStep()
+void TForm12::SetPace(int stepsPerSecond)
 {
-    const std::int64_t interval = std::max(timer1_.interval(), 1);
-    const std::int64_t elapsed = (clock_() - started_) / interval;
-    const std::int32_t step = AnimationStepAt(elapsed, state_.StepCount);
-    if (drawn_ && elapsed == drawnAt_)
-        return std::nullopt;
-    state_.Frame = step;
-    drawnAt_ = elapsed;
-    drawn_ = true;
-    return step;
+    timer1_.setInterval(AnimationIntervalMs(stepsPerSecond));
+}
+
+std::int32_t TForm12::NextStep()
+{
+    state_.Frame = NextAnimationStep(state_.Frame, state_.StepCount);
+    return state_.Frame;
 }
 
 } // namespace vek

@@ -7,14 +7,12 @@
 #include "view/view_transform.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 
 class QImage;
 class QLineEdit;
+class QSpinBox;
 class QTimer;
 
 namespace vek {
@@ -27,9 +25,9 @@ void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, 
 // "Animation": loads the joint displacements of consecutive steps from the node displacement
 // files and plays them in the main window, driven by the main window's timer. Modeless.
 //
-// The animation shows one step per timer interval, counted from the moment it was started:
-// when drawing a step takes longer than an interval, the next tick shows the step that is due
-// by then, so the animation keeps its pace instead of falling behind.
+// Every tick of the timer shows the next step, so every step loaded is drawn; the "Steps per
+// second" box sets the timer's interval. A step that takes longer to draw than an interval
+// slows the animation down rather than being skipped.
 class TForm12 : public QDialog
 {
     Q_OBJECT
@@ -39,36 +37,27 @@ public:
 
     void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
-    // Milliseconds from any fixed origin; by default a monotonic clock.
-    using Clock = std::function<std::int64_t()>;
-    void SetClock(Clock clock) { clock_ = std::move(clock); }
 
     const AnimationState& State() const { return state_; }
 
-    // For a tick of the timer: the step to draw now, or nothing when a step was drawn already
-    // in the current interval.
-    std::optional<std::int32_t> NextStep();
+    // For a tick of the timer: moves on to the next step and gives it.
+    std::int32_t NextStep();
 
 private:
     // Button2, Button3.
     void LoadAnimationData();
     void ToggleAnimation();
+    void SetPace(int stepsPerSecond);
 
     Model& model_;
     QTimer& timer1_;
     DialogErrorReporter reporter_;
     RecorderFileChooser chooser_;
-    QElapsedTimer monotonic_;
-    Clock clock_;
     AnimationState state_;
-    // When the animation was started, on clock_; whether a step was drawn since, and in
-    // which interval after the start.
-    std::int64_t started_ = 0;
-    bool drawn_ = false;
-    std::int64_t drawnAt_ = 0;
 
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;
+    QSpinBox* stepsPerSecond_ = nullptr;
 };
 
 } // namespace vek

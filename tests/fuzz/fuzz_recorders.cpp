@@ -110,9 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Guarded([&] { vek::LoadAnimationSteps(model, folder, stepCount); });
     vek::ViewTransform view;
     vek::RecordingCanvas canvas(200, 150);
-    for (std::int64_t elapsed : {0, 1, 7, 99, 100000})
+    for (std::int32_t shown : {0, 1, 7, 99, 100000})
         Guarded([&] {
-            vek::DrawAnimationStep(canvas, model, view, vek::AnimationStepAt(elapsed, stepCount));
+            vek::DrawAnimationStep(canvas, model, view, vek::NextAnimationStep(shown, stepCount));
         });
     return 0;
 }

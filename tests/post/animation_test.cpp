@@ -81,33 +81,40 @@ TEST(AnimationSteps, ResizingKeepsTheValues)
     EXPECT_EQ(model.Joints[2].AnimDispY.size(), 6u);
 }
 
-// The steps of `ticks` ticks, one timer interval apart, after the start.
+// The steps of `ticks` ticks after the start at step 1.
 std::vector<std::int32_t> Cycle(std::int32_t stepCount, std::int64_t ticks)
 {
     std::vector<std::int32_t> steps;
+    std::int32_t step = 1;
     for (std::int64_t t = 1; t <= ticks; ++t)
-        steps.push_back(AnimationStepAt(t, stepCount));
+        steps.push_back(step = NextAnimationStep(step, stepCount));
     return steps;
 }
 
-TEST(AnimationStepAt, PlaysTheStepsLoadedInACycle)
+TEST(NextAnimationStep, PlaysEveryStepLoadedInACycle)
 {
     EXPECT_EQ(Cycle(5, 7), (std::vector<std::int32_t>{2, 3, 4, 5, 1, 2, 3}));
-    const auto of99 = Cycle(99, 200);
-    EXPECT_EQ(*std::max_element(of99.begin(), of99.end()), 99);
-    EXPECT_EQ(of99[97], 99);
-    EXPECT_EQ(of99[98], 1);
-    const auto of150 = Cycle(150, 300);
-    EXPECT_EQ(*std::max_element(of150.begin(), of150.end()), 150);
-    EXPECT_EQ(*std::min_element(of150.begin(), of150.end()), 1);
+    const auto of150 = Cycle(150, 150);
+    std::vector<std::int32_t> sorted = of150;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::int32_t s = 1; s <= 150; ++s)
+        EXPECT_EQ(sorted[static_cast<std::size_t>(s - 1)], s);
     EXPECT_EQ(of150[148], 150);
     EXPECT_EQ(of150[149], 1);
-    // Ticks that come late skip to the step that is due.
-    EXPECT_EQ(AnimationStepAt(0, 5), 1);
-    EXPECT_EQ(AnimationStepAt(13, 5), 4);
+    // A step past the steps loaded (fewer loaded since) goes on at 1.
+    EXPECT_EQ(NextAnimationStep(12, 5), 1);
+    EXPECT_EQ(NextAnimationStep(-4, 5), 1);
     // Nothing loaded: the model at rest.
-    EXPECT_EQ(AnimationStepAt(7, 0), 0);
-    EXPECT_EQ(AnimationStepAt(7, -3), 0);
+    EXPECT_EQ(NextAnimationStep(7, 0), 0);
+    EXPECT_EQ(NextAnimationStep(7, -3), 0);
+}
+
+TEST(AnimationIntervalMs, IsTheTimeOfOneStepAtThePace)
+{
+    const std::pair<int, int> cases[] = {{1, 1000}, {10, 100}, {3, 333}, {7, 143},
+                                         {1000, 1}, {0, 1000}, {5000, 1}};
+    for (const auto& [pace, ms] : cases)
+        EXPECT_EQ(AnimationIntervalMs(pace), ms) << pace << " steps per second";
 }
 
 // Two joints 100 pixels apart in a plan view at zoom 1 (joint (x, y) at pixel (x, 50 - y)),
