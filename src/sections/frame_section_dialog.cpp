@@ -273,14 +273,18 @@ FrameSectionForm TForm2::enteredForm() const
     return form;
 }
 
-// With no section selected there is nothing to write.
+// With no section selected there is nothing to write. The model view is redrawn even when a
+// field was refused, since the fields before it were written.
 void TForm2::okClicked()
 {
-    guarded([this] {
-        const int index = list_->currentRow() + 1;
+    const int index = list_->currentRow() + 1;
+    if (!model_.FrameSections.Contains(index))
+        return;
+    guarded([&] {
         if (ApplyFrameSectionForm(model_, index, enteredForm()))
             drawSection(index);
     });
+    emit redrawRequested();
 }
 
 void TForm2::done(int result)

@@ -23,8 +23,9 @@ class ColorSwatch;
 
 // "Frame Section (Nonlinear)": the frame sections one at a time, with the picture of their
 // fibre layout. OK writes the element type, the fibre and bar settings, the hinge lengths,
-// the colour and the transformation of the selected section and redraws the picture; Close
-// asks the main window to redraw, since frames are drawn in their section's colour. The
+// the colour and the transformation of the selected section and redraws the picture; OK and
+// Close ask the main window to redraw, since frames are drawn in their section's colour and
+// element type. The
 // lists are refilled from the model each time the dialog is shown.
 class TForm2 : public EditorDialog
 {

@@ -343,7 +343,9 @@ void SectionDialogsTest::frameSectionOkRoundTrip()
     QCOMPARE(offered, (QList<std::int32_t>{RgbColor(0, 255, 0)}));
     // The choice fills the swatch; OK stores it.
     QCOMPARE(data.model.FrameSections[1].Color, RgbColor(0, 255, 0));
+    QSignalSpy redraw(&dialog, &TForm2::redrawRequested);
     Button(dialog, 1)->click();
+    QCOMPARE(redraw.count(), 1);
 
     const TFrameSection& s = data.model.FrameSections[1];
     QCOMPARE(s.ElemType, ElemBeamWithHinge);

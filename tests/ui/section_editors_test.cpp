@@ -57,7 +57,7 @@ class SectionEditorsTest : public QObject
 
 private slots:
     void defineCommandsShowTheEditors();
-    void frameSectionColourShowsAtOnceAfterClose();
+    void frameSectionOkRedrawsTheModelView();
 };
 
 void SectionEditorsTest::defineCommandsShowTheEditors()
@@ -109,7 +109,7 @@ void SectionEditorsTest::defineCommandsShowTheEditors()
     QVERIFY(errors.isEmpty());
 }
 
-void SectionEditorsTest::frameSectionColourShowsAtOnceAfterClose()
+void SectionEditorsTest::frameSectionOkRedrawsTheModelView()
 {
     TForm1 form;
     QStringList errors;
@@ -126,10 +126,14 @@ void SectionEditorsTest::frameSectionColourShowsAtOnceAfterClose()
     QTest::mouseClick(dialog->findChild<QWidget*>("Shape1"), Qt::LeftButton);
     QTest::mouseClick(dialog->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     QCOMPARE(form.model().FrameSections[1].Color, RgbColor(255, 0, 255));
-    QTest::mouseClick(dialog->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    // OK redraws at once, with the dialog still open.
+    QVERIFY(dialog->isVisible());
+    const QImage afterOk = form.modelView()->Picture();
+    QVERIFY(afterOk != before);
+    QCOMPARE(afterOk, Expected(form));
 
+    QTest::mouseClick(dialog->findChild<QPushButton*>("Button2"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
-    QVERIFY(form.modelView()->Picture() != before);
     QCOMPARE(form.modelView()->Picture(), Expected(form));
     QVERIFY(errors.isEmpty());
 }
