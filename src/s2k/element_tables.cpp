@@ -125,7 +125,7 @@ void ReadFrames(Model& model)
     ReadFrames(model, FindTableBounds(model.FileLines, "FRAME"));
 }
 
-void ReadFrames(Model& model, const TableBounds& bounds)
+void ReadFrames(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     ResizeTable(model.Frames, LineCountedSize(bounds));
     const NameIndex sections(model.FrameSections);
@@ -138,8 +138,11 @@ void ReadFrames(Model& model, const TableBounds& bounds)
         const std::int32_t nodeJ = StrToInt(f[3]);
         const std::int32_t integrationPoints = StrToInt(f[7]);
         const double angle = StrToFloat(f[9]);
-        if (!model.Joints.Contains(nodeI) || !model.Joints.Contains(nodeJ))
+        if (!model.Joints.Contains(nodeI) || !model.Joints.Contains(nodeJ)) {
+            const std::int32_t missing = model.Joints.Contains(nodeI) ? nodeJ : nodeI;
+            SkipLine(report, n, [&] { return MissingTarget("FRAME", "joint", missing); });
             return;
+        }
         TFrameElem& frame = model.Frames.Edit(i);
         frame.NodeI = nodeI;
         frame.NodeJ = nodeJ;
@@ -162,7 +165,7 @@ void ReadShells(Model& model)
     ReadShells(model, FindTableBounds(model.FileLines, "SHELL"));
 }
 
-void ReadShells(Model& model, const TableBounds& bounds)
+void ReadShells(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     ResizeTable(model.Shells, LineCountedSize(bounds));
     const NameIndex sections(model.ShellSections);
@@ -174,8 +177,10 @@ void ReadShells(Model& model, const TableBounds& bounds)
         const std::int32_t corner[4] = {StrToInt(f[2]), StrToInt(f[3]), StrToInt(f[4]),
                                         StrToInt(f[5])};
         for (std::int32_t joint : corner)
-            if (!model.Joints.Contains(joint))
+            if (!model.Joints.Contains(joint)) {
+                SkipLine(report, n, [&] { return MissingTarget("SHELL", "joint", joint); });
                 return;
+            }
         TShellElem& shell = model.Shells.Edit(i);
         shell.Node1 = corner[0];
         shell.Node2 = corner[1];
@@ -197,7 +202,7 @@ void ReadSolids(Model& model)
     ReadSolids(model, FindTableBounds(model.FileLines, "SOLID"));
 }
 
-void ReadSolids(Model& model, const TableBounds& bounds)
+void ReadSolids(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     ResizeTable(model.Solids, LineCountedSize(bounds));
     std::int32_t i = 0;
@@ -209,8 +214,10 @@ void ReadSolids(Model& model, const TableBounds& bounds)
             corner[k] = StrToInt(f[2 + k]);
         const std::int32_t sectionTag = StrToInt(f[11]);
         for (std::int32_t joint : corner)
-            if (!model.Joints.Contains(joint))
+            if (!model.Joints.Contains(joint)) {
+                SkipLine(report, n, [&] { return MissingTarget("SOLID", "joint", joint); });
                 return;
+            }
         // Each face is given crosswise, like a shell, and stored in perimeter order.
         TSolidElem& solid = model.Solids.Edit(i);
         solid.Node1 = corner[0];

@@ -1,9 +1,11 @@
 #include "s2k/s2k_reader.h"
 #include "s2k/table_readers.h"
+#include "util/format.h"
 #include "util/number_parse.h"
 #include "util/rounding.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace vek {
@@ -33,16 +35,20 @@ void ReadRestraints(Model& model)
     ReadRestraints(model, FindTableBounds(model.FileLines, "RESTRAINT"));
 }
 
-void ReadRestraints(Model& model, const TableBounds& bounds)
+void ReadRestraints(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     static constexpr std::string_view dofNames[] = {"U1", "U2", "U3", "R1", "R2", "R3"};
     ForEachDataLine(bounds, [&](std::int64_t n) {
         const TLineFields& f = SplitFileLine(model, n);
-        if (f[0] != "ADD")
+        if (f[0] != "ADD") {
+            SkipLine(report, n, [] { return std::string("RESTRAINT line is not ADD=joint"); });
             return;
+        }
         const std::int32_t j = StrToInt(f[1]);
-        if (!model.Joints.Contains(j))
+        if (!model.Joints.Contains(j)) {
+            SkipLine(report, n, [&] { return MissingTarget("RESTRAINT", "joint", j); });
             return;
+        }
         TJoint& joint = model.Joints.Edit(j);
         for (std::size_t k = 3; k <= 8; ++k)
             for (std::size_t dof = 0; dof < 6; ++dof)
@@ -64,11 +70,12 @@ struct ConstraintLine
 {
     bool isHead;
     std::int32_t number;
+    std::int64_t line;
 };
 
 } // namespace
 
-void ReadConstraints(Model& model, const TableBounds& bounds)
+void ReadConstraints(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     Table<TConstraint>& constraints = model.Constraints;
 
@@ -80,12 +87,18 @@ void ReadConstraints(Model& model, const TableBounds& bounds)
     try {
         ForEachDataLine(bounds, [&](std::int64_t n) {
             const TLineFields& f = SplitFileLine(model, n);
-            if (f[0] == "NAME") {
+            const bool isHead = f[0] == "NAME";
+            if (isHead) {
                 ++count;
-                lines.push_back({true, StrToInt(f[1])});
+                lines.push_back({true, StrToInt(f[1]), n});
             }
             if (f[1] == "ADD")
-                lines.push_back({false, StrToInt(f[2])});
+                lines.push_back({false, StrToInt(f[2]), n});
+            else if (!isHead)
+                SkipLine(report, n, [] {
+                    return std::string("CONSTRAINT line is neither NAME=number nor ADD=joint "
+                                       "indented by four spaces");
+                });
         });
     } catch (const VekError&) {
         // The table still gets one empty record for each head line.
@@ -102,11 +115,31 @@ void ReadConstraints(Model& model, const TableBounds& bounds)
     // A joint line counts when its constraint and its joint exist.
     std::vector<std::int32_t> jointCounter(static_cast<std::size_t>(count) + 1, 0);
     std::int32_t c = 0;
+    bool named = false;
     for (const ConstraintLine& line : lines) {
-        if (line.isHead)
+        if (line.isHead) {
             c = line.number;
-        else if (constraints.Contains(c) && model.Joints.Contains(line.number))
+            named = true;
+            if (!constraints.Contains(c))
+                SkipLine(report, line.line, [&] {
+                    return Format("CONSTRAINT names constraint %d, which the model does not "
+                                  "have (its constraints are numbered 1 to %d)",
+                                  {c, count});
+                });
+        } else if (!constraints.Contains(c)) {
+            SkipLine(report, line.line, [&] {
+                return named ? Format("CONSTRAINT adds joint %d to constraint %d, which the "
+                                      "model does not have",
+                                      {line.number, c})
+                             : Format("CONSTRAINT adds joint %d before any NAME=number line",
+                                      {line.number});
+            });
+        } else if (!model.Joints.Contains(line.number)) {
+            SkipLine(report, line.line,
+                     [&] { return MissingTarget("CONSTRAINT", "joint", line.number); });
+        } else {
             ++jointCounter[static_cast<std::size_t>(c)];
+        }
     }
 
     for (std::int32_t k = 1; k <= count; ++k)
@@ -140,7 +173,7 @@ void ReadMasses(Model& model)
     ReadMasses(model, FindTableBounds(model.FileLines, "MASS"));
 }
 
-void ReadMasses(Model& model, const TableBounds& bounds)
+void ReadMasses(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     ForEachDataLine(bounds, [&](std::int64_t n) {
         const TLineFields& f = SplitFileLine(model, n);
@@ -151,8 +184,10 @@ void ReadMasses(Model& model, const TableBounds& bounds)
         const double u1 = hasU1 ? StrToFloat(f[3]) : 0;
         const double u2 = hasU2 ? StrToFloat(f[5]) : 0;
         const double u3 = hasU3 ? StrToFloat(f[7]) : 0;
-        if (!model.Joints.Contains(j))
+        if (!model.Joints.Contains(j)) {
+            SkipLine(report, n, [&] { return MissingTarget("MASS", "joint", j); });
             return;
+        }
         TJoint& joint = model.Joints.Edit(j);
         if (hasU1)
             joint.MassU1 = u1;

@@ -1,8 +1,11 @@
 #include "s2k/s2k_reader.h"
 #include "s2k/table_readers.h"
+#include "util/format.h"
 #include "util/number_parse.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vek {
@@ -72,6 +75,20 @@ std::int32_t CountAddLines(Model& model, const TableBounds& bounds)
     return count;
 }
 
+// True when `name` is among the load case names kept, those the patterns are written for.
+bool IsKeptCase(const Model& model, std::string_view name)
+{
+    const auto names = model.LoadCaseNames.begin();
+    return std::find(names, names + model.LoadCaseCount, name) != names + model.LoadCaseCount;
+}
+
+// A load kept under a case that is not among the names kept.
+struct UnlistedLoad
+{
+    std::int64_t line;
+    std::string caseName;
+};
+
 } // namespace
 
 void ReadLoads(Model& model)
@@ -79,7 +96,7 @@ void ReadLoads(Model& model)
     ReadLoads(model, FindTableBounds(model.FileLines, "LOAD"));
 }
 
-void ReadLoads(Model& model, const TableBounds& bounds)
+void ReadLoads(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     // The names are counted as they are read, so a table that stops on an error keeps the
     // names before the failing line and no name of an earlier import.
@@ -94,6 +111,10 @@ void ReadLoads(Model& model, const TableBounds& bounds)
     std::int32_t addLines = 0;
 
     std::string caseName;
+    // Whether caseName is among the names kept; loads before the first case are in none yet.
+    bool caseKept = false;
+    // Loads under a case not kept are stored all the same, but no pattern writes them.
+    std::vector<UnlistedLoad> unlisted;
     LoadLines type = LoadLines::None;
     try {
         ForEachDataLine(bounds, [&](std::int64_t n) {
@@ -101,8 +122,17 @@ void ReadLoads(Model& model, const TableBounds& bounds)
             if (f[0] == "NAME") {
                 caseName = std::string(f[1]);
                 // Names past the tenth are not kept; their loads keep the name all the same.
-                if (model.LoadCaseCount < MaxLoadCases)
+                if (model.LoadCaseCount < MaxLoadCases) {
                     model.LoadCaseNames[static_cast<std::size_t>(model.LoadCaseCount++)] = caseName;
+                    caseKept = true;
+                } else {
+                    caseKept = IsKeptCase(model, caseName);
+                    if (!caseKept)
+                        SkipLine(report, n, [&] {
+                            return Format("LOAD case %s is past the %d load cases kept",
+                                          {ShownName(caseName), MaxLoadCases});
+                        });
+                }
             }
             if (f[2] == "FORCE")
                 type = LoadLines::Force;
@@ -111,13 +141,25 @@ void ReadLoads(Model& model, const TableBounds& bounds)
             if (f[2] != "ADD")
                 return;
             ++addLines;
-            if (type == LoadLines::None)
+            if (type == LoadLines::None) {
+                SkipLine(report, n, [] {
+                    return std::string(
+                        "LOAD adds a load before any TYPE=FORCE or TYPE=DISTRIBUTED line");
+                });
                 return;
+            }
             TLoad load = type == LoadLines::Force ? ReadJointForce(f) : ReadDistributedLoad(f);
             const bool targetExists = type == LoadLines::Force ? model.Joints.Contains(load.Target)
                                                                : model.Frames.Contains(load.Target);
-            if (!targetExists)
+            if (!targetExists) {
+                SkipLine(report, n, [&] {
+                    return MissingTarget("LOAD", type == LoadLines::Force ? "joint" : "frame",
+                                         load.Target);
+                });
                 return;
+            }
+            if (!caseKept && report)
+                unlisted.push_back({n, caseName});
             load.CaseName = caseName;
             records.push_back(std::move(load));
         });
@@ -127,6 +169,15 @@ void ReadLoads(Model& model, const TableBounds& bounds)
         model.Loads.Adopt(std::move(records));
         throw;
     }
+    // A load before the first case is only written when a case of an empty name is kept.
+    for (const UnlistedLoad& load : unlisted)
+        if (!IsKeptCase(model, load.caseName))
+            SkipLine(report, load.line, [&] {
+                return load.caseName.empty()
+                           ? std::string("LOAD adds a load before any NAME=case line")
+                           : Format("LOAD adds a load to case %s, past the %d load cases kept",
+                                    {ShownName(load.caseName), MaxLoadCases});
+            });
     // Lines that made no record leave zero records at the end.
     records.resize(static_cast<std::size_t>(addLines) + 1);
     model.Loads.Adopt(std::move(records));

@@ -3,6 +3,8 @@
 #include "util/checked_math.h"
 #include "util/number_parse.h"
 
+#include <string>
+
 namespace vek {
 
 using namespace s2k;
@@ -141,15 +143,20 @@ void ReadShellSections(Model& model)
     ReadShellSections(model, FindTableBounds(model.FileLines, "SHELL SECTION"));
 }
 
-void ReadShellSections(Model& model, const TableBounds& bounds)
+void ReadShellSections(Model& model, const TableBounds& bounds, ImportReport* report)
 {
     ResizeTable(model.ShellSections, LineCountedSize(bounds));
     const NameIndex materials(model.Materials);
     std::int32_t k = 0;
     ForEachDataLine(bounds, [&](std::int64_t n) {
         const TLineFields& f = SplitFileLine(model, n);
-        if (f[6] != "Shell")
+        if (f[6] != "Shell") {
+            SkipLine(report, n, [&] {
+                const std::string name = f[1].empty() ? "line" : ShownName(f[1]);
+                return "SHELL SECTION " + name + " is not read as a TYPE=Shell section";
+            });
             return;
+        }
         TShellSection& section = model.ShellSections.Edit(++k);
         section.Name = std::string(f[1]);
         section.Material = materials.Find(f[3]);

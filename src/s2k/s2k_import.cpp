@@ -1,8 +1,11 @@
 #include "s2k/s2k_import.h"
 
 #include "s2k/table_readers.h"
+#include "util/format.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 
 namespace vek {
 
@@ -38,23 +41,54 @@ ModelCountTexts ShowModelCounts(const Model& model)
             text(model.ShellSectionCount())};
 }
 
+std::vector<std::string> ImportReport::Warnings(const std::string& fileName) const
+{
+    std::vector<std::string> warnings;
+    if (NoTableFound)
+        warnings.push_back("no SAP2000 version 6 table found in " + fileName);
+    if (SkippedCount > 0) {
+        std::string text =
+            Format("%d %s skipped", {SkippedCount, SkippedCount == 1 ? "line" : "lines"});
+        const char* separator = ": ";
+        for (const SkippedLine& skipped : Skipped) {
+            AppendFormat(text, "%sline %d: %s", {separator, skipped.Line + 1, skipped.What});
+            separator = "; ";
+        }
+        if (SkippedCount > static_cast<std::int64_t>(Skipped.size()))
+            text += "; ...";
+        warnings.push_back(std::move(text));
+    }
+    return warnings;
+}
+
 ModelCountTexts ReadS2kModel(Model& model)
 {
+    ImportReport report;
+    return ReadS2kModel(model, report);
+}
+
+ModelCountTexts ReadS2kModel(Model& model, ImportReport& report)
+{
+    report = ImportReport();
     ResetModelCounts(model);
-    const TableIndex tables(model.FileLines,
-                            {"JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL",
-                             "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID", "LOAD"});
+    const std::initializer_list<std::string_view> keywords = {
+        "JOINT",         "CONSTRAINT", "RESTRAINT", "MASS",  "MATERIAL", "FRAME SECTION",
+        "SHELL SECTION", "FRAME",      "SHELL",     "SOLID", "LOAD"};
+    const TableIndex tables(model.FileLines, keywords);
+    report.NoTableFound = std::none_of(keywords.begin(), keywords.end(), [&](std::string_view k) {
+        return tables.Bounds(k).header > 0;
+    });
     ReadJoints(model, tables.Bounds("JOINT"));
-    ReadConstraints(model, tables.Bounds("CONSTRAINT"));
-    ReadRestraints(model, tables.Bounds("RESTRAINT"));
-    ReadMasses(model, tables.Bounds("MASS"));
+    ReadConstraints(model, tables.Bounds("CONSTRAINT"), &report);
+    ReadRestraints(model, tables.Bounds("RESTRAINT"), &report);
+    ReadMasses(model, tables.Bounds("MASS"), &report);
     ReadMaterials(model, tables.Bounds("MATERIAL"));
     ReadFrameSections(model, tables.Bounds("FRAME SECTION"));
-    ReadShellSections(model, tables.Bounds("SHELL SECTION"));
-    ReadFrames(model, tables.Bounds("FRAME"));
-    ReadShells(model, tables.Bounds("SHELL"));
-    ReadSolids(model, tables.Bounds("SOLID"));
-    ReadLoads(model, tables.Bounds("LOAD"));
+    ReadShellSections(model, tables.Bounds("SHELL SECTION"), &report);
+    ReadFrames(model, tables.Bounds("FRAME"), &report);
+    ReadShells(model, tables.Bounds("SHELL"), &report);
+    ReadSolids(model, tables.Bounds("SOLID"), &report);
+    ReadLoads(model, tables.Bounds("LOAD"), &report);
     LinkRigidPairs(model);
     return ShowModelCounts(model);
 }

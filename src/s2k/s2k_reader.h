@@ -3,12 +3,15 @@
 // Shared steps of the s2k table readers.
 
 #include "model/model.h"
+#include "s2k/s2k_import.h"
 #include "s2k/s2k_line.h"
 #include "util/error.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace vek::s2k {
 
@@ -48,6 +51,22 @@ inline const TLineFields& SplitFileLine(Model& model, std::int64_t n)
     SplitS2kLine(model.FileLines[static_cast<std::size_t>(n)], model.LineFields);
     return model.LineFields;
 }
+
+// Counts line n as skipped in the report, when there is one; describe() gives what the line
+// names that the model does not have, and is only called when the report lists the line.
+template <class Describe> void SkipLine(ImportReport* report, std::int64_t n, Describe&& describe)
+{
+    if (report)
+        report->Skip(n, std::forward<Describe>(describe));
+}
+
+// "LOAD names joint 912, which the model does not have", for the table, the kind of record
+// ("joint", "frame") and its number.
+std::string MissingTarget(std::string_view table, std::string_view kind, std::int64_t number);
+
+// A name from the file as a line's description shows it: whole, or its start and "..." when
+// it is too long to read.
+std::string ShownName(std::string_view name);
 
 // Resolves names to record numbers: whole-string, case-sensitive, the last record of a
 // name wins, 0 when no record has it.

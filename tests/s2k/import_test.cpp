@@ -92,6 +92,84 @@ TEST(ReadS2kModel, EmptyFileGivesEmptyModel)
     EXPECT_EQ(model.LoadCaseCount, 0);
 }
 
+// The report names what the import left out, in line order, the first five lines at most.
+TEST(ReadS2kModel, ReportSaysWhatWasLeftOut)
+{
+    std::string bytes;
+    for (int i = 0; i < 4096; ++i)
+        bytes += static_cast<char>(i * 37 & 0xff);
+    std::string cases = "LOAD\n    TYPE=FORCE\n      ADD=1  UX=1\n";
+    for (int c = 1; c <= 13; ++c)
+        cases +=
+            "  NAME=C" + std::to_string(c < 13 ? c : 1) + "\n    TYPE=FORCE\n      ADD=1  UX=1\n";
+    const std::string model = fileHead + JointTable(3); // the next table starts on line 9
+    const std::string missing = ", which the model does not have";
+    const std::string noTable = "no SAP2000 version 6 table found in in.s2k";
+    const struct
+    {
+        const char* what;
+        std::string text;
+        std::vector<std::string> warnings;
+    } rows[] = {
+        {"portal", ExampleText("portal.s2k"), {}},
+        {"empty", "", {noTable}},
+        {"binary", bytes, {noTable}},
+        {"version 14", ExampleText("solid_v14.s2k"), {noTable}},
+        {"restraint",
+         model + "RESTRAINT\n  ADD=9  DOF=U1\n  ADD=1  DOF=U1\n\n",
+         {"1 line skipped: line 10: RESTRAINT names joint 9" + missing}},
+        {"frame and loads",
+         model + "FRAME\n  1  J=1,2  SEC=A  NSEG=4  ANG=0\n  2  J=2,77  SEC=A  NSEG=4  ANG=0\n\n"
+                 "LOAD\n  NAME=DEAD\n      ADD=1  UZ=-1\n    TYPE=FORCE\n      ADD=912  UZ=-1\n"
+                 "    TYPE=DISTRIBUTED\n      ADD=40  RD=0,1  UZ=-1,-1\n"
+                 "      ADD=1  RD=0,1  UZ=-1,-1\n\n",
+         {"4 lines skipped: line 11: FRAME names joint 77" + missing +
+          "; line 15: LOAD adds a load before any TYPE=FORCE or TYPE=DISTRIBUTED line; "
+          "line 17: LOAD names joint 912" +
+          missing + "; line 19: LOAD names frame 40" + missing}},
+        // A load before the first case, and two cases past the tenth; the thirteenth, C1
+        // again, is kept.
+        {"load cases",
+         model + cases + "\n",
+         {"5 lines skipped: line 11: LOAD adds a load before any NAME=case line; "
+          "line 42: LOAD case C11 is past the 10 load cases kept; "
+          "line 44: LOAD adds a load to case C11, past the 10 load cases kept; "
+          "line 45: LOAD case C12 is past the 10 load cases kept; "
+          "line 47: LOAD adds a load to case C12, past the 10 load cases kept"}},
+        {"constraints",
+         model + "CONSTRAINT\n    ADD=1\n  NAME=1\n    ADD=2\n    ADD=99\n  ADD=3\n    ADD=3\n"
+                 "  NAME=5\n    ADD=1\n\n",
+         {"5 lines skipped: line 10: CONSTRAINT adds joint 1 before any NAME=number line; "
+          "line 13: CONSTRAINT names joint 99" +
+          missing +
+          "; line 14: CONSTRAINT line is neither NAME=number nor ADD=joint indented by four "
+          "spaces; line 16: CONSTRAINT names constraint 5, which the model does not have (its "
+          "constraints are numbered 1 to 2); line 17: CONSTRAINT adds joint 1 to constraint 5" +
+          missing}},
+        {"shells and solids",
+         model + "SHELL SECTION\n  NAME=M1  MAT=C30   TYPE=Membrane  TH=100\n\n"
+                 "SHELL\n  1  J=1,2,3,44  SEC=M1\n\nSOLID\n  1  J=1,2,3,1,2,3,1,55  SEC=1\n\n",
+         {"3 lines skipped: line 10: SHELL SECTION M1 is not read as a TYPE=Shell section; "
+          "line 13: SHELL names joint 44" +
+          missing + "; line 16: SOLID names joint 55" + missing}},
+        // MASS is read after RESTRAINT but stands before it.
+        {"more than five",
+         model + "MASS\n  ADD=7  U1=1\n  ADD=8  U1=1\n  ADD=1  U1=1\n\n"
+                 "RESTRAINT\n  ADD=4  DOF=U1\n  ADD=5  DOF=U1\n  NAME=6\n  ADD=6  DOF=U1\n\n",
+         {"6 lines skipped: line 10: MASS names joint 7" + missing +
+          "; line 11: MASS names joint 8" + missing + "; line 15: RESTRAINT names joint 4" +
+          missing + "; line 16: RESTRAINT names joint 5" + missing +
+          "; line 17: RESTRAINT line is not ADD=joint; ..."}},
+    };
+    for (const auto& row : rows) {
+        Model imported;
+        imported.FileLines = TextLines::FromText(row.text);
+        ImportReport report;
+        ReadS2kModel(imported, report);
+        EXPECT_EQ(report.Warnings("in.s2k"), row.warnings) << row.what;
+    }
+}
+
 TEST(ReadS2kModel, JointsAndFramesOnly)
 {
     const Model model =
