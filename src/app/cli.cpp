@@ -109,7 +109,10 @@ bool ImportForCli(Model& model, const std::string& path, std::ostream& err)
 {
     try {
         LoadS2kFile(model, path);
-        ReadS2kModel(model);
+        ImportReport report;
+        ReadS2kModel(model, report);
+        for (const std::string& warning : report.Warnings(path))
+            err << "warning: " << warning << '\n';
         return true;
     } catch (const VekError& error) {
         err << error.what() << '\n';

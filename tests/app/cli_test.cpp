@@ -54,6 +54,22 @@ TEST(VekCli, ImportErrorIsTheFirstLineOfStandardError)
     EXPECT_EQ(missing.err, "Cannot open file \"" + path + ".none\". No such file or directory\n");
 }
 
+TEST(VekCli, ImportWarningsGoToStandardError)
+{
+    const std::string empty = TempFile("vek-cli-empty.s2k", "");
+    const CliResult r = RunVekCli({"info", empty});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Node=0 Frame=0 Shell=0 Solid=0 Mat=0 Fsec=0 Wsec=0\n");
+    EXPECT_EQ(r.err, "warning: no SAP2000 version 6 table found in " + empty + "\n");
+
+    std::string text = ReadWholeFile(portal);
+    text.replace(text.find("ADD=3"), 5, "ADD=912");
+    const CliResult load = RunVekCli({"info", TempFile("vek-cli-load.s2k", text)});
+    EXPECT_EQ(load.code, 0);
+    EXPECT_EQ(load.err, "warning: 1 line skipped: line 26: LOAD names joint 912, which the model "
+                        "does not have\n");
+}
+
 TEST(VekCli, DumpWritesTheModel)
 {
     const CliResult r = RunVekCli({"dump", portal});
