@@ -405,19 +405,33 @@ void TForm1::ImportS2kFile()
     ImportS2kFile(path);
 }
 
+namespace {
+
+// What an import left out, for a message box: one paragraph for each warning.
+QString ImportWarningsMessage(const std::vector<std::string>& warnings)
+{
+    QString message = TForm1::tr("The file is imported, but not all of it:");
+    for (const std::string& warning : warnings)
+        message += QStringLiteral("\n\n") + QString::fromStdString(warning);
+    return message;
+}
+
+} // namespace
+
 void TForm1::ImportS2kFile(const QString& path)
 {
     Guarded([&] {
         const std::string file =
             path.isEmpty() ? std::string() : QFile::encodeName(path).toStdString();
         ModelCountTexts counts;
+        ImportReport report;
         std::exception_ptr failure;
         RunWhileBusy([&] {
             try {
                 // A file that cannot be read stops the import with the old lines kept.
                 if (!file.empty())
                     LoadS2kFile(model_, file);
-                counts = ReadS2kModel(model_);
+                counts = ReadS2kModel(model_, report);
             } catch (...) {
                 failure = std::current_exception();
             }
@@ -431,6 +445,12 @@ void TForm1::ImportS2kFile(const QString& path)
         Redraw();
         ZoomAll(model_, view_, image1_->Area());
         Redraw();
+        // The lines of the last file, read again when no file was chosen, were reported on
+        // when that file was imported.
+        const std::vector<std::string> warnings =
+            path.isEmpty() ? std::vector<std::string>() : report.Warnings(path.toStdString());
+        if (!warnings.empty())
+            ReportError(ImportWarningsMessage(warnings));
     });
 }
 

@@ -34,6 +34,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 using namespace vek;
 
@@ -208,6 +209,7 @@ private slots:
     void importAsksForAnS2kFile();
     void fileThatCannotBeOpenedKeepsTheModel();
     void brokenFileIsReportedAndTheWindowGoesOn();
+    void whatAnImportLeavesOutIsReported();
     void errorsAreShownInAWarningBox();
     void longImportKeepsTheWindowPaintedButTakesNoInput();
 
@@ -683,6 +685,39 @@ void MainWindowTest::brokenFileIsReportedAndTheWindowGoesOn()
     QCOMPARE(w.errors.size(), 1);
     QCOMPARE(w.form.model().FrameCount(), 2);
     QCOMPARE(w.Picture(), picture);
+}
+
+void MainWindowTest::whatAnImportLeavesOutIsReported()
+{
+    QFile portal(Portal);
+    QVERIFY(portal.open(QIODevice::ReadOnly));
+    QByteArray text = portal.readAll();
+    text.replace("ADD=3", "ADD=912");
+    QTemporaryDir dir;
+    const QString withLoad = dir.filePath(QStringLiteral("load.s2k"));
+    const QString empty = dir.filePath(QStringLiteral("empty.s2k"));
+    for (const auto& [path, content] :
+         {std::pair{withLoad, text}, std::pair{empty, QByteArray()}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    Window w;
+    w.form.ImportS2kFile(withLoad);
+    const QString heading = QStringLiteral("The file is imported, but not all of it:\n\n");
+    QCOMPARE(w.errors, QStringList({heading + "1 line skipped: line 26: LOAD names joint 912, "
+                                              "which the model does not have"}));
+    QCOMPARE(w.Counts(), QStringList({"3", "2", "0", "0", "1", "1", "0"}));
+    QCOMPARE(w.Picture(), Expected(w.form, w.form.view()));
+    // Reading the same lines again, with no file chosen, says nothing new.
+    w.form.ImportS2kFile(QString());
+    QCOMPARE(w.errors.size(), 1);
+
+    w.form.ImportS2kFile(empty);
+    QCOMPARE(w.errors.size(), 2);
+    QCOMPARE(w.errors[1], heading + "no SAP2000 version 6 table found in " + empty);
+    QCOMPARE(w.Counts(), QStringList({"0", "0", "0", "0", "0", "0", "0"}));
 }
 
 void MainWindowTest::errorsAreShownInAWarningBox()
