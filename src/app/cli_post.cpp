@@ -4,9 +4,9 @@
 
 #include "post/deformation_data.h"
 #include "util/error.h"
+#include "util/format.h"
 #include "util/number_parse.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -58,20 +58,11 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
     return options;
 }
 
-// A value with 17 significant digits, the shortest form of that precision.
-void WriteValue(std::ostream& out, double value)
-{
-    char text[40];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
-    out << std::string_view(text, static_cast<std::size_t>(end.ptr - text));
-}
-
 void WriteLine(std::ostream& out, std::int64_t number, std::initializer_list<double> values)
 {
     out << number;
     for (const double value : values) {
-        out << ',';
-        WriteValue(out, value);
+        out << ',' << FormatShortest(value);
     }
     out << '\n';
 }

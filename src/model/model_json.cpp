@@ -1,5 +1,9 @@
 #include "model/model_json.h"
 
+#include "util/format.h"
+
+#include "util/format.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -42,10 +46,7 @@ public:
             out_ += "null";
             return;
         }
-        char buf[40];
-        const auto result =
-            std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
-        out_.append(buf, result.ptr);
+        out_ += FormatShortest(value);
     }
 
     void Text(std::string_view text)

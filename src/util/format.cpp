@@ -265,6 +265,18 @@ std::string FormatGeneral(double value)
     return out;
 }
 
+std::string FormatShortest(double value)
+{
+    std::string out;
+    if (AppendNonFinite(out, value))
+        return out;
+    if (value == 0)
+        return "0";
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, end.ptr);
+}
+
 std::string FormatInt(std::int64_t value)
 {
     std::string out;

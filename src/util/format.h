@@ -31,6 +31,11 @@ std::string FormatFixed(double value, int decimals);
 // scientific when the decimal exponent is -5 or less or 15 or more ("1E-5", "1E15", "0.0001").
 std::string FormatGeneral(double value);
 
+// The shortest text that reads back as the same double, for the numbers no template fixes
+// (CSV files, messages): 0.1 gives "0.1", -0.0794602 "-0.0794602", 1E21 "1e+21". Negative zero
+// is written "0".
+std::string FormatShortest(double value);
+
 // "%d": decimal integer.
 std::string FormatInt(std::int64_t value);
 

@@ -109,7 +109,7 @@ TEST(ModelToJson, WritesCountsTablesAndExactReals)
     EXPECT_NE(json.find("\"LoadCaseNames\":[\"DEAD\"]"), std::string::npos);
     EXPECT_NE(
         json.find(
-            "\"Joints\":[{\"X\":0.10000000000000001,\"Y\":0,\"Z\":0,\"Restraint\":[1,0,1,0,0,1]"),
+            "\"Joints\":[{\"X\":0.1,\"Y\":0,\"Z\":0,\"Restraint\":[1,0,1,0,0,1]"),
         std::string::npos);
     EXPECT_NE(json.find("\"Name\":\"C\\\"30\\\\\\u0001\\u00e9\""), std::string::npos);
     EXPECT_NE(json.find("\"JointList\":[4,5]"), std::string::npos);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -74,6 +75,21 @@ TEST(FormatGeneral, FifteenDigitsAndExponentThresholds)
     EXPECT_EQ(FormatGeneral(3.14159265358979), "3.14159265358979");
     EXPECT_EQ(FormatGeneral(999999999999999.9), "1E15"); // rounding moves it to the exponent form
     EXPECT_EQ(FormatGeneral(1.7976931348623157e308), "1.79769313486232E308");
+}
+
+TEST(FormatShortest, ReadsBackAsTheSameDouble)
+{
+    const GeneralCase cases[] = {{-0.0794602, "-0.0794602"}, {0.1, "0.1"},     {0, "0"},
+                                 {-0.0, "0"},                {1e-05, "1e-05"}, {250, "250"},
+                                 {kNaN, "NAN"},              {-kInf, "-INF"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatShortest(c.value), c.text) << c.value;
+    for (const double value : {0.1 + 0.2, 1.0 / 3, 1.7976931348623157e308, 4.9e-324}) {
+        const std::string text = FormatShortest(value);
+        double back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        EXPECT_EQ(back, value) << text;
+    }
 }
 
 TEST(FormatInt, WholeRange)
