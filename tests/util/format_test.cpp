@@ -79,9 +79,9 @@ TEST(FormatGeneral, FifteenDigitsAndExponentThresholds)
 
 TEST(FormatShortest, ReadsBackAsTheSameDouble)
 {
-    const GeneralCase cases[] = {{-0.0794602, "-0.0794602"}, {0.1, "0.1"},     {0, "0"},
-                                 {-0.0, "0"},                {1e-05, "1e-05"}, {250, "250"},
-                                 {kNaN, "NAN"},              {-kInf, "-INF"}};
+    const GeneralCase cases[] = {
+        {-0.0794602, "-0.0794602"}, {0.1, "0.1"}, {0, "0"},      {-0.0, "0"},
+        {1e-05, "1e-05"},           {250, "250"}, {kNaN, "NAN"}, {-kInf, "-INF"}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatShortest(c.value), c.text) << c.value;
     for (const double value : {0.1 + 0.2, 1.0 / 3, 1.7976931348623157e308, 4.9e-324}) {
