@@ -12,7 +12,7 @@ namespace vek {
 int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 3)
-        return UsageError("convert: give the V14 s2k file and the file to write", err);
+        return UsageError("convert", "give the V14 s2k file and the file to write", err);
     const std::string& input = args[1];
     const std::string& output = args[2];
     try {

@@ -61,9 +61,8 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
 void WriteLine(std::ostream& out, std::int64_t number, std::initializer_list<double> values)
 {
     out << number;
-    for (const double value : values) {
+    for (const double value : values)
         out << ',' << FormatShortest(value);
-    }
     out << '\n';
 }
 
@@ -75,7 +74,7 @@ int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     try {
         options = ParsePostOptions(args, false);
     } catch (const VekError& error) {
-        return UsageError(std::string("disp: ") + error.what(), err);
+        return UsageError("disp", error.what(), err);
     }
     Model model;
     if (!ImportForCli(model, options.Input, err))
@@ -101,7 +100,7 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     try {
         options = ParsePostOptions(args, true);
     } catch (const VekError& error) {
-        return UsageError(std::string("sections: ") + error.what(), err);
+        return UsageError("sections", error.what(), err);
     }
     Model model;
     if (!ImportForCli(model, options.Input, err))
@@ -109,7 +108,7 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     try {
         ApplySectionOptions(model, options.Sections);
     } catch (const VekError& error) {
-        return UsageError(std::string("sections: ") + error.what(), err);
+        return UsageError("sections", error.what(), err);
     }
     try {
         LoadSecDeformData(model, options.Values, options.Folder, options.Step, options.Kind);

@@ -116,7 +116,7 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     try {
         options = ParseTclOptions(args);
     } catch (const VekError& error) {
-        return UsageError(std::string("tcl: ") + error.what(), err);
+        return UsageError("tcl", error.what(), err);
     }
 
     Model model;
@@ -127,7 +127,7 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     try {
         ApplySectionOptions(model, options.sections);
     } catch (const VekError& error) {
-        return UsageError(std::string("tcl: ") + error.what(), err);
+        return UsageError("tcl", error.what(), err);
     }
 
     TextLines tclLines;

@@ -79,7 +79,7 @@ TEST(VekCliConvert, NeedsTwoFiles)
 {
     const CliResult one = RunVekCli({"convert", examples + "/solid_v14.s2k"});
     EXPECT_EQ(one.code, 2);
-    EXPECT_EQ(one.err.rfind("vek-cli: convert: give the V14 s2k file and the file to write\n", 0),
+    EXPECT_EQ(one.err.rfind("vek-cli convert: give the V14 s2k file and the file to write\n", 0),
               0u);
     EXPECT_NE(RunVekCli({"--help"}).out.find("  convert IN.s2k OUT.s2k\n"), std::string::npos);
 }

@@ -134,16 +134,45 @@ TEST(VekCli, TclGenerationErrorIsTheFirstLine)
     EXPECT_EQ(r.out, "");
 }
 
+// A usage error is its message and a line pointing to the help, not the help itself.
 TEST(VekCli, UsageErrors)
 {
-    EXPECT_EQ(RunVekCli({}).code, 2);
-    EXPECT_EQ(RunVekCli({"info"}).code, 2);
-    EXPECT_EQ(RunVekCli({"info", "a", "b"}).code, 2);
-    EXPECT_EQ(RunVekCli({"frobnicate"}).code, 2);
+    const struct
+    {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{}, "vek-cli: no command given\nTry 'vek-cli --help' for the commands.\n"},
+        {{"frobnicate"},
+         "vek-cli: unknown command 'frobnicate'\nTry 'vek-cli --help' for the commands.\n"},
+        {{"info", "a", "b"},
+         "vek-cli info: give one s2k file\nTry 'vek-cli info --help' for its options.\n"},
+        {{"tcl", portal, "--set", "NoSuch=1"},
+         "vek-cli tcl: Unknown setting 'NoSuch'\nTry 'vek-cli tcl --help' for its options.\n"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunVekCli(c.args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(VekCli, HelpOfAllAndOfOneCommand)
+{
     const CliResult help = RunVekCli({"--help"});
     EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("info FILE.s2k"), std::string::npos);
-    EXPECT_NE(help.out.find("dump FILE.s2k"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out.rfind("Usage: vek-cli COMMAND [ARGUMENTS]\n", 0), 0u);
+    EXPECT_NE(help.out.find("\n  info FILE.s2k   Import a SAP2000 version 6 s2k file"),
+              std::string::npos);
+    EXPECT_NE(help.out.find("\n  dump FILE.s2k   Import the file"), std::string::npos);
+
+    const CliResult tcl = RunVekCli({"tcl", portal, "--help"});
+    EXPECT_EQ(tcl.code, 0);
+    EXPECT_EQ(tcl.out.rfind("Usage: vek-cli tcl FILE.s2k [-o OUT.tcl] [OPTIONS]\n\n", 0), 0u);
+    EXPECT_NE(tcl.out.find("\n  --section N:Field=Value\n"), std::string::npos);
+    EXPECT_EQ(tcl.out.find("convert"), std::string::npos);
 }
 
 } // namespace
