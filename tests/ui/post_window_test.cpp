@@ -65,10 +65,12 @@ void SetText(QWidget* dialog, const char* name, const QString& text)
     edit->setText(text);
 }
 
-// The picture of the static view of a model whose joints are displaced by `disp(j)`, with only
-// the layers the animation draws.
-QImage StaticPicture(const TForm1& form, const ViewTransform& view,
-                     const std::function<std::array<double, 3>(std::int64_t)>& disp)
+// The picture the window's redraw gives of its model with the joints displaced by `disp(j)`,
+// with only the layers the animation draws. Comparing the window with it proves that the
+// displacements reached the redraw, not that the model is drawn right: the model-drawing and
+// animation tests hold the drawing.
+QImage RedrawnWithDisplacements(const TForm1& form, const ViewTransform& view,
+                                const std::function<std::array<double, 3>(std::int64_t)>& disp)
 {
     Model model = form.model();
     for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
@@ -92,9 +94,9 @@ class PostWindowTest : public QObject
 
 private slots:
     void postCommandsShowTheirDialogs();
-    void deformationOkDrawsTheDeformedShape();
-    void animationTicksDrawTheNextStep();
-    void ticksBeforeAnyLoadShowTheModelAtRest();
+    void deformationOkRedrawsWithTheLoadedDisplacements();
+    void animationTicksRedrawAtTheNextStep();
+    void ticksBeforeAnyLoadRedrawTheModelAtRest();
     void clearResults();
 };
 
@@ -118,7 +120,7 @@ void PostWindowTest::postCommandsShowTheirDialogs()
     QCOMPARE(w.errors, QStringList());
 }
 
-void PostWindowTest::deformationOkDrawsTheDeformedShape()
+void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
 {
     Window w;
     TempFolder folder("windeform");
@@ -140,7 +142,7 @@ void PostWindowTest::deformationOkDrawsTheDeformedShape()
     QCOMPARE(w.Picture(), expected);
 }
 
-void PostWindowTest::animationTicksDrawTheNextStep()
+void PostWindowTest::animationTicksRedrawAtTheNextStep()
 {
     Window w;
     TempFolder folder("winanim");
@@ -160,7 +162,7 @@ void PostWindowTest::animationTicksDrawTheNextStep()
     w.Tick();
     QCOMPARE(dialog->State().Frame, 3);
     QCOMPARE(w.form.view().DeformScale, 0.5);
-    const QImage expected = StaticPicture(w.form, w.form.view(), [](std::int64_t j) {
+    const QImage expected = RedrawnWithDisplacements(w.form, w.form.view(), [](std::int64_t j) {
         return std::array<double, 3>{JointValue(j, 3, 1), JointValue(j, 3, 2), JointValue(j, 3, 3)};
     });
     QCOMPARE(w.Picture(), expected);
@@ -172,7 +174,7 @@ void PostWindowTest::animationTicksDrawTheNextStep()
     QCOMPARE(w.errors, QStringList());
 }
 
-void PostWindowTest::ticksBeforeAnyLoadShowTheModelAtRest()
+void PostWindowTest::ticksBeforeAnyLoadRedrawTheModelAtRest()
 {
     Window w;
     auto* dialog = w.Dialog<TForm12>();
@@ -180,7 +182,7 @@ void PostWindowTest::ticksBeforeAnyLoadShowTheModelAtRest()
     w.form.timer1().stop();
     w.Tick();
     QCOMPARE(dialog->State().Frame, 0);
-    const QImage expected = StaticPicture(w.form, w.form.view(), [](std::int64_t) {
+    const QImage expected = RedrawnWithDisplacements(w.form, w.form.view(), [](std::int64_t) {
         return std::array<double, 3>{0, 0, 0};
     });
     QCOMPARE(w.Picture(), expected);

@@ -40,8 +40,10 @@ template <class T> int VisibleCount()
     return shown;
 }
 
-// What the model view must show for the window's model.
-QImage Expected(const TForm1& form)
+// The picture the window's own redraw gives of its state now. Comparing the window with it
+// proves that a command reached the redraw with that state, not that the model is drawn
+// right: the model-drawing tests hold the drawing.
+QImage RedrawnNow(const TForm1& form)
 {
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
@@ -118,7 +120,7 @@ void SectionEditorsTest::frameSectionOkRedrawsTheModelView()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.ImportS2kFile(Portal);
     const QImage before = form.modelView()->Picture();
-    QCOMPARE(before, Expected(form));
+    QCOMPARE(before, RedrawnNow(form));
 
     auto* dialog = form.findChild<TForm2*>();
     dialog->setColorChooser([](std::int32_t) { return RgbColor(255, 0, 255); });
@@ -130,11 +132,11 @@ void SectionEditorsTest::frameSectionOkRedrawsTheModelView()
     QVERIFY(dialog->isVisible());
     const QImage afterOk = form.modelView()->Picture();
     QVERIFY(afterOk != before);
-    QCOMPARE(afterOk, Expected(form));
+    QCOMPARE(afterOk, RedrawnNow(form));
 
     QTest::mouseClick(dialog->findChild<QPushButton*>("Button2"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form.modelView()->Picture(), Expected(form));
+    QCOMPARE(form.modelView()->Picture(), RedrawnNow(form));
     QVERIFY(errors.isEmpty());
 }
 

@@ -85,7 +85,9 @@ TEST(HelperThread, PassesOnExceptionsOnceBothHalvesAreOver)
     }
 }
 
-TEST(HelperThread, ComesAndGoesIdle)
+// Only shows that a helper started and ended at once, woken or not, neither hangs nor crashes
+// (the sanitizer build watches it); there is no state to assert.
+TEST(HelperThread, StartsAndEndsWithoutHangingWokenOrNot)
 {
     for (int k = 0; k < 20; ++k) {
         HelperThread helper;
