@@ -3,6 +3,7 @@
 #include "sections/section_fields.h"
 #include "tcl/settings_names.h"
 #include "util/error.h"
+#include "util/format.h"
 #include "util/number_parse.h"
 
 #include <tuple>
@@ -57,12 +58,19 @@ void ApplySectionOptions(Model& model, const std::vector<SectionOption>& section
         if (!exists)
             throw VekError(std::string(option.Shell ? "shell section " : "frame section ") +
                            std::to_string(option.Number) + " does not exist in the model");
-        if (option.Shell)
+        if (option.Shell) {
             SetShellSectionField(model.ShellSections.Edit(option.Number), option.Field,
                                  option.Value);
-        else
+            continue;
+        }
+        // The scratch record of the parsing has no shape; a rectangle's cover is checked
+        // against its sides here.
+        try {
             SetFrameSectionField(model.FrameSections.Edit(option.Number), option.Field,
                                  option.Value);
+        } catch (const VekError& error) {
+            throw VekError("frame section " + FormatInt(option.Number) + ": " + error.what());
+        }
     }
 }
 

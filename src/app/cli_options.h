@@ -35,11 +35,13 @@ struct SectionOption
 };
 
 // Reads "N:Field=Value". The field and its value are checked at once, on a scratch record, so
-// that a typo is a usage error before the import runs.
+// that a typo is a usage error before the import runs; only the cover's upper bound, which
+// needs the section's sides, waits for ApplySectionOptions.
 SectionOption ParseSectionOption(const std::string& text, bool shell);
 
 // Sets the section fields of the options in the imported model; raises "frame section N does
-// not exist in the model" (or "shell section N ...") for a section the model does not have.
+// not exist in the model" (or "shell section N ...") for a section the model does not have,
+// and "frame section N: <message>" for a value that section cannot take.
 void ApplySectionOptions(Model& model, const std::vector<SectionOption>& sections);
 
 } // namespace vek

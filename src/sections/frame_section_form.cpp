@@ -23,6 +23,16 @@ void SetChoice(TFrameSection& section, std::string_view field, std::int32_t item
         SetFrameSectionField(section, field, std::to_string(item + 1));
 }
 
+// Sets a number field from its text. A text that is still the one the form showed leaves the
+// field as it is: the range check is for the values entered, and an untouched value must not
+// stop the OK (a model in metres keeps the cover of 35 that the import gives every section).
+void SetNumber(TFrameSection& section, std::string_view field, const std::string& text,
+               const std::string& shown)
+{
+    if (text != shown)
+        SetFrameSectionField(section, field, text);
+}
+
 } // namespace
 
 std::vector<std::string> FrameSectionNames(const Model& model)
@@ -63,18 +73,19 @@ bool ApplyFrameSectionForm(Model& model, std::int64_t index, const FrameSectionF
 {
     if (!model.FrameSections.Contains(index))
         return false;
+    const FrameSectionForm shown = FrameSectionFormOf(model, index);
     TFrameSection& s = model.FrameSections.Edit(index);
     SetChoice(s, "ElemType", form.FrameType, FrameTypeItems.size());
     SetChoice(s, "SectionKind", form.SectionKind, SectionKindItems.size());
-    SetFrameSectionField(s, "DivideFX", form.DivideFX);
-    SetFrameSectionField(s, "DivideFY", form.DivideFY);
-    SetFrameSectionField(s, "BarNumNX", form.BarNumNX);
-    SetFrameSectionField(s, "BarNumNY", form.BarNumNY);
-    SetFrameSectionField(s, "XBarTop", form.XBarTop);
-    SetFrameSectionField(s, "YBarBot", form.YBarBot);
-    SetFrameSectionField(s, "Cover", form.Cover);
-    SetFrameSectionField(s, "HingeLengthI", form.HingeLengthI);
-    SetFrameSectionField(s, "HingeLengthJ", form.HingeLengthJ);
+    SetNumber(s, "DivideFX", form.DivideFX, shown.DivideFX);
+    SetNumber(s, "DivideFY", form.DivideFY, shown.DivideFY);
+    SetNumber(s, "BarNumNX", form.BarNumNX, shown.BarNumNX);
+    SetNumber(s, "BarNumNY", form.BarNumNY, shown.BarNumNY);
+    SetNumber(s, "XBarTop", form.XBarTop, shown.XBarTop);
+    SetNumber(s, "YBarBot", form.YBarBot, shown.YBarBot);
+    SetNumber(s, "Cover", form.Cover, shown.Cover);
+    SetNumber(s, "HingeLengthI", form.HingeLengthI, shown.HingeLengthI);
+    SetNumber(s, "HingeLengthJ", form.HingeLengthJ, shown.HingeLengthJ);
     s.Color = form.Color;
     SetChoice(s, "GeomTransf", form.GeomTransf, GeomTransfItems.size());
     return true;

@@ -47,8 +47,10 @@ FrameSectionForm FrameSectionFormOf(const Model& model, std::int64_t index);
 
 // Writes the form into frame section `index` in the order ElemType, SectionKind, DivideFX,
 // DivideFY, BarNumNX, BarNumNY, XBarTop, YBarBot, Cover, HingeLengthI, HingeLengthJ, Color,
-// GeomTransf. The first text that is not a number raises its conversion message; the fields
-// before it keep their new values. False, with nothing written, when `index` is not a section
+// GeomTransf. The first text that is not a number, or whose value cannot describe the section
+// (see SetFrameSectionField), raises its message; the fields before it keep their new values,
+// the refused one and the later ones their old. A text that is still the one FrameSectionFormOf
+// shows leaves its field as it is. False, with nothing written, when `index` is not a section
 // of the model.
 bool ApplyFrameSectionForm(Model& model, std::int64_t index, const FrameSectionForm& form);
 

@@ -1,8 +1,10 @@
 #include "sections/section_fields.h"
 
 #include "util/error.h"
+#include "util/format.h"
 #include "util/number_parse.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vek {
@@ -19,6 +21,32 @@ std::int32_t ChoiceValue(std::string_view field, std::string_view value, std::in
     return choice;
 }
 
+// The most fibre divisions and bars a section may have in one direction: 200 by 200 cells
+// already make 40000 fibres in one section.
+constexpr std::int32_t MaxCount = 200;
+
+double NotNegative(std::string_view field, std::string_view value)
+{
+    const double x = StrToFloat(value);
+    if (x < 0)
+        throw VekError(std::string(field) + " must be 0 or more, not " + FormatGeneral(x));
+    return x;
+}
+
+// The bars of a rectangle sit at Cover from its faces, so the cover can be at most half its
+// smaller side. The other shapes place no bars, and a cover means nothing to them.
+double CoverValue(const TFrameSection& section, std::string_view value)
+{
+    if (section.Shape != ShapeRectangle)
+        return NotNegative("Cover", value);
+    const double cover = StrToFloat(value);
+    const double most = std::max(std::min(section.T1, section.T2) / 2, 0.0);
+    if (cover < 0 || cover > most)
+        throw VekError("Cover must lie in 0.." + FormatGeneral(most) +
+                       " (half the smaller side of the section), not " + FormatGeneral(cover));
+    return cover;
+}
+
 [[noreturn]] void UnknownField(std::string_view field)
 {
     throw VekError("Unknown section field '" + std::string(field) + "'");
@@ -28,22 +56,22 @@ std::int32_t ChoiceValue(std::string_view field, std::string_view value, std::in
 
 void SetFrameSectionField(TFrameSection& section, std::string_view field, std::string_view value)
 {
-    struct IntField
+    struct CountField
     {
         std::string_view name;
         std::int32_t TFrameSection::*member;
+        std::int32_t least;
     };
     struct RealField
     {
         std::string_view name;
         double TFrameSection::*member;
     };
-    static constexpr IntField counts[] = {{"DivideFX", &TFrameSection::DivideFX},
-                                          {"DivideFY", &TFrameSection::DivideFY},
-                                          {"BarNumNX", &TFrameSection::BarNumNX},
-                                          {"BarNumNY", &TFrameSection::BarNumNY}};
-    static constexpr RealField reals[] = {{"Cover", &TFrameSection::Cover},
-                                          {"XBarTop", &TFrameSection::XBarTop},
+    static constexpr CountField counts[] = {{"DivideFX", &TFrameSection::DivideFX, 1},
+                                            {"DivideFY", &TFrameSection::DivideFY, 1},
+                                            {"BarNumNX", &TFrameSection::BarNumNX, 0},
+                                            {"BarNumNY", &TFrameSection::BarNumNY, 0}};
+    static constexpr RealField reals[] = {{"XBarTop", &TFrameSection::XBarTop},
                                           {"YBarBot", &TFrameSection::YBarBot},
                                           {"HingeLengthI", &TFrameSection::HingeLengthI},
                                           {"HingeLengthJ", &TFrameSection::HingeLengthJ}};
@@ -59,14 +87,18 @@ void SetFrameSectionField(TFrameSection& section, std::string_view field, std::s
         section.GeomTransf = ChoiceValue(field, value, 1, 3);
         return;
     }
-    for (const IntField& f : counts)
+    if (field == "Cover") {
+        section.Cover = CoverValue(section, value);
+        return;
+    }
+    for (const CountField& f : counts)
         if (f.name == field) {
-            section.*f.member = StrToInt(value);
+            section.*f.member = ChoiceValue(field, value, f.least, MaxCount);
             return;
         }
     for (const RealField& f : reals)
         if (f.name == field) {
-            section.*f.member = StrToFloat(value);
+            section.*f.member = NotNegative(field, value);
             return;
         }
     UnknownField(field);

@@ -1,5 +1,6 @@
 #include "sections/frame_section_form.h"
 #include "sections/material_form.h"
+#include "sections/section_fields.h"
 #include "sections/shell_section_form.h"
 #include "util/error.h"
 
@@ -84,11 +85,12 @@ TEST(FrameSectionForm, CodesWithoutAnItemShowNone)
 TEST(FrameSectionForm, ApplyWritesEveryField)
 {
     Model model = EditorModel();
+    model.FrameSections.Edit(1).T2 = 400;
     FrameSectionForm form = FrameSectionFormOf(model, 1);
     form.FrameType = 3;
     form.SectionKind = 0;
     form.DivideFX = "8";
-    form.DivideFY = "-2";
+    form.DivideFY = "2";
     form.BarNumNX = "1";
     form.BarNumNY = "3";
     form.XBarTop = "1.5E3";
@@ -107,7 +109,7 @@ TEST(FrameSectionForm, ApplyWritesEveryField)
     EXPECT_EQ(s.ElemType, ElemBeamWithHinge);
     EXPECT_EQ(s.SectionKind, 1);
     EXPECT_EQ(s.DivideFX, 8);
-    EXPECT_EQ(s.DivideFY, -2);
+    EXPECT_EQ(s.DivideFY, 2);
     EXPECT_EQ(s.BarNumNX, 1);
     EXPECT_EQ(s.BarNumNY, 3);
     EXPECT_EQ(s.XBarTop, 1500);
@@ -162,6 +164,107 @@ TEST(FrameSectionForm, FirstBadNumberStopsTheWriting)
         EXPECT_EQ(s.Color, 0x00FF00);
         EXPECT_EQ(s.GeomTransf, 1);
     }
+}
+
+TEST(FrameSectionForm, ValuesThatCannotDescribeTheSectionAreRefused)
+{
+    struct Case
+    {
+        std::string FrameSectionForm::*Text;
+        const char* Value;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {&FrameSectionForm::DivideFX, "0", "DivideFX must lie in 1..200, not 0"},
+        {&FrameSectionForm::DivideFY, "201", "DivideFY must lie in 1..200, not 201"},
+        {&FrameSectionForm::BarNumNX, "-1", "BarNumNX must lie in 0..200, not -1"},
+        {&FrameSectionForm::BarNumNY, "100000", "BarNumNY must lie in 0..200, not 100000"},
+        {&FrameSectionForm::YBarBot, "-1", "YBarBot must be 0 or more, not -1"},
+        {&FrameSectionForm::Cover, "1000",
+         "Cover must lie in 0..200 (half the smaller side of the section), not 1000"},
+        {&FrameSectionForm::Cover, "-10",
+         "Cover must lie in 0..200 (half the smaller side of the section), not -10"},
+        {&FrameSectionForm::HingeLengthJ, "-0.5", "HingeLengthJ must be 0 or more, not -0.5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Message);
+        Model model = EditorModel();
+        model.FrameSections.Edit(1).T2 = 400;
+        const FrameSectionForm shown = FrameSectionFormOf(model, 1);
+        FrameSectionForm form = shown;
+        form.FrameType = 2;
+        form.Color = 0x0000FF;
+        form.*c.Text = c.Value;
+        try {
+            ApplyFrameSectionForm(model, 1, form);
+            FAIL() << "no error";
+        } catch (const VekError& error) {
+            EXPECT_STREQ(error.what(), c.Message);
+        }
+        // The refused field keeps its old value, as do the later ones.
+        const TFrameSection& s = model.FrameSections[1];
+        EXPECT_EQ(s.ElemType, ElemDispBeamColumn);
+        EXPECT_EQ(FrameSectionFormOf(model, 1).*c.Text, shown.*c.Text);
+        EXPECT_EQ(s.Color, 0x00FF00);
+    }
+
+    // The ends of the ranges are taken.
+    Model model = EditorModel();
+    model.FrameSections.Edit(1).T2 = 400;
+    FrameSectionForm form = FrameSectionFormOf(model, 1);
+    form.DivideFX = form.DivideFY = form.BarNumNX = "200";
+    form.BarNumNY = form.HingeLengthI = "0";
+    form.Cover = "200";
+    ASSERT_TRUE(ApplyFrameSectionForm(model, 1, form));
+    EXPECT_EQ(model.FrameSections[1].Cover, 200);
+    EXPECT_EQ(model.FrameSections[1].BarNumNY, 0);
+}
+
+// The import gives every section a cover of 35, whatever its sides: the fixture's column is
+// 0.0001 wide. An OK that leaves the cover as shown keeps it; a cover typed in is checked.
+TEST(FrameSectionForm, AnUntouchedValueIsNotChecked)
+{
+    Model model = EditorModel();
+    FrameSectionForm form = FrameSectionFormOf(model, 1);
+    form.DivideFX = "6";
+    ASSERT_TRUE(ApplyFrameSectionForm(model, 1, form));
+    EXPECT_EQ(model.FrameSections[1].DivideFX, 6);
+    EXPECT_EQ(model.FrameSections[1].Cover, 35);
+    form.Cover = "35.0";
+    EXPECT_THROW(ApplyFrameSectionForm(model, 1, form), VekError);
+    form.Cover = "0.00005";
+    ASSERT_TRUE(ApplyFrameSectionForm(model, 1, form));
+    EXPECT_EQ(model.FrameSections[1].Cover, 0.00005);
+}
+
+// Only a rectangle places bars; the cover of another shape, or of the shapeless record the
+// command line checks its options on, needs only to be 0 or more.
+TEST(SectionFields, TheCoverOfARectangleFitsItsSides)
+{
+    TFrameSection pipe;
+    pipe.Shape = ShapePipe;
+    pipe.T1 = 200;
+    pipe.T2 = 10;
+    SetFrameSectionField(pipe, "Cover", "1000");
+    EXPECT_EQ(pipe.Cover, 1000);
+    TFrameSection scratch;
+    SetFrameSectionField(scratch, "Cover", "1E6");
+    EXPECT_THROW(SetFrameSectionField(scratch, "Cover", "-1"), VekError);
+    EXPECT_EQ(scratch.Cover, 1E6);
+
+    // A rectangle without sides takes no cover but 0.
+    TFrameSection flat;
+    flat.Shape = ShapeRectangle;
+    flat.T1 = 500;
+    try {
+        SetFrameSectionField(flat, "Cover", "35");
+        FAIL() << "no error";
+    } catch (const VekError& error) {
+        EXPECT_STREQ(error.what(),
+                     "Cover must lie in 0..0 (half the smaller side of the section), not 35");
+    }
+    SetFrameSectionField(flat, "Cover", "0");
+    EXPECT_EQ(flat.Cover, 0);
 }
 
 TEST(FrameSectionForm, ReleaseLinkKeepsItsTypeUnlessAnotherIsChosen)
