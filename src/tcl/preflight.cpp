@@ -1,7 +1,10 @@
 #include "tcl/preflight.h"
 
+#include "util/format.h"
+
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +18,10 @@ constexpr std::int64_t DampingModes = 2;
 
 // OpenSees' default eigen solver needs this many free mass components per mode.
 constexpr std::int64_t MassComponentsPerMode = 2;
+
+// OpenSees 3.8 builds a nonlinearBeamColumn or dispBeamColumn element with at most this many
+// integration points; beyond, "max number of sections exceeded" stops it.
+constexpr std::int32_t MaxIntegrationPoints = 10;
 
 // Multiple-support excitation imposes its motions on nodes 1..4, in direction 1.
 constexpr std::int32_t ImposedMotionNodes = 4;
@@ -362,15 +369,20 @@ bool HasFiberLayout(std::int32_t shape)
     return shape >= ShapeRectangle && shape <= ShapePipe;
 }
 
-void CheckEmptyFiberSections(Preflight& p)
+// The number of frames of each section, entries 1..FrameSectionCount.
+std::vector<std::int64_t> FramesPerSection(const Model& model)
 {
-    const Model& model = p.model;
     std::vector<std::int64_t> frames(
         static_cast<std::size_t>(std::max(model.FrameSectionCount(), 0)) + 1);
     for (const TFrameElem& frame : model.Frames)
         if (model.FrameSections.Contains(frame.Section))
             ++frames[static_cast<std::size_t>(frame.Section)];
+    return frames;
+}
 
+void CheckEmptyFiberSections(Preflight& p, const std::vector<std::int64_t>& frames)
+{
+    const Model& model = p.model;
     for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
         const TFrameSection& section = model.FrameSections[s];
         const std::int64_t used = frames[static_cast<std::size_t>(s)];
@@ -391,6 +403,112 @@ void CheckEmptyFiberSections(Preflight& p)
                    Counted(used, "frame") + " (" + FiberElementName(section.ElemType) +
                    " elements) need fibres, and OpenSees cannot build them: give the section "
                    "fibres, or the element type Elastic Beam Column.");
+    }
+}
+
+// The bars of a rectangle's fibre section sit at Cover from its faces. A cover below 0 puts them
+// outside the concrete; one of half the smaller side or more leaves no core between the rows
+// (the import gives every section a cover of 35, too much for a model in metres).
+void CheckRectangleCovers(Preflight& p, const std::vector<std::int64_t>& frames)
+{
+    const Model& model = p.model;
+    for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
+        const TFrameSection& section = model.FrameSections[s];
+        if (frames[static_cast<std::size_t>(s)] == 0 || !UsesFibers(section.ElemType) ||
+            section.Shape != ShapeRectangle ||
+            std::max(section.BarNumNX, 0) + std::max(section.BarNumNY, 0) == 0)
+            continue;
+        const double half = std::min(section.T1, section.T2) / 2;
+        std::string why;
+        if (section.Cover < 0)
+            why = "its bars lie outside the concrete";
+        else if (section.Cover >= half)
+            why = "its bars lie at or past the middle of the section, with no concrete core "
+                  "between their rows";
+        else
+            continue;
+        p.ctx.Warn("Frame section \"" + section.Name + "\" has a cover of " +
+                   FormatGeneral(section.Cover) + ", and half its smaller side is " +
+                   FormatGeneral(half) + ": " + why +
+                   ". Set Cover, the distance from the faces to the bar centres in the model's "
+                   "length unit, to at least 0 and less than " +
+                   FormatGeneral(half) + ".");
+    }
+}
+
+// Force/Disp Beam Column numIntgrPts is the integration points of every nonlinearBeamColumn
+// and dispBeamColumn element.
+void CheckIntegrationPoints(Preflight& p)
+{
+    const std::int32_t points = p.settings.NumIntegrationPoints;
+    if (points >= 1 && points <= MaxIntegrationPoints)
+        return;
+    std::int64_t count = 0;
+    std::int64_t first = 0;
+    for (std::int64_t i = 1; i <= p.model.FrameCount(); ++i) {
+        const TFrameElem& frame = p.model.Frames[i];
+        if (!p.model.FrameSections.Contains(frame.Section))
+            continue;
+        const std::int32_t type = p.model.FrameSections[frame.Section].ElemType;
+        if ((type == ElemNonlinearBeamColumn || type == ElemDispBeamColumn) && count++ == 0)
+            first = i;
+    }
+    if (count == 0)
+        return;
+    p.ctx.Warn("Force/Disp Beam Column numIntgrPts is " + Str(points) +
+               ", but OpenSees 3.8 builds nonlinearBeamColumn and dispBeamColumn elements with "
+               "1 to " +
+               Str(MaxIntegrationPoints) + " integration points: " + Counted(count, "frame") +
+               " of these elements (first frame " + Str(first) +
+               ") cannot be built. Set numIntgrPts between 1 and " + Str(MaxIntegrationPoints) +
+               ".");
+}
+
+// The place of joint j as the node block writes it.
+const TJoint& PlaceOf(const Model& model, std::int64_t j)
+{
+    const TJoint& joint = model.Joints[j];
+    return joint.LinkedJoint != 0 ? model.Joints[joint.LinkedJoint] : joint;
+}
+
+// A beamWithHinges element has a hinge at each end; longer together than the frame, they
+// overlap.
+void CheckHingeLengths(Preflight& p)
+{
+    const Model& model = p.model;
+    struct Short
+    {
+        std::int64_t count = 0, first = 0;
+        double length = 0;
+    };
+    std::vector<Short> shorts(static_cast<std::size_t>(std::max(model.FrameSectionCount(), 0)) + 1);
+    for (std::int64_t i = 1; i <= model.FrameCount(); ++i) {
+        const TFrameElem& frame = model.Frames[i];
+        if (!model.FrameSections.Contains(frame.Section))
+            continue;
+        const TFrameSection& section = model.FrameSections[frame.Section];
+        if (section.ElemType != ElemBeamWithHinge)
+            continue;
+        const TJoint& a = PlaceOf(model, frame.NodeI);
+        const TJoint& b = PlaceOf(model, frame.NodeJ);
+        const double length = std::hypot(b.X - a.X, b.Y - a.Y, b.Z - a.Z);
+        Short& s = shorts[static_cast<std::size_t>(frame.Section)];
+        if (length < section.HingeLengthI + section.HingeLengthJ && s.count++ == 0) {
+            s.first = i;
+            s.length = length;
+        }
+    }
+    for (std::int64_t k = 1; k <= model.FrameSectionCount(); ++k) {
+        const Short& s = shorts[static_cast<std::size_t>(k)];
+        if (s.count == 0)
+            continue;
+        const TFrameSection& section = model.FrameSections[k];
+        p.ctx.Warn("Frame section \"" + section.Name + "\" has hinge lengths " +
+                   FormatGeneral(section.HingeLengthI) + " and " +
+                   FormatGeneral(section.HingeLengthJ) + ", together longer than " +
+                   Counted(s.count, "frame") + " (beamWithHinges elements; first frame " +
+                   Str(s.first) + ", " + FormatGeneral(s.length) +
+                   " long): the hinges overlap. Shorten the hinge lengths.");
     }
 }
 
@@ -447,7 +565,11 @@ void AddPreflightWarnings(TclContext& ctx)
     if (type >= Modal && type <= MultipleSupportExcitation)
         CheckNegativeMasses(p);
     CheckTrussOnlyJoints(p);
-    CheckEmptyFiberSections(p);
+    const std::vector<std::int64_t> frames = FramesPerSection(ctx.model);
+    CheckEmptyFiberSections(p, frames);
+    CheckRectangleCovers(p, frames);
+    CheckIntegrationPoints(p);
+    CheckHingeLengths(p);
     if (type == MultipleSupportExcitation)
         CheckImposedMotionNodes(p);
 }

@@ -394,6 +394,55 @@ TEST(Preflight, FibreSectionsWithoutFibres)
     EXPECT_EQ(Preflight(model, Settings()), Warnings{});
 }
 
+// Legal section values and integration points that do not give what they mean. NMETRE is a
+// column of a model in metres that kept the import's cover of 35; HBEAM's hinges (600 each,
+// its depth) are longer together than its frame of 1000; DCOL is sound.
+TEST(Preflight, OddSectionValuesAndIntegrationPoints)
+{
+    Model model = Import(fileHead + testing::JointTable(2) +
+                         "MATERIAL\n  NAME=C30  IDES=C\n    T=0  E=30000  U=0.2\n\n"
+                         "FRAME SECTION\n"
+                         "  NAME=NMETRE  MAT=C30  SH=R  T=0.4,0.5\n"
+                         "  NAME=HBEAM  MAT=C30  SH=R  T=600,300\n"
+                         "  NAME=DCOL  MAT=C30  SH=R  T=400,400\n\n"
+                         "FRAME\n"
+                         "  1  J=1,2  SEC=NMETRE  NSEG=4  ANG=0\n"
+                         "  2  J=1,2  SEC=HBEAM  NSEG=4  ANG=0\n"
+                         "  3  J=1,2  SEC=DCOL  NSEG=4  ANG=0\n\n");
+    Restrain(model.Joints.Edit(1), {1, 2, 3, 4, 5, 6});
+    BuildFiberLists(model, Settings());
+    EXPECT_EQ(Preflight(model, Settings()),
+              (Warnings{"Frame section \"NMETRE\" has a cover of 35, and half its smaller side is "
+                        "0.2: its bars lie at or past the middle of the section, with no concrete "
+                        "core between their rows. Set Cover, the distance from the faces to the "
+                        "bar centres in the model's length unit, to at least 0 and less than 0.2.",
+                        "Frame section \"HBEAM\" has hinge lengths 600 and 600, together longer "
+                        "than 1 frame (beamWithHinges elements; first frame 2, 1000 long): the "
+                        "hinges overlap. Shorten the hinge lengths."}));
+    model.FrameSections.Edit(1).Cover = -0.01;
+    EXPECT_TRUE(SomeWarningHolds(Preflight(model, Settings()),
+                                 {"\"NMETRE\" has a cover of -0.01", "outside the concrete"}));
+    // Without bars the cover places nothing.
+    model.FrameSections.Edit(1).BarNumNX = model.FrameSections.Edit(1).BarNumNY = 0;
+    model.FrameSections.Edit(2).HingeLengthJ = 400;
+    EXPECT_EQ(Preflight(model, Settings()), Warnings{});
+
+    Settings settings;
+    for (std::int32_t points : {11, 0}) {
+        settings.NumIntegrationPoints = points;
+        EXPECT_TRUE(OneWarning(Preflight(model, settings),
+                               {"numIntgrPts is " + std::to_string(points),
+                                "with 1 to 10 integration points: 2 frames of these elements "
+                                "(first frame 1) cannot be built"}));
+    }
+    settings.NumIntegrationPoints = 10;
+    EXPECT_EQ(Preflight(model, settings), Warnings{});
+    // A beamWithHinges element has its own integration.
+    model.FrameSections.Edit(1).ElemType = model.FrameSections.Edit(3).ElemType = ElemBeamWithHinge;
+    settings.NumIntegrationPoints = 12;
+    EXPECT_EQ(Preflight(model, settings), Warnings{});
+}
+
 TEST(Preflight, ImposedMotionsNeedSupportsOneToFour)
 {
     Model model;
