@@ -1,5 +1,6 @@
 #include "tcl/analysis_form.h"
 
+#include "tcl/settings_names.h"
 #include "util/format.h"
 #include "util/number_parse.h"
 
@@ -61,19 +62,20 @@ void LoadAnalysisForm(const Model& model, const Settings& settings, AnalysisForm
 
 void StoreAnalysisForm(const AnalysisForm& form, Settings& settings)
 {
-    settings.LoadSteps = StrToInt(form.LoadSteps);
+    // The integer edits go through the named settings, which hold their ranges.
+    SetSettingByName(settings, "LoadSteps", form.LoadSteps);
     StoreReal(form.LoadFactor, settings.LoadFactor);
     StoreItem(form.LoadControlCase, settings.LoadControlCase);
     StoreItem(form.DispControlCase, settings.DispControlCase);
     StoreItem(form.AnalysisType, settings.AnalysisType);
-    settings.RebarMaterialTag = StrToInt(form.RebarMaterialTag);
-    settings.NumIntegrationPoints = StrToInt(form.NumIntegrationPoints);
-    settings.AnalysisSteps = StrToInt(form.AnalysisSteps);
-    settings.ControlDof = StrToInt(form.ControlDof);
+    SetSettingByName(settings, "RebarMaterialTag", form.RebarMaterialTag);
+    SetSettingByName(settings, "NumIntegrationPoints", form.NumIntegrationPoints);
+    SetSettingByName(settings, "AnalysisSteps", form.AnalysisSteps);
+    SetSettingByName(settings, "ControlDof", form.ControlDof);
     StoreReal(form.ControlDisp, settings.ControlDisp);
-    settings.ControlNode = StrToInt(form.ControlNode);
+    SetSettingByName(settings, "ControlNode", form.ControlNode);
     settings.UseSectionAggregator = form.UseSectionAggregator;
-    settings.ModeCount = StrToInt(form.ModeCount);
+    SetSettingByName(settings, "ModeCount", form.ModeCount);
     settings.GenPlateFiber = form.GenPlateFiber;
     settings.GenNodeMass = form.GenNodeMass;
 }

@@ -49,7 +49,10 @@ void LoadAnalysisForm(const Model& model, const Settings& settings, AnalysisForm
 // Stores the form in the settings in the dialog's order, each value at once: Load Steps, Load
 // Factor, the two load cases, the analysis type, Rebar Material Number, numIntgrPts, Analysis
 // Step, Control Dof, Control Disp, Control Node, the aggregator, Modal Number, plate fibres,
-// masses. A text that is not a number raises VekError; the values read before it stay stored.
+// masses. A text that is not a number, or an integer outside its setting's range (Load Steps,
+// Analysis Step, Modal Number and numIntgrPts 1 or more, see SetSettingByName), raises
+// VekError; the values read before it stay stored, the refused one and the later ones keep
+// their old values.
 //
 // A real whose text is the "%0.3E" text of its setting keeps its exact value, since three
 // digits would otherwise round it away on every OK. A box with no selected item keeps its

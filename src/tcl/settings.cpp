@@ -2,8 +2,11 @@
 
 #include "tcl/settings_names.h"
 #include "util/error.h"
+#include "util/format.h"
 #include "util/number_parse.h"
 
+#include <limits>
+#include <string>
 #include <variant>
 
 namespace vek {
@@ -16,6 +19,9 @@ struct NamedSetting
 {
     std::string_view name;
     SettingMember member;
+    // The integers the setting may take: outside them no script can run.
+    std::int32_t least = std::numeric_limits<std::int32_t>::min();
+    std::int32_t most = std::numeric_limits<std::int32_t>::max();
 };
 
 // The settings that scripts and batch runs may change, under their own names.
@@ -25,18 +31,18 @@ const NamedSetting namedSettings[] = {
     {"RecordSectionDeform", &Settings::RecordSectionDeform},
     {"RecordSectionStressStrain", &Settings::RecordSectionStressStrain},
     {"RecordModeShapes", &Settings::RecordModeShapes},
-    {"AnalysisType", &Settings::AnalysisType},
+    {"AnalysisType", &Settings::AnalysisType, SingleLoadControl, MultipleSupportExcitation},
     {"LoadControlCase", &Settings::LoadControlCase},
     {"DispControlCase", &Settings::DispControlCase},
-    {"LoadSteps", &Settings::LoadSteps},
-    {"AnalysisSteps", &Settings::AnalysisSteps},
+    {"LoadSteps", &Settings::LoadSteps, 1},
+    {"AnalysisSteps", &Settings::AnalysisSteps, 1},
     {"LoadFactor", &Settings::LoadFactor},
     {"ControlDisp", &Settings::ControlDisp},
     {"ControlDof", &Settings::ControlDof},
     {"ControlNode", &Settings::ControlNode},
-    {"ModeCount", &Settings::ModeCount},
+    {"ModeCount", &Settings::ModeCount, 1},
     {"RebarMaterialTag", &Settings::RebarMaterialTag},
-    {"NumIntegrationPoints", &Settings::NumIntegrationPoints},
+    {"NumIntegrationPoints", &Settings::NumIntegrationPoints, 1},
     {"UseSectionAggregator", &Settings::UseSectionAggregator},
     {"GenPlateFiber", &Settings::GenPlateFiber},
     {"GenNodeMass", &Settings::GenNodeMass},
@@ -58,6 +64,18 @@ const NamedSetting namedSettings[] = {
     {"ScaleMax", &Settings::ScaleMax},
     {"ScaleMin", &Settings::ScaleMin},
 };
+
+std::int32_t IntegerIn(const NamedSetting& named, std::string_view value)
+{
+    const std::int32_t x = StrToInt(value);
+    if (x >= named.least && x <= named.most)
+        return x;
+    const std::string range =
+        named.most == std::numeric_limits<std::int32_t>::max()
+            ? " must be " + FormatInt(named.least) + " or more"
+            : " must lie in " + FormatInt(named.least) + ".." + FormatInt(named.most);
+    throw VekError(std::string(named.name) + range + ", not " + FormatInt(x));
+}
 
 } // namespace
 
@@ -81,7 +99,7 @@ void SetSettingByName(Settings& settings, std::string_view name, std::string_vie
                 if constexpr (std::is_same_v<Value, bool>)
                     settings.*member = ParseFlag(value);
                 else if constexpr (std::is_same_v<Value, std::int32_t>)
-                    settings.*member = StrToInt(value);
+                    settings.*member = IntegerIn(named, value);
                 else
                     settings.*member = StrToFloat(value);
             },

@@ -8,8 +8,10 @@
 namespace vek {
 
 // Sets a setting given by its name from its text: integers and reals in the strict forms of
-// the program, flags as 1, 0, true or false. An unknown name or a value that does not convert
-// raises VekError.
+// the program, flags as 1, 0, true or false. An unknown name, a value that does not convert,
+// or an integer with which no script can run raises VekError and leaves the setting as it is:
+// AnalysisType lies in 1..7; LoadSteps, AnalysisSteps, ModeCount and NumIntegrationPoints are
+// 1 or more.
 void SetSettingByName(Settings& settings, std::string_view name, std::string_view value);
 
 // A flag's text: 1, true (or -1) or 0, false; anything else raises VekError.

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <utility>
 
 namespace vek {
 namespace {
@@ -128,10 +129,40 @@ TEST(VekCli, TclOptionErrors)
 
 TEST(VekCli, TclGenerationErrorIsTheFirstLine)
 {
-    const CliResult r = RunVekCli({"tcl", portal, "--set", "LoadSteps=0"});
+    // A rectangle without sides: its section properties are 0 / 0.
+    std::string text = ReadWholeFile(portal);
+    text.replace(text.find("T=400,400"), 9, "T=0,0");
+    const CliResult r = RunVekCli({"tcl", TempFile("vek-cli-flat.s2k", text)});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "Floating point division by zero\n");
+    EXPECT_EQ(r.err, "Invalid floating point operation\n");
     EXPECT_EQ(r.out, "");
+}
+
+// Values that can never run are usage errors that name the range; the cover is checked against
+// the sides of the imported section. A legal value OpenSees cannot take is a warning.
+TEST(VekCli, ImpossibleValuesAreRefused)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"tcl", portal, "--set", "LoadSteps=-5"}, "tcl: LoadSteps must be 1 or more, not -5"},
+        {{"tcl", portal, "--set", "ModeCount=0"}, "tcl: ModeCount must be 1 or more, not 0"},
+        {{"tcl", portal, "--section", "1:DivideFX=0"}, "tcl: DivideFX must lie in 1..200, not 0"},
+        {{"tcl", portal, "--section", "1:Cover=1000"},
+         "tcl: frame section 1: Cover must lie in 0..200 (half the smaller side of the section), "
+         "not 1000"},
+        {{"sections", portal, ".", "--section", "1:HingeLengthI=-1"},
+         "sections: HingeLengthI must be 0 or more, not -1"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliResult r = RunVekCli(args);
+        EXPECT_EQ(r.code, 2) << message;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "vek-cli " + message);
+        EXPECT_EQ(r.out, "");
+    }
+    const CliResult r = RunVekCli({"tcl", portal, "--section", "1:ElemType=2", "--set",
+                                   "NumIntegrationPoints=11", "--section", "1:Cover=200"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("warning: Force/Disp Beam Column numIntgrPts is 11"), std::string::npos);
+    EXPECT_NE(r.err.find("warning: Frame section \"E400\" has a cover of 200"), std::string::npos);
 }
 
 // A usage error is its message and a line pointing to the help, not the help itself.

@@ -1,11 +1,13 @@
 #include "tcl/analysis_form.h"
 #include "tcl/recorder_form.h"
+#include "tcl/settings_names.h"
 #include "tcl/solid_material_form.h"
 #include "util/error.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vek {
@@ -159,6 +161,61 @@ TEST(AnalysisForm, TheFirstBadNumberStopsTheReading)
     form.LoadSteps = "";
     EXPECT_EQ(StoreError(form, fresh), "'' is not a valid integer value");
     EXPECT_EQ(fresh.LoadFactor, 1.0);
+}
+
+// What can never run is refused, naming the setting and its range; the values read before it
+// stay stored, the refused one and the later ones keep their old values.
+TEST(AnalysisForm, IntegersNoScriptCanRunAreRefused)
+{
+    struct Case
+    {
+        std::string AnalysisForm::*Text;
+        std::int32_t Settings::*Setting;
+        const char* Value;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {&AnalysisForm::LoadSteps, &Settings::LoadSteps, "-5",
+         "LoadSteps must be 1 or more, not -5"},
+        {&AnalysisForm::NumIntegrationPoints, &Settings::NumIntegrationPoints, "0",
+         "NumIntegrationPoints must be 1 or more, not 0"},
+        {&AnalysisForm::AnalysisSteps, &Settings::AnalysisSteps, "0",
+         "AnalysisSteps must be 1 or more, not 0"},
+        {&AnalysisForm::ModeCount, &Settings::ModeCount, "0", "ModeCount must be 1 or more, not 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Message);
+        Settings settings;
+        AnalysisForm form;
+        LoadAnalysisForm(TwoCaseModel(), settings, form);
+        form.AnalysisType = 1;
+        form.GenPlateFiber = false;
+        form.LoadSteps = form.NumIntegrationPoints = form.AnalysisSteps = form.ModeCount = "10";
+        form.*c.Text = c.Value;
+        EXPECT_EQ(StoreError(form, settings), c.Message);
+        EXPECT_EQ(settings.*c.Setting, Settings().*c.Setting);
+        EXPECT_EQ(settings.AnalysisType, c.Text == &AnalysisForm::LoadSteps ? 1 : 2);
+        EXPECT_TRUE(settings.GenPlateFiber);
+    }
+
+    // The same ranges hold for the named settings; OpenSees' own limit of 10 integration
+    // points is the pre-flight's warning.
+    Settings settings;
+    const std::pair<const char*, const char*> refused[] = {
+        {"LoadSteps", "0"}, {"AnalysisType", "8"}, {"AnalysisType", "0"}};
+    for (const auto& [name, value] : refused)
+        EXPECT_THROW(SetSettingByName(settings, name, value), VekError) << name << value;
+    try {
+        SetSettingByName(settings, "AnalysisType", "9");
+        ADD_FAILURE() << "no error";
+    } catch (const VekError& error) {
+        EXPECT_STREQ(error.what(), "AnalysisType must lie in 1..7, not 9");
+    }
+    EXPECT_EQ(settings.AnalysisType, 1);
+    SetSettingByName(settings, "NumIntegrationPoints", "11");
+    SetSettingByName(settings, "AnalysisType", "7");
+    EXPECT_EQ(settings.NumIntegrationPoints, 11);
+    EXPECT_EQ(settings.AnalysisType, 7);
 }
 
 TEST(AnalysisForm, AnUntouchedRealKeepsItsExactValue)
