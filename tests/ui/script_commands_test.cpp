@@ -282,13 +282,23 @@ void ScriptCommandsTest::dialogErrorsGoToTheWindowsMessageBox()
     QCOMPARE(w.errors, QStringList{QStringLiteral("'1e2' is not a valid integer value")});
     QVERIFY(analysis->isVisible());
 
-    w.form.ImportS2kFile(Portal);
     Labelled<QLineEdit>(analysis, QStringLiteral("Load Steps"))->setText(QStringLiteral("0"));
     ButtonOf(analysis, QStringLiteral("OK"))->click();
+    QCOMPARE(w.errors.last(), QStringLiteral("LoadSteps must be 1 or more, not 0"));
+    QVERIFY(analysis->isVisible());
+
+    // The portal with a section without sides, whose properties are 0 / 0.
+    QTemporaryDir dir;
+    const QString flat = dir.filePath(QStringLiteral("flat.s2k"));
+    QFile in(Portal), out(flat);
+    QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
+    out.write(in.readAll().replace("T=400,400", "T=0,0"));
+    out.close();
+    w.form.ImportS2kFile(flat);
     w.Button("ToolButton8")->click();
     auto* script = w.Find<TForm6>();
     ButtonOf(script, QStringLiteral("Generate"))->click();
-    QCOMPARE(w.errors.last(), QStringLiteral("Floating point division by zero"));
+    QCOMPARE(w.errors.last(), QStringLiteral("Invalid floating point operation"));
     QCOMPARE(script->textArea()->toPlainText(), QStringLiteral("OpenSEES Tcl File"));
 }
 
