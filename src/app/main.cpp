@@ -233,7 +233,7 @@ int main(int argc, char** argv)
     if (line->Picture)
         return WritePicture(*line->Picture);
 
-    TForm1 form1;
+    MainWindow form1;
     form1.show();
     if (!line->File.isEmpty()) {
         const QString file = line->File;

@@ -64,7 +64,7 @@ constexpr char HomeUrl[] = "https://github.com/vek-opensees/vek";
 // An import shorter than this shows only the busy cursor.
 constexpr int ProgressDelayMs = 500;
 
-using Slot = void (TForm1::*)();
+using Slot = void (MainWindow::*)();
 
 // One command: a menu entry, a tool button, or both sharing the one action.
 struct CommandEntry
@@ -78,34 +78,36 @@ struct CommandEntry
 };
 
 constexpr CommandEntry Commands[] = {
-    {"ToolButton1", "Import Sap2000 txt file", "import", qOverload<>(&TForm1::ImportS2kFile)},
-    {"Sap2000V14ToV6", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr, &TForm1::ConvertSap2000V14File},
-    {"ToolButton3", "Pan", "pan", &TForm1::PanMode},
-    {"ToolButton13", "Zoom All", "zoom_all", &TForm1::ZoomAllCommand},
-    {"ToolButton4", "Rotate View", "rotate_view", &TForm1::RotateViewMode},
-    {"ToolButton2", "Refresh", "refresh", &TForm1::Refresh},
-    {"ToolButton10", "XY View", "xy_view", &TForm1::XYView},
-    {"ToolButton11", "XZ View", "xz_view", &TForm1::XZView},
-    {"ToolButton12", "YZ View", "yz_view", &TForm1::YZView},
-    {"ToolButton9", "View Option", "view_option", &TForm1::ShowViewOption},
-    {"ToolButton16", "Show Load", "show_load", &TForm1::ShowShowLoad},
-    {"ToolButton17", "Select Elem", "select_elem", &TForm1::SelectElemMode},
-    {"ToolButton30", "No Mouse Action", "no_action", &TForm1::NoActionMode},
-    {"ToolButton5", "Frame Section", "frame_section", &TForm1::ShowFrameSectionDialog},
-    {"ToolButton6", "Material", "material", &TForm1::ShowMaterialDialog},
-    {"ToolButton21", "Shell Section", "shell_section", &TForm1::ShowShellSectionDialog},
-    {"ToolButton24", "Recorder Setting", "recorder_setting", &TForm1::ShowRecorderSettingDialog},
-    {"ToolButton19", "Analysis Case", "analysis_case", &TForm1::ShowAnalysisCaseDialog},
-    {"SolidMaterial1", "Solid Material", nullptr, &TForm1::ShowSolidMaterialDialog},
-    {"ToolButton8", "OpenSEES tcl File", "tcl_file", &TForm1::GenerateTclFile},
-    {"ToolButton26", "Run OpenSEES", "run_opensees", qOverload<>(&TForm1::RunOpenSees)},
-    {"ToolButton27", "Clear Results", "clear_results", &TForm1::ClearResults},
-    {"ToolButton25", "Deformation", "deformation", &TForm1::ShowDeformation},
-    {"ToolButton20", "Animation", "animation", &TForm1::ShowAnimation},
+    {"ToolButton1", "Import Sap2000 txt file", "import", qOverload<>(&MainWindow::ImportS2kFile)},
+    {"Sap2000V14ToV6", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr,
+     &MainWindow::ConvertSap2000V14File},
+    {"ToolButton3", "Pan", "pan", &MainWindow::PanMode},
+    {"ToolButton13", "Zoom All", "zoom_all", &MainWindow::ZoomAllCommand},
+    {"ToolButton4", "Rotate View", "rotate_view", &MainWindow::RotateViewMode},
+    {"ToolButton2", "Refresh", "refresh", &MainWindow::Refresh},
+    {"ToolButton10", "XY View", "xy_view", &MainWindow::XYView},
+    {"ToolButton11", "XZ View", "xz_view", &MainWindow::XZView},
+    {"ToolButton12", "YZ View", "yz_view", &MainWindow::YZView},
+    {"ToolButton9", "View Option", "view_option", &MainWindow::ShowViewOption},
+    {"ToolButton16", "Show Load", "show_load", &MainWindow::ShowShowLoad},
+    {"ToolButton17", "Select Elem", "select_elem", &MainWindow::SelectElemMode},
+    {"ToolButton30", "No Mouse Action", "no_action", &MainWindow::NoActionMode},
+    {"ToolButton5", "Frame Section", "frame_section", &MainWindow::ShowFrameSectionDialog},
+    {"ToolButton6", "Material", "material", &MainWindow::ShowMaterialDialog},
+    {"ToolButton21", "Shell Section", "shell_section", &MainWindow::ShowShellSectionDialog},
+    {"ToolButton24", "Recorder Setting", "recorder_setting",
+     &MainWindow::ShowRecorderSettingDialog},
+    {"ToolButton19", "Analysis Case", "analysis_case", &MainWindow::ShowAnalysisCaseDialog},
+    {"SolidMaterial1", "Solid Material", nullptr, &MainWindow::ShowSolidMaterialDialog},
+    {"ToolButton8", "OpenSEES tcl File", "tcl_file", &MainWindow::GenerateTclFile},
+    {"ToolButton26", "Run OpenSEES", "run_opensees", qOverload<>(&MainWindow::RunOpenSees)},
+    {"ToolButton27", "Clear Results", "clear_results", &MainWindow::ClearResults},
+    {"ToolButton25", "Deformation", "deformation", &MainWindow::ShowDeformation},
+    {"ToolButton20", "Animation", "animation", &MainWindow::ShowAnimation},
     // Force results are not drawn: the entry is there and does nothing.
     {"Force1", "Force", nullptr, nullptr},
-    {"Tutorial1", "VEK Tutorial", nullptr, &TForm1::OpenTutorial},
-    {"About1", "About", nullptr, &TForm1::OpenAbout},
+    {"Tutorial1", "VEK Tutorial", nullptr, &MainWindow::OpenTutorial},
+    {"About1", "About", nullptr, &MainWindow::OpenAbout},
 };
 
 // A menu or the tool bar: command names in order, nullptr for a separator.
@@ -143,7 +145,7 @@ struct PanelEntry
     const char* AccessibleName;
 };
 
-constexpr PanelEntry Panels[TForm1::PanelCount] = {
+constexpr PanelEntry Panels[MainWindow::PanelCount] = {
     {"Operation", "Operation"},
     {"", "Mouse operation"},
     {"Node", "Node"},
@@ -168,7 +170,7 @@ constexpr int PanelWidth = 50;
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     InitIconResources();
     setObjectName(QStringLiteral("Form1"));
@@ -187,14 +189,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     panel1->setPalette(grey);
     auto* layout = new QVBoxLayout(panel1);
     layout->setContentsMargins(0, 0, 0, 0);
-    image1_ = new ModelView(panel1);
-    layout->addWidget(image1_);
+    modelView_ = new ModelView(panel1);
+    layout->addWidget(modelView_);
     setCentralWidget(panel1);
 
-    connect(image1_, &ModelView::areaResized, this, &TForm1::RedrawModelView);
-    connect(image1_, &ModelView::mousePressed, this, &TForm1::ModelViewPressed);
-    connect(image1_, &ModelView::mouseMoved, this, &TForm1::ModelViewMoved);
-    connect(image1_, &ModelView::mouseReleased, this, &TForm1::ModelViewReleased);
+    connect(modelView_, &ModelView::areaResized, this, &MainWindow::RedrawModelView);
+    connect(modelView_, &ModelView::mousePressed, this, &MainWindow::ModelViewPressed);
+    connect(modelView_, &ModelView::mouseMoved, this, &MainWindow::ModelViewMoved);
+    connect(modelView_, &ModelView::mouseReleased, this, &MainWindow::ModelViewReleased);
 
     CreateActions();
     CreateMenus();
@@ -202,14 +204,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreateStatusBar();
 
     // The animation dialog sets its interval, the pace of the animation.
-    timer1_.setObjectName(QStringLiteral("Timer1"));
+    animationTimer_.setObjectName(QStringLiteral("Timer1"));
 
     CreateDialogs();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::CreateActions()
+void MainWindow::CreateActions()
 {
     for (const CommandEntry& entry : Commands) {
         auto* command = new QAction(QString::fromLatin1(entry.Caption), this);
@@ -223,12 +225,12 @@ void TForm1::CreateActions()
     }
 }
 
-QAction* TForm1::action(const char* objectName) const
+QAction* MainWindow::action(const char* objectName) const
 {
     return findChild<QAction*>(QString::fromLatin1(objectName), Qt::FindDirectChildrenOnly);
 }
 
-void TForm1::CreateMenus()
+void MainWindow::CreateMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     menuBar()->setAccessibleName(tr("Menu bar"));
@@ -244,31 +246,31 @@ void TForm1::CreateMenus()
     }
 }
 
-void TForm1::CreateToolBar()
+void MainWindow::CreateToolBar()
 {
-    toolBar1_ = addToolBar(tr("Tool bar"));
-    toolBar1_->setObjectName(QStringLiteral("ToolBar1"));
-    toolBar1_->setAccessibleName(tr("Tool bar"));
-    toolBar1_->setMovable(false);
-    toolBar1_->setFloatable(false);
-    toolBar1_->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolBar1_->setIconSize(QSize(20, 20));
-    toolBar1_->setFixedHeight(30);
+    toolBar_ = addToolBar(tr("Tool bar"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar_->setAccessibleName(tr("Tool bar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->setIconSize(QSize(20, 20));
+    toolBar_->setFixedHeight(30);
     for (const char* item : ToolBarItems) {
         if (!item) {
-            toolBar1_->addSeparator();
+            toolBar_->addSeparator();
             continue;
         }
         QAction* command = action(item);
-        toolBar1_->addAction(command);
-        if (QWidget* button = toolBar1_->widgetForAction(command)) {
+        toolBar_->addAction(command);
+        if (QWidget* button = toolBar_->widgetForAction(command)) {
             button->setObjectName(command->objectName());
             button->setFixedSize(30, 26);
         }
     }
 }
 
-void TForm1::CreateStatusBar()
+void MainWindow::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -286,42 +288,46 @@ void TForm1::CreateStatusBar()
 }
 
 // The dialogs in the order of their numbers; each lives as long as the window.
-void TForm1::CreateDialogs()
+void MainWindow::CreateDialogs()
 {
-    form2_ = new TForm2(model_, this);
-    connect(form2_, &TForm2::redrawRequested, this, &TForm1::RedrawModelView);
-    form3_ = new TForm3(model_, this);
-    form4_ = new TForm4(settings_, this);
-    connect(form4_, &TForm4::redrawRequested, this, &TForm1::RedrawModelView);
-    form5_ = new TForm5(model_, settings_, this);
-    connect(form5_, &TForm5::redrawRequested, this, &TForm1::RedrawModelView);
+    frameSectionDialog_ = new FrameSectionDialog(model_, this);
+    connect(frameSectionDialog_, &FrameSectionDialog::redrawRequested, this,
+            &MainWindow::RedrawModelView);
+    materialDialog_ = new MaterialDialog(model_, this);
+    viewOptionDialog_ = new ViewOptionDialog(settings_, this);
+    connect(viewOptionDialog_, &ViewOptionDialog::redrawRequested, this,
+            &MainWindow::RedrawModelView);
+    showLoadDialog_ = new ShowLoadDialog(model_, settings_, this);
+    connect(showLoadDialog_, &ShowLoadDialog::redrawRequested, this, &MainWindow::RedrawModelView);
     const auto report = [this](const QString& message) { ReportError(message); };
-    form6_ = new TForm6(model_, settings_, this);
-    form6_->SetMessageReporter(report);
-    form7_ = new TForm7(model_, settings_, this);
-    form7_->SetMessageReporter(report);
-    form8_ = new TForm8(settings_, this);
-    form9_ = new TForm9(model_, settings_, this);
-    connect(form9_, &TForm9::redrawRequested, this, &TForm1::RedrawModelView);
-    form10_ = new TForm10(model_, settings_, view_, this);
-    form10_->SetMessageReporter(report);
-    connect(form10_, &TForm10::redrawRequested, this, &TForm1::RedrawModelView);
-    form11_ = new TForm11(this);
-    form11_->SetMessageReporter(report);
-    form12_ = new TForm12(model_, timer1_, this);
-    form12_->SetMessageReporter(report);
-    connect(&timer1_, &QTimer::timeout, this, &TForm1::AnimationTick);
-    form13_ = new TForm13(model_, this);
+    tclFileDialog_ = new TclFileDialog(model_, settings_, this);
+    tclFileDialog_->SetMessageReporter(report);
+    analysisSettingDialog_ = new AnalysisSettingDialog(model_, settings_, this);
+    analysisSettingDialog_->SetMessageReporter(report);
+    recorderSettingDialog_ = new RecorderSettingDialog(settings_, this);
+    framePropertiesDialog_ = new FramePropertiesDialog(model_, settings_, this);
+    connect(framePropertiesDialog_, &FramePropertiesDialog::redrawRequested, this,
+            &MainWindow::RedrawModelView);
+    deformationDialog_ = new DeformationDialog(model_, settings_, view_, this);
+    deformationDialog_->SetMessageReporter(report);
+    connect(deformationDialog_, &DeformationDialog::redrawRequested, this,
+            &MainWindow::RedrawModelView);
+    v14ConvertDialog_ = new V14ConvertDialog(this);
+    v14ConvertDialog_->SetMessageReporter(report);
+    animationDialog_ = new AnimationDialog(model_, animationTimer_, this);
+    animationDialog_->SetMessageReporter(report);
+    connect(&animationTimer_, &QTimer::timeout, this, &MainWindow::AnimationTick);
+    shellSectionDialog_ = new ShellSectionDialog(model_, this);
     solidMaterialDialog_ = new SolidMaterialDialog(model_, settings_, this);
     solidMaterialDialog_->SetMessageReporter(report);
 }
 
-void TForm1::SetErrorReporter(ErrorReporter reporter)
+void MainWindow::SetErrorReporter(ErrorReporter reporter)
 {
     errorReporter_ = std::move(reporter);
 }
 
-void TForm1::ReportError(const QString& message)
+void MainWindow::ReportError(const QString& message)
 {
     if (errorReporter_)
         errorReporter_(message);
@@ -329,7 +335,7 @@ void TForm1::ReportError(const QString& message)
         QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
 }
 
-template <class Command> void TForm1::Guarded(Command&& command)
+template <class Command> void MainWindow::Guarded(Command&& command)
 {
     try {
         command();
@@ -343,20 +349,20 @@ template <class Command> void TForm1::Guarded(Command&& command)
     }
 }
 
-void TForm1::Redraw()
+void MainWindow::Redraw()
 {
     if (importing_)
         return;
-    PaintModel(image1_->Picture(), model_, settings_, view_);
-    image1_->update();
+    PaintModel(modelView_->Picture(), model_, settings_, view_);
+    modelView_->update();
 }
 
-void TForm1::RedrawModelView()
+void MainWindow::RedrawModelView()
 {
     Guarded([this] { Redraw(); });
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!shown_ && !event->spontaneous()) {
@@ -365,7 +371,7 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The worker thread of an import is using the model.
     if (importing_) {
@@ -376,7 +382,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 }
 
 // One zoom step for each notification, however far the wheel turned.
-void TForm1::wheelEvent(QWheelEvent* event)
+void MainWindow::wheelEvent(QWheelEvent* event)
 {
     const int turn = event->angleDelta().y();
     if (turn == 0) {
@@ -392,7 +398,7 @@ void TForm1::wheelEvent(QWheelEvent* event)
 
 // ---- File
 
-void TForm1::ImportS2kFile()
+void MainWindow::ImportS2kFile()
 {
     QFileDialog chooser(this, tr("Import Sap2000 txt file"));
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
@@ -410,7 +416,7 @@ namespace {
 // What an import left out, for a message box: one paragraph for each warning.
 QString ImportWarningsMessage(const std::vector<std::string>& warnings)
 {
-    QString message = TForm1::tr("The file is imported, but not all of it:");
+    QString message = MainWindow::tr("The file is imported, but not all of it:");
     for (const std::string& warning : warnings)
         message += QStringLiteral("\n\n") + QString::fromStdString(warning);
     return message;
@@ -418,7 +424,7 @@ QString ImportWarningsMessage(const std::vector<std::string>& warnings)
 
 } // namespace
 
-void TForm1::ImportS2kFile(const QString& path)
+void MainWindow::ImportS2kFile(const QString& path)
 {
     Guarded([&] {
         const std::string file =
@@ -443,7 +449,7 @@ void TForm1::ImportS2kFile(const QString& path)
             panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
         InitSolidMaterials(model_, settings_);
         Redraw();
-        ZoomAll(model_, view_, image1_->Area());
+        ZoomAll(model_, view_, modelView_->Area());
         Redraw();
         // The lines of the last file, read again when no file was chosen, were reported on
         // when that file was imported.
@@ -454,7 +460,7 @@ void TForm1::ImportS2kFile(const QString& path)
     });
 }
 
-void TForm1::RunWhileBusy(const std::function<void()>& work)
+void MainWindow::RunWhileBusy(const std::function<void()>& work)
 {
     importing_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -482,39 +488,39 @@ void TForm1::RunWhileBusy(const std::function<void()>& work)
     importing_ = false;
 }
 
-void TForm1::ConvertSap2000V14File()
+void MainWindow::ConvertSap2000V14File()
 {
-    Guarded([this] { ShowDialog(form11_); });
+    Guarded([this] { ShowDialog(v14ConvertDialog_); });
 }
 
 // ---- View
 
-void TForm1::SetMouseMode(std::int32_t mode, const QString& status)
+void MainWindow::SetMouseMode(std::int32_t mode, const QString& status)
 {
     settings_.MouseMode = mode;
     if (!status.isNull())
         panels_[1]->setText(status);
 }
 
-void TForm1::PanMode()
+void MainWindow::PanMode()
 {
     SetMouseMode(MousePanArmed, QStringLiteral("Pan"));
 }
 
-void TForm1::ZoomAllCommand()
+void MainWindow::ZoomAllCommand()
 {
     Guarded([this] {
-        ZoomAll(model_, view_, image1_->Area());
+        ZoomAll(model_, view_, modelView_->Area());
         Redraw();
     });
 }
 
-void TForm1::RotateViewMode()
+void MainWindow::RotateViewMode()
 {
     SetMouseMode(MouseRotateArmed, QStringLiteral("Rotate View"));
 }
 
-void TForm1::Refresh()
+void MainWindow::Refresh()
 {
     Guarded([this] {
         settings_.ShownLoadCase = 0;
@@ -522,96 +528,96 @@ void TForm1::Refresh()
     });
 }
 
-void TForm1::ApplyPresetView(PresetView preset)
+void MainWindow::ApplyPresetView(PresetView preset)
 {
     Guarded([&] {
         SetPresetView(view_, preset);
         Redraw();
-        ZoomAll(model_, view_, image1_->Area());
+        ZoomAll(model_, view_, modelView_->Area());
         Redraw();
     });
 }
 
-void TForm1::XYView()
+void MainWindow::XYView()
 {
     ApplyPresetView(PresetView::XY);
 }
 
-void TForm1::XZView()
+void MainWindow::XZView()
 {
     ApplyPresetView(PresetView::XZ);
 }
 
-void TForm1::YZView()
+void MainWindow::YZView()
 {
     ApplyPresetView(PresetView::YZ);
 }
 
-void TForm1::ShowDialog(QDialog* dialog)
+void MainWindow::ShowDialog(QDialog* dialog)
 {
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
 }
 
-void TForm1::ShowViewOption()
+void MainWindow::ShowViewOption()
 {
-    Guarded([this] { ShowDialog(form4_); });
+    Guarded([this] { ShowDialog(viewOptionDialog_); });
 }
 
-void TForm1::ShowShowLoad()
+void MainWindow::ShowShowLoad()
 {
-    Guarded([this] { ShowDialog(form5_); });
+    Guarded([this] { ShowDialog(showLoadDialog_); });
 }
 
-void TForm1::SelectElemMode()
+void MainWindow::SelectElemMode()
 {
     SetMouseMode(MouseSelectElem, QStringLiteral("Select Elem"));
 }
 
-void TForm1::NoActionMode()
+void MainWindow::NoActionMode()
 {
     SetMouseMode(MouseNoAction, QString());
 }
 
 // ---- Define, Gen_tcl and Post
 
-void TForm1::ShowFrameSectionDialog()
+void MainWindow::ShowFrameSectionDialog()
 {
-    Guarded([this] { ShowDialog(form2_); });
+    Guarded([this] { ShowDialog(frameSectionDialog_); });
 }
 
-void TForm1::ShowMaterialDialog()
+void MainWindow::ShowMaterialDialog()
 {
-    Guarded([this] { ShowDialog(form3_); });
+    Guarded([this] { ShowDialog(materialDialog_); });
 }
 
-void TForm1::ShowShellSectionDialog()
+void MainWindow::ShowShellSectionDialog()
 {
-    Guarded([this] { ShowDialog(form13_); });
+    Guarded([this] { ShowDialog(shellSectionDialog_); });
 }
 
-void TForm1::ShowRecorderSettingDialog()
+void MainWindow::ShowRecorderSettingDialog()
 {
-    Guarded([this] { ShowDialog(form8_); });
+    Guarded([this] { ShowDialog(recorderSettingDialog_); });
 }
 
-void TForm1::ShowAnalysisCaseDialog()
+void MainWindow::ShowAnalysisCaseDialog()
 {
-    Guarded([this] { ShowDialog(form7_); });
+    Guarded([this] { ShowDialog(analysisSettingDialog_); });
 }
 
-void TForm1::ShowSolidMaterialDialog()
+void MainWindow::ShowSolidMaterialDialog()
 {
     Guarded([this] { ShowDialog(solidMaterialDialog_); });
 }
 
-void TForm1::GenerateTclFile()
+void MainWindow::GenerateTclFile()
 {
-    Guarded([this] { ShowDialog(form6_); });
+    Guarded([this] { ShowDialog(tclFileDialog_); });
 }
 
-void TForm1::RunOpenSees()
+void MainWindow::RunOpenSees()
 {
     QFileDialog chooser(this, tr("Run OpenSEES"));
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
@@ -623,43 +629,43 @@ void TForm1::RunOpenSees()
     RunOpenSees(chooser.selectedFiles().constFirst());
 }
 
-void TForm1::RunOpenSees(const QString& path)
+void MainWindow::RunOpenSees(const QString& path)
 {
     Guarded([&] {
         StartSolver(path, QCoreApplication::applicationDirPath(), qEnvironmentVariable("PATH"));
     });
 }
 
-void TForm1::ShowDeformation()
+void MainWindow::ShowDeformation()
 {
-    Guarded([this] { ShowDialog(form10_); });
+    Guarded([this] { ShowDialog(deformationDialog_); });
 }
 
-void TForm1::ShowAnimation()
+void MainWindow::ShowAnimation()
 {
-    Guarded([this] { ShowDialog(form12_); });
+    Guarded([this] { ShowDialog(animationDialog_); });
 }
 
-void TForm1::AnimationTick()
+void MainWindow::AnimationTick()
 {
     // An import is rebuilding the model on its worker thread.
     if (importing_)
         return;
     Guarded([this] {
-        const std::int32_t step = form12_->NextStep();
+        const std::int32_t step = animationDialog_->NextStep();
         try {
-            view_.DeformScale = form12_->State().Scale;
-            PaintAnimationStep(image1_->Picture(), model_, view_, step, &twoBands_);
+            view_.DeformScale = animationDialog_->State().Scale;
+            PaintAnimationStep(modelView_->Picture(), model_, view_, step, &twoBands_);
         } catch (...) {
             // One message, not one a millisecond.
-            timer1_.stop();
+            animationTimer_.stop();
             throw;
         }
-        image1_->update();
+        modelView_->update();
     });
 }
 
-void TForm1::ClearResults()
+void MainWindow::ClearResults()
 {
     Guarded([this] {
         for (std::int32_t i = 1; model_.Joints.Contains(i); ++i) {
@@ -676,48 +682,48 @@ void TForm1::ClearResults()
 
 // ---- Help
 
-void TForm1::OpenTutorial()
+void MainWindow::OpenTutorial()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(TutorialUrl)));
 }
 
-void TForm1::OpenAbout()
+void MainWindow::OpenAbout()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomeUrl)));
 }
 
 // ---- Mouse on the model view
 
-void TForm1::ModelViewPressed(MouseButton button, QPoint pixel)
+void MainWindow::ModelViewPressed(MouseButton button, QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(
-            mouse_.Down(model_, settings_, view_, image1_->Area(), button, pixel.x(), pixel.y()));
+        ApplyMouseResult(mouse_.Down(model_, settings_, view_, modelView_->Area(), button,
+                                     pixel.x(), pixel.y()));
     });
 }
 
-void TForm1::ModelViewMoved(QPoint pixel)
+void MainWindow::ModelViewMoved(QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Move(settings_, view_, image1_->Area(), pixel.x(), pixel.y()));
+        ApplyMouseResult(mouse_.Move(settings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
     });
 }
 
-void TForm1::ModelViewReleased(QPoint pixel)
+void MainWindow::ModelViewReleased(QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Up(settings_, view_, image1_->Area(), pixel.x(), pixel.y()));
+        ApplyMouseResult(mouse_.Up(settings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
     });
 }
 
-void TForm1::ApplyMouseResult(const MouseResult& result)
+void MainWindow::ApplyMouseResult(const MouseResult& result)
 {
     if (result.Status)
         panels_[1]->setText(QString::fromStdString(*result.Status));
     if (result.Redraw)
         Redraw();
     if (result.ShowFrameProperties)
-        ShowDialog(form9_);
+        ShowDialog(framePropertiesDialog_);
 }
 
 } // namespace vek

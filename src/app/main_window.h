@@ -23,24 +23,24 @@ class QToolBar;
 namespace vek {
 
 class ModelView;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm13;
-class TForm10;
-class TForm12;
-class TForm11;
-class TForm6;
-class TForm7;
-class TForm8;
+class FrameSectionDialog;
+class MaterialDialog;
+class ViewOptionDialog;
+class ShellSectionDialog;
+class DeformationDialog;
+class AnimationDialog;
+class V14ConvertDialog;
+class TclFileDialog;
+class AnalysisSettingDialog;
+class RecorderSettingDialog;
 class SolidMaterialDialog;
-class TForm5;
-class TForm9;
+class ShowLoadDialog;
+class FramePropertiesDialog;
 
 // The main window of VEK: menus, tool bar, the model view and the status bar. It owns the
 // one model, the settings, the view transform and the mouse state machine, and the dialogs
 // that show and change them.
-class TForm1 : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -49,15 +49,15 @@ public:
     static constexpr int PanelCount = 17;
     static constexpr int FirstCountPanel = 3;
 
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const Model& model() const { return model_; }
     const Settings& settings() const { return settings_; }
     const ViewTransform& view() const { return view_; }
-    ModelView* modelView() const { return image1_; }
+    ModelView* modelView() const { return modelView_; }
     QLabel* panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
-    QTimer& timer1() { return timer1_; }
+    QTimer& animationTimer() { return animationTimer_; }
 
     // Where error messages go: by default a warning box titled "TAV" with an OK button.
     using ErrorReporter = std::function<void(const QString& message)>;
@@ -101,7 +101,7 @@ public slots:
     void ShowDeformation();
     void ClearResults();
     void ShowAnimation();
-    // Timer1: draws the next step of the animation.
+    // The animation timer: draws the next step of the animation.
     void AnimationTick();
     // Help
     void OpenTutorial();
@@ -150,24 +150,24 @@ private:
     // The animation's pictures are painted on two threads.
     TwoBandPainting twoBands_;
 
-    ModelView* image1_ = nullptr;
-    QToolBar* toolBar1_ = nullptr;
+    ModelView* modelView_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
     std::array<QLabel*, PanelCount> panels_{};
     // Steps the animation; stopped until an animation is shown.
-    QTimer timer1_;
+    QTimer animationTimer_;
 
-    TForm2* form2_ = nullptr;
-    TForm3* form3_ = nullptr;
-    TForm4* form4_ = nullptr;
-    TForm5* form5_ = nullptr;
-    TForm6* form6_ = nullptr;
-    TForm7* form7_ = nullptr;
-    TForm8* form8_ = nullptr;
-    TForm9* form9_ = nullptr;
-    TForm10* form10_ = nullptr;
-    TForm11* form11_ = nullptr;
-    TForm12* form12_ = nullptr;
-    TForm13* form13_ = nullptr;
+    FrameSectionDialog* frameSectionDialog_ = nullptr;
+    MaterialDialog* materialDialog_ = nullptr;
+    ViewOptionDialog* viewOptionDialog_ = nullptr;
+    ShowLoadDialog* showLoadDialog_ = nullptr;
+    TclFileDialog* tclFileDialog_ = nullptr;
+    AnalysisSettingDialog* analysisSettingDialog_ = nullptr;
+    RecorderSettingDialog* recorderSettingDialog_ = nullptr;
+    FramePropertiesDialog* framePropertiesDialog_ = nullptr;
+    DeformationDialog* deformationDialog_ = nullptr;
+    V14ConvertDialog* v14ConvertDialog_ = nullptr;
+    AnimationDialog* animationDialog_ = nullptr;
+    ShellSectionDialog* shellSectionDialog_ = nullptr;
     SolidMaterialDialog* solidMaterialDialog_ = nullptr;
 
     ErrorReporter errorReporter_;

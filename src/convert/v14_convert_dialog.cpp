@@ -38,36 +38,36 @@ std::string LocalPath(const QString& path)
 
 } // namespace
 
-TForm11::TForm11(QWidget* parent) : QDialog(parent)
+V14ConvertDialog::V14ConvertDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Transfer Sap2000 V14 s2k file to Sap2000 V16"));
     setModal(false);
 
-    groupBox1_ = new QGroupBox(QStringLiteral("Use For"), this);
-    groupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-    groupBox1_->setAccessibleName(groupBox1_->title());
-    auto* texts = new QVBoxLayout(groupBox1_);
-    AddText(groupBox1_, texts, QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"),
+    useForGroup_ = new QGroupBox(QStringLiteral("Use For"), this);
+    useForGroup_->setObjectName(QStringLiteral("GroupBox1"));
+    useForGroup_->setAccessibleName(useForGroup_->title());
+    auto* texts = new QVBoxLayout(useForGroup_);
+    AddText(useForGroup_, texts, QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"),
             QStringLiteral("Label1"));
-    AddText(groupBox1_, texts,
+    AddText(useForGroup_, texts,
             QStringLiteral("to Be Sap2000 V6 S2K Format Which can Import to VEK"),
             QStringLiteral("Label2"));
 
-    memo1_ = new QPlainTextEdit(this);
-    memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setAccessibleName(QStringLiteral("Log"));
-    memo1_->setReadOnly(true);
-    memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    logText_ = new QPlainTextEdit(this);
+    logText_->setObjectName(QStringLiteral("Memo1"));
+    logText_->setAccessibleName(QStringLiteral("Log"));
+    logText_->setReadOnly(true);
+    logText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    logText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    logText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    button1_ = MakeButton(this, QStringLiteral("Open S2k"), QStringLiteral("Button1"));
-    button2_ = MakeButton(this, QStringLiteral("Save S2k"), QStringLiteral("Button2"));
+    openButton_ = MakeButton(this, QStringLiteral("Open S2k"), QStringLiteral("Button1"));
+    saveButton_ = MakeButton(this, QStringLiteral("Save S2k"), QStringLiteral("Button2"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(groupBox1_);
-    layout->addWidget(memo1_, 1);
-    layout->addLayout(ButtonRow({button1_, button2_}));
+    layout->addWidget(useForGroup_);
+    layout->addWidget(logText_, 1);
+    layout->addLayout(ButtonRow({openButton_, saveButton_}));
     resize(420, 320);
 
     openChooser_ = [](QWidget* owner) {
@@ -77,26 +77,26 @@ TForm11::TForm11(QWidget* parent) : QDialog(parent)
         return QFileDialog::getSaveFileName(owner, QStringLiteral("Save S2k"));
     };
 
-    connect(button1_, &QPushButton::clicked, this, &TForm11::Button1Click);
-    connect(button2_, &QPushButton::clicked, this, &TForm11::Button2Click);
+    connect(openButton_, &QPushButton::clicked, this, &V14ConvertDialog::Button1Click);
+    connect(saveButton_, &QPushButton::clicked, this, &V14ConvertDialog::Button2Click);
 }
 
-void TForm11::SetOpenFileChooser(FileChooser chooser)
+void V14ConvertDialog::SetOpenFileChooser(FileChooser chooser)
 {
     openChooser_ = std::move(chooser);
 }
 
-void TForm11::SetSaveFileChooser(FileChooser chooser)
+void V14ConvertDialog::SetSaveFileChooser(FileChooser chooser)
 {
     saveChooser_ = std::move(chooser);
 }
 
-void TForm11::SetMessageReporter(MessageReporter reporter)
+void V14ConvertDialog::SetMessageReporter(MessageReporter reporter)
 {
     reporter_ = std::move(reporter);
 }
 
-void TForm11::ReportError(const QString& message)
+void V14ConvertDialog::ReportError(const QString& message)
 {
     if (reporter_)
         reporter_(message);
@@ -104,21 +104,21 @@ void TForm11::ReportError(const QString& message)
         QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
 }
 
-void TForm11::Button1Click()
+void V14ConvertDialog::Button1Click()
 {
     const QString path = openChooser_(this);
     if (!path.isEmpty())
         OpenAndConvert(path);
 }
 
-void TForm11::Button2Click()
+void V14ConvertDialog::Button2Click()
 {
     const QString path = saveChooser_(this);
     if (!path.isEmpty())
         Save(path);
 }
 
-template <class Command> void TForm11::Guarded(Command&& command)
+template <class Command> void V14ConvertDialog::Guarded(Command&& command)
 {
     try {
         command();
@@ -131,7 +131,7 @@ template <class Command> void TForm11::Guarded(Command&& command)
     }
 }
 
-void TForm11::OpenAndConvert(const QString& path)
+void V14ConvertDialog::OpenAndConvert(const QString& path)
 {
     Guarded([&] {
         // A file that cannot be read leaves the output empty and the log as it was.
@@ -141,11 +141,11 @@ void TForm11::OpenAndConvert(const QString& path)
         QStringList lines;
         for (const std::string& line : log)
             lines << QString::fromStdString(line);
-        memo1_->setPlainText(lines.join(QLatin1Char('\n')));
+        logText_->setPlainText(lines.join(QLatin1Char('\n')));
     });
 }
 
-void TForm11::Save(const QString& path)
+void V14ConvertDialog::Save(const QString& path)
 {
     Guarded([&] { WriteLinesCrLf(LocalPath(path), converter_.OutputLines); });
 }

@@ -17,7 +17,7 @@ namespace vek {
 // "Transfer Sap2000 V14 s2k file to Sap2000 V16": converts a SAP2000 V14 s2k file holding a
 // solid model into the version 6 s2k layout that the import reads. Modeless; it keeps the last
 // conversion, which "Save S2k" writes as often as asked.
-class TForm11 : public QDialog
+class V14ConvertDialog : public QDialog
 {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ public:
     using FileChooser = std::function<QString(QWidget* parent)>;
     using MessageReporter = std::function<void(const QString& message)>;
 
-    explicit TForm11(QWidget* parent = nullptr);
+    explicit V14ConvertDialog(QWidget* parent = nullptr);
 
     // By default the open and save file dialogs (no file-type filter, no added extension) and
     // a warning box titled "TAV"; tests put their own in.
@@ -54,10 +54,10 @@ private:
     FileChooser saveChooser_;
     MessageReporter reporter_;
 
-    QGroupBox* groupBox1_ = nullptr;
-    QPlainTextEdit* memo1_ = nullptr;
-    QPushButton* button1_ = nullptr;
-    QPushButton* button2_ = nullptr;
+    QGroupBox* useForGroup_ = nullptr;
+    QPlainTextEdit* logText_ = nullptr;
+    QPushButton* openButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
 };
 
 } // namespace vek

@@ -34,8 +34,8 @@ void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, 
     twoBands->Paint(image, [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
 }
 
-TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)
-    : QDialog(parent), model_(model), timer1_(timer1)
+AnimationDialog::AnimationDialog(Model& model, QTimer& timer, QWidget* parent)
+    : QDialog(parent), model_(model), timer_(timer)
 {
     setObjectName(QStringLiteral("Form12"));
     setWindowTitle(QStringLiteral("Animation"));
@@ -43,10 +43,10 @@ TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)
     setModal(false);
 
     auto* form = new QFormLayout;
-    edit1_ = AddLabelledEdit(this, form, QStringLiteral("Nstep"), QStringLiteral("Edit1"),
-                             QStringLiteral("Label1"), QStringLiteral("100"));
-    edit2_ = AddLabelledEdit(this, form, QStringLiteral("Scale"), QStringLiteral("Edit2"),
-                             QStringLiteral("Label2"), QStringLiteral("100"));
+    stepCountEdit_ = AddLabelledEdit(this, form, QStringLiteral("Nstep"), QStringLiteral("Edit1"),
+                                     QStringLiteral("Label1"), QStringLiteral("100"));
+    scaleEdit_ = AddLabelledEdit(this, form, QStringLiteral("Scale"), QStringLiteral("Edit2"),
+                                 QStringLiteral("Label2"), QStringLiteral("100"));
     stepsPerSecond_ = new QSpinBox(this);
     stepsPerSecond_->setObjectName(QStringLiteral("StepsPerSecond"));
     stepsPerSecond_->setRange(MinStepsPerSecond, MaxStepsPerSecond);
@@ -73,18 +73,18 @@ TForm12::TForm12(Model& model, QTimer& timer1, QWidget* parent)
     SetPace(stepsPerSecond_->value());
     chooser_ = [this] { return ChooseRecorderFile(this, windowTitle()); };
 
-    connect(load, &QPushButton::clicked, this, &TForm12::LoadAnimationData);
-    connect(toggle, &QPushButton::clicked, this, &TForm12::ToggleAnimation);
-    connect(stepsPerSecond_, &QSpinBox::valueChanged, this, &TForm12::SetPace);
+    connect(load, &QPushButton::clicked, this, &AnimationDialog::LoadAnimationData);
+    connect(toggle, &QPushButton::clicked, this, &AnimationDialog::ToggleAnimation);
+    connect(stepsPerSecond_, &QSpinBox::valueChanged, this, &AnimationDialog::SetPace);
     // Closing leaves a running animation running.
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm12::LoadAnimationData()
+void AnimationDialog::LoadAnimationData()
 {
     RunReported(this, reporter_, [this] {
-        const std::int32_t stepCount = StrToInt(edit1_->text().toStdString());
-        const double scale = StrToFloat(edit2_->text().toStdString());
+        const std::int32_t stepCount = StrToInt(stepCountEdit_->text().toStdString());
+        const double scale = StrToFloat(scaleEdit_->text().toStdString());
         ResizeAnimationSteps(model_, stepCount);
         state_.StepCount = stepCount;
         state_.Scale = scale;
@@ -95,21 +95,21 @@ void TForm12::LoadAnimationData()
     });
 }
 
-void TForm12::ToggleAnimation()
+void AnimationDialog::ToggleAnimation()
 {
     state_.Frame = 1;
-    if (timer1_.isActive())
-        timer1_.stop();
+    if (timer_.isActive())
+        timer_.stop();
     else
-        timer1_.start();
+        timer_.start();
 }
 
-void TForm12::SetPace(int stepsPerSecond)
+void AnimationDialog::SetPace(int stepsPerSecond)
 {
-    timer1_.setInterval(AnimationIntervalMs(stepsPerSecond));
+    timer_.setInterval(AnimationIntervalMs(stepsPerSecond));
 }
 
-std::int32_t TForm12::NextStep()
+std::int32_t AnimationDialog::NextStep()
 {
     state_.Frame = NextAnimationStep(state_.Frame, state_.StepCount);
     return state_.Frame;

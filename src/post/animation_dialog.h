@@ -28,12 +28,12 @@ void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, 
 // Every tick of the timer shows the next step, so every step loaded is drawn; the "Steps per
 // second" box sets the timer's interval. A step that takes longer to draw than an interval
 // slows the animation down rather than being skipped.
-class TForm12 : public QDialog
+class AnimationDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TForm12(Model& model, QTimer& timer1, QWidget* parent = nullptr);
+    AnimationDialog(Model& model, QTimer& timer, QWidget* parent = nullptr);
 
     void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -50,13 +50,13 @@ private:
     void SetPace(int stepsPerSecond);
 
     Model& model_;
-    QTimer& timer1_;
+    QTimer& timer_;
     DialogErrorReporter reporter_;
     RecorderFileChooser chooser_;
     AnimationState state_;
 
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
+    QLineEdit* stepCountEdit_ = nullptr;
+    QLineEdit* scaleEdit_ = nullptr;
     QSpinBox* stepsPerSecond_ = nullptr;
 };
 

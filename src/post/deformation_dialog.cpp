@@ -47,7 +47,8 @@ std::string Text(const QLineEdit* edit)
 
 } // namespace
 
-TForm10::TForm10(Model& model, Settings& settings, ViewTransform& view, QWidget* parent)
+DeformationDialog::DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
+                                     QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings), view_(view)
 {
     setObjectName(QStringLiteral("Form10"));
@@ -57,25 +58,25 @@ TForm10::TForm10(Model& model, Settings& settings, ViewTransform& view, QWidget*
 
     // Load step and the node displacements.
     QGroupBox* stepGroup = Group(this, QStringLiteral("Load Step"), QStringLiteral("GroupBox1"));
-    edit2_ = new QLineEdit(QStringLiteral("1"), stepGroup);
-    edit2_->setObjectName(QStringLiteral("Edit2"));
-    edit2_->setAccessibleName(stepGroup->title());
+    loadStepEdit_ = new QLineEdit(QStringLiteral("1"), stepGroup);
+    loadStepEdit_->setObjectName(QStringLiteral("Edit2"));
+    loadStepEdit_->setAccessibleName(stepGroup->title());
     QPushButton* button1 =
         MakeButton(stepGroup, QStringLiteral("Load Node Deform Data"), QStringLiteral("Button1"));
     auto* stepLayout = new QHBoxLayout(stepGroup);
-    stepLayout->addWidget(edit2_);
+    stepLayout->addWidget(loadStepEdit_);
     stepLayout->addWidget(button1);
 
     QGroupBox* scaleGroup =
         Group(this, QStringLiteral("Disp Scaling"), QStringLiteral("GroupBox2"));
     auto* scaleForm = new QFormLayout(scaleGroup);
-    edit1_ =
+    scaleEdit_ =
         AddLabelledEdit(scaleGroup, scaleForm, QStringLiteral("Scaling Factor"),
                         QStringLiteral("Edit1"), QStringLiteral("Label1"), QStringLiteral("1"));
 
     QGroupBox* modeGroup = Group(this, QStringLiteral("Modal Shape"), QStringLiteral("GroupBox3"));
     auto* modeForm = new QFormLayout(modeGroup);
-    edit5_ =
+    modeEdit_ =
         AddLabelledEdit(modeGroup, modeForm, QStringLiteral("Mode Num"), QStringLiteral("Edit5"),
                         QStringLiteral("Label5"), QStringLiteral("1"));
     QPushButton* button5 =
@@ -85,19 +86,19 @@ TForm10::TForm10(Model& model, Settings& settings, ViewTransform& view, QWidget*
     QGroupBox* sectionGroup =
         Group(this, QStringLiteral("Section Deformation"), QStringLiteral("GroupBox4"));
     auto* sectionForm = new QFormLayout(sectionGroup);
-    comboBox1_ = new QComboBox(sectionGroup);
-    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    comboBox1_->setAccessibleName(sectionGroup->title());
-    comboBox1_->addItems({QStringLiteral("Axial Strain"), QStringLiteral("Curvature Kz"),
-                          QStringLiteral("Curvature Ky")});
-    comboBox1_->setCurrentIndex(0);
-    sectionForm->addRow(comboBox1_);
-    edit3_ = AddLabelledEdit(sectionGroup, sectionForm, QStringLiteral("Max Value"),
-                             QStringLiteral("Edit3"), QStringLiteral("Label3"),
-                             QStringLiteral("0.0001"));
-    edit4_ = AddLabelledEdit(sectionGroup, sectionForm, QStringLiteral("Min Value"),
-                             QStringLiteral("Edit4"), QStringLiteral("Label4"),
-                             QStringLiteral("-0.0001"));
+    sectionValueCombo_ = new QComboBox(sectionGroup);
+    sectionValueCombo_->setObjectName(QStringLiteral("ComboBox1"));
+    sectionValueCombo_->setAccessibleName(sectionGroup->title());
+    sectionValueCombo_->addItems({QStringLiteral("Axial Strain"), QStringLiteral("Curvature Kz"),
+                                  QStringLiteral("Curvature Ky")});
+    sectionValueCombo_->setCurrentIndex(0);
+    sectionForm->addRow(sectionValueCombo_);
+    scaleMaxEdit_ = AddLabelledEdit(sectionGroup, sectionForm, QStringLiteral("Max Value"),
+                                    QStringLiteral("Edit3"), QStringLiteral("Label3"),
+                                    QStringLiteral("0.0001"));
+    scaleMinEdit_ = AddLabelledEdit(sectionGroup, sectionForm, QStringLiteral("Min Value"),
+                                    QStringLiteral("Edit4"), QStringLiteral("Label4"),
+                                    QStringLiteral("-0.0001"));
     legend_ = new QLabel(sectionGroup);
     legend_->setObjectName(QStringLiteral("Image1"));
     legend_->setAccessibleName(QStringLiteral("Colour scale from min to max"));
@@ -121,63 +122,64 @@ TForm10::TForm10(Model& model, Settings& settings, ViewTransform& view, QWidget*
 
     chooser_ = [this] { return ChooseRecorderFile(this, windowTitle()); };
 
-    connect(button1, &QPushButton::clicked, this, &TForm10::LoadNodeDeformData);
-    connect(button4, &QPushButton::clicked, this, &TForm10::LoadSecDeformData);
-    connect(button5, &QPushButton::clicked, this, &TForm10::LoadModeShape);
-    connect(ok, &QPushButton::clicked, this, &TForm10::OkClicked);
+    connect(button1, &QPushButton::clicked, this, &DeformationDialog::LoadNodeDeformData);
+    connect(button4, &QPushButton::clicked, this, &DeformationDialog::LoadSecDeformData);
+    connect(button5, &QPushButton::clicked, this, &DeformationDialog::LoadModeShape);
+    connect(ok, &QPushButton::clicked, this, &DeformationDialog::OkClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm10::Run(const std::function<void()>& command)
+void DeformationDialog::Run(const std::function<void()>& command)
 {
     RunReported(this, reporter_, command);
 }
 
-std::string TForm10::ChooseFolder()
+std::string DeformationDialog::ChooseFolder()
 {
     const QString file = chooser_ ? chooser_() : QString();
     return file.isEmpty() ? std::string() : FolderOfFile(file);
 }
 
-void TForm10::LoadNodeDeformData()
+void DeformationDialog::LoadNodeDeformData()
 {
     Run([this] {
-        loadStep_ = StrToInt(Text(edit2_));
+        loadStep_ = StrToInt(Text(loadStepEdit_));
         const std::string folder = ChooseFolder();
         if (!folder.empty())
             vek::LoadNodeDeformData(model_, folder, loadStep_);
     });
 }
 
-void TForm10::LoadSecDeformData()
+void DeformationDialog::LoadSecDeformData()
 {
     Run([this] {
-        const std::int32_t kind = comboBox1_->currentIndex() + 1;
-        loadStep_ = StrToInt(Text(edit2_));
+        const std::int32_t kind = sectionValueCombo_->currentIndex() + 1;
+        loadStep_ = StrToInt(Text(loadStepEdit_));
         const std::string folder = ChooseFolder();
         if (folder.empty())
             return;
         if (vek::LoadSecDeformData(model_, settings_, folder, loadStep_, kind)) {
-            edit3_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMax)));
-            edit4_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMin)));
+            scaleMaxEdit_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMax)));
+            scaleMinEdit_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMin)));
         }
     });
 }
 
-void TForm10::LoadModeShape()
+void DeformationDialog::LoadModeShape()
 {
     Run([this] {
-        const std::int32_t mode = StrToInt(Text(edit5_));
+        const std::int32_t mode = StrToInt(Text(modeEdit_));
         const std::string folder = ChooseFolder();
         if (!folder.empty())
             vek::LoadModeShape(model_, folder, mode);
     });
 }
 
-void TForm10::OkClicked()
+void DeformationDialog::OkClicked()
 {
     Run([this] {
-        ApplyDeformationScales(settings_, view_, Text(edit3_), Text(edit4_), Text(edit1_));
+        ApplyDeformationScales(settings_, view_, Text(scaleMaxEdit_), Text(scaleMinEdit_),
+                               Text(scaleEdit_));
         emit redrawRequested();
         accept();
     });

@@ -20,12 +20,13 @@ namespace vek {
 // of the frames' end sections, or a mode shape from the solver's recorder files in the folder
 // of a file the user picks, and sets the displacement and colour scales. Modeless; the fields
 // keep their contents between showings.
-class TForm10 : public QDialog
+class DeformationDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TForm10(Model& model, Settings& settings, ViewTransform& view, QWidget* parent = nullptr);
+    DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
+                      QWidget* parent = nullptr);
 
     void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -55,12 +56,12 @@ private:
     RecorderFileChooser chooser_;
     std::int32_t loadStep_ = 1;
 
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QLineEdit* edit3_ = nullptr;
-    QLineEdit* edit4_ = nullptr;
-    QLineEdit* edit5_ = nullptr;
-    QComboBox* comboBox1_ = nullptr;
+    QLineEdit* scaleEdit_ = nullptr;
+    QLineEdit* loadStepEdit_ = nullptr;
+    QLineEdit* scaleMaxEdit_ = nullptr;
+    QLineEdit* scaleMinEdit_ = nullptr;
+    QLineEdit* modeEdit_ = nullptr;
+    QComboBox* sectionValueCombo_ = nullptr;
     QLabel* legend_ = nullptr;
 };
 

@@ -69,7 +69,7 @@ std::string Text(const QLineEdit* edit)
 
 } // namespace
 
-TForm2::TForm2(Model& model, QWidget* parent)
+FrameSectionDialog::FrameSectionDialog(Model& model, QWidget* parent)
     : EditorDialog(QStringLiteral("Frame Section (Nonlinear)"), parent), model_(model),
       colorChooser_([this](std::int32_t current) { return ColorDialogChoice(this, current); }),
       picture_(NewModelImage(QSize(SectionPictureSize, SectionPictureSize)))
@@ -178,17 +178,17 @@ TForm2::TForm2(Model& model, QWidget* parent)
     layout->addLayout(ButtonRow({ok_, close_}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(swatch_, &ColorSwatch::clicked, this, &TForm2::chooseColor);
-    connect(ok_, &QPushButton::clicked, this, &TForm2::okClicked);
+    connect(swatch_, &ColorSwatch::clicked, this, &FrameSectionDialog::chooseColor);
+    connect(ok_, &QPushButton::clicked, this, &FrameSectionDialog::okClicked);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TForm2::setColorChooser(ColorChooser chooser)
+void FrameSectionDialog::setColorChooser(ColorChooser chooser)
 {
     colorChooser_ = std::move(chooser);
 }
 
-void TForm2::showEvent(QShowEvent* event)
+void FrameSectionDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what the user has typed.
     if (!event->spontaneous())
@@ -203,7 +203,7 @@ void TForm2::showEvent(QShowEvent* event)
     EditorDialog::showEvent(event);
 }
 
-void TForm2::showSection(int index)
+void FrameSectionDialog::showSection(int index)
 {
     const FrameSectionForm form = FrameSectionFormOf(model_, index);
     frameType_->setCurrentIndex(form.FrameType);
@@ -230,7 +230,7 @@ void TForm2::showSection(int index)
 }
 
 // What was drawn before an error stays in the picture.
-void TForm2::drawSection(int index)
+void FrameSectionDialog::drawSection(int index)
 {
     std::optional<VekError> failure;
     {
@@ -246,7 +246,7 @@ void TForm2::drawSection(int index)
         throw *failure;
 }
 
-void TForm2::chooseColor()
+void FrameSectionDialog::chooseColor()
 {
     guarded([this] {
         if (const std::optional<std::int32_t> chosen = colorChooser_(swatch_->color()))
@@ -254,7 +254,7 @@ void TForm2::chooseColor()
     });
 }
 
-FrameSectionForm TForm2::enteredForm() const
+FrameSectionForm FrameSectionDialog::enteredForm() const
 {
     FrameSectionForm form;
     form.FrameType = frameType_->currentIndex();
@@ -275,7 +275,7 @@ FrameSectionForm TForm2::enteredForm() const
 
 // With no section selected there is nothing to write. The model view is redrawn even when a
 // field was refused, since the fields before it were written.
-void TForm2::okClicked()
+void FrameSectionDialog::okClicked()
 {
     const int index = list_->currentRow() + 1;
     if (!model_.FrameSections.Contains(index))
@@ -287,7 +287,7 @@ void TForm2::okClicked()
     emit redrawRequested();
 }
 
-void TForm2::done(int result)
+void FrameSectionDialog::done(int result)
 {
     // A hidden dialog has nothing to close.
     const bool wasVisible = isVisible();

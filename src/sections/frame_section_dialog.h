@@ -27,12 +27,12 @@ class ColorSwatch;
 // Close ask the main window to redraw, since frames are drawn in their section's colour and
 // element type. The
 // lists are refilled from the model each time the dialog is shown.
-class TForm2 : public EditorDialog
+class FrameSectionDialog : public EditorDialog
 {
     Q_OBJECT
 
 public:
-    explicit TForm2(Model& model, QWidget* parent = nullptr);
+    explicit FrameSectionDialog(Model& model, QWidget* parent = nullptr);
 
     // Asks for a new colour, given the current one (0x00BBGGRR); nothing when the choice is
     // cancelled. By default a colour dialog.

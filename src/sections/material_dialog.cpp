@@ -15,7 +15,7 @@
 
 namespace vek {
 
-TForm3::TForm3(const Model& model, QWidget* parent)
+MaterialDialog::MaterialDialog(const Model& model, QWidget* parent)
     : EditorDialog(QStringLiteral("Material Data"), parent), model_(model)
 {
     setWindowFlag(Qt::Tool);
@@ -58,7 +58,7 @@ TForm3::TForm3(const Model& model, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TForm3::showEvent(QShowEvent* event)
+void MaterialDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what it shows.
     if (!event->spontaneous())
@@ -66,7 +66,7 @@ void TForm3::showEvent(QShowEvent* event)
     EditorDialog::showEvent(event);
 }
 
-void TForm3::showMaterial(int index)
+void MaterialDialog::showMaterial(int index)
 {
     const MaterialForm form = MaterialFormOf(model_, index);
     name_->setText(DecodeName(form.Name));

@@ -12,12 +12,12 @@ namespace vek {
 
 // "Material Data": the model's materials one at a time. It only shows them: what is typed
 // into it is not stored. The list is refilled from the model each time it is shown.
-class TForm3 : public EditorDialog
+class MaterialDialog : public EditorDialog
 {
     Q_OBJECT
 
 public:
-    explicit TForm3(const Model& model, QWidget* parent = nullptr);
+    explicit MaterialDialog(const Model& model, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

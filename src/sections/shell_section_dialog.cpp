@@ -15,7 +15,7 @@
 
 namespace vek {
 
-TForm13::TForm13(Model& model, QWidget* parent)
+ShellSectionDialog::ShellSectionDialog(Model& model, QWidget* parent)
     : EditorDialog(QStringLiteral("Shell Section"), parent), model_(model)
 {
     list_ =
@@ -38,7 +38,7 @@ TForm13::TForm13(Model& model, QWidget* parent)
 
     modify_ = MakeButton(this, QStringLiteral("Modify"), QStringLiteral("Button1"));
     close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("Button2"));
-    connect(modify_, &QPushButton::clicked, this, &TForm13::modifyClicked);
+    connect(modify_, &QPushButton::clicked, this, &ShellSectionDialog::modifyClicked);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
     auto* top = new QHBoxLayout;
@@ -49,7 +49,7 @@ TForm13::TForm13(Model& model, QWidget* parent)
     layout->addLayout(ButtonRow({modify_, close_}));
 }
 
-void TForm13::showEvent(QShowEvent* event)
+void ShellSectionDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what it shows.
     if (!event->spontaneous())
@@ -57,7 +57,7 @@ void TForm13::showEvent(QShowEvent* event)
     EditorDialog::showEvent(event);
 }
 
-void TForm13::showSection(int index)
+void ShellSectionDialog::showSection(int index)
 {
     const ShellSectionForm form = ShellSectionFormOf(model_, index);
     name_->setText(DecodeName(form.Name));
@@ -67,7 +67,7 @@ void TForm13::showSection(int index)
 }
 
 // With no section selected there is nothing to apply the choice to.
-void TForm13::modifyClicked()
+void ShellSectionDialog::modifyClicked()
 {
     guarded(
         [this] { ModifyShellSection(model_, list_->currentRow() + 1, elemType_->currentIndex()); });

@@ -13,12 +13,12 @@ namespace vek {
 // "Shell Section": the model's shell sections one at a time, and the shell element each is
 // written with. Modify stores the element choice of the selected section, nothing else. The
 // list is refilled from the model each time the dialog is shown.
-class TForm13 : public EditorDialog
+class ShellSectionDialog : public EditorDialog
 {
     Q_OBJECT
 
 public:
-    explicit TForm13(Model& model, QWidget* parent = nullptr);
+    explicit ShellSectionDialog(Model& model, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

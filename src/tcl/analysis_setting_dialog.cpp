@@ -46,7 +46,8 @@ std::string Text(const QLineEdit* edit)
 
 } // namespace
 
-TForm7::TForm7(const Model& model, Settings& settings, QWidget* parent)
+AnalysisSettingDialog::AnalysisSettingDialog(const Model& model, Settings& settings,
+                                             QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {
     setWindowTitle(QStringLiteral("Analysis Setting"));
@@ -113,10 +114,10 @@ TForm7::TForm7(const Model& model, Settings& settings, QWidget* parent)
     layout->addLayout(columns);
     layout->addLayout(ButtonRow({ok_}));
 
-    connect(ok_, &QPushButton::clicked, this, &TForm7::okClicked);
+    connect(ok_, &QPushButton::clicked, this, &AnalysisSettingDialog::okClicked);
 }
 
-QLineEdit* TForm7::AddEdit(QFormLayout* form, const QString& caption, int number)
+QLineEdit* AnalysisSettingDialog::AddEdit(QFormLayout* form, const QString& caption, int number)
 {
     auto* edit = new QLineEdit(form->parentWidget() ? form->parentWidget() : this);
     edit->setObjectName(QStringLiteral("Edit%1").arg(number));
@@ -128,7 +129,7 @@ QLineEdit* TForm7::AddEdit(QFormLayout* form, const QString& caption, int number
     return edit;
 }
 
-QComboBox* TForm7::AddCombo(QFormLayout* form, const QString& caption, int number)
+QComboBox* AnalysisSettingDialog::AddCombo(QFormLayout* form, const QString& caption, int number)
 {
     auto* combo = new QComboBox(form->parentWidget() ? form->parentWidget() : this);
     combo->setObjectName(QStringLiteral("ComboBox%1").arg(number));
@@ -141,7 +142,7 @@ QComboBox* TForm7::AddCombo(QFormLayout* form, const QString& caption, int numbe
     return combo;
 }
 
-QCheckBox* TForm7::AddCheckBox(QWidget* group, const QString& caption, int number)
+QCheckBox* AnalysisSettingDialog::AddCheckBox(QWidget* group, const QString& caption, int number)
 {
     auto* box = new QCheckBox(caption, group);
     box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
@@ -151,12 +152,12 @@ QCheckBox* TForm7::AddCheckBox(QWidget* group, const QString& caption, int numbe
     return box;
 }
 
-void TForm7::SetMessageReporter(MessageReporter reporter)
+void AnalysisSettingDialog::SetMessageReporter(MessageReporter reporter)
 {
     reporter_ = std::move(reporter);
 }
 
-void TForm7::showEvent(QShowEvent* event)
+void AnalysisSettingDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what the user has typed.
     if (!event->spontaneous())
@@ -164,7 +165,7 @@ void TForm7::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm7::LoadControls()
+void AnalysisSettingDialog::LoadControls()
 {
     AnalysisForm form;
     LoadAnalysisForm(model_, settings_, form);
@@ -189,7 +190,7 @@ void TForm7::LoadControls()
     nodeMass_->setChecked(form.GenNodeMass);
 }
 
-AnalysisForm TForm7::ReadControls() const
+AnalysisForm AnalysisSettingDialog::ReadControls() const
 {
     AnalysisForm form;
     form.AnalysisType = analysisType_->currentIndex();
@@ -210,7 +211,7 @@ AnalysisForm TForm7::ReadControls() const
     return form;
 }
 
-void TForm7::okClicked()
+void AnalysisSettingDialog::okClicked()
 {
     try {
         StoreAnalysisForm(ReadControls(), settings_);

@@ -19,12 +19,12 @@ namespace vek {
 // "Analysis Setting": the analysis type, its load cases, steps and control, and the settings
 // of the nonlinear elements, modes and plate fibres. Modeless; the controls take the settings
 // (and the model's load cases) each time the dialog is shown, and OK stores them in order.
-class TForm7 : public QDialog
+class AnalysisSettingDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TForm7(const Model& model, Settings& settings, QWidget* parent = nullptr);
+    AnalysisSettingDialog(const Model& model, Settings& settings, QWidget* parent = nullptr);
 
     // Where a bad number is reported: by default a warning box titled "TAV".
     using MessageReporter = std::function<void(const QString& message)>;

@@ -10,7 +10,8 @@
 
 namespace vek {
 
-TForm8::TForm8(Settings& settings, QWidget* parent) : QDialog(parent), settings_(settings)
+RecorderSettingDialog::RecorderSettingDialog(Settings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings)
 {
     setWindowTitle(QStringLiteral("Recorder Setting"));
     setAccessibleName(windowTitle());
@@ -31,10 +32,10 @@ TForm8::TForm8(Settings& settings, QWidget* parent) : QDialog(parent), settings_
     layout->addWidget(group);
     layout->addLayout(ButtonRow({ok_}));
 
-    connect(ok_, &QPushButton::clicked, this, &TForm8::okClicked);
+    connect(ok_, &QPushButton::clicked, this, &RecorderSettingDialog::okClicked);
 }
 
-void TForm8::showEvent(QShowEvent* event)
+void RecorderSettingDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what the user has changed.
     if (!event->spontaneous()) {
@@ -43,7 +44,7 @@ void TForm8::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm8::okClicked()
+void RecorderSettingDialog::okClicked()
 {
     WriteRecorderFlags(settings_, CheckedValues(boxes_));
     accept();

@@ -14,12 +14,12 @@ namespace vek {
 
 // "Recorder Setting": which recorders the script writes. Modeless; the check boxes take the
 // recorder settings each time the dialog is shown, and OK stores them.
-class TForm8 : public QDialog
+class RecorderSettingDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TForm8(Settings& settings, QWidget* parent = nullptr);
+    explicit RecorderSettingDialog(Settings& settings, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

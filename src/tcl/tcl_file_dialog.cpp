@@ -80,7 +80,7 @@ QFont ScriptFont()
 
 } // namespace
 
-TForm6::TForm6(Model& model, const Settings& settings, QWidget* parent)
+TclFileDialog::TclFileDialog(Model& model, const Settings& settings, QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {
     setWindowTitle(QStringLiteral("OpenSEES Tcl File"));
@@ -88,22 +88,22 @@ TForm6::TForm6(Model& model, const Settings& settings, QWidget* parent)
     setModal(false);
     resize(700, 560);
 
-    label1_ = new QLabel(QStringLiteral("OpenSEES tcl File"), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setAccessibleName(label1_->text());
+    titleLabel_ = new QLabel(QStringLiteral("OpenSEES tcl File"), this);
+    titleLabel_->setObjectName(QStringLiteral("Label1"));
+    titleLabel_->setAccessibleName(titleLabel_->text());
 
-    memo1_ = new QPlainTextEdit(this);
-    memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setAccessibleName(label1_->text());
-    memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setFont(ScriptFont());
-    QPalette green = memo1_->palette();
+    scriptText_ = new QPlainTextEdit(this);
+    scriptText_->setObjectName(QStringLiteral("Memo1"));
+    scriptText_->setAccessibleName(titleLabel_->text());
+    scriptText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    scriptText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scriptText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scriptText_->setFont(ScriptFont());
+    QPalette green = scriptText_->palette();
     green.setColor(QPalette::Text, QColor(0, 128, 0));
-    memo1_->setPalette(green);
-    memo1_->setPlainText(QString::fromLatin1(InitialText));
-    label1_->setBuddy(memo1_);
+    scriptText_->setPalette(green);
+    scriptText_->setPlainText(QString::fromLatin1(InitialText));
+    titleLabel_->setBuddy(scriptText_);
 
     generate_ = MakeButton(this, QStringLiteral("Generate"), QStringLiteral("Button1"));
     save_ = MakeButton(this, QStringLiteral("Save"), QStringLiteral("Button2"));
@@ -112,21 +112,21 @@ TForm6::TForm6(Model& model, const Settings& settings, QWidget* parent)
         button->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label1_);
-    layout->addWidget(memo1_, 1);
+    layout->addWidget(titleLabel_);
+    layout->addWidget(scriptText_, 1);
     layout->addLayout(ButtonRow({generate_, save_, close_}));
 
-    connect(generate_, &QPushButton::clicked, this, &TForm6::Generate);
-    connect(save_, &QPushButton::clicked, this, qOverload<>(&TForm6::Save));
+    connect(generate_, &QPushButton::clicked, this, &TclFileDialog::Generate);
+    connect(save_, &QPushButton::clicked, this, qOverload<>(&TclFileDialog::Save));
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TForm6::SetMessageReporter(MessageReporter reporter)
+void TclFileDialog::SetMessageReporter(MessageReporter reporter)
 {
     reporter_ = std::move(reporter);
 }
 
-void TForm6::Report(const QString& message)
+void TclFileDialog::Report(const QString& message)
 {
     if (reporter_)
         reporter_(message);
@@ -134,7 +134,7 @@ void TForm6::Report(const QString& message)
         QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
 }
 
-void TForm6::Generate()
+void TclFileDialog::Generate()
 {
     std::vector<std::string> warnings;
     try {
@@ -153,7 +153,7 @@ void TForm6::Generate()
     ReportWarnings(warnings);
 }
 
-void TForm6::ShowScript()
+void TclFileDialog::ShowScript()
 {
     const std::string text = JoinLf(tclLines_);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -162,10 +162,10 @@ void TForm6::ShowScript()
     if (!utf8_)
         shown = QString::fromLatin1(text.data(), qsizetype(text.size()));
     // The whole text at once: a script of a big model has hundreds of thousands of lines.
-    memo1_->setPlainText(shown);
+    scriptText_->setPlainText(shown);
 }
 
-void TForm6::ReportWarnings(const std::vector<std::string>& warnings)
+void TclFileDialog::ReportWarnings(const std::vector<std::string>& warnings)
 {
     if (warnings.empty())
         return;
@@ -175,10 +175,10 @@ void TForm6::ReportWarnings(const std::vector<std::string>& warnings)
     Report(message);
 }
 
-std::string TForm6::ScriptText() const
+std::string TclFileDialog::ScriptText() const
 {
     // The raw text keeps non-breaking blanks; only the breaks between blocks are turned into LF.
-    QString text = memo1_->document()->toRawText();
+    QString text = scriptText_->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     if (utf8_)
@@ -191,7 +191,7 @@ std::string TForm6::ScriptText() const
     return bytes.toStdString();
 }
 
-void TForm6::Save()
+void TclFileDialog::Save()
 {
     QFileDialog chooser(this, tr("Save"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
@@ -202,7 +202,7 @@ void TForm6::Save()
     Save(chooser.selectedFiles().constFirst());
 }
 
-void TForm6::Save(const QString& path)
+void TclFileDialog::Save(const QString& path)
 {
     try {
         const TextLines lines = TextLines::FromText(ScriptText());

@@ -17,12 +17,12 @@ namespace vek {
 // "OpenSEES Tcl File": generates the OpenSees script of the model, shows it in an editable
 // text area and saves what the text area holds. Modeless; the script and the text stay
 // between showings.
-class TForm6 : public QDialog
+class TclFileDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TForm6(Model& model, const Settings& settings, QWidget* parent = nullptr);
+    TclFileDialog(Model& model, const Settings& settings, QWidget* parent = nullptr);
 
     // Where errors and the generation's warnings go: by default a warning box titled "TAV".
     using MessageReporter = std::function<void(const QString& message)>;
@@ -30,7 +30,7 @@ public:
 
     // The lines of the last generation, also of one that stopped on an error.
     const TextLines& tclLines() const { return tclLines_; }
-    QPlainTextEdit* textArea() const { return memo1_; }
+    QPlainTextEdit* textArea() const { return scriptText_; }
 
     // Writes the text area to `path`, every line followed by CR LF; a file name without an
     // extension gets ".tcl". An error is reported and writes nothing.
@@ -57,8 +57,8 @@ private:
     bool utf8_ = true;
     MessageReporter reporter_;
 
-    QLabel* label1_ = nullptr;
-    QPlainTextEdit* memo1_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QPlainTextEdit* scriptText_ = nullptr;
     QPushButton* generate_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* close_ = nullptr;

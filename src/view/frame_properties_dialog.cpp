@@ -25,7 +25,8 @@ constexpr int ValueColumnWidth = 110;
 
 } // namespace
 
-TForm9::TForm9(const Model& model, Settings& settings, QWidget* parent)
+FramePropertiesDialog::FramePropertiesDialog(const Model& model, Settings& settings,
+                                             QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {
     setWindowTitle(QStringLiteral("Frame Properties"));
@@ -84,11 +85,11 @@ TForm9::TForm9(const Model& model, Settings& settings, QWidget* parent)
     layout->addWidget(grid_);
     layout->addLayout(bottom);
 
-    connect(refresh_, &QPushButton::clicked, this, &TForm9::refresh);
+    connect(refresh_, &QPushButton::clicked, this, &FramePropertiesDialog::refresh);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm9::showEvent(QShowEvent* event)
+void FramePropertiesDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         frameLabel_->setText(QString::fromStdString(FormatInt(settings_.SelectedFrame)));
@@ -97,7 +98,7 @@ void TForm9::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm9::refresh()
+void FramePropertiesDialog::refresh()
 {
     const auto rows = FramePropertyRowsOfText(model_, frameLabel_->text().toStdString());
     if (!rows)
@@ -106,7 +107,7 @@ void TForm9::refresh()
         grid_->item(static_cast<int>(row), 1)->setText(QString::fromStdString((*rows)[row]));
 }
 
-void TForm9::done(int result)
+void FramePropertiesDialog::done(int result)
 {
     // A hidden dialog has nothing to close.
     const bool wasVisible = isVisible();

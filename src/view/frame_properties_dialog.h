@@ -13,12 +13,12 @@ namespace vek {
 
 // "Frame Properties": the properties of the selected frame. Modeless; shows SelectedFrame
 // each time it is shown. However it is closed, it clears SelectedFrame and asks for a redraw.
-class TForm9 : public QDialog
+class FramePropertiesDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TForm9(const Model& model, Settings& settings, QWidget* parent = nullptr);
+    FramePropertiesDialog(const Model& model, Settings& settings, QWidget* parent = nullptr);
 
 signals:
     void redrawRequested();

@@ -32,7 +32,7 @@ QComboBox* AddLabelledCombo(QWidget* parent, QFormLayout* form, const QString& c
 
 } // namespace
 
-TForm5::TForm5(const Model& model, Settings& settings, QWidget* parent)
+ShowLoadDialog::ShowLoadDialog(const Model& model, Settings& settings, QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {
     setWindowTitle(QStringLiteral("Show Load"));
@@ -56,11 +56,11 @@ TForm5::TForm5(const Model& model, Settings& settings, QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(buttons);
 
-    connect(ok_, &QPushButton::clicked, this, &TForm5::okClicked);
+    connect(ok_, &QPushButton::clicked, this, &ShowLoadDialog::okClicked);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm5::showEvent(QShowEvent* event)
+void ShowLoadDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what the user has chosen.
     if (!event->spontaneous()) {
@@ -72,7 +72,7 @@ void TForm5::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm5::okClicked()
+void ShowLoadDialog::okClicked()
 {
     accept();
     ApplyShowLoadChoice(settings_, loadCase_->currentIndex(), loadType_->currentIndex());

@@ -12,12 +12,12 @@ namespace vek {
 
 // "Show Load": the load case and kind of load the model view draws. Modeless; the case list
 // is refilled from the model each time the dialog is shown, the load type keeps its choice.
-class TForm5 : public QDialog
+class ShowLoadDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TForm5(const Model& model, Settings& settings, QWidget* parent = nullptr);
+    ShowLoadDialog(const Model& model, Settings& settings, QWidget* parent = nullptr);
 
 signals:
     void redrawRequested();

@@ -11,7 +11,8 @@
 
 namespace vek {
 
-TForm4::TForm4(Settings& settings, QWidget* parent) : QDialog(parent), settings_(settings)
+ViewOptionDialog::ViewOptionDialog(Settings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings)
 {
     setWindowTitle(QStringLiteral("View Option"));
     setModal(false);
@@ -33,11 +34,11 @@ TForm4::TForm4(Settings& settings, QWidget* parent) : QDialog(parent), settings_
     layout->addWidget(group);
     layout->addLayout(buttons);
 
-    connect(ok_, &QPushButton::clicked, this, &TForm4::okClicked);
+    connect(ok_, &QPushButton::clicked, this, &ViewOptionDialog::okClicked);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm4::showEvent(QShowEvent* event)
+void ViewOptionDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system keeps what the user has changed.
     if (!event->spontaneous()) {
@@ -46,7 +47,7 @@ void TForm4::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm4::okClicked()
+void ViewOptionDialog::okClicked()
 {
     WriteViewFlags(settings_, CheckedValues(boxes_));
     accept();

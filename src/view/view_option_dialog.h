@@ -14,12 +14,12 @@ namespace vek {
 
 // "View Option": which objects the model view draws. Modeless; the check boxes take the
 // view flags each time the dialog is shown, and OK writes them back.
-class TForm4 : public QDialog
+class ViewOptionDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TForm4(Settings& settings, QWidget* parent = nullptr);
+    explicit ViewOptionDialog(Settings& settings, QWidget* parent = nullptr);
 
 signals:
     void redrawRequested();

@@ -107,7 +107,7 @@ struct Dialog
     }
     QString LogText() { return Child<QPlainTextEdit>(form, "Memo1")->toPlainText(); }
 
-    TForm11 form;
+    V14ConvertDialog form;
     QString openPath, savePath;
     int openAsked = 0, saveAsked = 0;
     QStringList messages;
@@ -143,7 +143,7 @@ void ConvertDialogTest::init()
 
 void ConvertDialogTest::showsItsTextsAndControls()
 {
-    TForm11 form;
+    V14ConvertDialog form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Transfer Sap2000 V14 s2k file to Sap2000 V16"));
     QVERIFY(!form.isModal());
     auto* group = Child<QGroupBox>(form, "GroupBox1");
@@ -263,7 +263,7 @@ void ConvertDialogTest::failedConversionKeepsTheLogAndTheLinesSoFar()
 
 void ConvertDialogTest::mainWindowShowsTheOneDialog()
 {
-    TForm1 window;
+    MainWindow window;
     window.show();
     QAction* entry = nullptr;
     for (QAction* menu : window.menuBar()->actions())
@@ -275,13 +275,13 @@ void ConvertDialogTest::mainWindowShowsTheOneDialog()
     QVERIFY(entry->isEnabled());
     entry->trigger();
     entry->trigger();
-    const QList<TForm11*> dialogs = window.findChildren<TForm11*>();
+    const QList<V14ConvertDialog*> dialogs = window.findChildren<V14ConvertDialog*>();
     QCOMPARE(dialogs.size(), 1);
     QVERIFY(dialogs[0]->isVisible());
     QVERIFY(!dialogs[0]->isModal());
     dialogs[0]->hide();
     entry->trigger();
-    QCOMPARE(window.findChildren<TForm11*>().size(), 1);
+    QCOMPARE(window.findChildren<V14ConvertDialog*>().size(), 1);
     QVERIFY(dialogs[0]->isVisible());
 }
 

@@ -116,7 +116,7 @@ private slots:
 void PostDialogsTest::deformationControls()
 {
     Fixture f("dlgcontrols");
-    TForm10 dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.view);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Deformation Shape"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Child<QPushButton>(dialog, "Button1")->text(),
@@ -162,10 +162,10 @@ void PostDialogsTest::deformationLoadsNodesAndModes()
     Fixture f("dlgnodes");
     WriteNodeFiles(f.folder, 3, 4);
     WriteNodeFiles(f.folder, 3, 1, "eigen2_node");
-    TForm10 dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
-    QSignalSpy redraws(&dialog, &TForm10::redrawRequested);
+    QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
 
     Edit(dialog, "Edit2")->setText(QStringLiteral("4"));
     Click(dialog, "Button1");
@@ -196,7 +196,7 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     f.model.Frames.Edit(2).Section = 1;
     f.folder.Write("ele0_secs.out", "0.1 1 2 3 4 5 6 7 8\n0.2 -1 1e-05 3 4 5 -2.5 7 8\n");
     f.folder.Write("ele0_secn.out", "0.1 1 2 3 4 5 6 7 8\n0.2 9 0.5 0 0 9 -0 0 0\n");
-    TForm10 dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
@@ -224,9 +224,9 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
 void PostDialogsTest::deformationOkAndCancel()
 {
     Fixture f("dlgok");
-    TForm10 dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.view);
     dialog.SetMessageReporter(f.Reporter());
-    QSignalSpy redraws(&dialog, &TForm10::redrawRequested);
+    QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
     dialog.show();
     Edit(dialog, "Edit1")->setText(QStringLiteral("50"));
     Edit(dialog, "Edit3")->setText(QStringLiteral("0.002"));
@@ -258,7 +258,7 @@ void PostDialogsTest::deformationOkAndCancel()
 void PostDialogsTest::deformationReportsErrors()
 {
     Fixture f("dlgerrors");
-    TForm10 dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     dialog.show();
@@ -281,7 +281,7 @@ void PostDialogsTest::animationControls()
 {
     Model model;
     QTimer timer;
-    TForm12 dialog(model, timer);
+    AnimationDialog dialog(model, timer);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Animation"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Edit(dialog, "Edit1")->text(), QStringLiteral("100"));
@@ -302,7 +302,7 @@ void PostDialogsTest::animationLoadAndPlay()
     WriteNodeFiles(f.folder, 150, 5);
     QTimer timer;
     timer.setInterval(1);
-    TForm12 dialog(f.model, timer);
+    AnimationDialog dialog(f.model, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     // Before any load a tick shows the model at rest.
@@ -353,7 +353,7 @@ void PostDialogsTest::animationReportsErrors()
     Fixture f("dlganimerr");
     WriteNodeFiles(f.folder, 3, 2);
     QTimer timer;
-    TForm12 dialog(f.model, timer);
+    AnimationDialog dialog(f.model, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 

@@ -165,7 +165,7 @@ private slots:
 void SectionDialogsTest::materialShowsTheFormats()
 {
     EditorModel data;
-    TForm3 dialog(data.model);
+    MaterialDialog dialog(data.model);
     dialog.show();
     QCOMPARE(Rows(List(dialog)), (QStringList{"C30", "STEEL"}));
     QCOMPARE(List(dialog)->currentRow(), 0);
@@ -197,7 +197,7 @@ void SectionDialogsTest::materialShowsTheFormats()
 void SectionDialogsTest::materialWithoutMaterialsKeepsTheInitialContents()
 {
     Model model;
-    TForm3 dialog(model);
+    MaterialDialog dialog(model);
     QCOMPARE(Items(Combo(dialog, 1)),
              (QStringList{"Elastic", "Steel01", "Concrete01", "Steel02", "Concrete02"}));
     dialog.show();
@@ -210,7 +210,7 @@ void SectionDialogsTest::materialWithoutMaterialsKeepsTheInitialContents()
 void SectionDialogsTest::shellSectionModifyKeepsTheChoice()
 {
     EditorModel data;
-    TForm13 dialog(data.model);
+    ShellSectionDialog dialog(data.model);
     dialog.show();
     QCOMPARE(Items(Combo(dialog, 1)), (QStringList{"ShellMITC4", "ShellDKGQ"}));
     QCOMPARE(Edit(dialog, 1)->text(), QStringLiteral("WALL"));
@@ -244,7 +244,7 @@ void SectionDialogsTest::shellSectionModifyKeepsTheChoice()
 void SectionDialogsTest::shellSectionShowsEmptyRecordsAndModifiesNothingWithoutSections()
 {
     EditorModel data;
-    TForm13 dialog(data.model);
+    ShellSectionDialog dialog(data.model);
     dialog.show();
     QCOMPARE(Rows(List(dialog)), (QStringList{"WALL", "", "SLAB"}));
     List(dialog)->setCurrentRow(1);
@@ -253,7 +253,7 @@ void SectionDialogsTest::shellSectionShowsEmptyRecordsAndModifiesNothingWithoutS
     QCOMPARE(Edit(dialog, 3)->text(), QString());
 
     Model empty;
-    TForm13 nothing(empty);
+    ShellSectionDialog nothing(empty);
     QStringList errors;
     nothing.setErrorReporter([&](const QString& message) { errors << message; });
     nothing.show();
@@ -267,7 +267,7 @@ void SectionDialogsTest::shellSectionShowsEmptyRecordsAndModifiesNothingWithoutS
 void SectionDialogsTest::frameSectionShowsTheSelectedSection()
 {
     EditorModel data;
-    TForm2 dialog(data.model);
+    FrameSectionDialog dialog(data.model);
     QCOMPARE(Edit(dialog, 14)->text(), QStringLiteral("1000"));
     QCOMPARE(Edit(dialog, 15)->text(), QStringLiteral("1000"));
     QCOMPARE(Items(Combo(dialog, 1)),
@@ -318,7 +318,7 @@ void SectionDialogsTest::frameSectionShowsTheSelectedSection()
 void SectionDialogsTest::frameSectionOkRoundTrip()
 {
     EditorModel data;
-    TForm2 dialog(data.model);
+    FrameSectionDialog dialog(data.model);
     QList<std::int32_t> offered;
     dialog.setColorChooser([&](std::int32_t current) -> std::optional<std::int32_t> {
         offered << current;
@@ -343,7 +343,7 @@ void SectionDialogsTest::frameSectionOkRoundTrip()
     QCOMPARE(offered, (QList<std::int32_t>{RgbColor(0, 255, 0)}));
     // The choice fills the swatch; OK stores it.
     QCOMPARE(data.model.FrameSections[1].Color, RgbColor(0, 255, 0));
-    QSignalSpy redraw(&dialog, &TForm2::redrawRequested);
+    QSignalSpy redraw(&dialog, &FrameSectionDialog::redrawRequested);
     Button(dialog, 1)->click();
     QCOMPARE(redraw.count(), 1);
 
@@ -381,7 +381,7 @@ void SectionDialogsTest::frameSectionOkRoundTrip()
 void SectionDialogsTest::frameSectionBadNumberStopsOk()
 {
     EditorModel data;
-    TForm2 dialog(data.model);
+    FrameSectionDialog dialog(data.model);
     QStringList errors;
     dialog.setErrorReporter([&](const QString& message) { errors << message; });
     dialog.setColorChooser([](std::int32_t) { return RgbColor(1, 2, 3); });
@@ -421,7 +421,7 @@ void SectionDialogsTest::frameSectionBadNumberStopsOk()
 void SectionDialogsTest::frameSectionReleaseLinkKeepsItsType()
 {
     EditorModel data;
-    TForm2 dialog(data.model);
+    FrameSectionDialog dialog(data.model);
     QStringList errors;
     dialog.setErrorReporter([&](const QString& message) { errors << message; });
     dialog.show();
@@ -446,7 +446,7 @@ void SectionDialogsTest::frameSectionReleaseLinkKeepsItsType()
 void SectionDialogsTest::frameSectionWithoutDimensionsReportsAndGoesOn()
 {
     EditorModel data;
-    TForm2 dialog(data.model);
+    FrameSectionDialog dialog(data.model);
     QStringList errors;
     dialog.setErrorReporter([&](const QString& message) { errors << message; });
     dialog.show();
@@ -480,7 +480,7 @@ void SectionDialogsTest::frameSectionWithoutDimensionsReportsAndGoesOn()
 void SectionDialogsTest::frameSectionOkWithoutSections()
 {
     Model model;
-    TForm2 dialog(model);
+    FrameSectionDialog dialog(model);
     QStringList errors;
     dialog.setErrorReporter([&](const QString& message) { errors << message; });
     dialog.show();
@@ -495,7 +495,7 @@ void SectionDialogsTest::frameSectionOkWithoutSections()
 void SectionDialogsTest::frameSectionEveryCloseAsksForARedraw()
 {
     EditorModel data;
-    TForm2 dialog(data.model);
+    FrameSectionDialog dialog(data.model);
     const std::pair<const char*, std::function<void()>> closes[] = {
         {"Close", [&] { Button(dialog, 2)->click(); }},
         {"close", [&] { dialog.close(); }},
@@ -505,7 +505,7 @@ void SectionDialogsTest::frameSectionEveryCloseAsksForARedraw()
         dialog.show();
         // Values typed without OK are lost.
         Edit(dialog, 9)->setText(QStringLiteral("7"));
-        QSignalSpy redraw(&dialog, &TForm2::redrawRequested);
+        QSignalSpy redraw(&dialog, &FrameSectionDialog::redrawRequested);
         closeIt();
         QVERIFY2(!dialog.isVisible(), way);
         QVERIFY2(redraw.count() == 1, way);
@@ -514,7 +514,7 @@ void SectionDialogsTest::frameSectionEveryCloseAsksForARedraw()
     dialog.show();
     QCOMPARE(Edit(dialog, 9)->text(), QStringLiteral("5"));
     dialog.hide();
-    QSignalSpy redraw(&dialog, &TForm2::redrawRequested);
+    QSignalSpy redraw(&dialog, &FrameSectionDialog::redrawRequested);
     dialog.close();
     QCOMPARE(redraw.count(), 0);
 }
@@ -522,7 +522,7 @@ void SectionDialogsTest::frameSectionEveryCloseAsksForARedraw()
 void SectionDialogsTest::errorsGoToAWarningBoxTitledTav()
 {
     EditorModel data;
-    TForm2 dialog(data.model);
+    FrameSectionDialog dialog(data.model);
     dialog.show();
     Edit(dialog, 9)->setText(QStringLiteral("1.5"));
     QString title, text;
@@ -542,9 +542,9 @@ void SectionDialogsTest::errorsGoToAWarningBoxTitledTav()
 void SectionDialogsTest::accessibility()
 {
     Model model;
-    TForm2 frameSection(model);
-    TForm3 material(model);
-    TForm13 shellSection(model);
+    FrameSectionDialog frameSection(model);
+    MaterialDialog material(model);
+    ShellSectionDialog shellSection(model);
     CheckAccessibility(frameSection, QStringLiteral("Frame Section (Nonlinear)"));
     CheckAccessibility(material, QStringLiteral("Material Data"));
     CheckAccessibility(shellSection, QStringLiteral("Shell Section"));

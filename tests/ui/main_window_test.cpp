@@ -57,7 +57,7 @@ struct Window
     QStringList Panels() const
     {
         QStringList texts;
-        for (int i = 0; i < TForm1::PanelCount; ++i)
+        for (int i = 0; i < MainWindow::PanelCount; ++i)
             texts << form.panel(i)->text();
         return texts;
     }
@@ -65,7 +65,7 @@ struct Window
     {
         QStringList texts;
         for (int k = 0; k < 7; ++k)
-            texts << form.panel(TForm1::FirstCountPanel + 2 * k)->text();
+            texts << form.panel(MainWindow::FirstCountPanel + 2 * k)->text();
         return texts;
     }
     QAction* Command(const char* name) const
@@ -94,7 +94,7 @@ struct Window
     }
     AreaSize Area() const { return form.modelView()->Area(); }
 
-    TForm1 form;
+    MainWindow form;
     QStringList errors;
 };
 
@@ -116,7 +116,7 @@ bool SameView(const ViewTransform& a, const ViewTransform& b)
 // The picture the window's own redraw gives of its state now. Comparing the window with it
 // proves that a command reached the redraw with that state, not that the model is drawn
 // right: the model-drawing tests hold the drawing.
-QImage RedrawnNow(const TForm1& form, const ViewTransform& view)
+QImage RedrawnNow(const MainWindow& form, const ViewTransform& view)
 {
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
@@ -126,7 +126,7 @@ QImage RedrawnNow(const TForm1& form, const ViewTransform& view)
 
 // A wheel notification to the main window. (The window system's notifications over the model
 // view reach the window too, since no widget in between takes them; Qt hands on only those.)
-void Wheel(TForm1& form, QPoint angle)
+void Wheel(MainWindow& form, QPoint angle)
 {
     const QPointF at(form.width() / 2.0, form.height() / 2.0);
     QWheelEvent event(at, form.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
@@ -165,7 +165,7 @@ template <class T> void WhenModalOpens(std::function<void(T*)> check)
 void ShowFirstLoadCase(Window& w)
 {
     w.Click("ToolButton16");
-    auto* dialog = w.form.findChild<TForm5*>();
+    auto* dialog = w.form.findChild<ShowLoadDialog*>();
     QVERIFY(dialog && dialog->isVisible());
     auto* cases = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
     QVERIFY(cases && cases->count() > 0);
@@ -222,7 +222,7 @@ private slots:
 
 void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
 {
-    TForm1 form;
+    MainWindow form;
     QCOMPARE(form.windowTitle(), QStringLiteral("VEK (Ver 20190701)"));
     QCOMPARE(form.pos(), QPoint(199, 121));
     QCOMPARE(form.size(), QSize(1089, 750));
@@ -230,7 +230,7 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
     QCOMPARE(form.statusBar()->objectName(), QStringLiteral("StatusBar1"));
     const QStringList texts{"Operation", "", "Node", "", "Frame", "", "Shell", "", "Solid", "",
                             "Mat",       "", "Fsec", "", "Wsec",  "", ""};
-    for (int i = 0; i < TForm1::PanelCount; ++i) {
+    for (int i = 0; i < MainWindow::PanelCount; ++i) {
         QLabel* panel = form.findChild<QLabel*>(QStringLiteral("Panel%1").arg(i));
         QVERIFY(panel);
         QCOMPARE(panel, form.panel(i));
@@ -243,10 +243,10 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
     QCOMPARE(form.modelView()->objectName(), QStringLiteral("Image1"));
     QCOMPARE(form.modelView()->parentWidget(), form.centralWidget());
 
-    QCOMPARE(form.timer1().objectName(), QStringLiteral("Timer1"));
+    QCOMPARE(form.animationTimer().objectName(), QStringLiteral("Timer1"));
     // The animation's first pace, 10 steps a second.
-    QCOMPARE(form.timer1().interval(), 100);
-    QVERIFY(!form.timer1().isActive());
+    QCOMPARE(form.animationTimer().interval(), 100);
+    QVERIFY(!form.animationTimer().isActive());
 
     QCOMPARE(form.settings().MouseMode, 0);
     // The dialogs exist from the start, in their order, and are not shown.
@@ -268,15 +268,15 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
     for (QDialog* dialog : dialogs)
         titles << dialog->windowTitle();
     QCOMPARE(titles, captions);
-    QVERIFY(qobject_cast<TForm4*>(dialogs[2]));
-    QVERIFY(qobject_cast<TForm5*>(dialogs[3]));
-    QVERIFY(qobject_cast<TForm9*>(dialogs[7]));
+    QVERIFY(qobject_cast<ViewOptionDialog*>(dialogs[2]));
+    QVERIFY(qobject_cast<ShowLoadDialog*>(dialogs[3]));
+    QVERIFY(qobject_cast<FramePropertiesDialog*>(dialogs[7]));
     for (QDialog* dialog : dialogs)
         QVERIFY(!dialog->isVisible());
 
     // Shown, the panels stand in their order from the left of the status bar.
     Window w;
-    for (int i = 1; i < TForm1::PanelCount; ++i)
+    for (int i = 1; i < MainWindow::PanelCount; ++i)
         QVERIFY(w.form.panel(i)->x() >= w.form.panel(i - 1)->x() + w.form.panel(i - 1)->width());
     QVERIFY(w.form.panel(0)->x() < 10);
 }
@@ -442,7 +442,7 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
     byButton.Click(button.toLatin1().constData());
 
     for (Window* w : {&byMenu, &byButton}) {
-        const TForm1& form = w->form;
+        const MainWindow& form = w->form;
         ViewTransform expectedView = before;
         Model model = form.model();
         if (caption == "Zoom All")
@@ -461,8 +461,8 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
         QCOMPARE(form.panel(1)->text(),
                  caption == "Rotate View" ? QStringLiteral("Rotate View") : QStringLiteral("Pan"));
         QCOMPARE(form.settings().ShownLoadCase, caption == "Refresh" ? 0 : 1);
-        QCOMPARE(form.findChild<TForm4*>()->isVisible(), caption == "View Option");
-        QCOMPARE(form.findChild<TForm5*>()->isVisible(), caption == "Show Load");
+        QCOMPARE(form.findChild<ViewOptionDialog*>()->isVisible(), caption == "View Option");
+        QCOMPARE(form.findChild<ShowLoadDialog*>()->isVisible(), caption == "Show Load");
         QCOMPARE(w->Picture(), RedrawnNow(form, form.view()));
     }
     QCOMPARE(byMenu.Panels(), byButton.Panels());
@@ -545,13 +545,13 @@ void MainWindowTest::showingADialogTwiceShowsOne()
     w.Click("ToolButton16");
     int shown = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
-        shown += qobject_cast<TForm5*>(window) && window->isVisible() ? 1 : 0;
+        shown += qobject_cast<ShowLoadDialog*>(window) && window->isVisible() ? 1 : 0;
     QCOMPARE(shown, 1);
-    QCOMPARE(w.form.findChildren<TForm5*>().size(), 1);
+    QCOMPARE(w.form.findChildren<ShowLoadDialog*>().size(), 1);
 
     // Its OK asks the window for a redraw: the loads of the case appear in the picture.
     const QImage before = w.Picture();
-    auto* dialog = w.form.findChild<TForm5*>();
+    auto* dialog = w.form.findChild<ShowLoadDialog*>();
     dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentIndex(0);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
@@ -724,7 +724,7 @@ void MainWindowTest::whatAnImportLeavesOutIsReported()
 
 void MainWindowTest::errorsAreShownInAWarningBox()
 {
-    TForm1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QString title, message;
@@ -892,7 +892,7 @@ void MainWindowTest::selectingAFrameOpensItsProperties()
     Window w;
     w.form.ImportS2kFile(Portal);
     const QImage unselected = w.Picture();
-    auto* properties = w.form.findChild<TForm9*>();
+    auto* properties = w.form.findChild<FramePropertiesDialog*>();
     QVERIFY(properties && !properties->isVisible());
 
     w.Click("ToolButton17");

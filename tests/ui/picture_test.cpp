@@ -68,7 +68,7 @@ void PictureTest::writesThePictureOfTheDefaultSize()
 // The picture of a size is the window's model view of that size after the import.
 void PictureTest::showsWhatTheWindowShows()
 {
-    vek::TForm1 form;
+    vek::MainWindow form;
     form.SetErrorReporter([](const QString& message) { QFAIL(qPrintable(message)); });
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

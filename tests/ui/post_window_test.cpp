@@ -47,7 +47,7 @@ struct Window
     void Tick() { QVERIFY(QMetaObject::invokeMethod(&form, "AnimationTick")); }
     QImage Picture() const { return form.modelView()->Picture(); }
 
-    TForm1 form;
+    MainWindow form;
     QStringList errors;
 };
 
@@ -69,7 +69,7 @@ void SetText(QWidget* dialog, const char* name, const QString& text)
 // with only the layers the animation draws. Comparing the window with it proves that the
 // displacements reached the redraw, not that the model is drawn right: the model-drawing and
 // animation tests hold the drawing.
-QImage RedrawnWithDisplacements(const TForm1& form, const ViewTransform& view,
+QImage RedrawnWithDisplacements(const MainWindow& form, const ViewTransform& view,
                                 const std::function<std::array<double, 3>(std::int64_t)>& disp)
 {
     Model model = form.model();
@@ -109,14 +109,14 @@ void PostWindowTest::postCommandsShowTheirDialogs()
     QVERIFY(animation && animation->isEnabled());
     deformation->trigger();
     deformation->trigger();
-    QCOMPARE(w.form.findChildren<TForm10*>().size(), 1);
-    QVERIFY(w.Dialog<TForm10>()->isVisible());
-    QCOMPARE(w.Dialog<TForm10>()->windowTitle(), QStringLiteral("Deformation Shape"));
+    QCOMPARE(w.form.findChildren<DeformationDialog*>().size(), 1);
+    QVERIFY(w.Dialog<DeformationDialog>()->isVisible());
+    QCOMPARE(w.Dialog<DeformationDialog>()->windowTitle(), QStringLiteral("Deformation Shape"));
     QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("ToolButton20")),
                       Qt::LeftButton);
-    QCOMPARE(w.form.findChildren<TForm12*>().size(), 1);
-    QVERIFY(w.Dialog<TForm12>()->isVisible());
-    QCOMPARE(w.Dialog<TForm12>()->windowTitle(), QStringLiteral("Animation"));
+    QCOMPARE(w.form.findChildren<AnimationDialog*>().size(), 1);
+    QVERIFY(w.Dialog<AnimationDialog>()->isVisible());
+    QCOMPARE(w.Dialog<AnimationDialog>()->windowTitle(), QStringLiteral("Animation"));
     QCOMPARE(w.errors, QStringList());
 }
 
@@ -125,7 +125,7 @@ void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
     Window w;
     TempFolder folder("windeform");
     WriteNodeFiles(folder, 3, 2);
-    auto* dialog = w.Dialog<TForm10>();
+    auto* dialog = w.Dialog<DeformationDialog>();
     dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("portal.tcl")); });
     w.MenuEntry("Post", "Deformation")->trigger();
     SetText(dialog, "Edit2", QStringLiteral("2"));
@@ -147,7 +147,7 @@ void PostWindowTest::animationTicksRedrawAtTheNextStep()
     Window w;
     TempFolder folder("winanim");
     WriteNodeFiles(folder, 3, 5);
-    auto* dialog = w.Dialog<TForm12>();
+    auto* dialog = w.Dialog<AnimationDialog>();
     dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("node0.out")); });
     SetText(dialog, "Edit1", QStringLiteral("5"));
     SetText(dialog, "Edit2", QStringLiteral("0.5"));
@@ -155,9 +155,9 @@ void PostWindowTest::animationTicksRedrawAtTheNextStep()
     QCOMPARE(w.errors, QStringList());
 
     Click(dialog, "Button3");
-    QVERIFY(w.form.timer1().isActive());
+    QVERIFY(w.form.animationTimer().isActive());
     // The ticks are given by hand.
-    w.form.timer1().stop();
+    w.form.animationTimer().stop();
     w.Tick();
     w.Tick();
     QCOMPARE(dialog->State().Frame, 3);
@@ -168,18 +168,18 @@ void PostWindowTest::animationTicksRedrawAtTheNextStep()
     QCOMPARE(w.Picture(), expected);
 
     // The timer drives the ticks.
-    w.form.timer1().start();
+    w.form.animationTimer().start();
     QTRY_COMPARE(dialog->State().Frame, 4);
-    w.form.timer1().stop();
+    w.form.animationTimer().stop();
     QCOMPARE(w.errors, QStringList());
 }
 
 void PostWindowTest::ticksBeforeAnyLoadRedrawTheModelAtRest()
 {
     Window w;
-    auto* dialog = w.Dialog<TForm12>();
+    auto* dialog = w.Dialog<AnimationDialog>();
     Click(dialog, "Button3");
-    w.form.timer1().stop();
+    w.form.animationTimer().stop();
     w.Tick();
     QCOMPARE(dialog->State().Frame, 0);
     const QImage expected = RedrawnWithDisplacements(w.form, w.form.view(), [](std::int64_t) {
@@ -194,7 +194,7 @@ void PostWindowTest::clearResults()
     Window w;
     TempFolder folder("winclear");
     WriteNodeFiles(folder, 3, 1);
-    auto* dialog = w.Dialog<TForm10>();
+    auto* dialog = w.Dialog<DeformationDialog>();
     dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("x")); });
     Click(dialog, "Button1");
     SetText(dialog, "Edit1", QStringLiteral("2"));

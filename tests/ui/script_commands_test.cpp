@@ -65,7 +65,7 @@ struct Window
         return dialog;
     }
 
-    TForm1 form;
+    MainWindow form;
     QStringList errors;
 };
 
@@ -187,15 +187,15 @@ void ScriptCommandsTest::commandsShowTheirDialogs()
     w.form.ImportS2kFile(Portal);
     QVERIFY(w.errors.isEmpty());
     w.Button("ToolButton8")->click();
-    QVERIFY(w.Find<TForm6>()->isVisible());
-    QCOMPARE(w.Find<TForm6>()->windowTitle(), QStringLiteral("OpenSEES Tcl File"));
+    QVERIFY(w.Find<TclFileDialog>()->isVisible());
+    QCOMPARE(w.Find<TclFileDialog>()->windowTitle(), QStringLiteral("OpenSEES Tcl File"));
     w.Button("ToolButton19")->click();
-    auto* analysis = w.Find<TForm7>();
+    auto* analysis = w.Find<AnalysisSettingDialog>();
     QVERIFY(analysis->isVisible());
     QCOMPARE(Labelled<QComboBox>(analysis, QStringLiteral("Load Case"))->itemText(0),
              QStringLiteral("DEAD"));
     w.Button("ToolButton24")->click();
-    QVERIFY(w.Find<TForm8>()->isVisible());
+    QVERIFY(w.Find<RecorderSettingDialog>()->isVisible());
     solid->trigger();
     QVERIFY(w.Find<SolidMaterialDialog>()->isVisible());
     QCOMPARE(w.Find<SolidMaterialDialog>()->windowTitle(), QStringLiteral("Solid Material"));
@@ -204,7 +204,7 @@ void ScriptCommandsTest::commandsShowTheirDialogs()
     w.Button("ToolButton8")->click();
     int scripts = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
-        scripts += qobject_cast<TForm6*>(window) ? 1 : 0;
+        scripts += qobject_cast<TclFileDialog*>(window) ? 1 : 0;
     QCOMPARE(scripts, 1);
 }
 
@@ -215,19 +215,19 @@ void ScriptCommandsTest::settingsReachTheScript()
     w.form.ImportS2kFile(Portal);
 
     w.Button("ToolButton19")->click();
-    auto* analysis = w.Find<TForm7>();
+    auto* analysis = w.Find<AnalysisSettingDialog>();
     Labelled<QComboBox>(analysis, QStringLiteral("Analysis Type"))->setCurrentIndex(1);
     Labelled<QLineEdit>(analysis, QStringLiteral("Control Node"))->setText(QStringLiteral("3"));
     ButtonOf(analysis, QStringLiteral("OK"))->click();
     w.Button("ToolButton24")->click();
-    auto* recorders = w.Find<TForm8>();
+    auto* recorders = w.Find<RecorderSettingDialog>();
     recorders->findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->click();
     ButtonOf(recorders, QStringLiteral("OK"))->click();
     QCOMPARE(w.form.settings().AnalysisType, 2);
     QVERIFY(w.form.settings().RecordFrameForce);
 
     w.Button("ToolButton8")->click();
-    auto* script = w.Find<TForm6>();
+    auto* script = w.Find<TclFileDialog>();
     ButtonOf(script, QStringLiteral("Generate"))->click();
     const QString path = dir.filePath(QStringLiteral("portal.tcl"));
     script->Save(path);
@@ -259,7 +259,7 @@ void ScriptCommandsTest::solidMaterialsReachTheScript()
     QVERIFY(!solids->isVisible());
 
     w.Button("ToolButton8")->click();
-    auto* script = w.Find<TForm6>();
+    auto* script = w.Find<TclFileDialog>();
     ButtonOf(script, QStringLiteral("Generate"))->click();
     QVERIFY(script->textArea()->toPlainText().contains(
         QStringLiteral("\nnDMaterial ElasticIsotropic 100 3.000E+004 2.000E-001\n")));
@@ -276,7 +276,7 @@ void ScriptCommandsTest::dialogErrorsGoToTheWindowsMessageBox()
 {
     Window w;
     w.Button("ToolButton19")->click();
-    auto* analysis = w.Find<TForm7>();
+    auto* analysis = w.Find<AnalysisSettingDialog>();
     Labelled<QLineEdit>(analysis, QStringLiteral("Load Steps"))->setText(QStringLiteral("1e2"));
     ButtonOf(analysis, QStringLiteral("OK"))->click();
     QCOMPARE(w.errors, QStringList{QStringLiteral("'1e2' is not a valid integer value")});
@@ -296,7 +296,7 @@ void ScriptCommandsTest::dialogErrorsGoToTheWindowsMessageBox()
     out.close();
     w.form.ImportS2kFile(flat);
     w.Button("ToolButton8")->click();
-    auto* script = w.Find<TForm6>();
+    auto* script = w.Find<TclFileDialog>();
     ButtonOf(script, QStringLiteral("Generate"))->click();
     QCOMPARE(w.errors.last(), QStringLiteral("Invalid floating point operation"));
     QCOMPARE(script->textArea()->toPlainText(), QStringLiteral("OpenSEES Tcl File"));

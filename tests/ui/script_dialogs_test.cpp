@@ -119,7 +119,7 @@ Model LineOfJoints(int joints)
     return model;
 }
 
-// A TForm6 whose messages are recorded.
+// A TclFileDialog whose messages are recorded.
 struct ScriptDialog
 {
     explicit ScriptDialog(Model model = Model())
@@ -133,7 +133,7 @@ struct ScriptDialog
 
     Model model;
     Settings settings;
-    TForm6 form;
+    TclFileDialog form;
     QStringList messages;
 };
 
@@ -434,7 +434,7 @@ void ScriptDialogsTest::analysisSettingControls()
 {
     Model model;
     Settings settings;
-    TForm7 dialog(model, settings);
+    AnalysisSettingDialog dialog(model, settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Analysis Setting"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Items(Labelled<QComboBox>(dialog, QStringLiteral("Analysis Type"))),
@@ -490,7 +490,7 @@ void ScriptDialogsTest::analysisSettingShowsTheSettings()
     settings.LoadFactor = 0.5;
     settings.UseSectionAggregator = true;
     settings.GenNodeMass = false;
-    TForm7 dialog(model, settings);
+    AnalysisSettingDialog dialog(model, settings);
     dialog.show();
     QComboBox* loadCase = Labelled<QComboBox>(dialog, QStringLiteral("Load Case"));
     QComboBox* loadVector = Labelled<QComboBox>(dialog, QStringLiteral("Load Vector"));
@@ -538,7 +538,7 @@ void ScriptDialogsTest::analysisSettingOkStores()
     model.LoadCaseNames = {"DEAD", "LIVE"};
     model.LoadCaseCount = 2;
     Settings settings;
-    TForm7 dialog(model, settings);
+    AnalysisSettingDialog dialog(model, settings);
     QStringList messages;
     dialog.SetMessageReporter([&](const QString& message) { messages << message; });
     dialog.show();
@@ -596,7 +596,7 @@ void ScriptDialogsTest::analysisSettingOkStores()
 
     // Without load cases the case settings stay as they were: 0 is no case.
     Model empty;
-    TForm7 noCases(empty, settings);
+    AnalysisSettingDialog noCases(empty, settings);
     noCases.show();
     QCOMPARE(Labelled<QComboBox>(noCases, QStringLiteral("Load Case"))->count(), 0);
     ButtonCaptioned(noCases, QStringLiteral("OK"))->click();
@@ -609,7 +609,7 @@ void ScriptDialogsTest::analysisSettingBadNumber()
 {
     Model model;
     Settings settings;
-    TForm7 dialog(model, settings);
+    AnalysisSettingDialog dialog(model, settings);
     QStringList messages;
     dialog.SetMessageReporter([&](const QString& message) { messages << message; });
     dialog.show();
@@ -638,7 +638,7 @@ void ScriptDialogsTest::analysisSettingDefaultMessageBox()
 {
     Model model;
     Settings settings;
-    TForm7 dialog(model, settings);
+    AnalysisSettingDialog dialog(model, settings);
     dialog.show();
     Labelled<QLineEdit>(dialog, QStringLiteral("Load Steps"))->setText(QStringLiteral("x"));
     QString title, text;
@@ -659,7 +659,7 @@ void ScriptDialogsTest::analysisSettingDefaultMessageBox()
 void ScriptDialogsTest::recorderSetting()
 {
     Settings settings;
-    TForm8 dialog(settings);
+    RecorderSettingDialog dialog(settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Recorder Setting"));
     auto* group = Child<QGroupBox>(dialog, QStringLiteral("GroupBox1"));
     QCOMPARE(group->title(), QStringLiteral("Output(Recorder Setting)"));
@@ -786,9 +786,9 @@ void ScriptDialogsTest::accessibility()
 {
     Model model = SolidModel();
     Settings settings;
-    TForm6 script(model, settings);
-    TForm7 analysis(model, settings);
-    TForm8 recorders(settings);
+    TclFileDialog script(model, settings);
+    AnalysisSettingDialog analysis(model, settings);
+    RecorderSettingDialog recorders(settings);
     SolidMaterialDialog solids(model, settings);
     for (QDialog* dialog :
          std::initializer_list<QDialog*>{&script, &analysis, &recorders, &solids}) {

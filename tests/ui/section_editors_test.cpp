@@ -22,7 +22,7 @@ namespace {
 
 const QString Portal = QStringLiteral(VEK_EXAMPLES_DIR "/portal.s2k");
 
-QAction* MenuEntry(TForm1& form, const QString& menuTitle, const QString& caption)
+QAction* MenuEntry(MainWindow& form, const QString& menuTitle, const QString& caption)
 {
     for (QAction* menu : form.menuBar()->actions())
         if (menu->text() == menuTitle && menu->menu())
@@ -43,7 +43,7 @@ template <class T> int VisibleCount()
 // The picture the window's own redraw gives of its state now. Comparing the window with it
 // proves that a command reached the redraw with that state, not that the model is drawn
 // right: the model-drawing tests hold the drawing.
-QImage RedrawnNow(const TForm1& form)
+QImage RedrawnNow(const MainWindow& form)
 {
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
@@ -64,7 +64,7 @@ private slots:
 
 void SectionEditorsTest::defineCommandsShowTheEditors()
 {
-    TForm1 form;
+    MainWindow form;
     QStringList errors;
     form.SetErrorReporter([&](const QString& message) { errors << message; });
     form.show();
@@ -77,9 +77,9 @@ void SectionEditorsTest::defineCommandsShowTheEditors()
         const char* Button;
         QWidget* Dialog;
     } commands[] = {
-        {"Frame Section", "ToolButton5", form.findChild<TForm2*>()},
-        {"Material", "ToolButton6", form.findChild<TForm3*>()},
-        {"Shell Section", "ToolButton21", form.findChild<TForm13*>()},
+        {"Frame Section", "ToolButton5", form.findChild<FrameSectionDialog*>()},
+        {"Material", "ToolButton6", form.findChild<MaterialDialog*>()},
+        {"Shell Section", "ToolButton21", form.findChild<ShellSectionDialog*>()},
     };
     for (const auto& command : commands) {
         QVERIFY2(command.Dialog, command.Caption);
@@ -93,27 +93,28 @@ void SectionEditorsTest::defineCommandsShowTheEditors()
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY2(command.Dialog->isVisible(), command.Caption);
     }
-    QCOMPARE(VisibleCount<TForm2>(), 1);
-    QCOMPARE(VisibleCount<TForm3>(), 1);
-    QCOMPARE(VisibleCount<TForm13>(), 1);
-    QCOMPARE(form.findChildren<TForm2*>().size(), 1);
+    QCOMPARE(VisibleCount<FrameSectionDialog>(), 1);
+    QCOMPARE(VisibleCount<MaterialDialog>(), 1);
+    QCOMPARE(VisibleCount<ShellSectionDialog>(), 1);
+    QCOMPARE(form.findChildren<FrameSectionDialog*>().size(), 1);
 
     // Each shows the imported model.
-    auto* materials = form.findChild<TForm3*>()->findChild<QListWidget*>("ListBox1");
+    auto* materials = form.findChild<MaterialDialog*>()->findChild<QListWidget*>("ListBox1");
     QCOMPARE(materials->count(), 1);
     QCOMPARE(materials->item(0)->text(), QStringLiteral("C30"));
-    QCOMPARE(form.findChild<TForm3*>()->findChild<QLineEdit*>("Edit4")->text(),
+    QCOMPARE(form.findChild<MaterialDialog*>()->findChild<QLineEdit*>("Edit4")->text(),
              QStringLiteral("0.200"));
-    auto* sections = form.findChild<TForm2*>()->findChild<QListWidget*>("ListBox1");
+    auto* sections = form.findChild<FrameSectionDialog*>()->findChild<QListWidget*>("ListBox1");
     QCOMPARE(sections->count(), 1);
     QCOMPARE(sections->item(0)->text(), QStringLiteral("E400"));
-    QCOMPARE(form.findChild<TForm13*>()->findChild<QListWidget*>("ListBox1")->count(), 0);
+    QCOMPARE(form.findChild<ShellSectionDialog*>()->findChild<QListWidget*>("ListBox1")->count(),
+             0);
     QVERIFY(errors.isEmpty());
 }
 
 void SectionEditorsTest::frameSectionOkRedrawsTheModelView()
 {
-    TForm1 form;
+    MainWindow form;
     QStringList errors;
     form.SetErrorReporter([&](const QString& message) { errors << message; });
     form.show();
@@ -122,7 +123,7 @@ void SectionEditorsTest::frameSectionOkRedrawsTheModelView()
     const QImage before = form.modelView()->Picture();
     QCOMPARE(before, RedrawnNow(form));
 
-    auto* dialog = form.findChild<TForm2*>();
+    auto* dialog = form.findChild<FrameSectionDialog*>();
     dialog->setColorChooser([](std::int32_t) { return RgbColor(255, 0, 255); });
     form.ShowFrameSectionDialog();
     QTest::mouseClick(dialog->findChild<QWidget*>("Shape1"), Qt::LeftButton);

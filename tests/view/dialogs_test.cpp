@@ -112,7 +112,7 @@ private slots:
 void DialogsTest::viewOptionOkWritesTheBoxes()
 {
     Settings settings;
-    TForm4 dialog(settings);
+    ViewOptionDialog dialog(settings);
     dialog.show();
     QCOMPARE(Box(dialog, 1)->text(), QStringLiteral("Node"));
     QCOMPARE(Box(dialog, 13)->text(), QStringLiteral("Solid Label"));
@@ -120,7 +120,7 @@ void DialogsTest::viewOptionOkWritesTheBoxes()
     QVERIFY(!Box(dialog, 2)->isChecked());
     QVERIFY(Box(dialog, 12)->isChecked());
 
-    QSignalSpy redraw(&dialog, &TForm4::redrawRequested);
+    QSignalSpy redraw(&dialog, &ViewOptionDialog::redrawRequested);
     Box(dialog, 1)->click();
     Box(dialog, 8)->click();
     Box(dialog, 13)->click();
@@ -139,8 +139,8 @@ void DialogsTest::viewOptionOkWritesTheBoxes()
 void DialogsTest::viewOptionCancelKeepsTheFlags()
 {
     Settings settings;
-    TForm4 dialog(settings);
-    QSignalSpy redraw(&dialog, &TForm4::redrawRequested);
+    ViewOptionDialog dialog(settings);
+    QSignalSpy redraw(&dialog, &ViewOptionDialog::redrawRequested);
     dialog.show();
     Box(dialog, 1)->click();
     Box(dialog, 4)->click();
@@ -164,8 +164,8 @@ void DialogsTest::showLoadWithoutCases()
     Model model;
     Settings settings;
     settings.ShownLoadCase = 3;
-    TForm5 dialog(model, settings);
-    QSignalSpy redraw(&dialog, &TForm5::redrawRequested);
+    ShowLoadDialog dialog(model, settings);
+    QSignalSpy redraw(&dialog, &ShowLoadDialog::redrawRequested);
     dialog.show();
 
     auto* cases = Child<QComboBox>(dialog, "ComboBox2");
@@ -187,8 +187,8 @@ void DialogsTest::showLoadChoosesCaseAndType()
     model.LoadCaseNames[1] = "LIVE";
     model.LoadCaseCount = 2;
     Settings settings;
-    TForm5 dialog(model, settings);
-    QSignalSpy redraw(&dialog, &TForm5::redrawRequested);
+    ShowLoadDialog dialog(model, settings);
+    QSignalSpy redraw(&dialog, &ShowLoadDialog::redrawRequested);
     auto* types = Child<QComboBox>(dialog, "ComboBox1");
     auto* cases = Child<QComboBox>(dialog, "ComboBox2");
     QCOMPARE(Items(types), (QStringList{"Point Force", "Element Load"}));
@@ -223,7 +223,7 @@ void DialogsTest::framePropertiesShowsTheSelectedFrame()
 {
     FrameModel data;
     Settings settings;
-    TForm9 dialog(data.model, settings);
+    FramePropertiesDialog dialog(data.model, settings);
     auto* grid = Child<QTableWidget>(dialog, "StringGrid1");
     const QStringList captions{"Label",    "Node i", "Node j", "Angle", "Section", "Element Type",
                                "Material", "",       "",       "",      ""};
@@ -251,7 +251,7 @@ void DialogsTest::framePropertiesRefresh()
     FrameModel data;
     Settings settings;
     settings.SelectedFrame = 2;
-    TForm9 dialog(data.model, settings);
+    FramePropertiesDialog dialog(data.model, settings);
     dialog.show();
     auto* grid = Child<QTableWidget>(dialog, "StringGrid1");
 
@@ -270,7 +270,7 @@ void DialogsTest::framePropertiesEveryCloseClearsTheSelection()
 {
     FrameModel data;
     Settings settings;
-    TForm9 dialog(data.model, settings);
+    FramePropertiesDialog dialog(data.model, settings);
     const std::pair<const char*, std::function<void()>> closes[] = {
         {"OK", [&] { Child<QPushButton>(dialog, "Button2")->click(); }},
         {"close", [&] { dialog.close(); }},
@@ -279,7 +279,7 @@ void DialogsTest::framePropertiesEveryCloseClearsTheSelection()
     for (const auto& [way, closeIt] : closes) {
         settings.SelectedFrame = 2;
         dialog.show();
-        QSignalSpy redraw(&dialog, &TForm9::redrawRequested);
+        QSignalSpy redraw(&dialog, &FramePropertiesDialog::redrawRequested);
         closeIt();
         QVERIFY2(!dialog.isVisible(), way);
         QVERIFY2(redraw.count() == 1, way);
@@ -288,7 +288,7 @@ void DialogsTest::framePropertiesEveryCloseClearsTheSelection()
 
     // Closing what is not shown does nothing.
     settings.SelectedFrame = 2;
-    QSignalSpy redraw(&dialog, &TForm9::redrawRequested);
+    QSignalSpy redraw(&dialog, &FramePropertiesDialog::redrawRequested);
     dialog.close();
     QCOMPARE(redraw.count(), 0);
     QCOMPARE(settings.SelectedFrame, 2);
@@ -298,9 +298,9 @@ void DialogsTest::accessibility()
 {
     Model model;
     Settings settings;
-    TForm4 viewOption(settings);
-    TForm5 showLoad(model, settings);
-    TForm9 frameProperties(model, settings);
+    ViewOptionDialog viewOption(settings);
+    ShowLoadDialog showLoad(model, settings);
+    FramePropertiesDialog frameProperties(model, settings);
     QCOMPARE(viewOption.windowTitle(), QStringLiteral("View Option"));
     QCOMPARE(showLoad.windowTitle(), QStringLiteral("Show Load"));
     QCOMPARE(frameProperties.windowTitle(), QStringLiteral("Frame Properties"));
