@@ -17,8 +17,8 @@
 #include "building_generator.h"
 #include "picture_main.h"
 
-#include "app/model_view.h"
-#include "app/qpainter_canvas.h"
+#include "gui/model_view.h"
+#include "gui/qpainter_canvas.h"
 #include "model/model.h"
 #include "s2k/s2k_import.h"
 #include "tcl/settings.h"

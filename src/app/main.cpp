@@ -3,9 +3,9 @@
 //   vek [FILE.s2k]
 //   vek --picture OUT.png [--size WxH] [--view XY|XZ|YZ | --angles PLAN,TILT] FILE.s2k
 
-#include "app/cli_support.h"
+#include "cli/cli_support.h"
 #include "app/main_window.h"
-#include "app/model_view.h"
+#include "gui/model_view.h"
 #include "model/model.h"
 #include "tcl/settings.h"
 #include "tcl/solid_materials.h"

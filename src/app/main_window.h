@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/two_band_painting.h"
+#include "gui/two_band_painting.h"
 #include "model/model.h"
 #include "s2k/s2k_import.h"
 #include "tcl/settings.h"

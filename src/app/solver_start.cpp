@@ -1,6 +1,6 @@
 #include "app/solver_start.h"
 
-#include "app/solver_launch.h"
+#include "post/solver_launch.h"
 #include "util/error.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model.h"
-#include "view/canvas.h"
+#include "draw/canvas.h"
 
 #include <cstdint>
 

@@ -151,7 +151,7 @@ bool UsesFibers(std::int32_t elemType)
 
 } // namespace
 
-void BuildFiberList(TFrameSection& section, const Settings& settings)
+void BuildFiberList(TFrameSection& section, std::int32_t rebarMaterialTag)
 {
     const Counts n = CountsOf(section);
     const std::int64_t count = FiberCountOf(section, n);
@@ -168,7 +168,7 @@ void BuildFiberList(TFrameSection& section, const Settings& settings)
     FiberWriter out(section.Fibers);
     switch (section.Shape) {
     case ShapeRectangle:
-        BuildRectangle(section, n, settings.RebarMaterialTag, out);
+        BuildRectangle(section, n, rebarMaterialTag, out);
         break;
     case ShapeI:
         BuildFlanges(section, n, out);
@@ -187,14 +187,14 @@ void BuildFiberList(TFrameSection& section, const Settings& settings)
     }
 }
 
-void BuildFiberLists(Model& model, const Settings& settings)
+void BuildFiberLists(Model& model, std::int32_t rebarMaterialTag)
 {
     for (std::int32_t i = 1; i <= model.FrameSectionCount(); ++i) {
         if (!model.FrameSections.Contains(i))
             break;
         TFrameSection& section = model.FrameSections.Edit(i);
         if (UsesFibers(section.ElemType))
-            BuildFiberList(section, settings);
+            BuildFiberList(section, rebarMaterialTag);
     }
 }
 

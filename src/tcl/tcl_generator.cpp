@@ -20,7 +20,7 @@ void GenerateTclScript(Model& model, const Settings& settings, TextLines& tclLin
     warnings.clear();
     CopyIntegrationPoints(model, settings);
     ComputeSectionProperties(model);
-    BuildFiberLists(model, settings);
+    BuildFiberLists(model, settings.RebarMaterialTag);
 
     tclLines.clear();
     // A script has a line or two for each joint, frame, shell, solid and load.

@@ -2,7 +2,7 @@
 
 #include "model/model.h"
 #include "tcl/settings.h"
-#include "view/canvas.h"
+#include "draw/canvas.h"
 #include "view/view_transform.h"
 
 namespace vek {

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "convert/v14_convert_dialog.h"
+#include "convert/gui/v14_convert_dialog.h"
 #include "support/widget_lookup.h"
 #include "util/text_lines.h"
 

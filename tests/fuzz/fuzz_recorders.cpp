@@ -14,7 +14,7 @@
 #include "util/error.h"
 #include "util/format.h"
 #include "util/text_lines.h"
-#include "view/recording_canvas.h"
+#include "draw/recording_canvas.h"
 #include "view/view_transform.h"
 
 #include <cstddef>

@@ -3,7 +3,7 @@
 #include "recorder_test_files.h"
 #include "util/error.h"
 #include "view/model_drawing.h"
-#include "view/recording_canvas.h"
+#include "draw/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "post/animation_dialog.h"
+#include "post/gui/animation_dialog.h"
 #include "post/deformation_data.h"
-#include "post/deformation_dialog.h"
+#include "post/gui/deformation_dialog.h"
 #include "recorder_test_files.h"
 #include "support/widget_lookup.h"
 

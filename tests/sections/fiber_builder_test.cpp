@@ -35,9 +35,7 @@ TFrameSection NewSection(std::int32_t shape, std::int32_t kind = 2)
 
 TFrameSection Built(TFrameSection s, std::int32_t rebar = 1)
 {
-    Settings settings;
-    settings.RebarMaterialTag = rebar;
-    BuildFiberList(s, settings);
+    BuildFiberList(s, rebar);
     return s;
 }
 
@@ -298,9 +296,9 @@ TEST(BuildFiberList, AbsurdCountsAreRefusedBeforeAnyAllocation)
     huge.DivideFX = huge.DivideFY = 2000;
     huge.BarNumNX = huge.BarNumNY = 0;
     huge.FiberCount = 3;
-    Settings settings;
+    const std::int32_t rebar = 1;
     try {
-        BuildFiberList(huge, settings);
+        BuildFiberList(huge, rebar);
         FAIL() << "no error";
     } catch (const VekError& e) {
         EXPECT_STREQ(
@@ -312,17 +310,17 @@ TEST(BuildFiberList, AbsurdCountsAreRefusedBeforeAnyAllocation)
 
     // Divisions whose product passes the range of a 32-bit count are still refused.
     huge.DivideFX = huge.DivideFY = INT_MAX;
-    EXPECT_THROW(BuildFiberList(huge, settings), VekError);
+    EXPECT_THROW(BuildFiberList(huge, rebar), VekError);
     huge.DivideFX = 65536;
     huge.DivideFY = 65536;
-    EXPECT_THROW(BuildFiberList(huge, settings), VekError);
+    EXPECT_THROW(BuildFiberList(huge, rebar), VekError);
 
     // The limit itself is allowed.
     TFrameSection pipe = NewSection(ShapePipe);
     pipe.DivideFX = 1000000;
     EXPECT_EQ(Built(pipe).FiberCount, 1000000);
     pipe.DivideFX = 1000001;
-    EXPECT_THROW(BuildFiberList(pipe, settings), VekError);
+    EXPECT_THROW(BuildFiberList(pipe, rebar), VekError);
 }
 
 TEST(BuildFiberLists, RebuildsOnlySectionsOfFibreElementTypes)
@@ -338,9 +336,7 @@ TEST(BuildFiberLists, RebuildsOnlySectionsOfFibreElementTypes)
         s.Fibers[1] = {1, 2, 3, 4};
         s.Fibers[2] = {5, 6, 7, 8};
     }
-    Settings settings;
-    settings.RebarMaterialTag = 12;
-    BuildFiberLists(model, settings);
+    BuildFiberLists(model, 12);
 
     for (int i = 1; i <= 8; ++i) {
         const TFrameSection& s = model.FrameSections[i];

@@ -1,9 +1,9 @@
-#include "app/model_view.h"
-#include "app/qpainter_canvas.h"
-#include "sections/frame_section_dialog.h"
-#include "sections/material_dialog.h"
+#include "gui/model_view.h"
+#include "gui/qpainter_canvas.h"
+#include "sections/gui/frame_section_dialog.h"
+#include "sections/gui/material_dialog.h"
+#include "sections/gui/shell_section_dialog.h"
 #include "sections/section_layout.h"
-#include "sections/shell_section_dialog.h"
 #include "support/widget_lookup.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
+#include "draw/recording_canvas.h"
 #include "sections/fiber_builder.h"
 #include "sections/section_layout.h"
 #include "util/error.h"
 #include "util/rounding.h"
-#include "view/recording_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -296,13 +296,11 @@ TEST(DrawSectionLayout, BarsAreWhereTheBuilderPutsTheirFibres)
         many.Cover = 41;
         sections.push_back(many);
     }
-    Settings settings;
-    settings.RebarMaterialTag = Rebar;
     for (TFrameSection s : sections) {
         SCOPED_TRACE(std::to_string(s.T1) + " x " + std::to_string(s.T2) + " kind " +
                      std::to_string(s.SectionKind));
         const Ops ops = Drawn(s);
-        BuildFiberList(s, settings);
+        BuildFiberList(s, Rebar);
         const double scale = 160 / std::max(s.T1, s.T2);
         std::multiset<std::pair<int, int>> fibres;
         for (std::int32_t k = 1; k <= s.FiberCount; ++k) {
@@ -324,7 +322,7 @@ TEST(DrawSectionLayout, CellsAreWhereTheBuilderPutsTheConcreteFibres)
     s.DivideFX = 4;
     s.DivideFY = 7;
     const Ops ops = Drawn(s);
-    BuildFiberList(s, Settings{});
+    BuildFiberList(s, 1);
     const double scale = 160 / std::max(s.T1, s.T2);
 
     std::vector<int> xs{100 - RoundHalfEvenToInt(scale * s.T2 / 2),
@@ -404,7 +402,7 @@ TEST(SectionPictureFiberCount, ByShapeAndKind)
     EXPECT_EQ(SectionPictureFiberCount(NewSection(ShapeNone, 1, 1)), std::nullopt);
     // The picture counts a box's fibres as the builder makes them.
     TFrameSection box = NewSection(ShapeBox, 400, 200);
-    BuildFiberList(box, Settings{});
+    BuildFiberList(box, 1);
     EXPECT_EQ(SectionPictureFiberCount(box), box.FiberCount);
 }
 

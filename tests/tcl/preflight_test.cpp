@@ -374,7 +374,7 @@ TEST(Preflight, FibreSectionsWithoutFibres)
     Restrain(model.Joints.Edit(1), {1, 2, 3, 4, 5, 6});
     TFrameSection& wide = model.FrameSections.Edit(2);
     wide.DivideFX = wide.DivideFY = 0;
-    BuildFiberLists(model, Settings());
+    BuildFiberLists(model, Settings().RebarMaterialTag);
 
     const Warnings warnings = Preflight(model, Settings());
     ASSERT_EQ(warnings.size(), 2u);
@@ -389,7 +389,7 @@ TEST(Preflight, FibreSectionsWithoutFibres)
                                             "Its 2 frames (dispBeamColumn elements)"}));
 
     wide.DivideFX = 4;
-    BuildFiberLists(model, Settings());
+    BuildFiberLists(model, Settings().RebarMaterialTag);
     model.Frames.Edit(1).Section = 3;
     EXPECT_EQ(Preflight(model, Settings()), Warnings{});
 }
@@ -410,7 +410,7 @@ TEST(Preflight, OddSectionValuesAndIntegrationPoints)
                          "  2  J=1,2  SEC=HBEAM  NSEG=4  ANG=0\n"
                          "  3  J=1,2  SEC=DCOL  NSEG=4  ANG=0\n\n");
     Restrain(model.Joints.Edit(1), {1, 2, 3, 4, 5, 6});
-    BuildFiberLists(model, Settings());
+    BuildFiberLists(model, Settings().RebarMaterialTag);
     EXPECT_EQ(Preflight(model, Settings()),
               (Warnings{"Frame section \"NMETRE\" has a cover of 35, and half its smaller side is "
                         "0.2: its bars lie at or past the middle of the section, with no concrete "

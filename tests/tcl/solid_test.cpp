@@ -1,4 +1,4 @@
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "support/s2k_test_support.h"
 #include "support/solid_models.h"
 #include "tcl/solid_joints.h"

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
-#include "app/model_view.h"
-#include "view/frame_properties_dialog.h"
-#include "view/show_load_dialog.h"
-#include "view/view_option_dialog.h"
+#include "gui/model_view.h"
+#include "view/gui/frame_properties_dialog.h"
+#include "view/gui/show_load_dialog.h"
+#include "view/gui/view_option_dialog.h"
 #include "view/view_transform.h"
 
 #include "building_generator.h"

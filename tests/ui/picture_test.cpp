@@ -1,7 +1,7 @@
 // The `vek --picture` command, run as the user runs it.
 
 #include "app/main_window.h"
-#include "app/model_view.h"
+#include "gui/model_view.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
-#include "app/model_view.h"
-#include "post/animation_dialog.h"
-#include "post/deformation_dialog.h"
+#include "gui/model_view.h"
+#include "post/gui/animation_dialog.h"
+#include "post/gui/deformation_dialog.h"
 
 #include "../post/recorder_test_files.h"
 

@@ -1,9 +1,9 @@
-#include "app/model_view.h"
-#include "app/qpainter_canvas.h"
-#include "app/two_band_painting.h"
+#include "gui/model_view.h"
+#include "gui/qpainter_canvas.h"
+#include "gui/two_band_painting.h"
 #include "model/model.h"
 #include "post/animation.h"
-#include "post/animation_dialog.h"
+#include "post/gui/animation_dialog.h"
 #include "s2k/s2k_import.h"
 #include "view/view_transform.h"
 

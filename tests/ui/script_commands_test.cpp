@@ -2,11 +2,11 @@
 #include "s2k/s2k_import.h"
 #include "support/solid_models.h"
 #include "support/widget_lookup.h"
-#include "tcl/analysis_setting_dialog.h"
-#include "tcl/recorder_setting_dialog.h"
-#include "tcl/solid_material_dialog.h"
+#include "tcl/gui/analysis_setting_dialog.h"
+#include "tcl/gui/recorder_setting_dialog.h"
+#include "tcl/gui/solid_material_dialog.h"
 #include "tcl/solid_materials.h"
-#include "tcl/tcl_file_dialog.h"
+#include "tcl/gui/tcl_file_dialog.h"
 #include "tcl/tcl_generator.h"
 
 #include <QAction>

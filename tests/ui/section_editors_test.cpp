@@ -1,8 +1,8 @@
 #include "app/main_window.h"
-#include "app/model_view.h"
-#include "sections/frame_section_dialog.h"
-#include "sections/material_dialog.h"
-#include "sections/shell_section_dialog.h"
+#include "gui/model_view.h"
+#include "sections/gui/frame_section_dialog.h"
+#include "sections/gui/material_dialog.h"
+#include "sections/gui/shell_section_dialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "support/widget_lookup.h"
-#include "view/frame_properties_dialog.h"
-#include "view/show_load_dialog.h"
-#include "view/view_option_dialog.h"
+#include "view/gui/frame_properties_dialog.h"
+#include "view/gui/show_load_dialog.h"
+#include "view/gui/view_option_dialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "view/model_drawing.h"
-#include "view/recording_canvas.h"
+#include "draw/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "view/canvas.h"
+#include "draw/canvas.h"
 #include "view/view_transform.h"
 
 #include <gtest/gtest.h>

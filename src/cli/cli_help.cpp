@@ -1,0 +1,141 @@
+#include "cli/cli_help.h"
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+
+namespace vek {
+
+namespace {
+
+// One command: its name, its arguments (further lines of them indented as they are printed)
+// and the lines of what it does.
+struct CommandHelp
+{
+    std::string_view Name;
+    std::string_view Synopsis;
+    std::string_view Text;
+};
+
+constexpr CommandHelp Commands[] = {
+    {"info", "info FILE.s2k",
+     "Import a SAP2000 version 6 s2k file and print the counts the status\n"
+     "bar would show, on one line:\n"
+     "Node=3 Frame=2 Shell=0 Solid=0 Mat=1 Fsec=1 Wsec=0\n"},
+    {"dump", "dump FILE.s2k",
+     "Import the file and print the whole imported model as JSON: every\n"
+     "count, the load case names and every table with its fields.\n"},
+    {"tcl", "tcl FILE.s2k [-o OUT.tcl] [OPTIONS]",
+     "Import the file and write its OpenSees Tcl script to OUT.tcl, or to\n"
+     "the standard output, every line ended by CR LF. Warnings about\n"
+     "settings that will make OpenSees fail go to the standard error.\n"
+     "Options, each as often as needed:\n"
+     "  --set Name=Value    an analysis, recorder or view setting, e.g.\n"
+     "                      --set AnalysisType=3 --set LoadFactor=0.5\n"
+     "                      --set RecordFrameForce=1 (flags: 1/0, true/false)\n"
+     "  --section N:Field=Value\n"
+     "                      a field of frame section N: ElemType,\n"
+     "                      SectionKind, DivideFX, DivideFY, BarNumNX,\n"
+     "                      BarNumNY, Cover, XBarTop, YBarBot, GeomTransf,\n"
+     "                      HingeLengthI, HingeLengthJ\n"
+     "  --shell-section N:ShellElemType=Value\n"
+     "                      the element of shell section N (0 ShellMITC4,\n"
+     "                      1 ShellDKGQ)\n"
+     "  --solid-material T:E=Value,Poisson=Value\n"
+     "                      the material of the solids of SectionTag T,\n"
+     "                      both fields given (E > 0, -1 < Poisson < 0.5);\n"
+     "                      without it a tag T in 1..MaterialCount takes\n"
+     "                      material T's E and Poisson's ratio\n"},
+    {"convert", "convert IN.s2k OUT.s2k",
+     "Rewrite a SAP2000 V14 s2k file of a solid model (joints, restraints,\n"
+     "joint forces, 8-node solids) in the version 6 layout that VEK\n"
+     "imports, every line ended by CR LF, and print the conversion's log.\n"
+     "The joints must be labelled 1..N in table order.\n"},
+    {"disp", "disp FILE.s2k FOLDER [--step N] [--mode M]",
+     "Import the file, read the joint displacements of load step N\n"
+     "(default 1) from the node recorder files node<k>.out in FOLDER, or\n"
+     "with --mode the shape of mode M from eigen<M>_node<k>.out, and print\n"
+     "joint,dx,dy,dz for every joint (each value in the shortest form that\n"
+     "reads back as the same number).\n"},
+    {"sections",
+     "sections FILE.s2k FOLDER [--step N] [--kind 1|2|3] [--set Name=Value]\n"
+     "         [--section N:Field=Value]",
+     "Import the file, read the deformations of the first and the last\n"
+     "section of every frame at load step N from ele<k>_secs.out and\n"
+     "ele<k>_secn.out in FOLDER (kind 1 axial strain, the default, 2\n"
+     "curvature z, 3 curvature y) and print frame,resultI,resultJ. Give the\n"
+     "--set and --section options the script was written with\n"
+     "(UseSectionAggregator, NumIntegrationPoints, ElemType...).\n"},
+};
+
+// Where the text of a command starts in the whole help, and the width of the longest
+// argument list that still has its text on the same line.
+constexpr std::size_t TextColumn = 18;
+
+constexpr const char* ExitCodes =
+    "When an import or a generation stops, the error's message is printed alone on the first\n"
+    "line of the standard error (for an import, the line of the file where it stopped follows)\n"
+    "and the exit code is 1. A usage error, an unknown setting or a bad value exits with 2.\n";
+
+const CommandHelp* FindCommand(std::string_view command)
+{
+    const auto found = std::find_if(std::begin(Commands), std::end(Commands),
+                                    [&](const CommandHelp& c) { return c.Name == command; });
+    return found == std::end(Commands) ? nullptr : found;
+}
+
+// Each line of `text` after `indent` blanks; the first after `first` blanks instead.
+void WriteIndented(std::ostream& out, std::string_view text, std::size_t first, std::size_t indent)
+{
+    std::size_t blanks = first;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        out << std::string(blanks, ' ') << text.substr(0, end) << '\n';
+        text.remove_prefix(std::min(end + 1, text.size()));
+        blanks = indent;
+    }
+}
+
+} // namespace
+
+bool IsCliCommand(std::string_view command)
+{
+    return FindCommand(command) != nullptr;
+}
+
+void WriteCliHelp(std::ostream& out)
+{
+    out << "Usage: vek-cli COMMAND [ARGUMENTS]\n"
+           "\n"
+           "Batch use of VEK, the OpenSees pre- and post-processor.\n"
+           "\n"
+           "Commands:\n";
+    for (const CommandHelp& command : Commands) {
+        const std::string_view synopsis = command.Synopsis;
+        const bool oneLine = synopsis.find('\n') == std::string_view::npos;
+        if (oneLine && 2 + synopsis.size() + 3 <= TextColumn) {
+            out << "  " << synopsis << std::string(TextColumn - 2 - synopsis.size(), ' ');
+            WriteIndented(out, command.Text, 0, TextColumn);
+            continue;
+        }
+        WriteIndented(out, synopsis, 2, 2);
+        WriteIndented(out, command.Text, TextColumn, TextColumn);
+    }
+    out << "  --help          Print this text; COMMAND --help prints the command's own.\n"
+           "\n"
+        << ExitCodes;
+}
+
+void WriteCommandHelp(std::ostream& out, std::string_view command)
+{
+    const CommandHelp* help = FindCommand(command);
+    if (help == nullptr)
+        return;
+    out << "Usage: vek-cli ";
+    WriteIndented(out, help->Synopsis, 0, 15);
+    out << '\n';
+    WriteIndented(out, help->Text, 0, 0);
+    out << '\n' << ExitCodes;
+}
+
+} // namespace vek

@@ -1,0 +1,125 @@
+#include "cli/cli_post.h"
+#include "cli/cli_options.h"
+#include "cli/cli_support.h"
+
+#include "post/deformation_data.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/number_parse.h"
+
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace vek {
+
+namespace {
+
+struct PostOptions
+{
+    std::string Input;
+    std::string Folder;
+    std::int32_t Step = 1;
+    std::optional<std::int32_t> Mode;
+    std::int32_t Kind = AxialStrain;
+    Settings Values;
+    std::vector<SectionOption> Sections;
+};
+
+// The options of disp (`sections` false) or sections; raises VekError for a usage error.
+PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections)
+{
+    PostOptions options;
+    std::vector<std::string> files;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        if (arg == "--step") {
+            options.Step = StrToInt(OptionValue(args, k));
+        } else if (arg == "--mode" && !sections) {
+            options.Mode = StrToInt(OptionValue(args, k));
+        } else if (arg == "--kind" && sections) {
+            options.Kind = StrToInt(OptionValue(args, k));
+            if (options.Kind < AxialStrain || options.Kind > CurvatureKy)
+                throw VekError("--kind is 1 (axial strain), 2 (curvature z) or 3 (curvature y)");
+        } else if (arg == "--set" && sections) {
+            SetSettingOption(options.Values, OptionValue(args, k));
+        } else if (arg == "--section" && sections) {
+            options.Sections.push_back(ParseSectionOption(OptionValue(args, k), false));
+        } else if (!arg.empty() && arg[0] == '-') {
+            throw VekError("unknown option '" + arg + "'");
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 2)
+        throw VekError("give an s2k file and the folder of the recorder files");
+    options.Input = files[0];
+    options.Folder = files[1];
+    return options;
+}
+
+void WriteLine(std::ostream& out, std::int64_t number, std::initializer_list<double> values)
+{
+    out << number;
+    for (const double value : values)
+        out << ',' << FormatShortest(value);
+    out << '\n';
+}
+
+} // namespace
+
+int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    PostOptions options;
+    try {
+        options = ParsePostOptions(args, false);
+    } catch (const VekError& error) {
+        return UsageError("disp", error.what(), err);
+    }
+    Model model;
+    if (!ImportForCli(model, options.Input, err))
+        return 1;
+    try {
+        if (options.Mode)
+            LoadModeShape(model, options.Folder, *options.Mode);
+        else
+            LoadNodeDeformData(model, options.Folder, options.Step);
+    } catch (const VekError& error) {
+        err << error.what() << '\n';
+        return 1;
+    }
+    std::int64_t i = 0;
+    for (const TJoint& joint : model.Joints)
+        WriteLine(out, ++i, {joint.DispX, joint.DispY, joint.DispZ});
+    return 0;
+}
+
+int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    PostOptions options;
+    try {
+        options = ParsePostOptions(args, true);
+    } catch (const VekError& error) {
+        return UsageError("sections", error.what(), err);
+    }
+    Model model;
+    if (!ImportForCli(model, options.Input, err))
+        return 1;
+    try {
+        ApplySectionOptions(model, options.Sections);
+    } catch (const VekError& error) {
+        return UsageError("sections", error.what(), err);
+    }
+    try {
+        LoadSecDeformData(model, options.Values, options.Folder, options.Step, options.Kind);
+    } catch (const VekError& error) {
+        err << error.what() << '\n';
+        return 1;
+    }
+    std::int64_t i = 0;
+    for (const TFrameElem& frame : model.Frames)
+        WriteLine(out, ++i, {frame.ResultI, frame.ResultJ});
+    return 0;
+}
+
+} // namespace vek

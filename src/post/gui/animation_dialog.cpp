@@ -1,0 +1,118 @@
+#include "post/gui/animation_dialog.h"
+
+#include "gui/qpainter_canvas.h"
+#include "util/number_parse.h"
+#include "gui/dialog_parts.h"
+#include "view/model_drawing.h"
+
+#include <QFormLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vek {
+
+void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
+                        TwoBandPainting* twoBands)
+{
+    if (twoBands == nullptr) {
+        QPainterCanvas canvas(image);
+        DrawAnimationStep(canvas, model, view, step);
+        return;
+    }
+    // The joints are projected half here, half on the helper: each writes its own joints.
+    twoBands->Prepare();
+    const AreaSize area{image.width(), image.height()};
+    const std::int64_t joints = model.JointCount(), half = joints / 2;
+    twoBands->Share([&] { ProjectJointsAtStep(model, view, area, step, half + 1, joints); },
+                    [&] { ProjectJointsAtStep(model, view, area, step, 1, half); });
+    const Model& projected = model;
+    twoBands->Paint(image, [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
+}
+
+AnimationDialog::AnimationDialog(Model& model, QTimer& timer, QWidget* parent)
+    : QDialog(parent), model_(model), timer_(timer)
+{
+    setObjectName(QStringLiteral("Form12"));
+    setWindowTitle(QStringLiteral("Animation"));
+    setAccessibleName(windowTitle());
+    setModal(false);
+
+    auto* form = new QFormLayout;
+    stepCountEdit_ = AddLabelledEdit(this, form, QStringLiteral("Nstep"), QStringLiteral("Edit1"),
+                                     QStringLiteral("Label1"), QStringLiteral("100"));
+    scaleEdit_ = AddLabelledEdit(this, form, QStringLiteral("Scale"), QStringLiteral("Edit2"),
+                                 QStringLiteral("Label2"), QStringLiteral("100"));
+    stepsPerSecond_ = new QSpinBox(this);
+    stepsPerSecond_->setObjectName(QStringLiteral("StepsPerSecond"));
+    stepsPerSecond_->setRange(MinStepsPerSecond, MaxStepsPerSecond);
+    stepsPerSecond_->setValue(DefaultStepsPerSecond);
+    auto* paceLabel = new QLabel(QStringLiteral("Steps per second"), this);
+    paceLabel->setObjectName(QStringLiteral("StepsPerSecondLabel"));
+    paceLabel->setBuddy(stepsPerSecond_);
+    paceLabel->setAccessibleName(paceLabel->text());
+    stepsPerSecond_->setAccessibleName(paceLabel->text());
+    form->addRow(paceLabel, stepsPerSecond_);
+
+    QPushButton* load =
+        MakeButton(this, QStringLiteral("LOAD DISP DATA"), QStringLiteral("Button2"));
+    QPushButton* toggle = MakeButton(this, QStringLiteral("Run Animation / Stop Animation"),
+                                     QStringLiteral("Button3"));
+    QPushButton* close = MakeButton(this, QStringLiteral("CLOSE"), QStringLiteral("Button1"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(load);
+    layout->addWidget(toggle);
+    layout->addLayout(ButtonRow({close}));
+
+    SetPace(stepsPerSecond_->value());
+    chooser_ = [this] { return ChooseRecorderFile(this, windowTitle()); };
+
+    connect(load, &QPushButton::clicked, this, &AnimationDialog::LoadAnimationData);
+    connect(toggle, &QPushButton::clicked, this, &AnimationDialog::ToggleAnimation);
+    connect(stepsPerSecond_, &QSpinBox::valueChanged, this, &AnimationDialog::SetPace);
+    // Closing leaves a running animation running.
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void AnimationDialog::LoadAnimationData()
+{
+    RunReported(this, reporter_, [this] {
+        const std::int32_t stepCount = StrToInt(stepCountEdit_->text().toStdString());
+        const double scale = StrToFloat(scaleEdit_->text().toStdString());
+        ResizeAnimationSteps(model_, stepCount);
+        state_.StepCount = stepCount;
+        state_.Scale = scale;
+        const QString file = chooser_ ? chooser_() : QString();
+        if (file.isEmpty())
+            return;
+        LoadAnimationSteps(model_, FolderOfFile(file), stepCount);
+    });
+}
+
+void AnimationDialog::ToggleAnimation()
+{
+    state_.Frame = 1;
+    if (timer_.isActive())
+        timer_.stop();
+    else
+        timer_.start();
+}
+
+void AnimationDialog::SetPace(int stepsPerSecond)
+{
+    timer_.setInterval(AnimationIntervalMs(stepsPerSecond));
+}
+
+std::int32_t AnimationDialog::NextStep()
+{
+    state_.Frame = NextAnimationStep(state_.Frame, state_.StepCount);
+    return state_.Frame;
+}
+
+} // namespace vek

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/model.h"
+#include "gui/post_dialog_parts.h"
+#include "tcl/settings.h"
+#include "view/view_transform.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vek {
+
+// "Deformation Shape": reads the joint displacements of a load step, the section deformations
+// of the frames' end sections, or a mode shape from the solver's recorder files in the folder
+// of a file the user picks, and sets the displacement and colour scales. Modeless; the fields
+// keep their contents between showings.
+class DeformationDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
+                      QWidget* parent = nullptr);
+
+    void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
+    void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
+
+    // The last load step entered (LoadStep).
+    std::int32_t LoadStep() const { return loadStep_; }
+
+signals:
+    void redrawRequested();
+
+private:
+    // Button1, Button4, Button5: read files into the model; they do not redraw.
+    void LoadNodeDeformData();
+    void LoadSecDeformData();
+    void LoadModeShape();
+    // Button2.
+    void OkClicked();
+
+    // The folder of the file the user picks; empty when cancelled.
+    std::string ChooseFolder();
+    void Run(const std::function<void()>& command);
+
+    Model& model_;
+    Settings& settings_;
+    ViewTransform& view_;
+    DialogErrorReporter reporter_;
+    RecorderFileChooser chooser_;
+    std::int32_t loadStep_ = 1;
+
+    QLineEdit* scaleEdit_ = nullptr;
+    QLineEdit* loadStepEdit_ = nullptr;
+    QLineEdit* scaleMaxEdit_ = nullptr;
+    QLineEdit* scaleMinEdit_ = nullptr;
+    QLineEdit* modeEdit_ = nullptr;
+    QComboBox* sectionValueCombo_ = nullptr;
+    QLabel* legend_ = nullptr;
+};
+
+} // namespace vek

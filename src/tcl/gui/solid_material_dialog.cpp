@@ -1,0 +1,146 @@
+#include "tcl/gui/solid_material_dialog.h"
+
+#include "tcl/solid_material_form.h"
+#include "util/error.h"
+#include "gui/dialog_parts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace vek {
+
+namespace {
+
+constexpr char ProgramName[] = "TAV";
+
+QLabel* MakeLabel(QWidget* parent, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAccessibleName(text);
+    return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const QString& objectName, const QString& accessibleName,
+                    const std::string& text)
+{
+    auto* edit = new QLineEdit(QString::fromStdString(text), parent);
+    edit->setObjectName(objectName);
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+} // namespace
+
+SolidMaterialDialog::SolidMaterialDialog(const Model& model, Settings& settings, QWidget* parent)
+    : QDialog(parent), model_(model), settings_(settings)
+{
+    setObjectName(QStringLiteral("SolidMaterialDialog"));
+    setWindowTitle(QStringLiteral("Solid Material"));
+    setAccessibleName(windowTitle());
+    setModal(false);
+
+    noSolids_ = MakeLabel(this, QStringLiteral("No solids in the model"));
+    noSolids_->setObjectName(QStringLiteral("NoSolidsLabel"));
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ScrollBox1"));
+    scroll_->setAccessibleName(windowTitle());
+    scroll_->setWidgetResizable(true);
+    grid_ = new QWidget;
+    grid_->setObjectName(QStringLiteral("MaterialGrid"));
+    grid_->setAccessibleName(windowTitle());
+    gridLayout_ = new QGridLayout(grid_);
+    gridLayout_->setAlignment(Qt::AlignTop);
+    scroll_->setWidget(grid_);
+
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
+    ok_->setDefault(true);
+    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Button2"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(noSolids_);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(ButtonRow({ok_, cancel_}));
+
+    connect(ok_, &QPushButton::clicked, this, &SolidMaterialDialog::okClicked);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SolidMaterialDialog::SetMessageReporter(MessageReporter reporter)
+{
+    reporter_ = std::move(reporter);
+}
+
+void SolidMaterialDialog::showEvent(QShowEvent* event)
+{
+    // A window restored by the window system keeps what the user has typed.
+    if (!event->spontaneous())
+        Refill();
+    QDialog::showEvent(event);
+}
+
+void SolidMaterialDialog::ClearRows()
+{
+    rows_.clear();
+    while (QLayoutItem* item = gridLayout_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+}
+
+void SolidMaterialDialog::Refill()
+{
+    ClearRows();
+    const std::vector<SolidMaterialRow> rows = SolidMaterialRows(model_, settings_);
+    noSolids_->setVisible(rows.empty());
+    scroll_->setVisible(!rows.empty());
+    if (rows.empty())
+        return;
+
+    gridLayout_->addWidget(MakeLabel(grid_, QStringLiteral("Material")), 0, 0);
+    gridLayout_->addWidget(MakeLabel(grid_, QStringLiteral("E")), 0, 1);
+    gridLayout_->addWidget(MakeLabel(grid_, QStringLiteral("Poisson's ratio")), 0, 2);
+    int line = 1;
+    for (const SolidMaterialRow& row : rows) {
+        const QString tag = QString::number(row.Tag);
+        QLabel* caption = MakeLabel(grid_, QStringLiteral("Material %1").arg(tag));
+        caption->setObjectName(QStringLiteral("Material%1Label").arg(tag));
+        QLineEdit* e = MakeEdit(grid_, QStringLiteral("E%1").arg(tag),
+                                QStringLiteral("E of material %1").arg(tag), row.E);
+        QLineEdit* poisson =
+            MakeEdit(grid_, QStringLiteral("Poisson%1").arg(tag),
+                     QStringLiteral("Poisson's ratio of material %1").arg(tag), row.Poisson);
+        gridLayout_->addWidget(caption, line, 0);
+        gridLayout_->addWidget(e, line, 1);
+        gridLayout_->addWidget(poisson, line, 2);
+        rows_.push_back({row.Tag, e, poisson});
+        ++line;
+    }
+}
+
+void SolidMaterialDialog::okClicked()
+{
+    std::vector<SolidMaterialRow> rows;
+    for (const RowEdits& edits : rows_)
+        rows.push_back(
+            {edits.Tag, edits.E->text().toStdString(), edits.Poisson->text().toStdString()});
+    try {
+        StoreSolidMaterialRows(rows, settings_);
+    } catch (const VekError& error) {
+        const QString message = QString::fromStdString(error.what());
+        if (reporter_)
+            reporter_(message);
+        else
+            QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
+        return;
+    }
+    accept();
+}
+
+} // namespace vek

@@ -1,0 +1,121 @@
+#include "view/gui/frame_properties_dialog.h"
+
+#include "util/format.h"
+#include "gui/dialog_parts.h"
+#include "view/frame_properties.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vek {
+
+namespace {
+
+constexpr int GridRows = 11;
+constexpr int GridRowHeight = 24;
+constexpr int CaptionColumnWidth = 120;
+constexpr int ValueColumnWidth = 110;
+
+} // namespace
+
+FramePropertiesDialog::FramePropertiesDialog(const Model& model, Settings& settings,
+                                             QWidget* parent)
+    : QDialog(parent), model_(model), settings_(settings)
+{
+    setWindowTitle(QStringLiteral("Frame Properties"));
+    setModal(false);
+
+    auto* label = new QLabel(QStringLiteral("Frame Label"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setAccessibleName(label->text());
+    frameLabel_ = new QLineEdit(this);
+    frameLabel_->setObjectName(QStringLiteral("Edit1"));
+    frameLabel_->setReadOnly(true);
+    frameLabel_->setAccessibleName(label->text());
+    label->setBuddy(frameLabel_);
+    refresh_ = MakeButton(this, QStringLiteral("Refresh"), QStringLiteral("Button1"));
+    refresh_->setAutoDefault(false);
+
+    grid_ = new QTableWidget(GridRows, 2, this);
+    grid_->setObjectName(QStringLiteral("StringGrid1"));
+    grid_->setAccessibleName(windowTitle());
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(GridRowHeight);
+    grid_->setColumnWidth(0, CaptionColumnWidth);
+    grid_->setColumnWidth(1, ValueColumnWidth);
+    for (int row = 0; row < GridRows; ++row) {
+        grid_->setRowHeight(row, GridRowHeight);
+        for (int column = 0; column < 2; ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            grid_->setItem(row, column, item);
+        }
+    }
+    for (std::size_t row = 0; row < FramePropertyCount; ++row)
+        grid_->item(static_cast<int>(row), 0)
+            ->setText(QString::fromUtf8(FramePropertyCaptions[row]));
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setMinimumSize(CaptionColumnWidth + ValueColumnWidth +
+                              grid_->verticalScrollBar()->sizeHint().width() + frame,
+                          GridRows * GridRowHeight + frame);
+
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button2"));
+    ok_->setDefault(true);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(label);
+    top->addWidget(frameLabel_);
+    top->addWidget(refresh_);
+    QHBoxLayout* bottom = ButtonRow({ok_});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(grid_);
+    layout->addLayout(bottom);
+
+    connect(refresh_, &QPushButton::clicked, this, &FramePropertiesDialog::refresh);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void FramePropertiesDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        frameLabel_->setText(QString::fromStdString(FormatInt(settings_.SelectedFrame)));
+        refresh();
+    }
+    QDialog::showEvent(event);
+}
+
+void FramePropertiesDialog::refresh()
+{
+    const auto rows = FramePropertyRowsOfText(model_, frameLabel_->text().toStdString());
+    if (!rows)
+        return;
+    for (std::size_t row = 0; row < FramePropertyCount; ++row)
+        grid_->item(static_cast<int>(row), 1)->setText(QString::fromStdString((*rows)[row]));
+}
+
+void FramePropertiesDialog::done(int result)
+{
+    // A hidden dialog has nothing to close.
+    const bool wasVisible = isVisible();
+    QDialog::done(result);
+    if (!wasVisible)
+        return;
+    settings_.SelectedFrame = 0;
+    emit redrawRequested();
+}
+
+} // namespace vek
