@@ -5,6 +5,7 @@
 
 #include "cli/cli_support.h"
 #include "app/main_window.h"
+#include "gui/error_boundary.h"
 #include "gui/model_view.h"
 #include "model/model.h"
 #include "tcl/settings.h"
@@ -222,7 +223,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TAV"));
+    QApplication::setApplicationName(ProgramTitle());
     if (qtOptions) {
         QStringList args = QApplication::arguments();
         args.removeFirst();
@@ -233,11 +234,11 @@ int main(int argc, char** argv)
     if (line->Picture)
         return WritePicture(*line->Picture);
 
-    MainWindow form1;
-    form1.show();
+    MainWindow window;
+    window.show();
     if (!line->File.isEmpty()) {
         const QString file = line->File;
-        QTimer::singleShot(0, &form1, [&form1, file] { form1.ImportS2kFile(file); });
+        QTimer::singleShot(0, &window, [&window, file] { window.ImportS2kFile(file); });
     }
     return app.exec();
 }

@@ -13,7 +13,6 @@
 #include "tcl/gui/solid_material_dialog.h"
 #include "tcl/solid_materials.h"
 #include "tcl/gui/tcl_file_dialog.h"
-#include "util/error.h"
 #include "view/gui/frame_properties_dialog.h"
 #include "view/gui/show_load_dialog.h"
 #include "view/gui/view_option_dialog.h"
@@ -29,7 +28,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -41,7 +39,6 @@
 
 #include <exception>
 #include <memory>
-#include <new>
 #include <string>
 
 // The icons are compiled into the vek_ui library; its resources are registered by hand,
@@ -55,8 +52,6 @@ namespace vek {
 
 namespace {
 
-// The program's name, the title of its message boxes.
-constexpr char ProgramName[] = "TAV";
 constexpr char Caption[] = "VEK (Ver 20190701)";
 constexpr char TutorialUrl[] = "https://github.com/vek-opensees/vek/wiki";
 constexpr char HomeUrl[] = "https://github.com/vek-opensees/vek";
@@ -69,7 +64,8 @@ using Slot = void (MainWindow::*)();
 // One command: a menu entry, a tool button, or both sharing the one action.
 struct CommandEntry
 {
-    // "ToolButton<n>" for the commands on the tool bar.
+    // The action's object name, "...Action"; its tool button, if it has one, is named with
+    // "Button" for "Action".
     const char* Name;
     const char* Caption;
     // The icon in :/icons, for the tool bar's commands.
@@ -78,120 +74,153 @@ struct CommandEntry
 };
 
 constexpr CommandEntry Commands[] = {
-    {"ToolButton1", "Import Sap2000 txt file", "import", qOverload<>(&MainWindow::ImportS2kFile)},
-    {"Sap2000V14ToV6", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr,
+    {"importAction", "Import Sap2000 txt file", "import", qOverload<>(&MainWindow::ImportS2kFile)},
+    {"convertV14Action", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr,
      &MainWindow::ConvertSap2000V14File},
-    {"ToolButton3", "Pan", "pan", &MainWindow::PanMode},
-    {"ToolButton13", "Zoom All", "zoom_all", &MainWindow::ZoomAllCommand},
-    {"ToolButton4", "Rotate View", "rotate_view", &MainWindow::RotateViewMode},
-    {"ToolButton2", "Refresh", "refresh", &MainWindow::Refresh},
-    {"ToolButton10", "XY View", "xy_view", &MainWindow::XYView},
-    {"ToolButton11", "XZ View", "xz_view", &MainWindow::XZView},
-    {"ToolButton12", "YZ View", "yz_view", &MainWindow::YZView},
-    {"ToolButton9", "View Option", "view_option", &MainWindow::ShowViewOption},
-    {"ToolButton16", "Show Load", "show_load", &MainWindow::ShowShowLoad},
-    {"ToolButton17", "Select Elem", "select_elem", &MainWindow::SelectElemMode},
-    {"ToolButton30", "No Mouse Action", "no_action", &MainWindow::NoActionMode},
-    {"ToolButton5", "Frame Section", "frame_section", &MainWindow::ShowFrameSectionDialog},
-    {"ToolButton6", "Material", "material", &MainWindow::ShowMaterialDialog},
-    {"ToolButton21", "Shell Section", "shell_section", &MainWindow::ShowShellSectionDialog},
-    {"ToolButton24", "Recorder Setting", "recorder_setting",
+    {"panAction", "Pan", "pan", &MainWindow::PanMode},
+    {"zoomAllAction", "Zoom All", "zoom_all", &MainWindow::ZoomAllCommand},
+    {"rotateViewAction", "Rotate View", "rotate_view", &MainWindow::RotateViewMode},
+    {"refreshAction", "Refresh", "refresh", &MainWindow::Refresh},
+    {"xyViewAction", "XY View", "xy_view", &MainWindow::XYView},
+    {"xzViewAction", "XZ View", "xz_view", &MainWindow::XZView},
+    {"yzViewAction", "YZ View", "yz_view", &MainWindow::YZView},
+    {"viewOptionAction", "View Option", "view_option", &MainWindow::ShowViewOption},
+    {"showLoadAction", "Show Load", "show_load", &MainWindow::ShowShowLoad},
+    {"selectElemAction", "Select Elem", "select_elem", &MainWindow::SelectElemMode},
+    {"noMouseModeAction", "No Mouse Action", "no_action", &MainWindow::NoActionMode},
+    {"frameSectionAction", "Frame Section", "frame_section", &MainWindow::ShowFrameSectionDialog},
+    {"materialAction", "Material", "material", &MainWindow::ShowMaterialDialog},
+    {"shellSectionAction", "Shell Section", "shell_section", &MainWindow::ShowShellSectionDialog},
+    {"recorderSettingAction", "Recorder Setting", "recorder_setting",
      &MainWindow::ShowRecorderSettingDialog},
-    {"ToolButton19", "Analysis Case", "analysis_case", &MainWindow::ShowAnalysisCaseDialog},
-    {"SolidMaterial1", "Solid Material", nullptr, &MainWindow::ShowSolidMaterialDialog},
-    {"ToolButton8", "OpenSEES tcl File", "tcl_file", &MainWindow::GenerateTclFile},
-    {"ToolButton26", "Run OpenSEES", "run_opensees", qOverload<>(&MainWindow::RunOpenSees)},
-    {"ToolButton27", "Clear Results", "clear_results", &MainWindow::ClearResults},
-    {"ToolButton25", "Deformation", "deformation", &MainWindow::ShowDeformation},
-    {"ToolButton20", "Animation", "animation", &MainWindow::ShowAnimation},
+    {"analysisCaseAction", "Analysis Case", "analysis_case", &MainWindow::ShowAnalysisCaseDialog},
+    {"solidMaterialAction", "Solid Material", nullptr, &MainWindow::ShowSolidMaterialDialog},
+    {"tclFileAction", "OpenSEES tcl File", "tcl_file", &MainWindow::GenerateTclFile},
+    {"runOpenSeesAction", "Run OpenSEES", "run_opensees", qOverload<>(&MainWindow::RunOpenSees)},
+    {"clearResultsAction", "Clear Results", "clear_results", &MainWindow::ClearResults},
+    {"deformationAction", "Deformation", "deformation", &MainWindow::ShowDeformation},
+    {"animationAction", "Animation", "animation", &MainWindow::ShowAnimation},
     // Force results are not drawn: the entry is there and does nothing.
-    {"Force1", "Force", nullptr, nullptr},
-    {"Tutorial1", "VEK Tutorial", nullptr, &MainWindow::OpenTutorial},
-    {"About1", "About", nullptr, &MainWindow::OpenAbout},
+    {"forceAction", "Force", nullptr, nullptr},
+    {"tutorialAction", "VEK Tutorial", nullptr, &MainWindow::OpenTutorial},
+    {"aboutAction", "About", nullptr, &MainWindow::OpenAbout},
 };
 
 // A menu or the tool bar: command names in order, nullptr for a separator.
 struct MenuEntry
 {
+    const char* Name;
     const char* Title;
     std::initializer_list<const char*> Items;
 };
 
 const MenuEntry Menus[] = {
-    {"File", {"ToolButton1", nullptr, "Sap2000V14ToV6"}},
-    {"View",
-     {"ToolButton3", "ToolButton13", "ToolButton4", "ToolButton2", nullptr, "ToolButton10",
-      "ToolButton11", "ToolButton12", nullptr, "ToolButton9", "ToolButton16"}},
-    {"Define",
-     {"ToolButton5", "ToolButton6", "ToolButton21", nullptr, "ToolButton24", "ToolButton19",
-      "SolidMaterial1"}},
-    {"Gen_tcl", {"ToolButton8", nullptr, "ToolButton26"}},
-    {"Post", {"ToolButton25", "Force1", nullptr, "ToolButton20"}},
-    {"Help", {"Tutorial1", nullptr, "About1"}},
+    {"fileMenu", "File", {"importAction", nullptr, "convertV14Action"}},
+    {"viewMenu",
+     "View",
+     {"panAction", "zoomAllAction", "rotateViewAction", "refreshAction", nullptr, "xyViewAction",
+      "xzViewAction", "yzViewAction", nullptr, "viewOptionAction", "showLoadAction"}},
+    {"defineMenu",
+     "Define",
+     {"frameSectionAction", "materialAction", "shellSectionAction", nullptr,
+      "recorderSettingAction", "analysisCaseAction", "solidMaterialAction"}},
+    {"genTclMenu", "Gen_tcl", {"tclFileAction", nullptr, "runOpenSeesAction"}},
+    {"postMenu", "Post", {"deformationAction", "forceAction", nullptr, "animationAction"}},
+    {"helpMenu", "Help", {"tutorialAction", nullptr, "aboutAction"}},
 };
 
 constexpr const char* ToolBarItems[] = {
-    "ToolButton1",  nullptr,        "ToolButton5",  "ToolButton6",  "ToolButton21", nullptr,
-    "ToolButton10", "ToolButton11", "ToolButton12", "ToolButton13", "ToolButton4",  "ToolButton3",
-    "ToolButton2",  nullptr,        "ToolButton16", "ToolButton9",  "ToolButton17", "ToolButton30",
-    nullptr,        "ToolButton19", "ToolButton24", "ToolButton8",  nullptr,        "ToolButton26",
-    "ToolButton27", "ToolButton25", "ToolButton20",
+    "importAction",
+    nullptr,
+    "frameSectionAction",
+    "materialAction",
+    "shellSectionAction",
+    nullptr,
+    "xyViewAction",
+    "xzViewAction",
+    "yzViewAction",
+    "zoomAllAction",
+    "rotateViewAction",
+    "panAction",
+    "refreshAction",
+    nullptr,
+    "showLoadAction",
+    "viewOptionAction",
+    "selectElemAction",
+    "noMouseModeAction",
+    nullptr,
+    "analysisCaseAction",
+    "recorderSettingAction",
+    "tclFileAction",
+    nullptr,
+    "runOpenSeesAction",
+    "clearResultsAction",
+    "deformationAction",
+    "animationAction",
 };
 
-// Status bar panels: the fixed captions and the accessible names.
+// Status bar panels: the object names, the fixed captions and the accessible names.
 struct PanelEntry
 {
+    const char* Name;
     const char* Text;
     const char* AccessibleName;
 };
 
 constexpr PanelEntry Panels[MainWindow::PanelCount] = {
-    {"Operation", "Operation"},
-    {"", "Mouse operation"},
-    {"Node", "Node"},
-    {"", "Node count"},
-    {"Frame", "Frame"},
-    {"", "Frame count"},
-    {"Shell", "Shell"},
-    {"", "Shell count"},
-    {"Solid", "Solid"},
-    {"", "Solid count"},
-    {"Mat", "Mat"},
-    {"", "Material count"},
-    {"Fsec", "Fsec"},
-    {"", "Frame section count"},
-    {"Wsec", "Wsec"},
-    {"", "Shell section count"},
-    {"", "Message"},
+    {"operationCaptionPanel", "Operation", "Operation"},
+    {"operationPanel", "", "Mouse operation"},
+    {"nodeCaptionPanel", "Node", "Node"},
+    {"nodeCountPanel", "", "Node count"},
+    {"frameCaptionPanel", "Frame", "Frame"},
+    {"frameCountPanel", "", "Frame count"},
+    {"shellCaptionPanel", "Shell", "Shell"},
+    {"shellCountPanel", "", "Shell count"},
+    {"solidCaptionPanel", "Solid", "Solid"},
+    {"solidCountPanel", "", "Solid count"},
+    {"materialCaptionPanel", "Mat", "Mat"},
+    {"materialCountPanel", "", "Material count"},
+    {"frameSectionCaptionPanel", "Fsec", "Fsec"},
+    {"frameSectionCountPanel", "", "Frame section count"},
+    {"shellSectionCaptionPanel", "Wsec", "Wsec"},
+    {"shellSectionCountPanel", "", "Shell section count"},
+    {"messagePanel", "", "Message"},
 };
 
 constexpr int FirstPanelWidth = 80;
 constexpr int PanelWidth = 50;
+
+// The name of a command's tool button: "panButton" for "panAction".
+QString ToolButtonName(const QString& actionName)
+{
+    const QString suffix = QStringLiteral("Action");
+    return actionName.chopped(suffix.size()) + QStringLiteral("Button");
+}
 
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     InitIconResources();
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(Caption));
     setAccessibleName(windowTitle());
     move(199, 121);
     resize(1089, 750);
 
-    auto* panel1 = new QFrame(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setAccessibleName(tr("Drawing area"));
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1->setAutoFillBackground(true);
-    QPalette grey = panel1->palette();
+    auto* drawingArea = new QFrame(this);
+    drawingArea->setObjectName(QStringLiteral("drawingArea"));
+    drawingArea->setAccessibleName(tr("Drawing area"));
+    drawingArea->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    drawingArea->setAutoFillBackground(true);
+    QPalette grey = drawingArea->palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    panel1->setPalette(grey);
-    auto* layout = new QVBoxLayout(panel1);
+    drawingArea->setPalette(grey);
+    auto* layout = new QVBoxLayout(drawingArea);
     layout->setContentsMargins(0, 0, 0, 0);
-    modelView_ = new ModelView(panel1);
+    modelView_ = new ModelView(drawingArea);
     layout->addWidget(modelView_);
-    setCentralWidget(panel1);
+    setCentralWidget(drawingArea);
 
     connect(modelView_, &ModelView::areaResized, this, &MainWindow::RedrawModelView);
     connect(modelView_, &ModelView::mousePressed, this, &MainWindow::ModelViewPressed);
@@ -204,7 +233,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     CreateStatusBar();
 
     // The animation dialog sets its interval, the pace of the animation.
-    animationTimer_.setObjectName(QStringLiteral("Timer1"));
+    animationTimer_.setObjectName(QStringLiteral("animationTimer"));
 
     CreateDialogs();
 }
@@ -232,11 +261,11 @@ QAction* MainWindow::action(const char* objectName) const
 
 void MainWindow::CreateMenus()
 {
-    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
     menuBar()->setAccessibleName(tr("Menu bar"));
     for (const MenuEntry& entry : Menus) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(entry.Title));
-        menu->setObjectName(QString::fromLatin1(entry.Title) + QStringLiteral("Menu"));
+        menu->setObjectName(QString::fromLatin1(entry.Name));
         for (const char* item : entry.Items) {
             if (item)
                 menu->addAction(action(item));
@@ -249,7 +278,7 @@ void MainWindow::CreateMenus()
 void MainWindow::CreateToolBar()
 {
     toolBar_ = addToolBar(tr("Tool bar"));
-    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setAccessibleName(tr("Tool bar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
@@ -264,7 +293,7 @@ void MainWindow::CreateToolBar()
         QAction* command = action(item);
         toolBar_->addAction(command);
         if (QWidget* button = toolBar_->widgetForAction(command)) {
-            button->setObjectName(command->objectName());
+            button->setObjectName(ToolButtonName(command->objectName()));
             button->setFixedSize(30, 26);
         }
     }
@@ -273,12 +302,12 @@ void MainWindow::CreateToolBar()
 void MainWindow::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setObjectName(QStringLiteral("statusBar"));
     bar->setAccessibleName(tr("Status bar"));
     for (int i = 0; i < PanelCount; ++i) {
         const PanelEntry& entry = Panels[i];
         auto* label = new QLabel(QString::fromLatin1(entry.Text), bar);
-        label->setObjectName(QStringLiteral("Panel%1").arg(i));
+        label->setObjectName(QString::fromLatin1(entry.Name));
         label->setAccessibleName(QString::fromLatin1(entry.AccessibleName));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setFixedWidth(i == 0 ? FirstPanelWidth : PanelWidth);
@@ -287,7 +316,7 @@ void MainWindow::CreateStatusBar()
     }
 }
 
-// The dialogs in the order of their numbers; each lives as long as the window.
+// The dialogs, always made in this order; each lives as long as the window.
 void MainWindow::CreateDialogs()
 {
     frameSectionDialog_ = new FrameSectionDialog(model_, this);
@@ -329,24 +358,12 @@ void MainWindow::SetErrorReporter(ErrorReporter reporter)
 
 void MainWindow::ReportError(const QString& message)
 {
-    if (errorReporter_)
-        errorReporter_(message);
-    else
-        QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
+    ReportMessage(this, errorReporter_, message);
 }
 
-template <class Command> void MainWindow::Guarded(Command&& command)
+void MainWindow::Guarded(const std::function<void()>& command)
 {
-    try {
-        command();
-    } catch (const VekError& error) {
-        ReportError(QString::fromStdString(error.what()));
-    } catch (const std::bad_alloc&) {
-        ReportError(tr("Out of memory"));
-    } catch (const std::exception& error) {
-        // Not one of the program's own messages, but better told than a crash.
-        ReportError(QString::fromLocal8Bit(error.what()));
-    }
+    RunGuarded(this, errorReporter_, command);
 }
 
 void MainWindow::Redraw()
@@ -466,7 +483,7 @@ void MainWindow::RunWhileBusy(const std::function<void()>& work)
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     QProgressDialog progress(tr("Importing the model..."), QString(), 0, 0, this);
-    progress.setWindowTitle(QString::fromLatin1(ProgramName));
+    progress.setWindowTitle(ProgramTitle());
     progress.setAccessibleName(tr("Import progress"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setCancelButton(nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/error_boundary.h"
 #include "gui/two_band_painting.h"
 #include "model/model.h"
 #include "s2k/s2k_import.h"
@@ -60,7 +61,6 @@ public:
     QTimer& animationTimer() { return animationTimer_; }
 
     // Where error messages go: by default a warning box titled "TAV" with an OK button.
-    using ErrorReporter = std::function<void(const QString& message)>;
     void SetErrorReporter(ErrorReporter reporter);
 
     // Imports an s2k file: `path` is the file chosen, empty when none was (the lines of the
@@ -122,9 +122,9 @@ private:
     void CreateStatusBar();
     void CreateDialogs();
 
-    // Runs a command; an error it raises (a VekError, or any other exception) is shown and
-    // the program goes on with the state the command left.
-    template <class Command> void Guarded(Command&& command);
+    // Runs a command within the error boundary: an error it raises (a VekError, or any other
+    // exception) is shown and the program goes on with the state the command left.
+    void Guarded(const std::function<void()>& command);
     void ReportError(const QString& message);
 
     // Paints the model view; raises what RedrawModel raises. Does nothing while an import

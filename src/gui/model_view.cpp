@@ -51,7 +51,7 @@ void PaintModel(QImage& image, Model& model, const Settings& settings, const Vie
 
 ModelView::ModelView(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Image1"));
+    setObjectName(QStringLiteral("modelView"));
     setAccessibleName(tr("Model view"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);

@@ -19,7 +19,7 @@ QImage NewModelImage(QSize size);
 // Paints the whole model view into the image: RedrawModel on a QPainterCanvas.
 void PaintModel(QImage& image, Model& model, const Settings& settings, const ViewTransform& view);
 
-// The drawing area of the main window (Image1): it shows the picture the main window last
+// The drawing area of the main window (modelView): it shows the picture the main window last
 // painted into it, and reports its mouse events and size changes. It never reads the model
 // itself, so it can be painted while the model is being rebuilt.
 class ModelView : public QWidget

@@ -98,14 +98,14 @@ struct Dialog
     void Open(const QString& path)
     {
         openPath = path;
-        QTest::mouseClick(Child<QPushButton>(form, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(form, "openButton"), Qt::LeftButton);
     }
     void Save(const QString& path)
     {
         savePath = path;
-        QTest::mouseClick(Child<QPushButton>(form, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(form, "saveButton"), Qt::LeftButton);
     }
-    QString LogText() { return Child<QPlainTextEdit>(form, "Memo1")->toPlainText(); }
+    QString LogText() { return Child<QPlainTextEdit>(form, "logText")->toPlainText(); }
 
     V14ConvertDialog form;
     QString openPath, savePath;
@@ -146,7 +146,7 @@ void ConvertDialogTest::showsItsTextsAndControls()
     V14ConvertDialog form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Transfer Sap2000 V14 s2k file to Sap2000 V16"));
     QVERIFY(!form.isModal());
-    auto* group = Child<QGroupBox>(form, "GroupBox1");
+    auto* group = Child<QGroupBox>(form, "useForGroup");
     QCOMPARE(group->title(), QStringLiteral("Use For"));
     QStringList texts;
     for (QLabel* label : group->findChildren<QLabel*>()) {
@@ -155,18 +155,18 @@ void ConvertDialogTest::showsItsTextsAndControls()
     }
     QCOMPARE(texts, QStringList({"Transfer 3D Solid model buildt in Sap2000 V14",
                                  "to Be Sap2000 V6 S2K Format Which can Import to VEK"}));
-    auto* log = Child<QPlainTextEdit>(form, "Memo1");
+    auto* log = Child<QPlainTextEdit>(form, "logText");
     QCOMPARE(log->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(log->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(log->lineWrapMode(), QPlainTextEdit::NoWrap);
     QVERIFY(!log->accessibleName().isEmpty());
     QVERIFY(log->toPlainText().isEmpty());
-    for (const char* name : {"Button1", "Button2"}) {
+    for (const char* name : {"openButton", "saveButton"}) {
         auto* button = Child<QPushButton>(form, name);
         QCOMPARE(button->accessibleName(), button->text());
     }
-    QCOMPARE(Child<QPushButton>(form, "Button1")->text(), QStringLiteral("Open S2k"));
-    QCOMPARE(Child<QPushButton>(form, "Button2")->text(), QStringLiteral("Save S2k"));
+    QCOMPARE(Child<QPushButton>(form, "openButton")->text(), QStringLiteral("Open S2k"));
+    QCOMPARE(Child<QPushButton>(form, "saveButton")->text(), QStringLiteral("Save S2k"));
     QCOMPARE(group->accessibleName(), QStringLiteral("Use For"));
 }
 

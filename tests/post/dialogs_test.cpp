@@ -83,14 +83,14 @@ struct Fixture
     int chosen = 0;
     bool cancel = false;
 
-    RecorderFileChooser Chooser()
+    OpenFileChooser Chooser()
     {
         return [this] {
             ++chosen;
             return cancel ? QString() : QString::fromStdString(folder.File("picked.tcl"));
         };
     }
-    DialogErrorReporter Reporter()
+    ErrorReporter Reporter()
     {
         return [this](const QString& message) { errors << message; };
     }
@@ -119,28 +119,31 @@ void PostDialogsTest::deformationControls()
     DeformationDialog dialog(f.model, f.settings, f.view);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Deformation Shape"));
     QVERIFY(!dialog.isModal());
-    QCOMPARE(Child<QPushButton>(dialog, "Button1")->text(),
+    QCOMPARE(Child<QPushButton>(dialog, "loadNodeDeformButton")->text(),
              QStringLiteral("Load Node Deform Data"));
-    QCOMPARE(Child<QPushButton>(dialog, "Button4")->text(), QStringLiteral("Load Sec Deform Data"));
-    QCOMPARE(Child<QPushButton>(dialog, "Button5")->text(), QStringLiteral("Load Model Shape"));
-    QCOMPARE(Child<QPushButton>(dialog, "Button2")->text(), QStringLiteral("OK"));
-    QCOMPARE(Child<QPushButton>(dialog, "Button3")->text(), QStringLiteral("Cancel"));
-    QCOMPARE(Edit(dialog, "Edit2")->text(), QStringLiteral("1"));
-    QCOMPARE(Edit(dialog, "Edit1")->text(), QStringLiteral("1"));
-    QCOMPARE(Edit(dialog, "Edit5")->text(), QStringLiteral("1"));
-    QCOMPARE(Edit(dialog, "Edit3")->text(), QStringLiteral("0.0001"));
-    QCOMPARE(Edit(dialog, "Edit4")->text(), QStringLiteral("-0.0001"));
-    QCOMPARE(LabelOf(dialog, Edit(dialog, "Edit1")), QStringLiteral("Scaling Factor"));
-    QCOMPARE(LabelOf(dialog, Edit(dialog, "Edit5")), QStringLiteral("Mode Num"));
-    QCOMPARE(LabelOf(dialog, Edit(dialog, "Edit3")), QStringLiteral("Max Value"));
-    QCOMPARE(LabelOf(dialog, Edit(dialog, "Edit4")), QStringLiteral("Min Value"));
+    QCOMPARE(Child<QPushButton>(dialog, "loadSecDeformButton")->text(),
+             QStringLiteral("Load Sec Deform Data"));
+    QCOMPARE(Child<QPushButton>(dialog, "loadModeShapeButton")->text(),
+             QStringLiteral("Load Model Shape"));
+    QCOMPARE(Child<QPushButton>(dialog, "okButton")->text(), QStringLiteral("OK"));
+    QCOMPARE(Child<QPushButton>(dialog, "cancelButton")->text(), QStringLiteral("Cancel"));
+    QCOMPARE(Edit(dialog, "loadStepEdit")->text(), QStringLiteral("1"));
+    QCOMPARE(Edit(dialog, "scaleEdit")->text(), QStringLiteral("1"));
+    QCOMPARE(Edit(dialog, "modeEdit")->text(), QStringLiteral("1"));
+    QCOMPARE(Edit(dialog, "scaleMaxEdit")->text(), QStringLiteral("0.0001"));
+    QCOMPARE(Edit(dialog, "scaleMinEdit")->text(), QStringLiteral("-0.0001"));
+    QCOMPARE(LabelOf(dialog, Edit(dialog, "scaleEdit")), QStringLiteral("Scaling Factor"));
+    QCOMPARE(LabelOf(dialog, Edit(dialog, "modeEdit")), QStringLiteral("Mode Num"));
+    QCOMPARE(LabelOf(dialog, Edit(dialog, "scaleMaxEdit")), QStringLiteral("Max Value"));
+    QCOMPARE(LabelOf(dialog, Edit(dialog, "scaleMinEdit")), QStringLiteral("Min Value"));
     QStringList groups;
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>())
         groups << group->title();
     QCOMPARE(groups,
              (QStringList{"Load Step", "Disp Scaling", "Modal Shape", "Section Deformation"}));
-    QCOMPARE(Edit(dialog, "Edit2")->parentWidget()->objectName(), QStringLiteral("GroupBox1"));
-    auto* combo = Child<QComboBox>(dialog, "ComboBox1");
+    QCOMPARE(Edit(dialog, "loadStepEdit")->parentWidget()->objectName(),
+             QStringLiteral("loadStepGroup"));
+    auto* combo = Child<QComboBox>(dialog, "sectionValueCombo");
     QCOMPARE(combo->count(), 3);
     QCOMPARE(combo->itemText(0), QStringLiteral("Axial Strain"));
     QCOMPARE(combo->itemText(1), QStringLiteral("Curvature Kz"));
@@ -148,7 +151,7 @@ void PostDialogsTest::deformationControls()
     QCOMPARE(combo->currentIndex(), 0);
 
     // The legend: six boxes of the result colours from left to right.
-    const QImage legend = Child<QLabel>(dialog, "Image1")->pixmap().toImage();
+    const QImage legend = Child<QLabel>(dialog, "scaleLegend")->pixmap().toImage();
     QCOMPARE(legend.size(), QSize(155, 40));
     QCOMPARE(QColor(legend.pixel(14, 12)), QColor(255, 0, 0));
     QCOMPARE(QColor(legend.pixel(39, 12)), QColor(255, 255, 0));
@@ -167,20 +170,20 @@ void PostDialogsTest::deformationLoadsNodesAndModes()
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
 
-    Edit(dialog, "Edit2")->setText(QStringLiteral("4"));
-    Click(dialog, "Button1");
+    Edit(dialog, "loadStepEdit")->setText(QStringLiteral("4"));
+    Click(dialog, "loadNodeDeformButton");
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(dialog.LoadStep(), 4);
     QCOMPARE(f.model.Joints[3].DispY, JointValue(3, 4, 2));
 
-    Edit(dialog, "Edit5")->setText(QStringLiteral("2"));
-    Click(dialog, "Button5");
+    Edit(dialog, "modeEdit")->setText(QStringLiteral("2"));
+    Click(dialog, "loadModeShapeButton");
     QCOMPARE(f.model.Joints[3].DispY, JointValue(3, 1, 2));
 
     // Cancelling the file dialog reads nothing; loading never redraws.
     f.cancel = true;
     f.model.Joints.Edit(1).DispX = 42;
-    Click(dialog, "Button1");
+    Click(dialog, "loadNodeDeformButton");
     QCOMPARE(f.model.Joints[1].DispX, 42.0);
     QCOMPARE(f.chosen, 3);
     QCOMPARE(redraws.count(), 0);
@@ -200,25 +203,25 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
-    Edit(dialog, "Edit2")->setText(QStringLiteral("2"));
-    Child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
-    Click(dialog, "Button4");
+    Edit(dialog, "loadStepEdit")->setText(QStringLiteral("2"));
+    Child<QComboBox>(dialog, "sectionValueCombo")->setCurrentIndex(1);
+    Click(dialog, "loadSecDeformButton");
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(f.model.Frames[1].ResultI, 1e-05);
     QCOMPARE(f.model.Frames[2].ResultI, -2.5);
     QCOMPARE(f.model.Frames[1].ResultJ, 0.5);
     QCOMPARE(f.settings.ScaleMax, 0.5);
     QCOMPARE(f.settings.ScaleMin, -2.5);
-    QCOMPARE(Edit(dialog, "Edit3")->text(), QStringLiteral("0.5"));
-    QCOMPARE(Edit(dialog, "Edit4")->text(), QStringLiteral("-2.5"));
+    QCOMPARE(Edit(dialog, "scaleMaxEdit")->text(), QStringLiteral("0.5"));
+    QCOMPARE(Edit(dialog, "scaleMinEdit")->text(), QStringLiteral("-2.5"));
 
     // Without frames the scale and its fields stay as they are.
     f.model.Frames.Reset(0);
-    Edit(dialog, "Edit3")->setText(QStringLiteral("7"));
-    Click(dialog, "Button4");
+    Edit(dialog, "scaleMaxEdit")->setText(QStringLiteral("7"));
+    Click(dialog, "loadSecDeformButton");
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(f.settings.ScaleMax, 0.5);
-    QCOMPARE(Edit(dialog, "Edit3")->text(), QStringLiteral("7"));
+    QCOMPARE(Edit(dialog, "scaleMaxEdit")->text(), QStringLiteral("7"));
 }
 
 void PostDialogsTest::deformationOkAndCancel()
@@ -228,10 +231,10 @@ void PostDialogsTest::deformationOkAndCancel()
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
     dialog.show();
-    Edit(dialog, "Edit1")->setText(QStringLiteral("50"));
-    Edit(dialog, "Edit3")->setText(QStringLiteral("0.002"));
-    Edit(dialog, "Edit4")->setText(QStringLiteral("-0.003"));
-    Click(dialog, "Button2");
+    Edit(dialog, "scaleEdit")->setText(QStringLiteral("50"));
+    Edit(dialog, "scaleMaxEdit")->setText(QStringLiteral("0.002"));
+    Edit(dialog, "scaleMinEdit")->setText(QStringLiteral("-0.003"));
+    Click(dialog, "okButton");
     QCOMPARE(f.view.DeformScale, 50.0);
     QCOMPARE(f.settings.ScaleMax, 0.002);
     QCOMPARE(f.settings.ScaleMin, -0.003);
@@ -240,17 +243,17 @@ void PostDialogsTest::deformationOkAndCancel()
 
     // The fields keep their texts; a bad one stores those before it and keeps the dialog.
     dialog.show();
-    QCOMPARE(Edit(dialog, "Edit1")->text(), QStringLiteral("50"));
-    Edit(dialog, "Edit3")->setText(QStringLiteral("1"));
-    Edit(dialog, "Edit4")->setText(QStringLiteral("low"));
-    Click(dialog, "Button2");
+    QCOMPARE(Edit(dialog, "scaleEdit")->text(), QStringLiteral("50"));
+    Edit(dialog, "scaleMaxEdit")->setText(QStringLiteral("1"));
+    Edit(dialog, "scaleMinEdit")->setText(QStringLiteral("low"));
+    Click(dialog, "okButton");
     QCOMPARE(f.errors, QStringList{"'low' is not a valid floating point value"});
     QCOMPARE(f.settings.ScaleMax, 1.0);
     QCOMPARE(f.settings.ScaleMin, -0.003);
     QCOMPARE(redraws.count(), 1);
     QVERIFY(dialog.isVisible());
 
-    Click(dialog, "Button3");
+    Click(dialog, "cancelButton");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(redraws.count(), 1);
 }
@@ -263,13 +266,13 @@ void PostDialogsTest::deformationReportsErrors()
     dialog.SetMessageReporter(f.Reporter());
     dialog.show();
 
-    Edit(dialog, "Edit2")->setText(QStringLiteral("1.5"));
-    Click(dialog, "Button1");
+    Edit(dialog, "loadStepEdit")->setText(QStringLiteral("1.5"));
+    Click(dialog, "loadNodeDeformButton");
     QCOMPARE(f.errors.value(0), QStringLiteral("'1.5' is not a valid integer value"));
     QCOMPARE(f.chosen, 0);
 
-    Edit(dialog, "Edit2")->setText(QStringLiteral("1"));
-    Click(dialog, "Button1");
+    Edit(dialog, "loadStepEdit")->setText(QStringLiteral("1"));
+    Click(dialog, "loadNodeDeformButton");
     QVERIFY2(f.errors.value(1).startsWith(QStringLiteral("Cannot open file \"") +
                                           QString::fromStdString(f.folder.File("node0.out")) +
                                           QStringLiteral("\". ")),
@@ -284,14 +287,15 @@ void PostDialogsTest::animationControls()
     AnimationDialog dialog(model, timer);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Animation"));
     QVERIFY(!dialog.isModal());
-    QCOMPARE(Edit(dialog, "Edit1")->text(), QStringLiteral("100"));
-    QCOMPARE(Edit(dialog, "Edit2")->text(), QStringLiteral("100"));
-    QCOMPARE(LabelOf(dialog, Edit(dialog, "Edit1")), QStringLiteral("Nstep"));
-    QCOMPARE(LabelOf(dialog, Edit(dialog, "Edit2")), QStringLiteral("Scale"));
-    QCOMPARE(Child<QPushButton>(dialog, "Button2")->text(), QStringLiteral("LOAD DISP DATA"));
-    QCOMPARE(Child<QPushButton>(dialog, "Button3")->text(),
+    QCOMPARE(Edit(dialog, "stepCountEdit")->text(), QStringLiteral("100"));
+    QCOMPARE(Edit(dialog, "scaleEdit")->text(), QStringLiteral("100"));
+    QCOMPARE(LabelOf(dialog, Edit(dialog, "stepCountEdit")), QStringLiteral("Nstep"));
+    QCOMPARE(LabelOf(dialog, Edit(dialog, "scaleEdit")), QStringLiteral("Scale"));
+    QCOMPARE(Child<QPushButton>(dialog, "loadDispButton")->text(),
+             QStringLiteral("LOAD DISP DATA"));
+    QCOMPARE(Child<QPushButton>(dialog, "runStopButton")->text(),
              QStringLiteral("Run Animation / Stop Animation"));
-    QCOMPARE(Child<QPushButton>(dialog, "Button1")->text(), QStringLiteral("CLOSE"));
+    QCOMPARE(Child<QPushButton>(dialog, "closeButton")->text(), QStringLiteral("CLOSE"));
     CheckAccessibleNames(dialog);
 }
 
@@ -308,16 +312,16 @@ void PostDialogsTest::animationLoadAndPlay()
     // Before any load a tick shows the model at rest.
     QCOMPARE(dialog.NextStep(), 0);
 
-    Edit(dialog, "Edit1")->setText(QStringLiteral("5"));
-    Edit(dialog, "Edit2")->setText(QStringLiteral("20"));
-    Click(dialog, "Button2");
+    Edit(dialog, "stepCountEdit")->setText(QStringLiteral("5"));
+    Edit(dialog, "scaleEdit")->setText(QStringLiteral("20"));
+    Click(dialog, "loadDispButton");
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(dialog.State().StepCount, 5);
     QCOMPARE(dialog.State().Scale, 20.0);
     QCOMPARE(f.model.Joints[150].AnimDispZ[5], JointValue(150, 5, 3));
 
     dialog.show();
-    Click(dialog, "Button3");
+    Click(dialog, "runStopButton");
     QVERIFY(timer.isActive());
     QCOMPARE(dialog.State().Frame, 1);
     QList<int> steps;
@@ -326,7 +330,7 @@ void PostDialogsTest::animationLoadAndPlay()
     QCOMPARE(steps, (QList<int>{2, 3, 4, 5, 1, 2}));
 
     // The pace sets the timer: 10 steps a second at first.
-    auto* pace = Child<QSpinBox>(dialog, "StepsPerSecond");
+    auto* pace = Child<QSpinBox>(dialog, "stepsPerSecondSpinBox");
     QCOMPARE(LabelOf(dialog, pace), QStringLiteral("Steps per second"));
     QCOMPARE(pace->value(), 10);
     QCOMPARE(timer.interval(), 100);
@@ -337,12 +341,12 @@ void PostDialogsTest::animationLoadAndPlay()
     QCOMPARE(timer.interval(), 1);
 
     // CLOSE leaves the animation running; the button stops it, and starts it again at 2.
-    Click(dialog, "Button1");
+    Click(dialog, "closeButton");
     QVERIFY(!dialog.isVisible());
     QVERIFY(timer.isActive());
-    Click(dialog, "Button3");
+    Click(dialog, "runStopButton");
     QVERIFY(!timer.isActive());
-    Click(dialog, "Button3");
+    Click(dialog, "runStopButton");
     QVERIFY(timer.isActive());
     QCOMPARE(dialog.NextStep(), 2);
     timer.stop();
@@ -357,13 +361,13 @@ void PostDialogsTest::animationReportsErrors()
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
-    Edit(dialog, "Edit1")->setText(QStringLiteral("-4"));
-    Click(dialog, "Button2");
+    Edit(dialog, "stepCountEdit")->setText(QStringLiteral("-4"));
+    Click(dialog, "loadDispButton");
     QCOMPARE(f.errors.value(0), QStringLiteral("Range check error"));
     QCOMPARE(dialog.State().StepCount, 0);
 
-    Edit(dialog, "Edit1")->setText(QStringLiteral("100"));
-    Click(dialog, "Button2");
+    Edit(dialog, "stepCountEdit")->setText(QStringLiteral("100"));
+    Click(dialog, "loadDispButton");
     QCOMPARE(f.errors.value(1), QStringLiteral("List index out of bounds (2)"));
     // The steps read stay, and the animation plays the 100 steps asked for.
     QCOMPARE(dialog.State().StepCount, 100);
@@ -371,8 +375,8 @@ void PostDialogsTest::animationReportsErrors()
 
     // Cancelling the file dialog keeps the new size of the arrays.
     f.cancel = true;
-    Edit(dialog, "Edit1")->setText(QStringLiteral("7"));
-    Click(dialog, "Button2");
+    Edit(dialog, "stepCountEdit")->setText(QStringLiteral("7"));
+    Click(dialog, "loadDispButton");
     QCOMPARE(f.model.Joints[2].AnimDispX.size(), std::size_t(8));
     QCOMPARE(f.model.Joints[2].AnimDispX[2], JointValue(2, 2, 1));
 }

@@ -27,24 +27,24 @@ namespace {
 
 using testing::Child;
 
-QLineEdit* Edit(QWidget& dialog, int number)
+QLineEdit* Edit(QWidget& dialog, const QString& name)
 {
-    return Child<QLineEdit>(dialog, QStringLiteral("Edit%1").arg(number).toLatin1().data());
+    return Child<QLineEdit>(dialog, name);
 }
 
-QComboBox* Combo(QWidget& dialog, int number)
+QComboBox* Combo(QWidget& dialog, const QString& name)
 {
-    return Child<QComboBox>(dialog, QStringLiteral("ComboBox%1").arg(number).toLatin1().data());
+    return Child<QComboBox>(dialog, name);
 }
 
-QPushButton* Button(QWidget& dialog, int number)
+QPushButton* Button(QWidget& dialog, const QString& name)
 {
-    return Child<QPushButton>(dialog, QStringLiteral("Button%1").arg(number).toLatin1().data());
+    return Child<QPushButton>(dialog, name);
 }
 
-QListWidget* List(QWidget& dialog)
+QListWidget* List(QWidget& dialog, const QString& name)
 {
-    return Child<QListWidget>(dialog, "ListBox1");
+    return Child<QListWidget>(dialog, name);
 }
 
 QStringList Items(QComboBox* combo)
@@ -167,44 +167,44 @@ void SectionDialogsTest::materialShowsTheFormats()
     EditorModel data;
     MaterialDialog dialog(data.model);
     dialog.show();
-    QCOMPARE(Rows(List(dialog)), (QStringList{"C30", "STEEL"}));
-    QCOMPARE(List(dialog)->currentRow(), 0);
-    QCOMPARE(Edit(dialog, 1)->text(), QStringLiteral("C30"));
-    QVERIFY(Edit(dialog, 1)->isReadOnly());
-    QCOMPARE(Edit(dialog, 4)->text(), QStringLiteral("0.200"));
+    QCOMPARE(Rows(List(dialog, "materialList")), (QStringList{"C30", "STEEL"}));
+    QCOMPARE(List(dialog, "materialList")->currentRow(), 0);
+    QCOMPARE(Edit(dialog, "nameEdit")->text(), QStringLiteral("C30"));
+    QVERIFY(Edit(dialog, "nameEdit")->isReadOnly());
+    QCOMPARE(Edit(dialog, "poissonEdit")->text(), QStringLiteral("0.200"));
 
-    List(dialog)->setCurrentRow(1);
-    QCOMPARE(Edit(dialog, 1)->text(), QStringLiteral("STEEL"));
-    QCOMPARE(Combo(dialog, 1)->currentText(), QStringLiteral("Elastic"));
-    QCOMPARE(Edit(dialog, 2)->text(), QStringLiteral("200000"));
-    QCOMPARE(Edit(dialog, 3)->text(), QStringLiteral("83333"));
-    QCOMPARE(Edit(dialog, 4)->text(), QStringLiteral("0.300"));
+    List(dialog, "materialList")->setCurrentRow(1);
+    QCOMPARE(Edit(dialog, "nameEdit")->text(), QStringLiteral("STEEL"));
+    QCOMPARE(Combo(dialog, "typeCombo")->currentText(), QStringLiteral("Elastic"));
+    QCOMPARE(Edit(dialog, "elasticModulusEdit")->text(), QStringLiteral("200000"));
+    QCOMPARE(Edit(dialog, "shearModulusEdit")->text(), QStringLiteral("83333"));
+    QCOMPARE(Edit(dialog, "poissonEdit")->text(), QStringLiteral("0.300"));
 
     // Typed values are not stored; the next showing shows the records again.
-    Edit(dialog, 2)->setText(QStringLiteral("1"));
-    Combo(dialog, 1)->setCurrentIndex(3);
-    Button(dialog, 1)->click();
+    Edit(dialog, "elasticModulusEdit")->setText(QStringLiteral("1"));
+    Combo(dialog, "typeCombo")->setCurrentIndex(3);
+    Button(dialog, "closeButton")->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(data.model.Materials[2].E, 200000.0);
     QCOMPARE(data.model.Materials[2].MatType, MatElastic);
     data.model.Materials.Edit(1).MatType = MatSteel02;
     dialog.show();
-    QCOMPARE(List(dialog)->currentRow(), 0);
-    QCOMPARE(Combo(dialog, 1)->currentText(), QStringLiteral("Steel02"));
-    QCOMPARE(Edit(dialog, 2)->text(), QStringLiteral("30000"));
+    QCOMPARE(List(dialog, "materialList")->currentRow(), 0);
+    QCOMPARE(Combo(dialog, "typeCombo")->currentText(), QStringLiteral("Steel02"));
+    QCOMPARE(Edit(dialog, "elasticModulusEdit")->text(), QStringLiteral("30000"));
 }
 
 void SectionDialogsTest::materialWithoutMaterialsKeepsTheInitialContents()
 {
     Model model;
     MaterialDialog dialog(model);
-    QCOMPARE(Items(Combo(dialog, 1)),
+    QCOMPARE(Items(Combo(dialog, "typeCombo")),
              (QStringList{"Elastic", "Steel01", "Concrete01", "Steel02", "Concrete02"}));
     dialog.show();
-    QCOMPARE(List(dialog)->count(), 0);
-    QCOMPARE(Combo(dialog, 1)->currentText(), QStringLiteral("Elastic"));
-    for (int k = 1; k <= 4; ++k)
-        QVERIFY(Edit(dialog, k)->text().isEmpty());
+    QCOMPARE(List(dialog, "materialList")->count(), 0);
+    QCOMPARE(Combo(dialog, "typeCombo")->currentText(), QStringLiteral("Elastic"));
+    for (const char* name : {"nameEdit", "elasticModulusEdit", "shearModulusEdit", "poissonEdit"})
+        QVERIFY(Edit(dialog, name)->text().isEmpty());
 }
 
 void SectionDialogsTest::shellSectionModifyKeepsTheChoice()
@@ -212,32 +212,32 @@ void SectionDialogsTest::shellSectionModifyKeepsTheChoice()
     EditorModel data;
     ShellSectionDialog dialog(data.model);
     dialog.show();
-    QCOMPARE(Items(Combo(dialog, 1)), (QStringList{"ShellMITC4", "ShellDKGQ"}));
-    QCOMPARE(Edit(dialog, 1)->text(), QStringLiteral("WALL"));
-    QCOMPARE(Edit(dialog, 2)->text(), QStringLiteral("150"));
-    QCOMPARE(Edit(dialog, 3)->text(), QStringLiteral("STEEL"));
-    QCOMPARE(Combo(dialog, 1)->currentIndex(), 0);
+    QCOMPARE(Items(Combo(dialog, "elemTypeCombo")), (QStringList{"ShellMITC4", "ShellDKGQ"}));
+    QCOMPARE(Edit(dialog, "nameEdit")->text(), QStringLiteral("WALL"));
+    QCOMPARE(Edit(dialog, "thicknessEdit")->text(), QStringLiteral("150"));
+    QCOMPARE(Edit(dialog, "materialEdit")->text(), QStringLiteral("STEEL"));
+    QCOMPARE(Combo(dialog, "elemTypeCombo")->currentIndex(), 0);
 
-    Combo(dialog, 1)->setCurrentIndex(1);
-    Edit(dialog, 2)->setText(QStringLiteral("300"));
-    Button(dialog, 1)->click();
+    Combo(dialog, "elemTypeCombo")->setCurrentIndex(1);
+    Edit(dialog, "thicknessEdit")->setText(QStringLiteral("300"));
+    Button(dialog, "modifyButton")->click();
     QCOMPARE(data.model.ShellSections[1].ShellElemType, 1);
     QCOMPARE(data.model.ShellSections[1].Thickness, 150.4);
 
-    List(dialog)->setCurrentRow(2);
-    QCOMPARE(Edit(dialog, 1)->text(), QStringLiteral("SLAB"));
-    QCOMPARE(Combo(dialog, 1)->currentIndex(), 0);
+    List(dialog, "shellSectionList")->setCurrentRow(2);
+    QCOMPARE(Edit(dialog, "nameEdit")->text(), QStringLiteral("SLAB"));
+    QCOMPARE(Combo(dialog, "elemTypeCombo")->currentIndex(), 0);
     // Chosen without Modify: nothing is stored.
-    Combo(dialog, 1)->setCurrentIndex(1);
-    List(dialog)->setCurrentRow(0);
-    QCOMPARE(Combo(dialog, 1)->currentText(), QStringLiteral("ShellDKGQ"));
-    QCOMPARE(Edit(dialog, 2)->text(), QStringLiteral("150"));
+    Combo(dialog, "elemTypeCombo")->setCurrentIndex(1);
+    List(dialog, "shellSectionList")->setCurrentRow(0);
+    QCOMPARE(Combo(dialog, "elemTypeCombo")->currentText(), QStringLiteral("ShellDKGQ"));
+    QCOMPARE(Edit(dialog, "thicknessEdit")->text(), QStringLiteral("150"));
     QCOMPARE(data.model.ShellSections[3].ShellElemType, 0);
-    List(dialog)->setCurrentRow(2);
-    QCOMPARE(Combo(dialog, 1)->currentText(), QStringLiteral("ShellMITC4"));
+    List(dialog, "shellSectionList")->setCurrentRow(2);
+    QCOMPARE(Combo(dialog, "elemTypeCombo")->currentText(), QStringLiteral("ShellMITC4"));
 
     QSignalSpy hidden(&dialog, &QDialog::finished);
-    Button(dialog, 2)->click();
+    Button(dialog, "closeButton")->click();
     QVERIFY(!dialog.isVisible());
 }
 
@@ -246,20 +246,20 @@ void SectionDialogsTest::shellSectionShowsEmptyRecordsAndModifiesNothingWithoutS
     EditorModel data;
     ShellSectionDialog dialog(data.model);
     dialog.show();
-    QCOMPARE(Rows(List(dialog)), (QStringList{"WALL", "", "SLAB"}));
-    List(dialog)->setCurrentRow(1);
-    QCOMPARE(Edit(dialog, 1)->text(), QString());
-    QCOMPARE(Edit(dialog, 2)->text(), QStringLiteral("0"));
-    QCOMPARE(Edit(dialog, 3)->text(), QString());
+    QCOMPARE(Rows(List(dialog, "shellSectionList")), (QStringList{"WALL", "", "SLAB"}));
+    List(dialog, "shellSectionList")->setCurrentRow(1);
+    QCOMPARE(Edit(dialog, "nameEdit")->text(), QString());
+    QCOMPARE(Edit(dialog, "thicknessEdit")->text(), QStringLiteral("0"));
+    QCOMPARE(Edit(dialog, "materialEdit")->text(), QString());
 
     Model empty;
     ShellSectionDialog nothing(empty);
     QStringList errors;
     nothing.setErrorReporter([&](const QString& message) { errors << message; });
     nothing.show();
-    QCOMPARE(List(nothing)->count(), 0);
-    Combo(nothing, 1)->setCurrentIndex(1);
-    Button(nothing, 1)->click();
+    QCOMPARE(List(nothing, "shellSectionList")->count(), 0);
+    Combo(nothing, "elemTypeCombo")->setCurrentIndex(1);
+    Button(nothing, "modifyButton")->click();
     QVERIFY(errors.isEmpty());
     QVERIFY(nothing.isVisible());
 }
@@ -268,50 +268,52 @@ void SectionDialogsTest::frameSectionShowsTheSelectedSection()
 {
     EditorModel data;
     FrameSectionDialog dialog(data.model);
-    QCOMPARE(Edit(dialog, 14)->text(), QStringLiteral("1000"));
-    QCOMPARE(Edit(dialog, 15)->text(), QStringLiteral("1000"));
-    QCOMPARE(Items(Combo(dialog, 1)),
+    QCOMPARE(Edit(dialog, "hingeLengthIEdit")->text(), QStringLiteral("1000"));
+    QCOMPARE(Edit(dialog, "hingeLengthJEdit")->text(), QStringLiteral("1000"));
+    QCOMPARE(Items(Combo(dialog, "frameTypeCombo")),
              (QStringList{"Elastic BeamColumn", "Nonlinear BeamColumn", "Disp BeamColumn",
                           "Beam with Hinge", "Truss", "corotTruss"}));
-    QCOMPARE(Items(Combo(dialog, 3)),
+    QCOMPARE(Items(Combo(dialog, "sectionShapeCombo")),
              (QStringList{QString::fromUtf8("矩形"), QString::fromUtf8("工字形"),
                           QString::fromUtf8("方形"), QString::fromUtf8("圆管形")}));
-    QCOMPARE(Items(Combo(dialog, 5)), (QStringList{"Linear", "P-Delta", "Corotational "}));
-    QCOMPARE(Items(Combo(dialog, 6)), (QStringList{"Beam Section", "Column Section"}));
+    QCOMPARE(Items(Combo(dialog, "geomTransfCombo")),
+             (QStringList{"Linear", "P-Delta", "Corotational "}));
+    QCOMPARE(Items(Combo(dialog, "sectionKindCombo")),
+             (QStringList{"Beam Section", "Column Section"}));
 
     dialog.show();
-    QCOMPARE(Rows(List(dialog)), (QStringList{"N600", "EPIPE", "RLINK"}));
-    QCOMPARE(Items(Combo(dialog, 2)), (QStringList{"N600", "EPIPE", "RLINK"}));
-    QCOMPARE(Items(Combo(dialog, 4)), (QStringList{"C30", "STEEL"}));
-    for (int k : {2, 3, 4})
-        QVERIFY(!Combo(dialog, k)->isEnabled());
+    QCOMPARE(Rows(List(dialog, "frameSectionList")), (QStringList{"N600", "EPIPE", "RLINK"}));
+    QCOMPARE(Items(Combo(dialog, "sectionNameCombo")), (QStringList{"N600", "EPIPE", "RLINK"}));
+    QCOMPARE(Items(Combo(dialog, "materialCombo")), (QStringList{"C30", "STEEL"}));
+    for (const char* name : {"sectionNameCombo", "sectionShapeCombo", "materialCombo"})
+        QVERIFY(!Combo(dialog, name)->isEnabled());
     for (int k = 1; k <= 6; ++k)
-        QVERIFY(Edit(dialog, k)->isReadOnly());
+        QVERIFY(Edit(dialog, QStringLiteral("dimensionT%1Edit").arg(k))->isReadOnly());
 
-    QCOMPARE(Combo(dialog, 1)->currentIndex(), 1);
-    QCOMPARE(Combo(dialog, 2)->currentIndex(), 0);
-    QCOMPARE(Combo(dialog, 3)->currentIndex(), 0);
-    QCOMPARE(Combo(dialog, 4)->currentIndex(), 0);
-    QCOMPARE(Edit(dialog, 1)->text(), QStringLiteral("600"));
-    QCOMPARE(Edit(dialog, 2)->text(), QStringLiteral("400"));
-    QCOMPARE(Edit(dialog, 9)->text(), QStringLiteral("5"));
-    QCOMPARE(Edit(dialog, 13)->text(), QStringLiteral("35"));
-    QCOMPARE(Edit(dialog, 14)->text(), QStringLiteral("600"));
-    QCOMPARE(Combo(dialog, 6)->currentIndex(), 1);
+    QCOMPARE(Combo(dialog, "frameTypeCombo")->currentIndex(), 1);
+    QCOMPARE(Combo(dialog, "sectionNameCombo")->currentIndex(), 0);
+    QCOMPARE(Combo(dialog, "sectionShapeCombo")->currentIndex(), 0);
+    QCOMPARE(Combo(dialog, "materialCombo")->currentIndex(), 0);
+    QCOMPARE(Edit(dialog, "dimensionT1Edit")->text(), QStringLiteral("600"));
+    QCOMPARE(Edit(dialog, "dimensionT2Edit")->text(), QStringLiteral("400"));
+    QCOMPARE(Edit(dialog, "divideFxEdit")->text(), QStringLiteral("5"));
+    QCOMPARE(Edit(dialog, "coverEdit")->text(), QStringLiteral("35"));
+    QCOMPARE(Edit(dialog, "hingeLengthIEdit")->text(), QStringLiteral("600"));
+    QCOMPARE(Combo(dialog, "sectionKindCombo")->currentIndex(), 1);
     QCOMPARE(dialog.picture(), ExpectedPicture(data.model, 1));
-    QCOMPARE(Child<QLabel>(dialog, "Image1")
+    QCOMPARE(Child<QLabel>(dialog, "sectionPicture")
                  ->pixmap()
                  .toImage()
                  .convertToFormat(dialog.picture().format()),
              dialog.picture());
 
-    List(dialog)->setCurrentRow(1);
-    QCOMPARE(Combo(dialog, 1)->currentIndex(), 0);
-    QCOMPARE(Combo(dialog, 2)->currentIndex(), 1);
-    QCOMPARE(Combo(dialog, 3)->currentIndex(), 3);
-    QCOMPARE(Combo(dialog, 4)->currentIndex(), 1);
-    QCOMPARE(Combo(dialog, 5)->currentText(), QStringLiteral("Corotational "));
-    QCOMPARE(Edit(dialog, 9)->text(), QStringLiteral("20"));
+    List(dialog, "frameSectionList")->setCurrentRow(1);
+    QCOMPARE(Combo(dialog, "frameTypeCombo")->currentIndex(), 0);
+    QCOMPARE(Combo(dialog, "sectionNameCombo")->currentIndex(), 1);
+    QCOMPARE(Combo(dialog, "sectionShapeCombo")->currentIndex(), 3);
+    QCOMPARE(Combo(dialog, "materialCombo")->currentIndex(), 1);
+    QCOMPARE(Combo(dialog, "geomTransfCombo")->currentText(), QStringLiteral("Corotational "));
+    QCOMPARE(Edit(dialog, "divideFxEdit")->text(), QStringLiteral("20"));
     QCOMPARE(dialog.picture(), ExpectedPicture(data.model, 2));
 }
 
@@ -327,24 +329,24 @@ void SectionDialogsTest::frameSectionOkRoundTrip()
     dialog.show();
     const QImage column = dialog.picture();
 
-    Combo(dialog, 1)->setCurrentIndex(3);
-    Combo(dialog, 6)->setCurrentIndex(0);
-    Edit(dialog, 9)->setText(QStringLiteral("1"));
-    Edit(dialog, 10)->setText(QStringLiteral("1"));
-    Edit(dialog, 11)->setText(QStringLiteral("3"));
-    Edit(dialog, 12)->setText(QStringLiteral("2"));
-    Edit(dialog, 7)->setText(QStringLiteral("900"));
-    Edit(dialog, 8)->setText(QStringLiteral("0.5"));
-    Edit(dialog, 13)->setText(QStringLiteral("40"));
-    Edit(dialog, 14)->setText(QStringLiteral("450"));
-    Edit(dialog, 15)->setText(QStringLiteral("1E3"));
-    Combo(dialog, 5)->setCurrentIndex(1);
-    QTest::mouseClick(Child<QWidget>(dialog, "Shape1"), Qt::LeftButton);
+    Combo(dialog, "frameTypeCombo")->setCurrentIndex(3);
+    Combo(dialog, "sectionKindCombo")->setCurrentIndex(0);
+    Edit(dialog, "divideFxEdit")->setText(QStringLiteral("1"));
+    Edit(dialog, "divideFyEdit")->setText(QStringLiteral("1"));
+    Edit(dialog, "barNumNxEdit")->setText(QStringLiteral("3"));
+    Edit(dialog, "barNumNyEdit")->setText(QStringLiteral("2"));
+    Edit(dialog, "xBarTopEdit")->setText(QStringLiteral("900"));
+    Edit(dialog, "yBarBotEdit")->setText(QStringLiteral("0.5"));
+    Edit(dialog, "coverEdit")->setText(QStringLiteral("40"));
+    Edit(dialog, "hingeLengthIEdit")->setText(QStringLiteral("450"));
+    Edit(dialog, "hingeLengthJEdit")->setText(QStringLiteral("1E3"));
+    Combo(dialog, "geomTransfCombo")->setCurrentIndex(1);
+    QTest::mouseClick(Child<QWidget>(dialog, "colorSwatch"), Qt::LeftButton);
     QCOMPARE(offered, (QList<std::int32_t>{RgbColor(0, 255, 0)}));
     // The choice fills the swatch; OK stores it.
     QCOMPARE(data.model.FrameSections[1].Color, RgbColor(0, 255, 0));
     QSignalSpy redraw(&dialog, &FrameSectionDialog::redrawRequested);
-    Button(dialog, 1)->click();
+    Button(dialog, "okButton")->click();
     QCOMPARE(redraw.count(), 1);
 
     const TFrameSection& s = data.model.FrameSections[1];
@@ -368,13 +370,13 @@ void SectionDialogsTest::frameSectionOkRoundTrip()
 
     // A cancelled choice keeps the colour; the next selection shows the stored values.
     dialog.setColorChooser([](std::int32_t) { return std::nullopt; });
-    QTest::keyClick(Child<QWidget>(dialog, "Shape1"), Qt::Key_Space);
-    List(dialog)->setCurrentRow(1);
-    List(dialog)->setCurrentRow(0);
-    QCOMPARE(Edit(dialog, 15)->text(), QStringLiteral("1000"));
-    QCOMPARE(Edit(dialog, 8)->text(), QStringLiteral("0.5"));
-    QCOMPARE(Combo(dialog, 1)->currentText(), QStringLiteral("Beam with Hinge"));
-    Button(dialog, 1)->click();
+    QTest::keyClick(Child<QWidget>(dialog, "colorSwatch"), Qt::Key_Space);
+    List(dialog, "frameSectionList")->setCurrentRow(1);
+    List(dialog, "frameSectionList")->setCurrentRow(0);
+    QCOMPARE(Edit(dialog, "hingeLengthJEdit")->text(), QStringLiteral("1000"));
+    QCOMPARE(Edit(dialog, "yBarBotEdit")->text(), QStringLiteral("0.5"));
+    QCOMPARE(Combo(dialog, "frameTypeCombo")->currentText(), QStringLiteral("Beam with Hinge"));
+    Button(dialog, "okButton")->click();
     QCOMPARE(data.model.FrameSections[1].Color, RgbColor(255, 0, 255));
 }
 
@@ -388,14 +390,14 @@ void SectionDialogsTest::frameSectionBadNumberStopsOk()
     dialog.show();
     const QImage before = dialog.picture();
 
-    Combo(dialog, 1)->setCurrentIndex(2);
-    Edit(dialog, 9)->setText(QStringLiteral("2"));
-    Edit(dialog, 10)->setText(QStringLiteral("2"));
-    Edit(dialog, 11)->setText(QStringLiteral("five"));
-    Edit(dialog, 12)->setText(QStringLiteral("1"));
-    Edit(dialog, 13)->setText(QStringLiteral("x"));
-    QTest::mouseClick(Child<QWidget>(dialog, "Shape1"), Qt::LeftButton);
-    Button(dialog, 1)->click();
+    Combo(dialog, "frameTypeCombo")->setCurrentIndex(2);
+    Edit(dialog, "divideFxEdit")->setText(QStringLiteral("2"));
+    Edit(dialog, "divideFyEdit")->setText(QStringLiteral("2"));
+    Edit(dialog, "barNumNxEdit")->setText(QStringLiteral("five"));
+    Edit(dialog, "barNumNyEdit")->setText(QStringLiteral("1"));
+    Edit(dialog, "coverEdit")->setText(QStringLiteral("x"));
+    QTest::mouseClick(Child<QWidget>(dialog, "colorSwatch"), Qt::LeftButton);
+    Button(dialog, "okButton")->click();
 
     QCOMPARE(errors, (QStringList{"'five' is not a valid integer value"}));
     const TFrameSection& s = data.model.FrameSections[1];
@@ -410,8 +412,8 @@ void SectionDialogsTest::frameSectionBadNumberStopsOk()
     QVERIFY(dialog.isVisible());
 
     // The next bad text stops the next OK, with its own message.
-    Edit(dialog, 11)->setText(QStringLiteral("4"));
-    Button(dialog, 1)->click();
+    Edit(dialog, "barNumNxEdit")->setText(QStringLiteral("4"));
+    Button(dialog, "okButton")->click();
     QCOMPARE(errors.size(), 2);
     QCOMPARE(errors[1], QStringLiteral("'x' is not a valid floating point value"));
     QCOMPARE(s.BarNumNY, 1);
@@ -425,21 +427,21 @@ void SectionDialogsTest::frameSectionReleaseLinkKeepsItsType()
     QStringList errors;
     dialog.setErrorReporter([&](const QString& message) { errors << message; });
     dialog.show();
-    List(dialog)->setCurrentRow(2);
-    QComboBox* type = Combo(dialog, 1);
+    List(dialog, "frameSectionList")->setCurrentRow(2);
+    QComboBox* type = Combo(dialog, "frameTypeCombo");
     QCOMPARE(type->currentIndex(), -1);
     QCOMPARE(type->count(), 6);
     QVERIFY(type->placeholderText().contains(QStringLiteral("Release link")));
-    Button(dialog, 1)->click();
+    Button(dialog, "okButton")->click();
     QCOMPARE(data.model.FrameSections[3].ElemType, ElemReleaseLink);
 
     // Another section shows its own type; choosing one for the link stores it.
-    List(dialog)->setCurrentRow(0);
+    List(dialog, "frameSectionList")->setCurrentRow(0);
     QCOMPARE(type->currentIndex(), 1);
-    List(dialog)->setCurrentRow(2);
+    List(dialog, "frameSectionList")->setCurrentRow(2);
     QCOMPARE(type->currentIndex(), -1);
     type->setCurrentIndex(4);
-    Button(dialog, 1)->click();
+    Button(dialog, "okButton")->click();
     QCOMPARE(data.model.FrameSections[3].ElemType, ElemTruss);
 }
 
@@ -454,7 +456,7 @@ void SectionDialogsTest::frameSectionWithoutDimensionsReportsAndGoesOn()
 
     // The release link has no dimensions: the picture is cleared, the message told, and the
     // controls are filled all the same.
-    List(dialog)->setCurrentRow(2);
+    List(dialog, "frameSectionList")->setCurrentRow(2);
     QCOMPARE(errors, (QStringList{"Floating point division by zero"}));
     QImage white = NewModelImage(QSize(SectionPictureSize, SectionPictureSize));
     {
@@ -464,15 +466,15 @@ void SectionDialogsTest::frameSectionWithoutDimensionsReportsAndGoesOn()
         canvas.Rectangle(0, 0, SectionPictureSize, SectionPictureSize);
     }
     QCOMPARE(dialog.picture(), white);
-    QCOMPARE(Combo(dialog, 2)->currentIndex(), 2);
-    QCOMPARE(Edit(dialog, 1)->text(), QStringLiteral("0"));
+    QCOMPARE(Combo(dialog, "sectionNameCombo")->currentIndex(), 2);
+    QCOMPARE(Edit(dialog, "dimensionT1Edit")->text(), QStringLiteral("0"));
 
-    Edit(dialog, 9)->setText(QStringLiteral("3"));
-    Button(dialog, 1)->click();
+    Edit(dialog, "divideFxEdit")->setText(QStringLiteral("3"));
+    Button(dialog, "okButton")->click();
     QCOMPARE(data.model.FrameSections[3].DivideFX, 3);
     QCOMPARE(errors.size(), 2);
 
-    List(dialog)->setCurrentRow(0);
+    List(dialog, "frameSectionList")->setCurrentRow(0);
     QCOMPARE(errors.size(), 2);
     QCOMPARE(dialog.picture(), ExpectedPicture(data.model, 1));
 }
@@ -484,10 +486,10 @@ void SectionDialogsTest::frameSectionOkWithoutSections()
     QStringList errors;
     dialog.setErrorReporter([&](const QString& message) { errors << message; });
     dialog.show();
-    QCOMPARE(List(dialog)->count(), 0);
-    QCOMPARE(Combo(dialog, 2)->count(), 0);
-    Edit(dialog, 9)->setText(QStringLiteral("bad"));
-    Button(dialog, 1)->click();
+    QCOMPARE(List(dialog, "frameSectionList")->count(), 0);
+    QCOMPARE(Combo(dialog, "sectionNameCombo")->count(), 0);
+    Edit(dialog, "divideFxEdit")->setText(QStringLiteral("bad"));
+    Button(dialog, "okButton")->click();
     QVERIFY(errors.isEmpty());
     QVERIFY(dialog.isVisible());
 }
@@ -497,14 +499,14 @@ void SectionDialogsTest::frameSectionEveryCloseAsksForARedraw()
     EditorModel data;
     FrameSectionDialog dialog(data.model);
     const std::pair<const char*, std::function<void()>> closes[] = {
-        {"Close", [&] { Button(dialog, 2)->click(); }},
+        {"Close", [&] { Button(dialog, "closeButton")->click(); }},
         {"close", [&] { dialog.close(); }},
         {"Esc", [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }},
     };
     for (const auto& [way, closeIt] : closes) {
         dialog.show();
         // Values typed without OK are lost.
-        Edit(dialog, 9)->setText(QStringLiteral("7"));
+        Edit(dialog, "divideFxEdit")->setText(QStringLiteral("7"));
         QSignalSpy redraw(&dialog, &FrameSectionDialog::redrawRequested);
         closeIt();
         QVERIFY2(!dialog.isVisible(), way);
@@ -512,7 +514,7 @@ void SectionDialogsTest::frameSectionEveryCloseAsksForARedraw()
         QCOMPARE(data.model.FrameSections[1].DivideFX, 5);
     }
     dialog.show();
-    QCOMPARE(Edit(dialog, 9)->text(), QStringLiteral("5"));
+    QCOMPARE(Edit(dialog, "divideFxEdit")->text(), QStringLiteral("5"));
     dialog.hide();
     QSignalSpy redraw(&dialog, &FrameSectionDialog::redrawRequested);
     dialog.close();
@@ -524,7 +526,7 @@ void SectionDialogsTest::errorsGoToAWarningBoxTitledTav()
     EditorModel data;
     FrameSectionDialog dialog(data.model);
     dialog.show();
-    Edit(dialog, 9)->setText(QStringLiteral("1.5"));
+    Edit(dialog, "divideFxEdit")->setText(QStringLiteral("1.5"));
     QString title, text;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -534,7 +536,7 @@ void SectionDialogsTest::errorsGoToAWarningBoxTitledTav()
         text = box->text();
         box->button(QMessageBox::Ok)->click();
     });
-    Button(dialog, 1)->click();
+    Button(dialog, "okButton")->click();
     QCOMPARE(title, QStringLiteral("TAV"));
     QCOMPARE(text, QStringLiteral("'1.5' is not a valid integer value"));
 }
@@ -550,21 +552,21 @@ void SectionDialogsTest::accessibility()
     CheckAccessibility(shellSection, QStringLiteral("Shell Section"));
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(Child<QWidget>(frameSection, "Shape1")->accessibleName(),
+    QCOMPARE(Child<QWidget>(frameSection, "colorSwatch")->accessibleName(),
              QStringLiteral("Frame Color"));
-    QCOMPARE(Button(frameSection, 1)->text(), QStringLiteral("OK"));
-    QCOMPARE(Button(frameSection, 2)->text(), QStringLiteral("Close"));
-    QCOMPARE(Button(material, 1)->text(), QStringLiteral("Close"));
-    QCOMPARE(Button(shellSection, 1)->text(), QStringLiteral("Modify"));
-    QCOMPARE(Button(shellSection, 2)->text(), QStringLiteral("Close"));
-    QCOMPARE(Child<QLineEdit>(frameSection, "Edit7")->accessibleName(),
+    QCOMPARE(Button(frameSection, "okButton")->text(), QStringLiteral("OK"));
+    QCOMPARE(Button(frameSection, "closeButton")->text(), QStringLiteral("Close"));
+    QCOMPARE(Button(material, "closeButton")->text(), QStringLiteral("Close"));
+    QCOMPARE(Button(shellSection, "modifyButton")->text(), QStringLiteral("Modify"));
+    QCOMPARE(Button(shellSection, "closeButton")->text(), QStringLiteral("Close"));
+    QCOMPARE(Child<QLineEdit>(frameSection, "xBarTopEdit")->accessibleName(),
              QStringLiteral("X-Bar(Top) "));
     QStringList groups;
     for (QGroupBox* group : frameSection.findChildren<QGroupBox*>())
         groups << group->title();
     QCOMPARE(groups, (QStringList{"P-Delta", "Rebar Setting", "Nonlinear Setting",
                                   "Beam With Hinge(Hinge Length)"}));
-    QCOMPARE(Child<QLabel>(frameSection, "Image1")->size(), QSize(200, 200));
+    QCOMPARE(Child<QLabel>(frameSection, "sectionPicture")->size(), QSize(200, 200));
 }
 
 QTEST_MAIN(SectionDialogsTest)

@@ -164,13 +164,13 @@ template <class T> void WhenModalOpens(std::function<void(T*)> check)
 // Chooses the first load case in the Show Load dialog, which makes ShownLoadCase 1.
 void ShowFirstLoadCase(Window& w)
 {
-    w.Click("ToolButton16");
+    w.Click("showLoadButton");
     auto* dialog = w.form.findChild<ShowLoadDialog*>();
     QVERIFY(dialog && dialog->isVisible());
-    auto* cases = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    auto* cases = dialog->findChild<QComboBox*>(QStringLiteral("loadCaseCombo"));
     QVERIFY(cases && cases->count() > 0);
     cases->setCurrentIndex(0);
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     QCOMPARE(w.form.settings().ShownLoadCase, 1);
 }
 
@@ -181,9 +181,9 @@ void Prepare(Window& w)
     w.form.ImportS2kFile(Portal);
     ShowFirstLoadCase(w);
     Wheel(w.form, QPoint(0, -120));
-    w.Click("ToolButton3");
+    w.Click("panButton");
     Drag(w.form.modelView(), QPoint(200, 200), QPoint(240, 170));
-    w.Click("ToolButton30");
+    w.Click("noMouseModeButton");
 }
 
 } // namespace
@@ -227,11 +227,28 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
     QCOMPARE(form.pos(), QPoint(199, 121));
     QCOMPARE(form.size(), QSize(1089, 750));
 
-    QCOMPARE(form.statusBar()->objectName(), QStringLiteral("StatusBar1"));
+    QCOMPARE(form.statusBar()->objectName(), QStringLiteral("statusBar"));
     const QStringList texts{"Operation", "", "Node", "", "Frame", "", "Shell", "", "Solid", "",
                             "Mat",       "", "Fsec", "", "Wsec",  "", ""};
+    const QStringList names{"operationCaptionPanel",
+                            "operationPanel",
+                            "nodeCaptionPanel",
+                            "nodeCountPanel",
+                            "frameCaptionPanel",
+                            "frameCountPanel",
+                            "shellCaptionPanel",
+                            "shellCountPanel",
+                            "solidCaptionPanel",
+                            "solidCountPanel",
+                            "materialCaptionPanel",
+                            "materialCountPanel",
+                            "frameSectionCaptionPanel",
+                            "frameSectionCountPanel",
+                            "shellSectionCaptionPanel",
+                            "shellSectionCountPanel",
+                            "messagePanel"};
     for (int i = 0; i < MainWindow::PanelCount; ++i) {
-        QLabel* panel = form.findChild<QLabel*>(QStringLiteral("Panel%1").arg(i));
+        QLabel* panel = form.findChild<QLabel*>(names[i]);
         QVERIFY(panel);
         QCOMPARE(panel, form.panel(i));
         QCOMPARE(panel->parentWidget(), form.statusBar());
@@ -239,11 +256,11 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
         QCOMPARE(panel->width(), i == 0 ? 80 : 50);
     }
 
-    QCOMPARE(form.centralWidget()->objectName(), QStringLiteral("Panel1"));
-    QCOMPARE(form.modelView()->objectName(), QStringLiteral("Image1"));
+    QCOMPARE(form.centralWidget()->objectName(), QStringLiteral("drawingArea"));
+    QCOMPARE(form.modelView()->objectName(), QStringLiteral("modelView"));
     QCOMPARE(form.modelView()->parentWidget(), form.centralWidget());
 
-    QCOMPARE(form.animationTimer().objectName(), QStringLiteral("Timer1"));
+    QCOMPARE(form.animationTimer().objectName(), QStringLiteral("animationTimer"));
     // The animation's first pace, 10 steps a second.
     QCOMPARE(form.animationTimer().interval(), 100);
     QVERIFY(!form.animationTimer().isActive());
@@ -284,7 +301,7 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
 void MainWindowTest::toolBarHoldsTheButtonsInOrder()
 {
     Window w;
-    auto* bar = w.form.findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    auto* bar = w.form.findChild<QToolBar*>(QStringLiteral("toolBar"));
     QVERIFY(bar);
     QCOMPARE(bar->height(), 30);
     QCOMPARE(bar->iconSize(), QSize(20, 20));
@@ -293,12 +310,12 @@ void MainWindowTest::toolBarHoldsTheButtonsInOrder()
     for (QAction* item : bar->actions())
         order << (item->isSeparator() ? QStringLiteral("|") : item->objectName());
     const QStringList expected =
-        QStringLiteral("ToolButton1 | ToolButton5 ToolButton6 ToolButton21 | "
-                       "ToolButton10 ToolButton11 ToolButton12 ToolButton13 "
-                       "ToolButton4 ToolButton3 ToolButton2 | ToolButton16 "
-                       "ToolButton9 ToolButton17 ToolButton30 | ToolButton19 "
-                       "ToolButton24 ToolButton8 | ToolButton26 ToolButton27 "
-                       "ToolButton25 ToolButton20")
+        QStringLiteral("importAction | frameSectionAction materialAction shellSectionAction | "
+                       "xyViewAction xzViewAction yzViewAction zoomAllAction "
+                       "rotateViewAction panAction refreshAction | showLoadAction "
+                       "viewOptionAction selectElemAction noMouseModeAction | analysisCaseAction "
+                       "recorderSettingAction tclFileAction | runOpenSeesAction "
+                       "clearResultsAction deformationAction animationAction")
             .split(QLatin1Char(' '));
     QCOMPARE(order, expected);
 
@@ -308,7 +325,8 @@ void MainWindowTest::toolBarHoldsTheButtonsInOrder()
             continue;
         auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(item));
         QVERIFY(button);
-        QCOMPARE(button->objectName(), item->objectName());
+        // Each tool button is named after its command: "panButton" for "panAction".
+        QCOMPARE(button->objectName(), item->objectName().chopped(6) + QStringLiteral("Button"));
         QCOMPARE(button->size(), QSize(30, 26));
         QVERIFY2(button->x() > x, qPrintable(item->objectName()));
         x = button->x();
@@ -371,9 +389,8 @@ void MainWindowTest::everyControlHasAnAccessibleName()
     // 22 buttons, 17 panels, the menu bar, the tool bar, the status bar and the model view.
     QVERIFY(checked >= 43);
     // Tool buttons are named by their commands.
-    QCOMPARE(
-        QAccessible::queryAccessibleInterface(w.Button("ToolButton3"))->text(QAccessible::Name),
-        QStringLiteral("Pan"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.Button("panButton"))->text(QAccessible::Name),
+             QStringLiteral("Pan"));
 }
 
 void MainWindowTest::firstShowRefreshesTheView()
@@ -393,31 +410,31 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo_data()
     QTest::addColumn<QString>("button");
     QTest::newRow("Pan") << "View"
                          << "Pan"
-                         << "ToolButton3";
+                         << "panButton";
     QTest::newRow("Zoom All") << "View"
                               << "Zoom All"
-                              << "ToolButton13";
+                              << "zoomAllButton";
     QTest::newRow("Rotate View") << "View"
                                  << "Rotate View"
-                                 << "ToolButton4";
+                                 << "rotateViewButton";
     QTest::newRow("Refresh") << "View"
                              << "Refresh"
-                             << "ToolButton2";
+                             << "refreshButton";
     QTest::newRow("XY View") << "View"
                              << "XY View"
-                             << "ToolButton10";
+                             << "xyViewButton";
     QTest::newRow("XZ View") << "View"
                              << "XZ View"
-                             << "ToolButton11";
+                             << "xzViewButton";
     QTest::newRow("YZ View") << "View"
                              << "YZ View"
-                             << "ToolButton12";
+                             << "yzViewButton";
     QTest::newRow("View Option") << "View"
                                  << "View Option"
-                                 << "ToolButton9";
+                                 << "viewOptionButton";
     QTest::newRow("Show Load") << "View"
                                << "Show Load"
-                               << "ToolButton16";
+                               << "showLoadButton";
 }
 
 // The same command through the menu in one window and through its button in another, from
@@ -473,11 +490,11 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
 void MainWindowTest::buttonsWithoutMenuEntrySetTheMouseMode()
 {
     Window w;
-    w.Click("ToolButton3");
-    w.Click("ToolButton17");
+    w.Click("panButton");
+    w.Click("selectElemButton");
     QCOMPARE(w.form.settings().MouseMode, 101);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
-    w.Click("ToolButton30");
+    w.Click("noMouseModeButton");
     QCOMPARE(w.form.settings().MouseMode, 102);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
 }
@@ -510,23 +527,23 @@ void MainWindowTest::everyCommandIsEnabled()
     {
         const char* Menu;
         const char* Caption;
-        const char* Button;
+        const char* Command;
     } pairs[] = {
-        {"File", "Import Sap2000 txt file", "ToolButton1"},
-        {"Define", "Frame Section", "ToolButton5"},
-        {"Define", "Material", "ToolButton6"},
-        {"Define", "Shell Section", "ToolButton21"},
-        {"Define", "Recorder Setting", "ToolButton24"},
-        {"Define", "Analysis Case", "ToolButton19"},
-        {"Gen_tcl", "OpenSEES tcl File", "ToolButton8"},
-        {"Gen_tcl", "Run OpenSEES", "ToolButton26"},
-        {"Post", "Deformation", "ToolButton25"},
-        {"Post", "Animation", "ToolButton20"},
+        {"File", "Import Sap2000 txt file", "importAction"},
+        {"Define", "Frame Section", "frameSectionAction"},
+        {"Define", "Material", "materialAction"},
+        {"Define", "Shell Section", "shellSectionAction"},
+        {"Define", "Recorder Setting", "recorderSettingAction"},
+        {"Define", "Analysis Case", "analysisCaseAction"},
+        {"Gen_tcl", "OpenSEES tcl File", "tclFileAction"},
+        {"Gen_tcl", "Run OpenSEES", "runOpenSeesAction"},
+        {"Post", "Deformation", "deformationAction"},
+        {"Post", "Animation", "animationAction"},
     };
     for (const auto& pair : pairs) {
         QAction* entry = w.MenuEntry(pair.Menu, pair.Caption);
         QVERIFY2(entry, pair.Caption);
-        QCOMPARE(entry, w.Command(pair.Button));
+        QCOMPARE(entry, w.Command(pair.Command));
         QVERIFY2(entry->isEnabled(), pair.Caption);
     }
     for (QAction* command : w.form.findChildren<QAction*>(Qt::FindDirectChildrenOnly))
@@ -542,7 +559,7 @@ void MainWindowTest::showingADialogTwiceShowsOne()
     w.form.ImportS2kFile(Portal);
     w.MenuEntry("View", "Show Load")->trigger();
     w.MenuEntry("View", "Show Load")->trigger();
-    w.Click("ToolButton16");
+    w.Click("showLoadButton");
     int shown = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         shown += qobject_cast<ShowLoadDialog*>(window) && window->isVisible() ? 1 : 0;
@@ -552,8 +569,8 @@ void MainWindowTest::showingADialogTwiceShowsOne()
     // Its OK asks the window for a redraw: the loads of the case appear in the picture.
     const QImage before = w.Picture();
     auto* dialog = w.form.findChild<ShowLoadDialog*>();
-    dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentIndex(0);
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+    dialog->findChild<QComboBox*>(QStringLiteral("loadCaseCombo"))->setCurrentIndex(0);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(w.form.settings().ShownLoadCase, 1);
     QVERIFY(w.Picture() != before);
@@ -620,7 +637,7 @@ void MainWindowTest::importAsksForAnS2kFile()
         if (fromMenu)
             w.MenuEntry("File", "Import Sap2000 txt file")->trigger();
         else
-            w.Click("ToolButton1");
+            w.Click("importButton");
         QCOMPARE(filter, QStringLiteral("s2k file (*.s2k)"));
         QCOMPARE(suffix, QStringLiteral("s2k"));
         // No file chosen: the (empty) lines are imported all the same.
@@ -676,8 +693,8 @@ void MainWindowTest::brokenFileIsReportedAndTheWindowGoesOn()
     QCOMPARE(w.Picture(), picture);
 
     // The window still answers and draws what the model now holds.
-    w.Click("ToolButton13");
-    w.Click("ToolButton3");
+    w.Click("zoomAllButton");
+    w.Click("panButton");
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Pan"));
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
     QCOMPARE(w.errors.size(), 1);
@@ -865,7 +882,7 @@ void MainWindowTest::panDragMovesTheView()
     Drag(w.form.modelView(), QPoint(100, 100), QPoint(160, 140));
     QVERIFY(SameView(w.form.view(), expected));
 
-    w.Click("ToolButton3");
+    w.Click("panButton");
     QCOMPARE(w.form.settings().MouseMode, 1);
     QTest::mousePress(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     QCOMPARE(w.form.settings().MouseMode, 2);
@@ -895,7 +912,7 @@ void MainWindowTest::selectingAFrameOpensItsProperties()
     auto* properties = w.form.findChild<FramePropertiesDialog*>();
     QVERIFY(properties && !properties->isVisible());
 
-    w.Click("ToolButton17");
+    w.Click("selectElemButton");
     // Where the press looks for frame 2: its midpoint in the view on the screen.
     Model projected = w.form.model();
     ProjectFrameMarks(projected, w.form.view(), w.form.modelView()->Area());

@@ -85,7 +85,7 @@ void PictureTest::showsWhatTheWindowShows()
              window.convertToFormat(QImage::Format_RGB32));
 
     // The XZ view, as the XZ View command shows it.
-    form.findChild<QAction*>(QStringLiteral("ToolButton11"))->trigger();
+    form.findChild<QAction*>(QStringLiteral("xzViewAction"))->trigger();
     QCOMPARE(Vek({"--picture", out, "--size", size, "--view", "XZ", Portal}).ExitCode, 0);
     QVERIFY(picture.load(out, "PNG"));
     QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),

@@ -112,7 +112,7 @@ void PostWindowTest::postCommandsShowTheirDialogs()
     QCOMPARE(w.form.findChildren<DeformationDialog*>().size(), 1);
     QVERIFY(w.Dialog<DeformationDialog>()->isVisible());
     QCOMPARE(w.Dialog<DeformationDialog>()->windowTitle(), QStringLiteral("Deformation Shape"));
-    QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("ToolButton20")),
+    QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("animationButton")),
                       Qt::LeftButton);
     QCOMPARE(w.form.findChildren<AnimationDialog*>().size(), 1);
     QVERIFY(w.Dialog<AnimationDialog>()->isVisible());
@@ -128,10 +128,10 @@ void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
     auto* dialog = w.Dialog<DeformationDialog>();
     dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("portal.tcl")); });
     w.MenuEntry("Post", "Deformation")->trigger();
-    SetText(dialog, "Edit2", QStringLiteral("2"));
-    Click(dialog, "Button1");
-    SetText(dialog, "Edit1", QStringLiteral("3"));
-    Click(dialog, "Button2");
+    SetText(dialog, "loadStepEdit", QStringLiteral("2"));
+    Click(dialog, "loadNodeDeformButton");
+    SetText(dialog, "scaleEdit", QStringLiteral("3"));
+    Click(dialog, "okButton");
     QCOMPARE(w.errors, QStringList());
     QCOMPARE(w.form.model().Joints[3].DispX, JointValue(3, 2, 1));
     QCOMPARE(w.form.view().DeformScale, 3.0);
@@ -149,12 +149,12 @@ void PostWindowTest::animationTicksRedrawAtTheNextStep()
     WriteNodeFiles(folder, 3, 5);
     auto* dialog = w.Dialog<AnimationDialog>();
     dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("node0.out")); });
-    SetText(dialog, "Edit1", QStringLiteral("5"));
-    SetText(dialog, "Edit2", QStringLiteral("0.5"));
-    Click(dialog, "Button2");
+    SetText(dialog, "stepCountEdit", QStringLiteral("5"));
+    SetText(dialog, "scaleEdit", QStringLiteral("0.5"));
+    Click(dialog, "loadDispButton");
     QCOMPARE(w.errors, QStringList());
 
-    Click(dialog, "Button3");
+    Click(dialog, "runStopButton");
     QVERIFY(w.form.animationTimer().isActive());
     // The ticks are given by hand.
     w.form.animationTimer().stop();
@@ -178,7 +178,7 @@ void PostWindowTest::ticksBeforeAnyLoadRedrawTheModelAtRest()
 {
     Window w;
     auto* dialog = w.Dialog<AnimationDialog>();
-    Click(dialog, "Button3");
+    Click(dialog, "runStopButton");
     w.form.animationTimer().stop();
     w.Tick();
     QCOMPARE(dialog->State().Frame, 0);
@@ -196,13 +196,13 @@ void PostWindowTest::clearResults()
     WriteNodeFiles(folder, 3, 1);
     auto* dialog = w.Dialog<DeformationDialog>();
     dialog->SetFileChooser([&] { return QString::fromStdString(folder.File("x")); });
-    Click(dialog, "Button1");
-    SetText(dialog, "Edit1", QStringLiteral("2"));
-    SetText(dialog, "Edit3", QStringLiteral("0.5"));
-    Click(dialog, "Button2");
+    Click(dialog, "loadNodeDeformButton");
+    SetText(dialog, "scaleEdit", QStringLiteral("2"));
+    SetText(dialog, "scaleMaxEdit", QStringLiteral("0.5"));
+    Click(dialog, "okButton");
     QVERIFY(w.form.model().Joints[2].DispZ != 0);
 
-    QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("ToolButton27")),
+    QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("clearResultsButton")),
                       Qt::LeftButton);
     for (const TJoint& joint : w.form.model().Joints)
         QVERIFY(joint.DispX == 0 && joint.DispY == 0 && joint.DispZ == 0);

@@ -160,10 +160,10 @@ void ScriptCommandsTest::commandsShowTheirDialogs()
         const char* Caption;
         const char* Button;
     } commands[] = {
-        {"Define", "Recorder Setting", "ToolButton24"},
-        {"Define", "Analysis Case", "ToolButton19"},
-        {"Gen_tcl", "OpenSEES tcl File", "ToolButton8"},
-        {"Gen_tcl", "Run OpenSEES", "ToolButton26"},
+        {"Define", "Recorder Setting", "recorderSettingButton"},
+        {"Define", "Analysis Case", "analysisCaseButton"},
+        {"Gen_tcl", "OpenSEES tcl File", "tclFileButton"},
+        {"Gen_tcl", "Run OpenSEES", "runOpenSeesButton"},
     };
     for (const auto& command : commands) {
         QAction* entry = w.MenuEntry(command.Menu, command.Caption);
@@ -186,22 +186,22 @@ void ScriptCommandsTest::commandsShowTheirDialogs()
 
     w.form.ImportS2kFile(Portal);
     QVERIFY(w.errors.isEmpty());
-    w.Button("ToolButton8")->click();
+    w.Button("tclFileButton")->click();
     QVERIFY(w.Find<TclFileDialog>()->isVisible());
     QCOMPARE(w.Find<TclFileDialog>()->windowTitle(), QStringLiteral("OpenSEES Tcl File"));
-    w.Button("ToolButton19")->click();
+    w.Button("analysisCaseButton")->click();
     auto* analysis = w.Find<AnalysisSettingDialog>();
     QVERIFY(analysis->isVisible());
     QCOMPARE(Labelled<QComboBox>(analysis, QStringLiteral("Load Case"))->itemText(0),
              QStringLiteral("DEAD"));
-    w.Button("ToolButton24")->click();
+    w.Button("recorderSettingButton")->click();
     QVERIFY(w.Find<RecorderSettingDialog>()->isVisible());
     solid->trigger();
     QVERIFY(w.Find<SolidMaterialDialog>()->isVisible());
     QCOMPARE(w.Find<SolidMaterialDialog>()->windowTitle(), QStringLiteral("Solid Material"));
 
     // Shown again, each is still the one dialog.
-    w.Button("ToolButton8")->click();
+    w.Button("tclFileButton")->click();
     int scripts = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         scripts += qobject_cast<TclFileDialog*>(window) ? 1 : 0;
@@ -214,19 +214,19 @@ void ScriptCommandsTest::settingsReachTheScript()
     Window w;
     w.form.ImportS2kFile(Portal);
 
-    w.Button("ToolButton19")->click();
+    w.Button("analysisCaseButton")->click();
     auto* analysis = w.Find<AnalysisSettingDialog>();
     Labelled<QComboBox>(analysis, QStringLiteral("Analysis Type"))->setCurrentIndex(1);
     Labelled<QLineEdit>(analysis, QStringLiteral("Control Node"))->setText(QStringLiteral("3"));
     ButtonOf(analysis, QStringLiteral("OK"))->click();
-    w.Button("ToolButton24")->click();
+    w.Button("recorderSettingButton")->click();
     auto* recorders = w.Find<RecorderSettingDialog>();
-    recorders->findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->click();
+    recorders->findChild<QCheckBox*>(QStringLiteral("frameForceCheckBox"))->click();
     ButtonOf(recorders, QStringLiteral("OK"))->click();
     QCOMPARE(w.form.settings().AnalysisType, 2);
     QVERIFY(w.form.settings().RecordFrameForce);
 
-    w.Button("ToolButton8")->click();
+    w.Button("tclFileButton")->click();
     auto* script = w.Find<TclFileDialog>();
     ButtonOf(script, QStringLiteral("Generate"))->click();
     const QString path = dir.filePath(QStringLiteral("portal.tcl"));
@@ -253,12 +253,14 @@ void ScriptCommandsTest::solidMaterialsReachTheScript()
     QVERIFY(w.errors.isEmpty());
     w.MenuEntry("Define", "Solid Material")->trigger();
     auto* solids = w.Find<SolidMaterialDialog>();
-    solids->findChild<QLineEdit*>(QStringLiteral("E100"))->setText(QStringLiteral("30000"));
-    solids->findChild<QLineEdit*>(QStringLiteral("Poisson100"))->setText(QStringLiteral("0.2"));
+    solids->findChild<QLineEdit*>(QStringLiteral("material100EEdit"))
+        ->setText(QStringLiteral("30000"));
+    solids->findChild<QLineEdit*>(QStringLiteral("material100PoissonEdit"))
+        ->setText(QStringLiteral("0.2"));
     ButtonOf(solids, QStringLiteral("OK"))->click();
     QVERIFY(!solids->isVisible());
 
-    w.Button("ToolButton8")->click();
+    w.Button("tclFileButton")->click();
     auto* script = w.Find<TclFileDialog>();
     ButtonOf(script, QStringLiteral("Generate"))->click();
     QVERIFY(script->textArea()->toPlainText().contains(
@@ -269,13 +271,13 @@ void ScriptCommandsTest::solidMaterialsReachTheScript()
     // A new import starts again from the file's materials: tag 100 has none.
     w.form.ImportS2kFile(s2k);
     w.MenuEntry("Define", "Solid Material")->trigger();
-    QCOMPARE(solids->findChild<QLineEdit*>(QStringLiteral("E100"))->text(), QString());
+    QCOMPARE(solids->findChild<QLineEdit*>(QStringLiteral("material100EEdit"))->text(), QString());
 }
 
 void ScriptCommandsTest::dialogErrorsGoToTheWindowsMessageBox()
 {
     Window w;
-    w.Button("ToolButton19")->click();
+    w.Button("analysisCaseButton")->click();
     auto* analysis = w.Find<AnalysisSettingDialog>();
     Labelled<QLineEdit>(analysis, QStringLiteral("Load Steps"))->setText(QStringLiteral("1e2"));
     ButtonOf(analysis, QStringLiteral("OK"))->click();
@@ -295,7 +297,7 @@ void ScriptCommandsTest::dialogErrorsGoToTheWindowsMessageBox()
     out.write(in.readAll().replace("T=400,400", "T=0,0"));
     out.close();
     w.form.ImportS2kFile(flat);
-    w.Button("ToolButton8")->click();
+    w.Button("tclFileButton")->click();
     auto* script = w.Find<TclFileDialog>();
     ButtonOf(script, QStringLiteral("Generate"))->click();
     QCOMPARE(w.errors.last(), QStringLiteral("Invalid floating point operation"));
@@ -384,7 +386,7 @@ void ScriptCommandsTest::runOpenSeesCancelledStartsNothing()
     });
     {
         const PathVariable path(dir.filePath(QStringLiteral("solver")));
-        w.Button("ToolButton26")->click();
+        w.Button("runOpenSeesButton")->click();
     }
     QVERIFY(asked);
     QCOMPARE(filters, QStringList{QStringLiteral("tcl file (*.tcl)")});

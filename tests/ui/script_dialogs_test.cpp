@@ -181,7 +181,7 @@ void ScriptDialogsTest::tclFileDialogAtFirst()
     ScriptDialog d;
     QCOMPARE(d.form.windowTitle(), QStringLiteral("OpenSEES Tcl File"));
     QVERIFY(!d.form.isModal());
-    auto* label = Child<QLabel>(d.form, QStringLiteral("Label1"));
+    auto* label = Child<QLabel>(d.form, QStringLiteral("titleLabel"));
     QCOMPARE(label->text(), QStringLiteral("OpenSEES tcl File"));
     QPlainTextEdit* memo = d.form.textArea();
     QCOMPARE(label->buddy(), memo);
@@ -661,14 +661,16 @@ void ScriptDialogsTest::recorderSetting()
     Settings settings;
     RecorderSettingDialog dialog(settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Recorder Setting"));
-    auto* group = Child<QGroupBox>(dialog, QStringLiteral("GroupBox1"));
+    auto* group = Child<QGroupBox>(dialog, QStringLiteral("recorderGroup"));
     QCOMPARE(group->title(), QStringLiteral("Output(Recorder Setting)"));
     const QStringList captions = {"Displacement of All Nodes", "Element Force of All Frames",
                                   "Force/Disp Beam Column Section Deformation",
                                   "Force/Disp Beam Column Section  Stress-Strain", "Modal Shape"};
+    const QStringList names = {"nodeDispCheckBox", "frameForceCheckBox", "sectionDeformCheckBox",
+                               "sectionStressStrainCheckBox", "modeShapesCheckBox"};
     QList<QCheckBox*> boxes;
     for (int i = 0; i < captions.size(); ++i) {
-        boxes << Child<QCheckBox>(dialog, QStringLiteral("CheckBox%1").arg(i + 1));
+        boxes << Child<QCheckBox>(dialog, names[i]);
         QCOMPARE(boxes[i]->text(), captions[i]);
         QCOMPARE(boxes[i]->parentWidget(), group);
     }
@@ -705,8 +707,8 @@ void ScriptDialogsTest::solidMaterialWithoutSolids()
     SolidMaterialDialog dialog(model, settings);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Solid Material"));
-    QVERIFY(Child<QLabel>(dialog, QStringLiteral("NoSolidsLabel"))->isVisible());
-    QCOMPARE(Child<QLabel>(dialog, QStringLiteral("NoSolidsLabel"))->text(),
+    QVERIFY(Child<QLabel>(dialog, QStringLiteral("noSolidsLabel"))->isVisible());
+    QCOMPARE(Child<QLabel>(dialog, QStringLiteral("noSolidsLabel"))->text(),
              QStringLiteral("No solids in the model"));
     QVERIFY(dialog.findChildren<QLineEdit*>().isEmpty());
     ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
@@ -723,25 +725,30 @@ void ScriptDialogsTest::solidMaterialOkAndCancel()
     QStringList messages;
     dialog.SetMessageReporter([&](const QString& message) { messages << message; });
     dialog.show();
-    QVERIFY(!Child<QLabel>(dialog, QStringLiteral("NoSolidsLabel"))->isVisible());
+    QVERIFY(!Child<QLabel>(dialog, QStringLiteral("noSolidsLabel"))->isVisible());
     QCOMPARE(dialog.findChildren<QLineEdit*>().size(), 4);
-    QCOMPARE(Child<QLabel>(dialog, QStringLiteral("Material2Label"))->text(),
+    QCOMPARE(Child<QLabel>(dialog, QStringLiteral("material2Label"))->text(),
              QStringLiteral("Material 2"));
-    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("E2"))->text(), QString());
-    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("E4"))->text(), QStringLiteral("25000"));
-    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("Poisson4"))->text(), QStringLiteral("0.2"));
+    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("material2EEdit"))->text(), QString());
+    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("material4EEdit"))->text(),
+             QStringLiteral("25000"));
+    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("material4PoissonEdit"))->text(),
+             QStringLiteral("0.2"));
 
     // Cancel stores nothing; the next showing shows the settings again.
-    Child<QLineEdit>(dialog, QStringLiteral("E4"))->setText(QStringLiteral("1"));
+    Child<QLineEdit>(dialog, QStringLiteral("material4EEdit"))->setText(QStringLiteral("1"));
     ButtonCaptioned(dialog, QStringLiteral("Cancel"))->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(settings.SolidMaterials[4].E, 25000.0);
     dialog.show();
-    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("E4"))->text(), QStringLiteral("25000"));
+    QCOMPARE(Child<QLineEdit>(dialog, QStringLiteral("material4EEdit"))->text(),
+             QStringLiteral("25000"));
 
-    Child<QLineEdit>(dialog, QStringLiteral("E2"))->setText(QStringLiteral("2e5"));
-    Child<QLineEdit>(dialog, QStringLiteral("Poisson2"))->setText(QStringLiteral("0.3"));
-    Child<QLineEdit>(dialog, QStringLiteral("Poisson4"))->setText(QStringLiteral("0.15"));
+    Child<QLineEdit>(dialog, QStringLiteral("material2EEdit"))->setText(QStringLiteral("2e5"));
+    Child<QLineEdit>(dialog, QStringLiteral("material2PoissonEdit"))
+        ->setText(QStringLiteral("0.3"));
+    Child<QLineEdit>(dialog, QStringLiteral("material4PoissonEdit"))
+        ->setText(QStringLiteral("0.15"));
     ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QVERIFY(messages.isEmpty());
     QVERIFY(!dialog.isVisible());
@@ -754,7 +761,7 @@ void ScriptDialogsTest::solidMaterialOkAndCancel()
     model.Solids.Edit(1).SectionTag = 9;
     dialog.show();
     QCOMPARE(dialog.findChildren<QLineEdit*>().size(), 2);
-    QVERIFY(dialog.findChild<QLineEdit*>(QStringLiteral("E9")));
+    QVERIFY(dialog.findChild<QLineEdit*>(QStringLiteral("material9EEdit")));
 }
 
 void ScriptDialogsTest::solidMaterialBadValue()
@@ -766,9 +773,11 @@ void ScriptDialogsTest::solidMaterialBadValue()
     QStringList messages;
     dialog.SetMessageReporter([&](const QString& message) { messages << message; });
     dialog.show();
-    Child<QLineEdit>(dialog, QStringLiteral("E2"))->setText(QStringLiteral("30000"));
-    Child<QLineEdit>(dialog, QStringLiteral("Poisson2"))->setText(QStringLiteral("0.25"));
-    Child<QLineEdit>(dialog, QStringLiteral("Poisson4"))->setText(QStringLiteral("0.5"));
+    Child<QLineEdit>(dialog, QStringLiteral("material2EEdit"))->setText(QStringLiteral("30000"));
+    Child<QLineEdit>(dialog, QStringLiteral("material2PoissonEdit"))
+        ->setText(QStringLiteral("0.25"));
+    Child<QLineEdit>(dialog, QStringLiteral("material4PoissonEdit"))
+        ->setText(QStringLiteral("0.5"));
     ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(messages, QStringList{QStringLiteral(
                            "The Poisson's ratio of solid material 4 must lie between -1 and 0.5")});
@@ -776,7 +785,8 @@ void ScriptDialogsTest::solidMaterialBadValue()
     QVERIFY(!settings.SolidMaterials.contains(2));
     QCOMPARE(settings.SolidMaterials[4].Poisson, 0.2);
 
-    Child<QLineEdit>(dialog, QStringLiteral("Poisson4"))->setText(QStringLiteral("0.2x"));
+    Child<QLineEdit>(dialog, QStringLiteral("material4PoissonEdit"))
+        ->setText(QStringLiteral("0.2x"));
     ButtonCaptioned(dialog, QStringLiteral("OK"))->click();
     QCOMPARE(messages.last(), QStringLiteral("'0.2x' is not a valid floating point value"));
     QVERIFY(dialog.isVisible());
@@ -797,7 +807,7 @@ void ScriptDialogsTest::accessibility()
         if (QTest::currentTestFailed())
             return;
     }
-    QCOMPARE(Child<QLineEdit>(solids, QStringLiteral("Poisson4"))->accessibleName(),
+    QCOMPARE(Child<QLineEdit>(solids, QStringLiteral("material4PoissonEdit"))->accessibleName(),
              QStringLiteral("Poisson's ratio of material 4"));
 }
 

@@ -77,9 +77,9 @@ void SectionEditorsTest::defineCommandsShowTheEditors()
         const char* Button;
         QWidget* Dialog;
     } commands[] = {
-        {"Frame Section", "ToolButton5", form.findChild<FrameSectionDialog*>()},
-        {"Material", "ToolButton6", form.findChild<MaterialDialog*>()},
-        {"Shell Section", "ToolButton21", form.findChild<ShellSectionDialog*>()},
+        {"Frame Section", "frameSectionButton", form.findChild<FrameSectionDialog*>()},
+        {"Material", "materialButton", form.findChild<MaterialDialog*>()},
+        {"Shell Section", "shellSectionButton", form.findChild<ShellSectionDialog*>()},
     };
     for (const auto& command : commands) {
         QVERIFY2(command.Dialog, command.Caption);
@@ -99,16 +99,18 @@ void SectionEditorsTest::defineCommandsShowTheEditors()
     QCOMPARE(form.findChildren<FrameSectionDialog*>().size(), 1);
 
     // Each shows the imported model.
-    auto* materials = form.findChild<MaterialDialog*>()->findChild<QListWidget*>("ListBox1");
+    auto* materials = form.findChild<MaterialDialog*>()->findChild<QListWidget*>("materialList");
     QCOMPARE(materials->count(), 1);
     QCOMPARE(materials->item(0)->text(), QStringLiteral("C30"));
-    QCOMPARE(form.findChild<MaterialDialog*>()->findChild<QLineEdit*>("Edit4")->text(),
+    QCOMPARE(form.findChild<MaterialDialog*>()->findChild<QLineEdit*>("poissonEdit")->text(),
              QStringLiteral("0.200"));
-    auto* sections = form.findChild<FrameSectionDialog*>()->findChild<QListWidget*>("ListBox1");
+    auto* sections =
+        form.findChild<FrameSectionDialog*>()->findChild<QListWidget*>("frameSectionList");
     QCOMPARE(sections->count(), 1);
     QCOMPARE(sections->item(0)->text(), QStringLiteral("E400"));
-    QCOMPARE(form.findChild<ShellSectionDialog*>()->findChild<QListWidget*>("ListBox1")->count(),
-             0);
+    QCOMPARE(
+        form.findChild<ShellSectionDialog*>()->findChild<QListWidget*>("shellSectionList")->count(),
+        0);
     QVERIFY(errors.isEmpty());
 }
 
@@ -126,8 +128,8 @@ void SectionEditorsTest::frameSectionOkRedrawsTheModelView()
     auto* dialog = form.findChild<FrameSectionDialog*>();
     dialog->setColorChooser([](std::int32_t) { return RgbColor(255, 0, 255); });
     form.ShowFrameSectionDialog();
-    QTest::mouseClick(dialog->findChild<QWidget*>("Shape1"), Qt::LeftButton);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QWidget*>("colorSwatch"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(form.model().FrameSections[1].Color, RgbColor(255, 0, 255));
     // OK redraws at once, with the dialog still open.
     QVERIFY(dialog->isVisible());
@@ -135,7 +137,7 @@ void SectionEditorsTest::frameSectionOkRedrawsTheModelView()
     QVERIFY(afterOk != before);
     QCOMPARE(afterOk, RedrawnNow(form));
 
-    QTest::mouseClick(dialog->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("closeButton"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(form.modelView()->Picture(), RedrawnNow(form));
     QVERIFY(errors.isEmpty());

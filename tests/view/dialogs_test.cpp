@@ -22,9 +22,9 @@ namespace {
 
 using testing::Child;
 
-QCheckBox* Box(QWidget& dialog, int number)
+QCheckBox* Box(QWidget& dialog, const char* name)
 {
-    return Child<QCheckBox>(dialog, QStringLiteral("CheckBox%1").arg(number).toLatin1().data());
+    return Child<QCheckBox>(dialog, QString::fromLatin1(name));
 }
 
 QLabel* LabelOf(QWidget& dialog, const QString& caption)
@@ -114,17 +114,17 @@ void DialogsTest::viewOptionOkWritesTheBoxes()
     Settings settings;
     ViewOptionDialog dialog(settings);
     dialog.show();
-    QCOMPARE(Box(dialog, 1)->text(), QStringLiteral("Node"));
-    QCOMPARE(Box(dialog, 13)->text(), QStringLiteral("Solid Label"));
-    QVERIFY(Box(dialog, 1)->isChecked());
-    QVERIFY(!Box(dialog, 2)->isChecked());
-    QVERIFY(Box(dialog, 12)->isChecked());
+    QCOMPARE(Box(dialog, "nodeCheckBox")->text(), QStringLiteral("Node"));
+    QCOMPARE(Box(dialog, "solidLabelCheckBox")->text(), QStringLiteral("Solid Label"));
+    QVERIFY(Box(dialog, "nodeCheckBox")->isChecked());
+    QVERIFY(!Box(dialog, "nodeLabelsCheckBox")->isChecked());
+    QVERIFY(Box(dialog, "solidElementCheckBox")->isChecked());
 
     QSignalSpy redraw(&dialog, &ViewOptionDialog::redrawRequested);
-    Box(dialog, 1)->click();
-    Box(dialog, 8)->click();
-    Box(dialog, 13)->click();
-    Child<QPushButton>(dialog, "Button1")->click();
+    Box(dialog, "nodeCheckBox")->click();
+    Box(dialog, "hingeCircleCheckBox")->click();
+    Box(dialog, "solidLabelCheckBox")->click();
+    Child<QPushButton>(dialog, "okButton")->click();
 
     QCOMPARE(redraw.count(), 1);
     QVERIFY(!dialog.isVisible());
@@ -142,9 +142,9 @@ void DialogsTest::viewOptionCancelKeepsTheFlags()
     ViewOptionDialog dialog(settings);
     QSignalSpy redraw(&dialog, &ViewOptionDialog::redrawRequested);
     dialog.show();
-    Box(dialog, 1)->click();
-    Box(dialog, 4)->click();
-    Child<QPushButton>(dialog, "Button2")->click();
+    Box(dialog, "nodeCheckBox")->click();
+    Box(dialog, "frameLabelsCheckBox")->click();
+    Child<QPushButton>(dialog, "cancelButton")->click();
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(redraw.count(), 0);
@@ -154,9 +154,9 @@ void DialogsTest::viewOptionCancelKeepsTheFlags()
     // The next showing shows the flags, also those changed meanwhile elsewhere.
     settings.ShowFrames = false;
     dialog.show();
-    QVERIFY(Box(dialog, 1)->isChecked());
-    QVERIFY(!Box(dialog, 4)->isChecked());
-    QVERIFY(!Box(dialog, 3)->isChecked());
+    QVERIFY(Box(dialog, "nodeCheckBox")->isChecked());
+    QVERIFY(!Box(dialog, "frameLabelsCheckBox")->isChecked());
+    QVERIFY(!Box(dialog, "frameCheckBox")->isChecked());
 }
 
 void DialogsTest::showLoadWithoutCases()
@@ -168,11 +168,11 @@ void DialogsTest::showLoadWithoutCases()
     QSignalSpy redraw(&dialog, &ShowLoadDialog::redrawRequested);
     dialog.show();
 
-    auto* cases = Child<QComboBox>(dialog, "ComboBox2");
+    auto* cases = Child<QComboBox>(dialog, "loadCaseCombo");
     QVERIFY(!cases->isEditable());
     QCOMPARE(cases->count(), 0);
     QCOMPARE(cases->currentIndex(), -1);
-    Child<QPushButton>(dialog, "Button2")->click();
+    Child<QPushButton>(dialog, "okButton")->click();
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(redraw.count(), 1);
@@ -189,8 +189,8 @@ void DialogsTest::showLoadChoosesCaseAndType()
     Settings settings;
     ShowLoadDialog dialog(model, settings);
     QSignalSpy redraw(&dialog, &ShowLoadDialog::redrawRequested);
-    auto* types = Child<QComboBox>(dialog, "ComboBox1");
-    auto* cases = Child<QComboBox>(dialog, "ComboBox2");
+    auto* types = Child<QComboBox>(dialog, "loadTypeCombo");
+    auto* cases = Child<QComboBox>(dialog, "loadCaseCombo");
     QCOMPARE(Items(types), (QStringList{"Point Force", "Element Load"}));
     QCOMPARE(types->currentIndex(), 0);
 
@@ -199,7 +199,7 @@ void DialogsTest::showLoadChoosesCaseAndType()
     QCOMPARE(cases->currentIndex(), 0);
     cases->setCurrentIndex(1);
     types->setCurrentIndex(1);
-    Child<QPushButton>(dialog, "Button2")->click();
+    Child<QPushButton>(dialog, "okButton")->click();
     QCOMPARE(redraw.count(), 1);
     QCOMPARE(settings.ShownLoadCase, 2);
     QCOMPARE(settings.ShownLoadType, 2);
@@ -212,7 +212,7 @@ void DialogsTest::showLoadChoosesCaseAndType()
     QCOMPARE(cases->currentIndex(), 0);
     QCOMPARE(types->currentIndex(), 1);
     types->setCurrentIndex(0);
-    Child<QPushButton>(dialog, "Button1")->click();
+    Child<QPushButton>(dialog, "cancelButton")->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(redraw.count(), 1);
     QCOMPARE(settings.ShownLoadCase, 2);
@@ -224,7 +224,7 @@ void DialogsTest::framePropertiesShowsTheSelectedFrame()
     FrameModel data;
     Settings settings;
     FramePropertiesDialog dialog(data.model, settings);
-    auto* grid = Child<QTableWidget>(dialog, "StringGrid1");
+    auto* grid = Child<QTableWidget>(dialog, "propertyGrid");
     const QStringList captions{"Label",    "Node i", "Node j", "Angle", "Section", "Element Type",
                                "Material", "",       "",       "",      ""};
     QCOMPARE(Column(grid, 0), captions);
@@ -238,7 +238,7 @@ void DialogsTest::framePropertiesShowsTheSelectedFrame()
 
     settings.SelectedFrame = 2;
     dialog.show();
-    auto* edit = Child<QLineEdit>(dialog, "Edit1");
+    auto* edit = Child<QLineEdit>(dialog, "frameLabelEdit");
     QVERIFY(edit->isReadOnly());
     QCOMPARE(edit->text(), QStringLiteral("2"));
     QCOMPARE(Column(grid, 0), captions);
@@ -253,16 +253,16 @@ void DialogsTest::framePropertiesRefresh()
     settings.SelectedFrame = 2;
     FramePropertiesDialog dialog(data.model, settings);
     dialog.show();
-    auto* grid = Child<QTableWidget>(dialog, "StringGrid1");
+    auto* grid = Child<QTableWidget>(dialog, "propertyGrid");
 
     data.model.Frames.Edit(2).Angle = 90;
-    Child<QPushButton>(dialog, "Button1")->click();
+    Child<QPushButton>(dialog, "refreshButton")->click();
     QCOMPARE(grid->item(3, 1)->text(), QStringLiteral("90"));
 
     // A text that is not an integer leaves the rows as they are.
-    Child<QLineEdit>(dialog, "Edit1")->setText(QStringLiteral("two"));
+    Child<QLineEdit>(dialog, "frameLabelEdit")->setText(QStringLiteral("two"));
     data.model.Frames.Edit(2).NodeI = 99;
-    Child<QPushButton>(dialog, "Button1")->click();
+    Child<QPushButton>(dialog, "refreshButton")->click();
     QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("11"));
 }
 
@@ -272,7 +272,7 @@ void DialogsTest::framePropertiesEveryCloseClearsTheSelection()
     Settings settings;
     FramePropertiesDialog dialog(data.model, settings);
     const std::pair<const char*, std::function<void()>> closes[] = {
-        {"OK", [&] { Child<QPushButton>(dialog, "Button2")->click(); }},
+        {"OK", [&] { Child<QPushButton>(dialog, "okButton")->click(); }},
         {"close", [&] { dialog.close(); }},
         {"Esc", [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }},
     };
@@ -311,19 +311,21 @@ void DialogsTest::accessibility()
         if (QTest::currentTestFailed())
             return;
     }
-    QCOMPARE(Child<QGroupBox>(viewOption, "GroupBox1")->title(), QStringLiteral("Object View"));
+    QCOMPARE(Child<QGroupBox>(viewOption, "objectViewGroup")->title(),
+             QStringLiteral("Object View"));
 
     QLabel* loadType = LabelOf(showLoad, QStringLiteral("Load Type"));
     QLabel* loadCase = LabelOf(showLoad, QStringLiteral("Load Case"));
     QLabel* frameLabel = LabelOf(frameProperties, QStringLiteral("Frame Label"));
     QVERIFY(loadType && loadCase && frameLabel);
-    QCOMPARE(loadType->buddy(), Child<QComboBox>(showLoad, "ComboBox1"));
-    QCOMPARE(loadCase->buddy(), Child<QComboBox>(showLoad, "ComboBox2"));
-    QCOMPARE(frameLabel->buddy(), Child<QLineEdit>(frameProperties, "Edit1"));
-    QCOMPARE(Child<QPushButton>(showLoad, "Button2")->text(), QStringLiteral("OK"));
-    QCOMPARE(Child<QPushButton>(showLoad, "Button1")->text(), QStringLiteral("Cancel"));
-    QCOMPARE(Child<QPushButton>(frameProperties, "Button1")->text(), QStringLiteral("Refresh"));
-    QCOMPARE(Child<QPushButton>(frameProperties, "Button2")->text(), QStringLiteral("OK"));
+    QCOMPARE(loadType->buddy(), Child<QComboBox>(showLoad, "loadTypeCombo"));
+    QCOMPARE(loadCase->buddy(), Child<QComboBox>(showLoad, "loadCaseCombo"));
+    QCOMPARE(frameLabel->buddy(), Child<QLineEdit>(frameProperties, "frameLabelEdit"));
+    QCOMPARE(Child<QPushButton>(showLoad, "okButton")->text(), QStringLiteral("OK"));
+    QCOMPARE(Child<QPushButton>(showLoad, "cancelButton")->text(), QStringLiteral("Cancel"));
+    QCOMPARE(Child<QPushButton>(frameProperties, "refreshButton")->text(),
+             QStringLiteral("Refresh"));
+    QCOMPARE(Child<QPushButton>(frameProperties, "okButton")->text(), QStringLiteral("OK"));
 }
 
 QTEST_MAIN(DialogsTest)

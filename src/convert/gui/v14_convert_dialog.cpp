@@ -1,68 +1,43 @@
 #include "convert/gui/v14_convert_dialog.h"
 
-#include "util/error.h"
-#include "gui/dialog_parts.h"
+#include "gui/file_choice.h"
+#include "gui/form_rows.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <exception>
-#include <new>
 #include <string>
 
 namespace vek {
-
-namespace {
-
-constexpr char ProgramName[] = "TAV";
-
-QLabel* AddText(QWidget* parent, QVBoxLayout* layout, const QString& text, const QString& name)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
-    layout->addWidget(label);
-    return label;
-}
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
 
 V14ConvertDialog::V14ConvertDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Transfer Sap2000 V14 s2k file to Sap2000 V16"));
     setModal(false);
 
-    useForGroup_ = new QGroupBox(QStringLiteral("Use For"), this);
-    useForGroup_->setObjectName(QStringLiteral("GroupBox1"));
-    useForGroup_->setAccessibleName(useForGroup_->title());
+    useForGroup_ = MakeGroup(this, QStringLiteral("Use For"), QStringLiteral("useForGroup"));
     auto* texts = new QVBoxLayout(useForGroup_);
-    AddText(useForGroup_, texts, QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"),
-            QStringLiteral("Label1"));
-    AddText(useForGroup_, texts,
-            QStringLiteral("to Be Sap2000 V6 S2K Format Which can Import to VEK"),
-            QStringLiteral("Label2"));
+    texts->addWidget(MakeLabel(useForGroup_,
+                               QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"),
+                               QStringLiteral("sourceLabel")));
+    texts->addWidget(MakeLabel(
+        useForGroup_, QStringLiteral("to Be Sap2000 V6 S2K Format Which can Import to VEK"),
+        QStringLiteral("targetLabel")));
 
     logText_ = new QPlainTextEdit(this);
-    logText_->setObjectName(QStringLiteral("Memo1"));
+    logText_->setObjectName(QStringLiteral("logText"));
     logText_->setAccessibleName(QStringLiteral("Log"));
     logText_->setReadOnly(true);
     logText_->setLineWrapMode(QPlainTextEdit::NoWrap);
     logText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     logText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    openButton_ = MakeButton(this, QStringLiteral("Open S2k"), QStringLiteral("Button1"));
-    saveButton_ = MakeButton(this, QStringLiteral("Save S2k"), QStringLiteral("Button2"));
+    openButton_ = MakeButton(this, QStringLiteral("Open S2k"), QStringLiteral("openButton"));
+    saveButton_ = MakeButton(this, QStringLiteral("Save S2k"), QStringLiteral("saveButton"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(useForGroup_);
@@ -70,15 +45,13 @@ V14ConvertDialog::V14ConvertDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(ButtonRow({openButton_, saveButton_}));
     resize(420, 320);
 
-    openChooser_ = [](QWidget* owner) {
-        return QFileDialog::getOpenFileName(owner, QStringLiteral("Open S2k"));
-    };
+    openChooser_ = [](QWidget* owner) { return ChooseOpenFile(owner, QStringLiteral("Open S2k")); };
     saveChooser_ = [](QWidget* owner) {
         return QFileDialog::getSaveFileName(owner, QStringLiteral("Save S2k"));
     };
 
-    connect(openButton_, &QPushButton::clicked, this, &V14ConvertDialog::Button1Click);
-    connect(saveButton_, &QPushButton::clicked, this, &V14ConvertDialog::Button2Click);
+    connect(openButton_, &QPushButton::clicked, this, &V14ConvertDialog::OpenClicked);
+    connect(saveButton_, &QPushButton::clicked, this, &V14ConvertDialog::SaveClicked);
 }
 
 void V14ConvertDialog::SetOpenFileChooser(FileChooser chooser)
@@ -91,49 +64,28 @@ void V14ConvertDialog::SetSaveFileChooser(FileChooser chooser)
     saveChooser_ = std::move(chooser);
 }
 
-void V14ConvertDialog::SetMessageReporter(MessageReporter reporter)
+void V14ConvertDialog::SetMessageReporter(ErrorReporter reporter)
 {
     reporter_ = std::move(reporter);
 }
 
-void V14ConvertDialog::ReportError(const QString& message)
-{
-    if (reporter_)
-        reporter_(message);
-    else
-        QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
-}
-
-void V14ConvertDialog::Button1Click()
+void V14ConvertDialog::OpenClicked()
 {
     const QString path = openChooser_(this);
     if (!path.isEmpty())
         OpenAndConvert(path);
 }
 
-void V14ConvertDialog::Button2Click()
+void V14ConvertDialog::SaveClicked()
 {
     const QString path = saveChooser_(this);
     if (!path.isEmpty())
         Save(path);
 }
 
-template <class Command> void V14ConvertDialog::Guarded(Command&& command)
-{
-    try {
-        command();
-    } catch (const VekError& error) {
-        ReportError(QString::fromStdString(error.what()));
-    } catch (const std::bad_alloc&) {
-        ReportError(tr("Out of memory"));
-    } catch (const std::exception& error) {
-        ReportError(QString::fromLocal8Bit(error.what()));
-    }
-}
-
 void V14ConvertDialog::OpenAndConvert(const QString& path)
 {
-    Guarded([&] {
+    RunGuarded(this, reporter_, [&] {
         // A file that cannot be read leaves the output empty and the log as it was.
         converter_.OutputLines.clear();
         converter_.SourceLines = LoadTextFile(LocalPath(path));
@@ -147,7 +99,7 @@ void V14ConvertDialog::OpenAndConvert(const QString& path)
 
 void V14ConvertDialog::Save(const QString& path)
 {
-    Guarded([&] { WriteLinesCrLf(LocalPath(path), converter_.OutputLines); });
+    RunGuarded(this, reporter_, [&] { WriteLinesCrLf(LocalPath(path), converter_.OutputLines); });
 }
 
 } // namespace vek

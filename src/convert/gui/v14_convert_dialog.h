@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/v14_converter.h"
+#include "gui/error_boundary.h"
 
 #include <QDialog>
 #include <QString>
@@ -24,7 +25,6 @@ class V14ConvertDialog : public QDialog
 public:
     // Asks for a file: the path chosen, or an empty text when the user cancels.
     using FileChooser = std::function<QString(QWidget* parent)>;
-    using MessageReporter = std::function<void(const QString& message)>;
 
     explicit V14ConvertDialog(QWidget* parent = nullptr);
 
@@ -32,27 +32,25 @@ public:
     // a warning box titled "TAV"; tests put their own in.
     void SetOpenFileChooser(FileChooser chooser);
     void SetSaveFileChooser(FileChooser chooser);
-    void SetMessageReporter(MessageReporter reporter);
+    void SetMessageReporter(ErrorReporter reporter);
 
     const V14Converter& converter() const { return converter_; }
 
 public slots:
     // "Open S2k": reads the chosen file and converts it at once.
-    void Button1Click();
+    void OpenClicked();
     // "Save S2k": writes the converted lines, each followed by CR LF.
-    void Button2Click();
+    void SaveClicked();
 
 private:
+    // An error they raise is reported and ends them.
     void OpenAndConvert(const QString& path);
     void Save(const QString& path);
-    // Runs a step of a button; an error it raises is reported and ends the step.
-    template <class Command> void Guarded(Command&& command);
-    void ReportError(const QString& message);
 
     V14Converter converter_;
     FileChooser openChooser_;
     FileChooser saveChooser_;
-    MessageReporter reporter_;
+    ErrorReporter reporter_;
 
     QGroupBox* useForGroup_ = nullptr;
     QPlainTextEdit* logText_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "gui/qpainter_canvas.h"
 #include "util/number_parse.h"
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 #include "view/model_drawing.h"
 
 #include <QFormLayout>
@@ -37,32 +37,32 @@ void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, 
 AnimationDialog::AnimationDialog(Model& model, QTimer& timer, QWidget* parent)
     : QDialog(parent), model_(model), timer_(timer)
 {
-    setObjectName(QStringLiteral("Form12"));
+    setObjectName(QStringLiteral("animationDialog"));
     setWindowTitle(QStringLiteral("Animation"));
     setAccessibleName(windowTitle());
     setModal(false);
 
     auto* form = new QFormLayout;
-    stepCountEdit_ = AddLabelledEdit(this, form, QStringLiteral("Nstep"), QStringLiteral("Edit1"),
-                                     QStringLiteral("Label1"), QStringLiteral("100"));
-    scaleEdit_ = AddLabelledEdit(this, form, QStringLiteral("Scale"), QStringLiteral("Edit2"),
-                                 QStringLiteral("Label2"), QStringLiteral("100"));
+    stepCountEdit_ =
+        AddLabelledEdit(this, form, QStringLiteral("Nstep"), QStringLiteral("stepCountEdit"),
+                        QStringLiteral("stepCountLabel"), QStringLiteral("100"));
+    scaleEdit_ = AddLabelledEdit(this, form, QStringLiteral("Scale"), QStringLiteral("scaleEdit"),
+                                 QStringLiteral("scaleLabel"), QStringLiteral("100"));
     stepsPerSecond_ = new QSpinBox(this);
-    stepsPerSecond_->setObjectName(QStringLiteral("StepsPerSecond"));
+    stepsPerSecond_->setObjectName(QStringLiteral("stepsPerSecondSpinBox"));
     stepsPerSecond_->setRange(MinStepsPerSecond, MaxStepsPerSecond);
     stepsPerSecond_->setValue(DefaultStepsPerSecond);
-    auto* paceLabel = new QLabel(QStringLiteral("Steps per second"), this);
-    paceLabel->setObjectName(QStringLiteral("StepsPerSecondLabel"));
+    QLabel* paceLabel =
+        MakeLabel(this, QStringLiteral("Steps per second"), QStringLiteral("stepsPerSecondLabel"));
     paceLabel->setBuddy(stepsPerSecond_);
-    paceLabel->setAccessibleName(paceLabel->text());
     stepsPerSecond_->setAccessibleName(paceLabel->text());
     form->addRow(paceLabel, stepsPerSecond_);
 
     QPushButton* load =
-        MakeButton(this, QStringLiteral("LOAD DISP DATA"), QStringLiteral("Button2"));
+        MakeButton(this, QStringLiteral("LOAD DISP DATA"), QStringLiteral("loadDispButton"));
     QPushButton* toggle = MakeButton(this, QStringLiteral("Run Animation / Stop Animation"),
-                                     QStringLiteral("Button3"));
-    QPushButton* close = MakeButton(this, QStringLiteral("CLOSE"), QStringLiteral("Button1"));
+                                     QStringLiteral("runStopButton"));
+    QPushButton* close = MakeButton(this, QStringLiteral("CLOSE"), QStringLiteral("closeButton"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -71,7 +71,7 @@ AnimationDialog::AnimationDialog(Model& model, QTimer& timer, QWidget* parent)
     layout->addLayout(ButtonRow({close}));
 
     SetPace(stepsPerSecond_->value());
-    chooser_ = [this] { return ChooseRecorderFile(this, windowTitle()); };
+    chooser_ = [this] { return ChooseOpenFile(this, windowTitle()); };
 
     connect(load, &QPushButton::clicked, this, &AnimationDialog::LoadAnimationData);
     connect(toggle, &QPushButton::clicked, this, &AnimationDialog::ToggleAnimation);
@@ -82,7 +82,7 @@ AnimationDialog::AnimationDialog(Model& model, QTimer& timer, QWidget* parent)
 
 void AnimationDialog::LoadAnimationData()
 {
-    RunReported(this, reporter_, [this] {
+    RunGuarded(this, reporter_, [this] {
         const std::int32_t stepCount = StrToInt(stepCountEdit_->text().toStdString());
         const double scale = StrToFloat(scaleEdit_->text().toStdString());
         ResizeAnimationSteps(model_, stepCount);

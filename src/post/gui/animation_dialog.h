@@ -1,9 +1,10 @@
 #pragma once
 
+#include "gui/error_boundary.h"
+#include "gui/file_choice.h"
 #include "gui/two_band_painting.h"
 #include "model/model.h"
 #include "post/animation.h"
-#include "gui/post_dialog_parts.h"
 #include "view/view_transform.h"
 
 #include <QDialog>
@@ -35,8 +36,8 @@ class AnimationDialog : public QDialog
 public:
     AnimationDialog(Model& model, QTimer& timer, QWidget* parent = nullptr);
 
-    void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
-    void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
+    void SetMessageReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
+    void SetFileChooser(OpenFileChooser chooser) { chooser_ = std::move(chooser); }
 
     const AnimationState& State() const { return state_; }
 
@@ -44,15 +45,15 @@ public:
     std::int32_t NextStep();
 
 private:
-    // Button2, Button3.
+    // LOAD DISP DATA, Run Animation / Stop Animation.
     void LoadAnimationData();
     void ToggleAnimation();
     void SetPace(int stepsPerSecond);
 
     Model& model_;
     QTimer& timer_;
-    DialogErrorReporter reporter_;
-    RecorderFileChooser chooser_;
+    ErrorReporter reporter_;
+    OpenFileChooser chooser_;
     AnimationState state_;
 
     QLineEdit* stepCountEdit_ = nullptr;

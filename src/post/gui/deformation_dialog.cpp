@@ -6,7 +6,7 @@
 #include "post/scale_legend.h"
 #include "util/format.h"
 #include "util/number_parse.h"
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -22,14 +22,6 @@ namespace vek {
 
 namespace {
 
-QGroupBox* Group(QWidget* parent, const QString& title, const QString& objectName)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(objectName);
-    group->setAccessibleName(title);
-    return group;
-}
-
 QPixmap LegendPicture(const TPalette& palette)
 {
     QImage image = NewModelImage(QSize(LegendWidth, LegendHeight));
@@ -40,78 +32,74 @@ QPixmap LegendPicture(const TPalette& palette)
     return QPixmap::fromImage(image);
 }
 
-std::string Text(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
-
 } // namespace
 
 DeformationDialog::DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
                                      QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings), view_(view)
 {
-    setObjectName(QStringLiteral("Form10"));
+    setObjectName(QStringLiteral("deformationDialog"));
     setWindowTitle(QStringLiteral("Deformation Shape"));
     setAccessibleName(windowTitle());
     setModal(false);
 
     // Load step and the node displacements.
-    QGroupBox* stepGroup = Group(this, QStringLiteral("Load Step"), QStringLiteral("GroupBox1"));
-    loadStepEdit_ = new QLineEdit(QStringLiteral("1"), stepGroup);
-    loadStepEdit_->setObjectName(QStringLiteral("Edit2"));
-    loadStepEdit_->setAccessibleName(stepGroup->title());
-    QPushButton* button1 =
-        MakeButton(stepGroup, QStringLiteral("Load Node Deform Data"), QStringLiteral("Button1"));
+    QGroupBox* stepGroup =
+        MakeGroup(this, QStringLiteral("Load Step"), QStringLiteral("loadStepGroup"));
+    loadStepEdit_ = MakeEdit(stepGroup, stepGroup->title(), QStringLiteral("loadStepEdit"),
+                             QStringLiteral("1"));
+    QPushButton* loadNodeDeform = MakeButton(stepGroup, QStringLiteral("Load Node Deform Data"),
+                                             QStringLiteral("loadNodeDeformButton"));
     auto* stepLayout = new QHBoxLayout(stepGroup);
     stepLayout->addWidget(loadStepEdit_);
-    stepLayout->addWidget(button1);
+    stepLayout->addWidget(loadNodeDeform);
 
     QGroupBox* scaleGroup =
-        Group(this, QStringLiteral("Disp Scaling"), QStringLiteral("GroupBox2"));
+        MakeGroup(this, QStringLiteral("Disp Scaling"), QStringLiteral("dispScalingGroup"));
     auto* scaleForm = new QFormLayout(scaleGroup);
-    scaleEdit_ =
-        AddLabelledEdit(scaleGroup, scaleForm, QStringLiteral("Scaling Factor"),
-                        QStringLiteral("Edit1"), QStringLiteral("Label1"), QStringLiteral("1"));
+    scaleEdit_ = AddLabelledEdit(scaleGroup, scaleForm, QStringLiteral("Scaling Factor"),
+                                 QStringLiteral("scaleEdit"), QStringLiteral("scaleLabel"),
+                                 QStringLiteral("1"));
 
-    QGroupBox* modeGroup = Group(this, QStringLiteral("Modal Shape"), QStringLiteral("GroupBox3"));
+    QGroupBox* modeGroup =
+        MakeGroup(this, QStringLiteral("Modal Shape"), QStringLiteral("modeShapeGroup"));
     auto* modeForm = new QFormLayout(modeGroup);
     modeEdit_ =
-        AddLabelledEdit(modeGroup, modeForm, QStringLiteral("Mode Num"), QStringLiteral("Edit5"),
-                        QStringLiteral("Label5"), QStringLiteral("1"));
-    QPushButton* button5 =
-        MakeButton(modeGroup, QStringLiteral("Load Model Shape"), QStringLiteral("Button5"));
-    modeForm->addRow(button5);
+        AddLabelledEdit(modeGroup, modeForm, QStringLiteral("Mode Num"), QStringLiteral("modeEdit"),
+                        QStringLiteral("modeLabel"), QStringLiteral("1"));
+    QPushButton* loadModeShape = MakeButton(modeGroup, QStringLiteral("Load Model Shape"),
+                                            QStringLiteral("loadModeShapeButton"));
+    modeForm->addRow(loadModeShape);
 
-    QGroupBox* sectionGroup =
-        Group(this, QStringLiteral("Section Deformation"), QStringLiteral("GroupBox4"));
+    QGroupBox* sectionGroup = MakeGroup(this, QStringLiteral("Section Deformation"),
+                                        QStringLiteral("sectionDeformGroup"));
     auto* sectionForm = new QFormLayout(sectionGroup);
-    sectionValueCombo_ = new QComboBox(sectionGroup);
-    sectionValueCombo_->setObjectName(QStringLiteral("ComboBox1"));
-    sectionValueCombo_->setAccessibleName(sectionGroup->title());
+    sectionValueCombo_ =
+        MakeCombo(sectionGroup, sectionGroup->title(), QStringLiteral("sectionValueCombo"));
     sectionValueCombo_->addItems({QStringLiteral("Axial Strain"), QStringLiteral("Curvature Kz"),
                                   QStringLiteral("Curvature Ky")});
     sectionValueCombo_->setCurrentIndex(0);
     sectionForm->addRow(sectionValueCombo_);
     scaleMaxEdit_ = AddLabelledEdit(sectionGroup, sectionForm, QStringLiteral("Max Value"),
-                                    QStringLiteral("Edit3"), QStringLiteral("Label3"),
+                                    QStringLiteral("scaleMaxEdit"), QStringLiteral("scaleMaxLabel"),
                                     QStringLiteral("0.0001"));
     scaleMinEdit_ = AddLabelledEdit(sectionGroup, sectionForm, QStringLiteral("Min Value"),
-                                    QStringLiteral("Edit4"), QStringLiteral("Label4"),
+                                    QStringLiteral("scaleMinEdit"), QStringLiteral("scaleMinLabel"),
                                     QStringLiteral("-0.0001"));
     legend_ = new QLabel(sectionGroup);
-    legend_->setObjectName(QStringLiteral("Image1"));
+    legend_->setObjectName(QStringLiteral("scaleLegend"));
     legend_->setAccessibleName(QStringLiteral("Colour scale from min to max"));
     legend_->setFixedSize(LegendWidth, LegendHeight);
     legend_->setPixmap(LegendPicture(model_.Palette));
     sectionForm->addRow(legend_);
-    QPushButton* button4 =
-        MakeButton(sectionGroup, QStringLiteral("Load Sec Deform Data"), QStringLiteral("Button4"));
-    sectionForm->addRow(button4);
+    QPushButton* loadSecDeform = MakeButton(sectionGroup, QStringLiteral("Load Sec Deform Data"),
+                                            QStringLiteral("loadSecDeformButton"));
+    sectionForm->addRow(loadSecDeform);
 
-    QPushButton* ok = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button2"));
+    QPushButton* ok = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
     ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Button3"));
+    QPushButton* cancel =
+        MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(stepGroup);
@@ -120,18 +108,18 @@ DeformationDialog::DeformationDialog(Model& model, Settings& settings, ViewTrans
     layout->addWidget(sectionGroup);
     layout->addLayout(ButtonRow({ok, cancel}));
 
-    chooser_ = [this] { return ChooseRecorderFile(this, windowTitle()); };
+    chooser_ = [this] { return ChooseOpenFile(this, windowTitle()); };
 
-    connect(button1, &QPushButton::clicked, this, &DeformationDialog::LoadNodeDeformData);
-    connect(button4, &QPushButton::clicked, this, &DeformationDialog::LoadSecDeformData);
-    connect(button5, &QPushButton::clicked, this, &DeformationDialog::LoadModeShape);
+    connect(loadNodeDeform, &QPushButton::clicked, this, &DeformationDialog::LoadNodeDeformData);
+    connect(loadSecDeform, &QPushButton::clicked, this, &DeformationDialog::LoadSecDeformData);
+    connect(loadModeShape, &QPushButton::clicked, this, &DeformationDialog::LoadModeShape);
     connect(ok, &QPushButton::clicked, this, &DeformationDialog::OkClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void DeformationDialog::Run(const std::function<void()>& command)
 {
-    RunReported(this, reporter_, command);
+    RunGuarded(this, reporter_, command);
 }
 
 std::string DeformationDialog::ChooseFolder()

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "gui/error_boundary.h"
+#include "gui/file_choice.h"
 #include "model/model.h"
-#include "gui/post_dialog_parts.h"
 #include "tcl/settings.h"
 #include "view/view_transform.h"
 
@@ -28,8 +29,8 @@ public:
     DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
                       QWidget* parent = nullptr);
 
-    void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
-    void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
+    void SetMessageReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
+    void SetFileChooser(OpenFileChooser chooser) { chooser_ = std::move(chooser); }
 
     // The last load step entered (LoadStep).
     std::int32_t LoadStep() const { return loadStep_; }
@@ -38,11 +39,12 @@ signals:
     void redrawRequested();
 
 private:
-    // Button1, Button4, Button5: read files into the model; they do not redraw.
+    // Load Node Deform Data, Load Sec Deform Data, Load Model Shape: read files into the
+    // model; they do not redraw.
     void LoadNodeDeformData();
     void LoadSecDeformData();
     void LoadModeShape();
-    // Button2.
+    // OK.
     void OkClicked();
 
     // The folder of the file the user picks; empty when cancelled.
@@ -52,8 +54,8 @@ private:
     Model& model_;
     Settings& settings_;
     ViewTransform& view_;
-    DialogErrorReporter reporter_;
-    RecorderFileChooser chooser_;
+    ErrorReporter reporter_;
+    OpenFileChooser chooser_;
     std::int32_t loadStep_ = 1;
 
     QLineEdit* scaleEdit_ = nullptr;

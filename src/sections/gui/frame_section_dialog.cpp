@@ -6,7 +6,7 @@
 #include "sections/material_form.h"
 #include "sections/section_layout.h"
 #include "util/error.h"
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -31,20 +31,6 @@ constexpr std::int32_t ListWidth = 160;
 constexpr std::int32_t SwatchWidth = 60;
 constexpr std::int32_t SwatchHeight = 24;
 
-template <std::size_t N> void AddItems(QComboBox* combo, const std::array<const char*, N>& items)
-{
-    for (const char* item : items)
-        combo->addItem(QString::fromUtf8(item));
-}
-
-QGroupBox* Group(QWidget* parent, const QString& title, const QString& objectName)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(objectName);
-    group->setAccessibleName(title);
-    return group;
-}
-
 // What the element list shows for a type it has no item for.
 QString UnlistedElemType(std::int32_t elemType)
 {
@@ -62,11 +48,6 @@ std::optional<std::int32_t> ColorDialogChoice(QWidget* parent, std::int32_t curr
     return RgbColor(chosen.red(), chosen.green(), chosen.blue());
 }
 
-std::string Text(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
-
 } // namespace
 
 FrameSectionDialog::FrameSectionDialog(Model& model, QWidget* parent)
@@ -75,86 +56,89 @@ FrameSectionDialog::FrameSectionDialog(Model& model, QWidget* parent)
       picture_(NewModelImage(QSize(SectionPictureSize, SectionPictureSize)))
 {
     setWindowFlag(Qt::Tool);
-    list_ =
-        addRecordList(QStringLiteral("Frame sections"), [this](int index) { showSection(index); });
+    list_ = addRecordList(QStringLiteral("frameSectionList"), QStringLiteral("Frame sections"),
+                          [this](int index) { showSection(index); });
     list_->setFixedWidth(ListWidth);
 
     image_ = new QLabel(this);
-    image_->setObjectName(QStringLiteral("Image1"));
+    image_->setObjectName(QStringLiteral("sectionPicture"));
     image_->setAccessibleName(QStringLiteral("Section picture"));
     image_->setFixedSize(SectionPictureSize, SectionPictureSize);
     image_->setPixmap(QPixmap::fromImage(picture_));
 
     auto* choices = new QGridLayout;
-    auto* colorLabel = new QLabel(QStringLiteral("Frame Color"), this);
-    colorLabel->setAccessibleName(colorLabel->text());
+    QLabel* colorLabel = MakeLabel(this, QStringLiteral("Frame Color"));
     swatch_ = new ColorSwatch(this);
-    swatch_->setObjectName(QStringLiteral("Shape1"));
+    swatch_->setObjectName(QStringLiteral("colorSwatch"));
     swatch_->setAccessibleName(colorLabel->text());
     swatch_->setFixedSize(SwatchWidth, SwatchHeight);
     colorLabel->setBuddy(swatch_);
     choices->addWidget(colorLabel, 0, 0);
     choices->addWidget(swatch_, 0, 1);
-    frameType_ =
-        addCombo(this, choices, 1, QStringLiteral("Frame Type"), QStringLiteral("ComboBox1"));
+    frameType_ = AddGridCombo(this, choices, 1, QStringLiteral("Frame Type"),
+                              QStringLiteral("frameTypeCombo"));
     AddItems(frameType_, FrameTypeItems);
 
     auto* section = new QGridLayout;
-    sectionName_ =
-        addCombo(this, section, 0, QStringLiteral("Section Name"), QStringLiteral("ComboBox2"));
-    shape_ =
-        addCombo(this, section, 1, QStringLiteral("Section Shape"), QStringLiteral("ComboBox3"));
+    sectionName_ = AddGridCombo(this, section, 0, QStringLiteral("Section Name"),
+                                QStringLiteral("sectionNameCombo"));
+    shape_ = AddGridCombo(this, section, 1, QStringLiteral("Section Shape"),
+                          QStringLiteral("sectionShapeCombo"));
     AddItems(shape_, SectionShapeItems);
-    material_ = addCombo(this, section, 2, QStringLiteral("Material"), QStringLiteral("ComboBox4"));
+    material_ =
+        AddGridCombo(this, section, 2, QStringLiteral("Material"), QStringLiteral("materialCombo"));
     for (QComboBox* shown : {sectionName_, shape_, material_})
         shown->setEnabled(false);
     for (std::size_t k = 0; k < dimensions_.size(); ++k) {
-        dimensions_[k] = addEdit(this, section, static_cast<int>(k) + 3,
-                                 QStringLiteral("Dimention T%1").arg(k + 1),
-                                 QStringLiteral("Edit%1").arg(k + 1));
+        dimensions_[k] = AddGridEdit(this, section, static_cast<int>(k) + 3,
+                                     QStringLiteral("Dimention T%1").arg(k + 1),
+                                     QStringLiteral("dimensionT%1Edit").arg(k + 1));
         dimensions_[k]->setReadOnly(true);
     }
 
-    QGroupBox* pDelta = Group(this, QStringLiteral("P-Delta"), QStringLiteral("GroupBox1"));
+    QGroupBox* pDelta = MakeGroup(this, QStringLiteral("P-Delta"), QStringLiteral("pDeltaGroup"));
     auto* pDeltaGrid = new QGridLayout(pDelta);
-    geomTransf_ =
-        addCombo(pDelta, pDeltaGrid, 0, QStringLiteral("GeoTransf"), QStringLiteral("ComboBox5"));
+    geomTransf_ = AddGridCombo(pDelta, pDeltaGrid, 0, QStringLiteral("GeoTransf"),
+                               QStringLiteral("geomTransfCombo"));
     AddItems(geomTransf_, GeomTransfItems);
 
-    QGroupBox* rebar = Group(this, QStringLiteral("Rebar Setting"), QStringLiteral("GroupBox2"));
+    QGroupBox* rebar =
+        MakeGroup(this, QStringLiteral("Rebar Setting"), QStringLiteral("rebarGroup"));
     auto* rebarGrid = new QGridLayout(rebar);
-    xBarTop_ = addEdit(rebar, rebarGrid, 0, QStringLiteral("X-Bar(Top) "), QStringLiteral("Edit7"));
-    yBarBot_ = addEdit(rebar, rebarGrid, 1, QStringLiteral("Y-Bar(Bot)"), QStringLiteral("Edit8"));
+    xBarTop_ = AddGridEdit(rebar, rebarGrid, 0, QStringLiteral("X-Bar(Top) "),
+                           QStringLiteral("xBarTopEdit"));
+    yBarBot_ = AddGridEdit(rebar, rebarGrid, 1, QStringLiteral("Y-Bar(Bot)"),
+                           QStringLiteral("yBarBotEdit"));
 
     QGroupBox* nonlinear =
-        Group(this, QStringLiteral("Nonlinear Setting"), QStringLiteral("GroupBox3"));
+        MakeGroup(this, QStringLiteral("Nonlinear Setting"), QStringLiteral("nonlinearGroup"));
     auto* nonlinearGrid = new QGridLayout(nonlinear);
-    sectionKind_ = addCombo(nonlinear, nonlinearGrid, 0, QStringLiteral("Section Type"),
-                            QStringLiteral("ComboBox6"));
+    sectionKind_ = AddGridCombo(nonlinear, nonlinearGrid, 0, QStringLiteral("Section Type"),
+                                QStringLiteral("sectionKindCombo"));
     AddItems(sectionKind_, SectionKindItems);
-    divideFX_ =
-        addEdit(nonlinear, nonlinearGrid, 1, QStringLiteral("Divide FX"), QStringLiteral("Edit9"));
-    divideFY_ =
-        addEdit(nonlinear, nonlinearGrid, 2, QStringLiteral("Divide FY"), QStringLiteral("Edit10"));
-    barNumNX_ = addEdit(nonlinear, nonlinearGrid, 3, QStringLiteral("Bar Num NX"),
-                        QStringLiteral("Edit11"));
-    barNumNY_ = addEdit(nonlinear, nonlinearGrid, 4, QStringLiteral("Bar Num NY"),
-                        QStringLiteral("Edit12"));
-    cover_ =
-        addEdit(nonlinear, nonlinearGrid, 5, QStringLiteral("Cover"), QStringLiteral("Edit13"));
+    divideFX_ = AddGridEdit(nonlinear, nonlinearGrid, 1, QStringLiteral("Divide FX"),
+                            QStringLiteral("divideFxEdit"));
+    divideFY_ = AddGridEdit(nonlinear, nonlinearGrid, 2, QStringLiteral("Divide FY"),
+                            QStringLiteral("divideFyEdit"));
+    barNumNX_ = AddGridEdit(nonlinear, nonlinearGrid, 3, QStringLiteral("Bar Num NX"),
+                            QStringLiteral("barNumNxEdit"));
+    barNumNY_ = AddGridEdit(nonlinear, nonlinearGrid, 4, QStringLiteral("Bar Num NY"),
+                            QStringLiteral("barNumNyEdit"));
+    cover_ = AddGridEdit(nonlinear, nonlinearGrid, 5, QStringLiteral("Cover"),
+                         QStringLiteral("coverEdit"));
 
-    QGroupBox* hinge =
-        Group(this, QStringLiteral("Beam With Hinge(Hinge Length)"), QStringLiteral("GroupBox4"));
+    QGroupBox* hinge = MakeGroup(this, QStringLiteral("Beam With Hinge(Hinge Length)"),
+                                 QStringLiteral("hingeGroup"));
     auto* hingeGrid = new QGridLayout(hinge);
-    hingeLengthI_ = addEdit(hinge, hingeGrid, 0, QStringLiteral("Hinge Length Node I"),
-                            QStringLiteral("Edit14"));
-    hingeLengthJ_ = addEdit(hinge, hingeGrid, 1, QStringLiteral("Hinge Length Node J"),
-                            QStringLiteral("Edit15"));
+    hingeLengthI_ = AddGridEdit(hinge, hingeGrid, 0, QStringLiteral("Hinge Length Node I"),
+                                QStringLiteral("hingeLengthIEdit"));
+    hingeLengthJ_ = AddGridEdit(hinge, hingeGrid, 1, QStringLiteral("Hinge Length Node J"),
+                                QStringLiteral("hingeLengthJEdit"));
     hingeLengthI_->setText(QStringLiteral("1000"));
     hingeLengthJ_->setText(QStringLiteral("1000"));
 
-    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
-    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("Button2"));
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
+    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("closeButton"));
 
     auto* pictureColumn = new QVBoxLayout;
     pictureColumn->addWidget(image_);

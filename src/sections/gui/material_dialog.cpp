@@ -1,7 +1,7 @@
 #include "sections/gui/material_dialog.h"
 
 #include "sections/material_form.h"
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,31 +19,29 @@ MaterialDialog::MaterialDialog(const Model& model, QWidget* parent)
     : EditorDialog(QStringLiteral("Material Data"), parent), model_(model)
 {
     setWindowFlag(Qt::Tool);
-    list_ = addRecordList(QStringLiteral("Materials"), [this](int index) { showMaterial(index); });
+    list_ = addRecordList(QStringLiteral("materialList"), QStringLiteral("Materials"),
+                          [this](int index) { showMaterial(index); });
 
-    auto* properties = new QGroupBox(QStringLiteral("Material Properties(Elastic)"), this);
-    properties->setObjectName(QStringLiteral("GroupBox1"));
-    properties->setAccessibleName(properties->title());
+    QGroupBox* properties = MakeGroup(this, QStringLiteral("Material Properties(Elastic)"),
+                                      QStringLiteral("propertiesGroup"));
     auto* grid = new QGridLayout(properties);
-    name_ = addEdit(properties, grid, 0, QStringLiteral("Name"), QStringLiteral("Edit1"));
+    name_ = AddGridEdit(properties, grid, 0, QStringLiteral("Name"), QStringLiteral("nameEdit"));
     name_->setReadOnly(true);
-    type_ = addCombo(properties, grid, 1, QStringLiteral("Type"), QStringLiteral("ComboBox1"));
-    for (const char* item : MaterialTypeItems)
-        type_->addItem(QString::fromLatin1(item));
+    type_ = AddGridCombo(properties, grid, 1, QStringLiteral("Type"), QStringLiteral("typeCombo"));
+    AddItems(type_, MaterialTypeItems);
     type_->setCurrentIndex(0);
-    elasticModulus_ =
-        addEdit(properties, grid, 2, QStringLiteral("Elastic Modulus"), QStringLiteral("Edit2"));
-    shearModulus_ =
-        addEdit(properties, grid, 3, QStringLiteral("Shear Modulus"), QStringLiteral("Edit3"));
-    poisson_ =
-        addEdit(properties, grid, 4, QStringLiteral("Posson's Ratio"), QStringLiteral("Edit4"));
+    elasticModulus_ = AddGridEdit(properties, grid, 2, QStringLiteral("Elastic Modulus"),
+                                  QStringLiteral("elasticModulusEdit"));
+    shearModulus_ = AddGridEdit(properties, grid, 3, QStringLiteral("Shear Modulus"),
+                                QStringLiteral("shearModulusEdit"));
+    poisson_ = AddGridEdit(properties, grid, 4, QStringLiteral("Posson's Ratio"),
+                           QStringLiteral("poissonEdit"));
 
-    auto* nonlinear = new QGroupBox(QStringLiteral("Nonlinear Material Setting"), this);
-    nonlinear->setObjectName(QStringLiteral("GroupBox2"));
-    nonlinear->setAccessibleName(nonlinear->title());
+    QGroupBox* nonlinear = MakeGroup(this, QStringLiteral("Nonlinear Material Setting"),
+                                     QStringLiteral("nonlinearGroup"));
     nonlinear->setMinimumHeight(60);
 
-    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("Button1"));
+    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("closeButton"));
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
     auto* fields = new QVBoxLayout;

@@ -1,7 +1,7 @@
 #include "sections/gui/shell_section_dialog.h"
 
 #include "sections/shell_section_form.h"
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,26 +18,25 @@ namespace vek {
 ShellSectionDialog::ShellSectionDialog(Model& model, QWidget* parent)
     : EditorDialog(QStringLiteral("Shell Section"), parent), model_(model)
 {
-    list_ =
-        addRecordList(QStringLiteral("Shell sections"), [this](int index) { showSection(index); });
+    list_ = addRecordList(QStringLiteral("shellSectionList"), QStringLiteral("Shell sections"),
+                          [this](int index) { showSection(index); });
 
-    auto* properties = new QGroupBox(QStringLiteral("Shell Section Properties"), this);
-    properties->setObjectName(QStringLiteral("GroupBox1"));
-    properties->setAccessibleName(properties->title());
+    QGroupBox* properties = MakeGroup(this, QStringLiteral("Shell Section Properties"),
+                                      QStringLiteral("propertiesGroup"));
     auto* grid = new QGridLayout(properties);
-    name_ = addEdit(properties, grid, 0, QStringLiteral("Shell Sec Name"), QStringLiteral("Edit1"));
-    thickness_ =
-        addEdit(properties, grid, 1, QStringLiteral("Shell Thickness"), QStringLiteral("Edit2"));
-    material_ =
-        addEdit(properties, grid, 2, QStringLiteral("Sec Material"), QStringLiteral("Edit3"));
-    elemType_ = addCombo(properties, grid, 3, QStringLiteral("Shell Nonlinear Type"),
-                         QStringLiteral("ComboBox1"));
-    for (const char* item : ShellElemTypeItems)
-        elemType_->addItem(QString::fromLatin1(item));
+    name_ = AddGridEdit(properties, grid, 0, QStringLiteral("Shell Sec Name"),
+                        QStringLiteral("nameEdit"));
+    thickness_ = AddGridEdit(properties, grid, 1, QStringLiteral("Shell Thickness"),
+                             QStringLiteral("thicknessEdit"));
+    material_ = AddGridEdit(properties, grid, 2, QStringLiteral("Sec Material"),
+                            QStringLiteral("materialEdit"));
+    elemType_ = AddGridCombo(properties, grid, 3, QStringLiteral("Shell Nonlinear Type"),
+                             QStringLiteral("elemTypeCombo"));
+    AddItems(elemType_, ShellElemTypeItems);
     elemType_->setCurrentIndex(0);
 
-    modify_ = MakeButton(this, QStringLiteral("Modify"), QStringLiteral("Button1"));
-    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("Button2"));
+    modify_ = MakeButton(this, QStringLiteral("Modify"), QStringLiteral("modifyButton"));
+    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("closeButton"));
     connect(modify_, &QPushButton::clicked, this, &ShellSectionDialog::modifyClicked);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 

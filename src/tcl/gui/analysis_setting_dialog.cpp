@@ -1,16 +1,14 @@
 #include "tcl/gui/analysis_setting_dialog.h"
 
-#include "util/error.h"
-#include "gui/dialog_parts.h"
+#include "gui/error_boundary.h"
+#include "gui/form_rows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -18,16 +16,6 @@
 namespace vek {
 
 namespace {
-
-constexpr char ProgramName[] = "TAV";
-
-QGroupBox* MakeGroup(QWidget* parent, const QString& title, int number)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(QStringLiteral("GroupBox%1").arg(number));
-    group->setAccessibleName(title);
-    return group;
-}
 
 QFormLayout* FormOf(QGroupBox* group)
 {
@@ -37,11 +25,6 @@ QFormLayout* FormOf(QGroupBox* group)
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-std::string Text(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
 }
 
 } // namespace
@@ -55,46 +38,68 @@ AnalysisSettingDialog::AnalysisSettingDialog(const Model& model, Settings& setti
     setModal(false);
 
     auto* typeForm = new QFormLayout;
-    analysisType_ = AddCombo(typeForm, QStringLiteral("Analysis Type"), 1);
-    for (const char* caption : AnalysisTypeCaptions)
-        analysisType_->addItem(QString::fromLatin1(caption));
+    analysisType_ = AddLabelledCombo(this, typeForm, QStringLiteral("Analysis Type"),
+                                     QStringLiteral("analysisTypeCombo"));
+    AddItems(analysisType_, AnalysisTypeCaptions);
 
-    QGroupBox* loadGroup = MakeGroup(this, QStringLiteral("Load Control Case (Const)"), 1);
+    QGroupBox* loadGroup = MakeGroup(this, QStringLiteral("Load Control Case (Const)"),
+                                     QStringLiteral("loadControlGroup"));
     QFormLayout* loadForm = FormOf(loadGroup);
-    loadControlCase_ = AddCombo(loadForm, QStringLiteral("Load Case"), 2);
-    loadSteps_ = AddEdit(loadForm, QStringLiteral("Load Steps"), 1);
-    loadFactor_ = AddEdit(loadForm, QStringLiteral("Load Factor"), 2);
+    loadControlCase_ = AddLabelledCombo(loadGroup, loadForm, QStringLiteral("Load Case"),
+                                        QStringLiteral("loadControlCaseCombo"));
+    loadSteps_ = AddLabelledEdit(loadGroup, loadForm, QStringLiteral("Load Steps"),
+                                 QStringLiteral("loadStepsEdit"));
+    loadFactor_ = AddLabelledEdit(loadGroup, loadForm, QStringLiteral("Load Factor"),
+                                  QStringLiteral("loadFactorEdit"));
 
-    QGroupBox* dispGroup = MakeGroup(this, QStringLiteral("Disp Control Case (Linear)"), 2);
+    QGroupBox* dispGroup = MakeGroup(this, QStringLiteral("Disp Control Case (Linear)"),
+                                     QStringLiteral("dispControlGroup"));
     QFormLayout* dispForm = FormOf(dispGroup);
-    dispControlCase_ = AddCombo(dispForm, QStringLiteral("Load Vector"), 3);
-    controlNode_ = AddEdit(dispForm, QStringLiteral("Control Node"), 3);
-    controlDisp_ = AddEdit(dispForm, QStringLiteral("Control Disp"), 4);
-    controlDof_ = AddEdit(dispForm, QStringLiteral("Control Dof"), 5);
-    analysisSteps_ = AddEdit(dispForm, QStringLiteral("Analysis Step"), 6);
+    dispControlCase_ = AddLabelledCombo(dispGroup, dispForm, QStringLiteral("Load Vector"),
+                                        QStringLiteral("dispControlCaseCombo"));
+    controlNode_ = AddLabelledEdit(dispGroup, dispForm, QStringLiteral("Control Node"),
+                                   QStringLiteral("controlNodeEdit"));
+    controlDisp_ = AddLabelledEdit(dispGroup, dispForm, QStringLiteral("Control Disp"),
+                                   QStringLiteral("controlDispEdit"));
+    controlDof_ = AddLabelledEdit(dispGroup, dispForm, QStringLiteral("Control Dof"),
+                                  QStringLiteral("controlDofEdit"));
+    analysisSteps_ = AddLabelledEdit(dispGroup, dispForm, QStringLiteral("Analysis Step"),
+                                     QStringLiteral("analysisStepsEdit"));
 
-    QGroupBox* nonlinearGroup = MakeGroup(this, QStringLiteral("Nonlinear Setting"), 3);
+    QGroupBox* nonlinearGroup =
+        MakeGroup(this, QStringLiteral("Nonlinear Setting"), QStringLiteral("nonlinearGroup"));
     QFormLayout* nonlinearForm = FormOf(nonlinearGroup);
-    numIntegrationPoints_ =
-        AddEdit(nonlinearForm, QStringLiteral("Force/Disp Beam Column numIntgrPts"), 7);
-    rebarMaterialTag_ = AddEdit(nonlinearForm, QStringLiteral("Rebar Material Number"), 8);
+    numIntegrationPoints_ = AddLabelledEdit(nonlinearGroup, nonlinearForm,
+                                            QStringLiteral("Force/Disp Beam Column numIntgrPts"),
+                                            QStringLiteral("integrationPointsEdit"));
+    rebarMaterialTag_ =
+        AddLabelledEdit(nonlinearGroup, nonlinearForm, QStringLiteral("Rebar Material Number"),
+                        QStringLiteral("rebarMaterialEdit"));
 
-    QGroupBox* aggregatorGroup = MakeGroup(this, QStringLiteral("Section Aggregator"), 4);
+    QGroupBox* aggregatorGroup = MakeGroup(this, QStringLiteral("Section Aggregator"),
+                                           QStringLiteral("sectionAggregatorGroup"));
     sectionAggregator_ =
-        AddCheckBox(aggregatorGroup, QStringLiteral("Torsional Constant and Shear Area"), 1);
+        AddColumnCheckBox(aggregatorGroup, QStringLiteral("Torsional Constant and Shear Area"),
+                          QStringLiteral("sectionAggregatorCheckBox"));
 
-    QGroupBox* modalGroup = MakeGroup(this, QStringLiteral("Modal Number"), 5);
-    modeCount_ = AddEdit(FormOf(modalGroup), QStringLiteral("Modal Number"), 9);
+    QGroupBox* modalGroup =
+        MakeGroup(this, QStringLiteral("Modal Number"), QStringLiteral("modeCountGroup"));
+    modeCount_ = AddLabelledEdit(modalGroup, FormOf(modalGroup), QStringLiteral("Modal Number"),
+                                 QStringLiteral("modeCountEdit"));
     modeCount_->setText(Text(AnalysisForm().ModeCount));
 
-    QGroupBox* plateGroup = MakeGroup(this, QStringLiteral("Gen ND material"), 6);
+    QGroupBox* plateGroup =
+        MakeGroup(this, QStringLiteral("Gen ND material"), QStringLiteral("plateFiberGroup"));
     plateFiber_ =
-        AddCheckBox(plateGroup, QStringLiteral("Gen ND Material Plate Fiber Information"), 2);
+        AddColumnCheckBox(plateGroup, QStringLiteral("Gen ND Material Plate Fiber Information"),
+                          QStringLiteral("plateFiberCheckBox"));
 
-    QGroupBox* massGroup = MakeGroup(this, QStringLiteral("Gen Node Mass"), 7);
-    nodeMass_ = AddCheckBox(massGroup, QStringLiteral("Gen Mass Information"), 3);
+    QGroupBox* massGroup =
+        MakeGroup(this, QStringLiteral("Gen Node Mass"), QStringLiteral("nodeMassGroup"));
+    nodeMass_ = AddColumnCheckBox(massGroup, QStringLiteral("Gen Mass Information"),
+                                  QStringLiteral("nodeMassCheckBox"));
 
-    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
     ok_->setDefault(true);
 
     auto* left = new QVBoxLayout;
@@ -117,42 +122,7 @@ AnalysisSettingDialog::AnalysisSettingDialog(const Model& model, Settings& setti
     connect(ok_, &QPushButton::clicked, this, &AnalysisSettingDialog::okClicked);
 }
 
-QLineEdit* AnalysisSettingDialog::AddEdit(QFormLayout* form, const QString& caption, int number)
-{
-    auto* edit = new QLineEdit(form->parentWidget() ? form->parentWidget() : this);
-    edit->setObjectName(QStringLiteral("Edit%1").arg(number));
-    edit->setAccessibleName(caption);
-    auto* label = new QLabel(caption, edit->parentWidget());
-    label->setAccessibleName(caption);
-    label->setBuddy(edit);
-    form->addRow(label, edit);
-    return edit;
-}
-
-QComboBox* AnalysisSettingDialog::AddCombo(QFormLayout* form, const QString& caption, int number)
-{
-    auto* combo = new QComboBox(form->parentWidget() ? form->parentWidget() : this);
-    combo->setObjectName(QStringLiteral("ComboBox%1").arg(number));
-    combo->setEditable(false);
-    combo->setAccessibleName(caption);
-    auto* label = new QLabel(caption, combo->parentWidget());
-    label->setAccessibleName(caption);
-    label->setBuddy(combo);
-    form->addRow(label, combo);
-    return combo;
-}
-
-QCheckBox* AnalysisSettingDialog::AddCheckBox(QWidget* group, const QString& caption, int number)
-{
-    auto* box = new QCheckBox(caption, group);
-    box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
-    box->setAccessibleName(caption);
-    auto* layout = new QVBoxLayout(group);
-    layout->addWidget(box);
-    return box;
-}
-
-void AnalysisSettingDialog::SetMessageReporter(MessageReporter reporter)
+void AnalysisSettingDialog::SetMessageReporter(ErrorReporter reporter)
 {
     reporter_ = std::move(reporter);
 }
@@ -213,17 +183,8 @@ AnalysisForm AnalysisSettingDialog::ReadControls() const
 
 void AnalysisSettingDialog::okClicked()
 {
-    try {
-        StoreAnalysisForm(ReadControls(), settings_);
-    } catch (const VekError& error) {
-        const QString message = QString::fromStdString(error.what());
-        if (reporter_)
-            reporter_(message);
-        else
-            QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
-        return;
-    }
-    accept();
+    if (RunGuarded(this, reporter_, [this] { StoreAnalysisForm(ReadControls(), settings_); }))
+        accept();
 }
 
 } // namespace vek

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "gui/error_boundary.h"
 #include "model/model.h"
 #include "tcl/analysis_form.h"
 #include "tcl/settings.h"
 
 #include <QDialog>
 
-#include <functional>
-
 class QCheckBox;
 class QComboBox;
-class QFormLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -27,8 +25,7 @@ public:
     AnalysisSettingDialog(const Model& model, Settings& settings, QWidget* parent = nullptr);
 
     // Where a bad number is reported: by default a warning box titled "TAV".
-    using MessageReporter = std::function<void(const QString& message)>;
-    void SetMessageReporter(MessageReporter reporter);
+    void SetMessageReporter(ErrorReporter reporter);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,13 +34,10 @@ private:
     void okClicked();
     void LoadControls();
     AnalysisForm ReadControls() const;
-    QLineEdit* AddEdit(QFormLayout* form, const QString& caption, int number);
-    QComboBox* AddCombo(QFormLayout* form, const QString& caption, int number);
-    QCheckBox* AddCheckBox(QWidget* group, const QString& caption, int number);
 
     const Model& model_;
     Settings& settings_;
-    MessageReporter reporter_;
+    ErrorReporter reporter_;
 
     QComboBox* analysisType_ = nullptr;
     QComboBox* loadControlCase_ = nullptr;

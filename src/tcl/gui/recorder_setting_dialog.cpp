@@ -1,6 +1,6 @@
 #include "tcl/gui/recorder_setting_dialog.h"
 
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,6 +10,15 @@
 
 namespace vek {
 
+namespace {
+
+// The check boxes' object names, in the order of RecorderFlagTable.
+constexpr std::array<const char*, RecorderFlagCount> BoxNames{
+    "nodeDispCheckBox", "frameForceCheckBox", "sectionDeformCheckBox",
+    "sectionStressStrainCheckBox", "modeShapesCheckBox"};
+
+} // namespace
+
 RecorderSettingDialog::RecorderSettingDialog(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings)
 {
@@ -17,15 +26,14 @@ RecorderSettingDialog::RecorderSettingDialog(Settings& settings, QWidget* parent
     setAccessibleName(windowTitle());
     setModal(false);
 
-    auto* group = new QGroupBox(QStringLiteral("Output(Recorder Setting)"), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setAccessibleName(group->title());
+    QGroupBox* group = MakeGroup(this, QStringLiteral("Output(Recorder Setting)"),
+                                 QStringLiteral("recorderGroup"));
     std::array<QString, RecorderFlagCount> captions;
     for (std::size_t i = 0; i < RecorderFlagCount; ++i)
         captions[i] = QString::fromLatin1(RecorderFlagTable[i].Caption);
-    boxes_ = CheckBoxColumn(group, captions);
+    boxes_ = CheckBoxColumn(group, captions, BoxNames);
 
-    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
     ok_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

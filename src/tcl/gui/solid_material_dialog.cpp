@@ -1,13 +1,11 @@
 #include "tcl/gui/solid_material_dialog.h"
 
 #include "tcl/solid_material_form.h"
-#include "util/error.h"
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShowEvent>
@@ -15,53 +13,31 @@
 
 namespace vek {
 
-namespace {
-
-constexpr char ProgramName[] = "TAV";
-
-QLabel* MakeLabel(QWidget* parent, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAccessibleName(text);
-    return label;
-}
-
-QLineEdit* MakeEdit(QWidget* parent, const QString& objectName, const QString& accessibleName,
-                    const std::string& text)
-{
-    auto* edit = new QLineEdit(QString::fromStdString(text), parent);
-    edit->setObjectName(objectName);
-    edit->setAccessibleName(accessibleName);
-    return edit;
-}
-
-} // namespace
-
 SolidMaterialDialog::SolidMaterialDialog(const Model& model, Settings& settings, QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {
-    setObjectName(QStringLiteral("SolidMaterialDialog"));
+    setObjectName(QStringLiteral("solidMaterialDialog"));
     setWindowTitle(QStringLiteral("Solid Material"));
     setAccessibleName(windowTitle());
     setModal(false);
 
-    noSolids_ = MakeLabel(this, QStringLiteral("No solids in the model"));
-    noSolids_->setObjectName(QStringLiteral("NoSolidsLabel"));
+    noSolids_ =
+        MakeLabel(this, QStringLiteral("No solids in the model"), QStringLiteral("noSolidsLabel"));
 
     scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("ScrollBox1"));
+    scroll_->setObjectName(QStringLiteral("materialScrollArea"));
     scroll_->setAccessibleName(windowTitle());
     scroll_->setWidgetResizable(true);
     grid_ = new QWidget;
-    grid_->setObjectName(QStringLiteral("MaterialGrid"));
+    grid_->setObjectName(QStringLiteral("materialGrid"));
     grid_->setAccessibleName(windowTitle());
     gridLayout_ = new QGridLayout(grid_);
     gridLayout_->setAlignment(Qt::AlignTop);
     scroll_->setWidget(grid_);
 
-    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
     ok_->setDefault(true);
-    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Button2"));
+    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(noSolids_);
@@ -72,7 +48,7 @@ SolidMaterialDialog::SolidMaterialDialog(const Model& model, Settings& settings,
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void SolidMaterialDialog::SetMessageReporter(MessageReporter reporter)
+void SolidMaterialDialog::SetMessageReporter(ErrorReporter reporter)
 {
     reporter_ = std::move(reporter);
 }
@@ -109,13 +85,14 @@ void SolidMaterialDialog::Refill()
     int line = 1;
     for (const SolidMaterialRow& row : rows) {
         const QString tag = QString::number(row.Tag);
-        QLabel* caption = MakeLabel(grid_, QStringLiteral("Material %1").arg(tag));
-        caption->setObjectName(QStringLiteral("Material%1Label").arg(tag));
-        QLineEdit* e = MakeEdit(grid_, QStringLiteral("E%1").arg(tag),
-                                QStringLiteral("E of material %1").arg(tag), row.E);
-        QLineEdit* poisson =
-            MakeEdit(grid_, QStringLiteral("Poisson%1").arg(tag),
-                     QStringLiteral("Poisson's ratio of material %1").arg(tag), row.Poisson);
+        QLabel* caption = MakeLabel(grid_, QStringLiteral("Material %1").arg(tag),
+                                    QStringLiteral("material%1Label").arg(tag));
+        QLineEdit* e =
+            MakeEdit(grid_, QStringLiteral("E of material %1").arg(tag),
+                     QStringLiteral("material%1EEdit").arg(tag), QString::fromStdString(row.E));
+        QLineEdit* poisson = MakeEdit(
+            grid_, QStringLiteral("Poisson's ratio of material %1").arg(tag),
+            QStringLiteral("material%1PoissonEdit").arg(tag), QString::fromStdString(row.Poisson));
         gridLayout_->addWidget(caption, line, 0);
         gridLayout_->addWidget(e, line, 1);
         gridLayout_->addWidget(poisson, line, 2);
@@ -130,17 +107,8 @@ void SolidMaterialDialog::okClicked()
     for (const RowEdits& edits : rows_)
         rows.push_back(
             {edits.Tag, edits.E->text().toStdString(), edits.Poisson->text().toStdString()});
-    try {
-        StoreSolidMaterialRows(rows, settings_);
-    } catch (const VekError& error) {
-        const QString message = QString::fromStdString(error.what());
-        if (reporter_)
-            reporter_(message);
-        else
-            QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
-        return;
-    }
-    accept();
+    if (RunGuarded(this, reporter_, [&] { StoreSolidMaterialRows(rows, settings_); }))
+        accept();
 }
 
 } // namespace vek

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "gui/error_boundary.h"
 #include "model/model.h"
 #include "tcl/settings.h"
 
 #include <QDialog>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class QGridLayout;
@@ -29,8 +29,7 @@ public:
     SolidMaterialDialog(const Model& model, Settings& settings, QWidget* parent = nullptr);
 
     // Where a bad value is reported: by default a warning box titled "TAV".
-    using MessageReporter = std::function<void(const QString& message)>;
-    void SetMessageReporter(MessageReporter reporter);
+    void SetMessageReporter(ErrorReporter reporter);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,7 +48,7 @@ private:
 
     const Model& model_;
     Settings& settings_;
-    MessageReporter reporter_;
+    ErrorReporter reporter_;
     std::vector<RowEdits> rows_;
 
     QLabel* noSolids_ = nullptr;

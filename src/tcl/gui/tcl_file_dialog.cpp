@@ -2,29 +2,25 @@
 
 #include "tcl/tcl_generator.h"
 #include "util/error.h"
-#include "gui/dialog_parts.h"
+#include "gui/file_choice.h"
+#include "gui/form_rows.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include <exception>
 #include <filesystem>
-#include <new>
 
 namespace vek {
 
 namespace {
 
-constexpr char ProgramName[] = "TAV";
 constexpr char InitialText[] = "OpenSEES Tcl File";
 
 // The lines joined by LF, as a text area holds them. A last line that is empty needs a break
@@ -88,12 +84,11 @@ TclFileDialog::TclFileDialog(Model& model, const Settings& settings, QWidget* pa
     setModal(false);
     resize(700, 560);
 
-    titleLabel_ = new QLabel(QStringLiteral("OpenSEES tcl File"), this);
-    titleLabel_->setObjectName(QStringLiteral("Label1"));
-    titleLabel_->setAccessibleName(titleLabel_->text());
+    titleLabel_ =
+        MakeLabel(this, QStringLiteral("OpenSEES tcl File"), QStringLiteral("titleLabel"));
 
     scriptText_ = new QPlainTextEdit(this);
-    scriptText_->setObjectName(QStringLiteral("Memo1"));
+    scriptText_->setObjectName(QStringLiteral("scriptText"));
     scriptText_->setAccessibleName(titleLabel_->text());
     scriptText_->setLineWrapMode(QPlainTextEdit::NoWrap);
     scriptText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -105,9 +100,9 @@ TclFileDialog::TclFileDialog(Model& model, const Settings& settings, QWidget* pa
     scriptText_->setPlainText(QString::fromLatin1(InitialText));
     titleLabel_->setBuddy(scriptText_);
 
-    generate_ = MakeButton(this, QStringLiteral("Generate"), QStringLiteral("Button1"));
-    save_ = MakeButton(this, QStringLiteral("Save"), QStringLiteral("Button2"));
-    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("Button3"));
+    generate_ = MakeButton(this, QStringLiteral("Generate"), QStringLiteral("generateButton"));
+    save_ = MakeButton(this, QStringLiteral("Save"), QStringLiteral("saveButton"));
+    close_ = MakeButton(this, QStringLiteral("Close"), QStringLiteral("closeButton"));
     for (QPushButton* button : {generate_, save_, close_})
         button->setAutoDefault(false);
 
@@ -121,36 +116,19 @@ TclFileDialog::TclFileDialog(Model& model, const Settings& settings, QWidget* pa
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TclFileDialog::SetMessageReporter(MessageReporter reporter)
+void TclFileDialog::SetMessageReporter(ErrorReporter reporter)
 {
     reporter_ = std::move(reporter);
-}
-
-void TclFileDialog::Report(const QString& message)
-{
-    if (reporter_)
-        reporter_(message);
-    else
-        QMessageBox::warning(this, QString::fromLatin1(ProgramName), message, QMessageBox::Ok);
 }
 
 void TclFileDialog::Generate()
 {
     std::vector<std::string> warnings;
-    try {
-        GenerateTclScript(model_, settings_, tclLines_, warnings);
-        ShowScript();
-    } catch (const VekError& error) {
-        Report(QString::fromStdString(error.what()));
-        return;
-    } catch (const std::bad_alloc&) {
-        Report(tr("Out of memory"));
-        return;
-    } catch (const std::exception& error) {
-        Report(QString::fromLocal8Bit(error.what()));
-        return;
-    }
-    ReportWarnings(warnings);
+    if (RunGuarded(this, reporter_, [&] {
+            GenerateTclScript(model_, settings_, tclLines_, warnings);
+            ShowScript();
+        }))
+        ReportWarnings(warnings);
 }
 
 void TclFileDialog::ShowScript()
@@ -172,7 +150,7 @@ void TclFileDialog::ReportWarnings(const std::vector<std::string>& warnings)
     QString message = tr("The script is generated, but OpenSees may stop on it:");
     for (const std::string& warning : warnings)
         message += QStringLiteral("\n\n") + QString::fromStdString(warning);
-    Report(message);
+    ReportMessage(this, reporter_, message);
 }
 
 std::string TclFileDialog::ScriptText() const
@@ -204,16 +182,10 @@ void TclFileDialog::Save()
 
 void TclFileDialog::Save(const QString& path)
 {
-    try {
+    RunGuarded(this, reporter_, [&] {
         const TextLines lines = TextLines::FromText(ScriptText());
-        WriteLinesCrLf(WithTclExtension(QFile::encodeName(path).toStdString()), lines);
-    } catch (const VekError& error) {
-        Report(QString::fromStdString(error.what()));
-    } catch (const std::bad_alloc&) {
-        Report(tr("Out of memory"));
-    } catch (const std::exception& error) {
-        Report(QString::fromLocal8Bit(error.what()));
-    }
+        WriteLinesCrLf(WithTclExtension(LocalPath(path)), lines);
+    });
 }
 
 } // namespace vek

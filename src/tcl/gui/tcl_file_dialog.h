@@ -1,12 +1,11 @@
 #pragma once
 
+#include "gui/error_boundary.h"
 #include "model/model.h"
 #include "tcl/settings.h"
 #include "util/text_lines.h"
 
 #include <QDialog>
-
-#include <functional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -25,8 +24,7 @@ public:
     TclFileDialog(Model& model, const Settings& settings, QWidget* parent = nullptr);
 
     // Where errors and the generation's warnings go: by default a warning box titled "TAV".
-    using MessageReporter = std::function<void(const QString& message)>;
-    void SetMessageReporter(MessageReporter reporter);
+    void SetMessageReporter(ErrorReporter reporter);
 
     // The lines of the last generation, also of one that stopped on an error.
     const TextLines& tclLines() const { return tclLines_; }
@@ -45,7 +43,6 @@ public slots:
 private:
     void ShowScript();
     void ReportWarnings(const std::vector<std::string>& warnings);
-    void Report(const QString& message);
     // The text area's text in the 8-bit form it is written in.
     std::string ScriptText() const;
 
@@ -55,7 +52,7 @@ private:
     // Whether the text area's text is written as UTF-8; a script whose names are not UTF-8 is
     // shown and written back as Latin-1, byte for byte.
     bool utf8_ = true;
-    MessageReporter reporter_;
+    ErrorReporter reporter_;
 
     QLabel* titleLabel_ = nullptr;
     QPlainTextEdit* scriptText_ = nullptr;

@@ -1,7 +1,7 @@
 #include "view/gui/frame_properties_dialog.h"
 
 #include "util/format.h"
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 #include "view/frame_properties.h"
 
 #include <QHBoxLayout>
@@ -32,19 +32,16 @@ FramePropertiesDialog::FramePropertiesDialog(const Model& model, Settings& setti
     setWindowTitle(QStringLiteral("Frame Properties"));
     setModal(false);
 
-    auto* label = new QLabel(QStringLiteral("Frame Label"), this);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setAccessibleName(label->text());
-    frameLabel_ = new QLineEdit(this);
-    frameLabel_->setObjectName(QStringLiteral("Edit1"));
+    QLabel* label =
+        MakeLabel(this, QStringLiteral("Frame Label"), QStringLiteral("frameLabelLabel"));
+    frameLabel_ = MakeEdit(this, label->text(), QStringLiteral("frameLabelEdit"));
     frameLabel_->setReadOnly(true);
-    frameLabel_->setAccessibleName(label->text());
     label->setBuddy(frameLabel_);
-    refresh_ = MakeButton(this, QStringLiteral("Refresh"), QStringLiteral("Button1"));
+    refresh_ = MakeButton(this, QStringLiteral("Refresh"), QStringLiteral("refreshButton"));
     refresh_->setAutoDefault(false);
 
     grid_ = new QTableWidget(GridRows, 2, this);
-    grid_->setObjectName(QStringLiteral("StringGrid1"));
+    grid_->setObjectName(QStringLiteral("propertyGrid"));
     grid_->setAccessibleName(windowTitle());
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -71,7 +68,7 @@ FramePropertiesDialog::FramePropertiesDialog(const Model& model, Settings& setti
                               grid_->verticalScrollBar()->sizeHint().width() + frame,
                           GridRows * GridRowHeight + frame);
 
-    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button2"));
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
     ok_->setDefault(true);
 
     auto* top = new QHBoxLayout;

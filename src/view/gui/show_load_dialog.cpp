@@ -1,36 +1,16 @@
 #include "view/gui/show_load_dialog.h"
 
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 #include "view/view_options.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace vek {
-
-namespace {
-
-QComboBox* AddLabelledCombo(QWidget* parent, QFormLayout* form, const QString& caption,
-                            const QString& comboName, const QString& labelName)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(comboName);
-    combo->setEditable(false);
-    combo->setAccessibleName(caption);
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(labelName);
-    label->setAccessibleName(caption);
-    label->setBuddy(combo);
-    form->addRow(label, combo);
-    return combo;
-}
-
-} // namespace
 
 ShowLoadDialog::ShowLoadDialog(const Model& model, Settings& settings, QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
@@ -40,16 +20,15 @@ ShowLoadDialog::ShowLoadDialog(const Model& model, Settings& settings, QWidget* 
 
     auto* form = new QFormLayout;
     loadType_ = AddLabelledCombo(this, form, QStringLiteral("Load Type"),
-                                 QStringLiteral("ComboBox1"), QStringLiteral("Label1"));
-    for (const char* caption : ShownLoadTypeCaptions)
-        loadType_->addItem(QString::fromUtf8(caption));
+                                 QStringLiteral("loadTypeCombo"), QStringLiteral("loadTypeLabel"));
+    AddItems(loadType_, ShownLoadTypeCaptions);
     loadType_->setCurrentIndex(0);
     loadCase_ = AddLabelledCombo(this, form, QStringLiteral("Load Case"),
-                                 QStringLiteral("ComboBox2"), QStringLiteral("Label2"));
+                                 QStringLiteral("loadCaseCombo"), QStringLiteral("loadCaseLabel"));
 
-    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button2"));
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
     ok_->setDefault(true);
-    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Button1"));
+    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
     QHBoxLayout* buttons = ButtonRow({ok_, cancel_});
 
     auto* layout = new QVBoxLayout(this);

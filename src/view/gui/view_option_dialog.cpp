@@ -1,6 +1,6 @@
 #include "view/gui/view_option_dialog.h"
 
-#include "gui/dialog_parts.h"
+#include "gui/form_rows.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -11,23 +11,33 @@
 
 namespace vek {
 
+namespace {
+
+// The check boxes' object names, in the order of ViewFlagTable.
+constexpr std::array<const char*, ViewFlagCount> BoxNames{
+    "nodeCheckBox",         "nodeLabelsCheckBox",  "frameCheckBox",         "frameLabelsCheckBox",
+    "frameAxisCheckBox",    "nodeSupportCheckBox", "diaphragmsCheckBox",    "hingeCircleCheckBox",
+    "shellElementCheckBox", "shellLabelsCheckBox", "momentReleaseCheckBox", "solidElementCheckBox",
+    "solidLabelCheckBox"};
+
+} // namespace
+
 ViewOptionDialog::ViewOptionDialog(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings)
 {
     setWindowTitle(QStringLiteral("View Option"));
     setModal(false);
 
-    auto* group = new QGroupBox(QStringLiteral("Object View"), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setAccessibleName(group->title());
+    QGroupBox* group =
+        MakeGroup(this, QStringLiteral("Object View"), QStringLiteral("objectViewGroup"));
     std::array<QString, ViewFlagCount> captions;
     for (std::size_t i = 0; i < ViewFlagCount; ++i)
         captions[i] = QString::fromUtf8(ViewFlagTable[i].Caption);
-    boxes_ = CheckBoxColumn(group, captions);
+    boxes_ = CheckBoxColumn(group, captions, BoxNames);
 
-    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("Button1"));
+    ok_ = MakeButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
     ok_->setDefault(true);
-    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("Button2"));
+    cancel_ = MakeButton(this, QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
     QHBoxLayout* buttons = ButtonRow({ok_, cancel_});
 
     auto* layout = new QVBoxLayout(this);
