@@ -104,15 +104,15 @@ std::int32_t SectionDeformationCount(const Model& model, const Settings& setting
     const std::int32_t hinge =
         settings.UseSectionAggregator ? AggregatedSectionValues : FibreSectionValues;
     switch (model.FrameSections[s].ElemType) {
-    case ElemNonlinearBeamColumn:
-    case ElemDispBeamColumn:
+    case ElementKind::NonlinearBeamColumn:
+    case ElementKind::DispBeamColumn:
         return section >= 1 && section <= settings.NumIntegrationPoints ? hinge : 0;
-    case ElemBeamWithHinge:
+    case ElementKind::BeamWithHinge:
         if (section == 1 || section == HingeElementSections)
             return hinge;
         return section > 1 && section < HingeElementSections ? ElasticSectionValues : 0;
-    case ElemTruss:
-    case ElemCorotTruss:
+    case ElementKind::Truss:
+    case ElementKind::CorotTruss:
         // A truss has one section, always the plain fibre section.
         return section == 1 ? FibreSectionValues : 0;
     default:

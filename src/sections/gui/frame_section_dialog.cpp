@@ -46,11 +46,11 @@ QGroupBox* Group(QWidget* parent, const QString& title, const QString& objectNam
 }
 
 // What the element list shows for a type it has no item for.
-QString UnlistedElemType(std::int32_t elemType)
+QString UnlistedElemType(ElementKind elemType)
 {
-    if (elemType == ElemReleaseLink)
+    if (elemType == ElementKind::ReleaseLink)
         return QStringLiteral("Release link (type 7)");
-    return QStringLiteral("Element type %1").arg(elemType);
+    return QStringLiteral("Element type %1").arg(CodeNumber(elemType));
 }
 
 std::optional<std::int32_t> ColorDialogChoice(QWidget* parent, std::int32_t current)
