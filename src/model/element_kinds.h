@@ -28,14 +28,27 @@ namespace detail {
 
 // Entry k describes the kind with the stored number k; entry 0 a number with no kind.
 inline constexpr std::array<ElementKindInfo, 8> ElementKindTable{{
-    {"", false, false, false, false},
-    {"elasticBeamColumn", false, true, false, false},
-    {"nonlinearBeamColumn", true, true, false, true},
-    {"dispBeamColumn", true, true, false, true},
-    {"beamWithHinges", true, true, false, false},
-    {"trussSection", true, false, true, false},
-    {"corotTrussSection", true, false, true, false},
-    {"zeroLength", false, false, false, false},
+    {},
+    // ElasticBeamColumn
+    {.OpenSeesName = "elasticBeamColumn", .NeedsTransformation = true},
+    // NonlinearBeamColumn
+    {.OpenSeesName = "nonlinearBeamColumn",
+     .UsesFibers = true,
+     .NeedsTransformation = true,
+     .HasIntegrationPoints = true},
+    // DispBeamColumn
+    {.OpenSeesName = "dispBeamColumn",
+     .UsesFibers = true,
+     .NeedsTransformation = true,
+     .HasIntegrationPoints = true},
+    // BeamWithHinge
+    {.OpenSeesName = "beamWithHinges", .UsesFibers = true, .NeedsTransformation = true},
+    // Truss
+    {.OpenSeesName = "trussSection", .UsesFibers = true, .IsTruss = true},
+    // CorotTruss
+    {.OpenSeesName = "corotTrussSection", .UsesFibers = true, .IsTruss = true},
+    // ReleaseLink
+    {.OpenSeesName = "zeroLength"},
 }};
 
 } // namespace detail

@@ -42,6 +42,7 @@ struct TFrameElem
     std::int32_t ScreenXI = 0, ScreenYI = 0, ScreenXJ = 0, ScreenYJ = 0;
     std::int32_t IntegrationPoints = 0;
     double ResultI = 0, ResultJ = 0;
+    // Release links only: the end that follows the other in the translations.
     FrameRelease Release = FrameRelease::None;
 };
 
