@@ -89,7 +89,7 @@ std::vector<Segment> FrameLayerLines(const Model& model)
     lines.reserve(static_cast<std::size_t>(model.FrameCount()));
     for (const TFrameElem& frame : model.Frames) {
         const TFrameSection& section = model.FrameSections[frame.Section];
-        if (section.ElemType == ElemReleaseLink || !model.Joints.Contains(frame.NodeI) ||
+        if (section.ElemType == ElementKind::ReleaseLink || !model.Joints.Contains(frame.NodeI) ||
             !model.Joints.Contains(frame.NodeJ))
             continue;
         const TJoint& i = model.Joints[frame.NodeI];

@@ -62,6 +62,8 @@ public:
             Real(value);
         else if constexpr (std::is_integral_v<T>)
             Int(value);
+        else if constexpr (std::is_enum_v<T>)
+            Int(CodeNumber(value));
         else
             Text(value);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/codes.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -40,8 +42,8 @@ struct TFrameElem
     std::int32_t ScreenXI = 0, ScreenYI = 0, ScreenXJ = 0, ScreenYJ = 0;
     std::int32_t IntegrationPoints = 0;
     double ResultI = 0, ResultJ = 0;
-    // 0 no release, 1 a release at end I (IREL), 2 a release at end J (JREL).
-    std::int32_t Release = 0;
+    // Release links only: the end that follows the other in the translations.
+    FrameRelease Release = FrameRelease::None;
 };
 
 // A four-node shell element; corners in perimeter order.
@@ -70,30 +72,10 @@ struct TFiber
 // Room the fibre list of a section starts with; the fibre builder grows it when needed.
 constexpr std::int32_t InitialFiberCapacity = 80;
 
-// Section shapes.
-enum SectionShape : std::int32_t {
-    ShapeNone = 0,
-    ShapeRectangle = 1,
-    ShapeI = 2,
-    ShapeBox = 3,
-    ShapePipe = 4,
-};
-
-// Element types of frame sections.
-enum FrameElemType : std::int32_t {
-    ElemElasticBeamColumn = 1,
-    ElemNonlinearBeamColumn = 2,
-    ElemDispBeamColumn = 3,
-    ElemBeamWithHinge = 4,
-    ElemTruss = 5,
-    ElemCorotTruss = 6,
-    ElemReleaseLink = 7,
-};
-
 struct TFrameSection
 {
-    std::int32_t Shape = 0;
-    std::int32_t ElemType = 0;
+    SectionShape Shape = SectionShape::None;
+    ElementKind ElemType = ElementKind::None;
     double T1 = 0, T2 = 0, T3 = 0, T4 = 0, T5 = 0, T6 = 0;
     std::int32_t Material = 0;
     std::string Name;
@@ -107,54 +89,35 @@ struct TFrameSection
     std::int32_t BarNumNX = 0, BarNumNY = 0;
     double Cover = 0;
     double XBarTop = 0, YBarBot = 0;
-    // 1 Beam Section, 2 Column Section.
-    std::int32_t SectionKind = 0;
-    // 1 Linear, 2 P-Delta, 3 Corotational.
-    std::int32_t GeomTransf = 0;
+    FrameSectionKind SectionKind = FrameSectionKind::None;
+    Transformation GeomTransf = Transformation::None;
     double HingeLengthI = 0, HingeLengthJ = 0;
 };
 
 struct TShellSection
 {
     double Thickness = 0;
-    // 1 for a shell-kind section.
-    std::int32_t Kind = 0;
+    ShellSectionKind Kind = ShellSectionKind::None;
     std::int32_t Material = 0;
     std::string Name;
     std::int32_t Color = 0;
-    // 0 ShellMITC4, 1 ShellDKGQ.
-    std::int32_t ShellElemType = 0;
-};
-
-// Material types.
-enum MaterialType : std::int32_t {
-    MatElastic = 1,
-    MatSteel01 = 2,
-    MatConcrete01 = 3,
-    MatSteel02 = 4,
-    MatConcrete02 = 5,
+    ShellElement ShellElemType = ShellElement::MITC4;
 };
 
 struct TMaterial
 {
     std::string Name;
-    std::int32_t MatType = 0;
+    MaterialType MatType = MaterialType::None;
     double E = 0;
     double Poisson = 0;
     double G = 0;
-};
-
-// Load types.
-enum LoadKind : std::int32_t {
-    LoadJointForce = 1,
-    LoadDistributed = 2,
 };
 
 // A joint force or a distributed frame load of one load case.
 struct TLoad
 {
     std::int32_t Target = 0;
-    std::int32_t LoadType = 0;
+    LoadKind LoadType = LoadKind::None;
     std::string CaseName;
     // Distributed loads: 1, 2 or 3, the local axis of the load.
     std::int32_t Direction = 0;

@@ -1,5 +1,6 @@
 #include "post/deformation_data.h"
 
+#include "model/element_kinds.h"
 #include "post/recorder_files.h"
 #include "post/recorder_line.h"
 #include "util/error.h"
@@ -103,21 +104,18 @@ std::int32_t SectionDeformationCount(const Model& model, const Settings& setting
         return 0;
     const std::int32_t hinge =
         settings.UseSectionAggregator ? AggregatedSectionValues : FibreSectionValues;
-    switch (model.FrameSections[s].ElemType) {
-    case ElemNonlinearBeamColumn:
-    case ElemDispBeamColumn:
+    const ElementKind kind = model.FrameSections[s].ElemType;
+    if (InfoOf(kind).HasIntegrationPoints)
         return section >= 1 && section <= settings.NumIntegrationPoints ? hinge : 0;
-    case ElemBeamWithHinge:
+    if (kind == ElementKind::BeamWithHinge) {
         if (section == 1 || section == HingeElementSections)
             return hinge;
         return section > 1 && section < HingeElementSections ? ElasticSectionValues : 0;
-    case ElemTruss:
-    case ElemCorotTruss:
-        // A truss has one section, always the plain fibre section.
-        return section == 1 ? FibreSectionValues : 0;
-    default:
-        return 0;
     }
+    // A truss has one section, always the plain fibre section.
+    if (InfoOf(kind).IsTruss)
+        return section == 1 ? FibreSectionValues : 0;
+    return 0;
 }
 
 void LoadNodeDeformData(Model& model, std::string_view folder, std::int32_t step)

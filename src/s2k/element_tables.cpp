@@ -106,14 +106,14 @@ Vector3 FrameOrientation(double xi, double yi, double zi, double xj, double yj, 
 
 namespace {
 
-std::int32_t ReleaseOfLine(const TLineFields& f)
+FrameRelease ReleaseOfLine(const TLineFields& f)
 {
-    std::int32_t release = 0;
+    FrameRelease release = FrameRelease::None;
     for (std::size_t k = 0; k < 20; ++k) {
         if (f[k] == "JREL")
-            release = 2;
+            release = FrameRelease::EndJ;
         else if (f[k] == "IREL")
-            release = 1;
+            release = FrameRelease::EndI;
     }
     return release;
 }
@@ -192,7 +192,7 @@ void ReadShells(Model& model, const TableBounds& bounds, ImportReport* report)
 
     std::int32_t shellElems = 0;
     for (const TShellElem& shell : model.Shells)
-        if (model.ShellSections[shell.Section].Kind == 1)
+        if (model.ShellSections[shell.Section].Kind == ShellSectionKind::Shell)
             ++shellElems;
     model.ShellElemCount = shellElems;
 }

@@ -20,7 +20,7 @@ enum class LoadLines { None, Force, Distributed };
 TLoad ReadJointForce(const TLineFields& f)
 {
     TLoad load;
-    load.LoadType = LoadJointForce;
+    load.LoadType = LoadKind::JointForce;
     load.Target = StrToInt(f[3]);
     struct Component
     {
@@ -53,7 +53,7 @@ std::int32_t DirectionOfKey(std::string_view key)
 TLoad ReadDistributedLoad(const TLineFields& f)
 {
     TLoad load;
-    load.LoadType = LoadDistributed;
+    load.LoadType = LoadKind::Distributed;
     load.Target = StrToInt(f[3]);
     load.Direction = DirectionOfKey(f[7]);
     const double a = StrToFloat(f[5]);

@@ -26,7 +26,7 @@ void ReadMaterials(Model& model, const TableBounds& bounds)
             if (model.Materials.Contains(m)) {
                 TMaterial& material = model.Materials.Edit(m);
                 material.Name = std::string(head[1]);
-                material.MatType = MatElastic;
+                material.MatType = MaterialType::Elastic;
             }
         }
         // The line after this one; for the last data line, the blank line ending the table.
@@ -48,27 +48,27 @@ void ReadMaterials(Model& model, const TableBounds& bounds)
 
 namespace {
 
-std::int32_t ElemTypeOfName(std::string_view name)
+ElementKind ElemTypeOfName(std::string_view name)
 {
     if (name.empty())
-        return ElemElasticBeamColumn;
+        return ElementKind::ElasticBeamColumn;
     switch (name.front()) {
     case 'E':
-        return ElemElasticBeamColumn;
+        return ElementKind::ElasticBeamColumn;
     case 'N':
-        return ElemNonlinearBeamColumn;
+        return ElementKind::NonlinearBeamColumn;
     case 'D':
-        return ElemDispBeamColumn;
+        return ElementKind::DispBeamColumn;
     case 'H':
-        return ElemBeamWithHinge;
+        return ElementKind::BeamWithHinge;
     case 'T':
-        return ElemTruss;
+        return ElementKind::Truss;
     case 'C':
-        return ElemCorotTruss;
+        return ElementKind::CorotTruss;
     case 'R':
-        return ElemReleaseLink;
+        return ElementKind::ReleaseLink;
     default:
-        return ElemElasticBeamColumn;
+        return ElementKind::ElasticBeamColumn;
     }
 }
 
@@ -81,8 +81,8 @@ void SetNonlinearDefaults(TFrameSection& section)
     section.Cover = 35.0;
     section.XBarTop = 1000.0;
     section.YBarBot = 1000.0;
-    section.SectionKind = 2;
-    section.GeomTransf = 1;
+    section.SectionKind = FrameSectionKind::Column;
+    section.GeomTransf = Transformation::Linear;
 }
 
 // Reads the dimensions of the section's shape from fields 7 onwards; other shapes keep 0.
@@ -91,16 +91,16 @@ void ReadShape(TFrameSection& section, const TLineFields& f)
     int dimensions = 0;
     const std::string_view shape = f[5];
     if (shape == "R") {
-        section.Shape = ShapeRectangle;
+        section.Shape = SectionShape::Rectangle;
         dimensions = 2;
     } else if (shape == "I") {
-        section.Shape = ShapeI;
+        section.Shape = SectionShape::I;
         dimensions = 6;
     } else if (shape == "B") {
-        section.Shape = ShapeBox;
+        section.Shape = SectionShape::Box;
         dimensions = 4;
     } else if (shape == "P") {
-        section.Shape = ShapePipe;
+        section.Shape = SectionShape::Pipe;
         dimensions = 2;
     } else {
         return;
@@ -108,7 +108,7 @@ void ReadShape(TFrameSection& section, const TLineFields& f)
     double* t[] = {&section.T1, &section.T2, &section.T3, &section.T4, &section.T5, &section.T6};
     for (int k = 0; k < dimensions; ++k)
         *t[k] = StrToFloat(f[7 + static_cast<std::size_t>(k)]);
-    if (section.Shape == ShapePipe)
+    if (section.Shape == SectionShape::Pipe)
         section.DivideFX = 20;
     section.HingeLengthI = section.T1;
     section.HingeLengthJ = section.T1;
@@ -161,9 +161,9 @@ void ReadShellSections(Model& model, const TableBounds& bounds, ImportReport* re
         section.Name = std::string(f[1]);
         section.Material = materials.Find(f[3]);
         section.Color = SectionColor(model.Palette, k);
-        section.Kind = 1;
+        section.Kind = ShellSectionKind::Shell;
         section.Thickness = StrToFloat(f[9]);
-        section.ShellElemType = 0;
+        section.ShellElemType = ShellElement::MITC4;
     });
 }
 

@@ -23,11 +23,11 @@ void ResetModelCounts(Model& model)
 void LinkRigidPairs(Model& model)
 {
     for (const TFrameElem& frame : model.Frames) {
-        if (model.FrameSections[frame.Section].ElemType != ElemReleaseLink)
+        if (model.FrameSections[frame.Section].ElemType != ElementKind::ReleaseLink)
             continue;
-        if (frame.Release == 2 && model.Joints.Contains(frame.NodeI))
+        if (frame.Release == FrameRelease::EndJ && model.Joints.Contains(frame.NodeI))
             model.Joints.Edit(frame.NodeI).LinkedJoint = frame.NodeJ;
-        else if (frame.Release == 1 && model.Joints.Contains(frame.NodeJ))
+        else if (frame.Release == FrameRelease::EndI && model.Joints.Contains(frame.NodeJ))
             model.Joints.Edit(frame.NodeJ).LinkedJoint = frame.NodeI;
     }
 }

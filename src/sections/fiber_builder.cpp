@@ -1,5 +1,6 @@
 #include "sections/fiber_builder.h"
 
+#include "model/element_kinds.h"
 #include "util/error.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ Counts CountsOf(const TFrameSection& section)
 
 bool IsBeam(const TFrameSection& section)
 {
-    return section.SectionKind == 1;
+    return section.SectionKind == FrameSectionKind::Beam;
 }
 
 // The number of fibres the shape of the section makes.
@@ -40,13 +41,13 @@ std::int64_t FiberCountOf(const TFrameSection& section, const Counts& n)
 {
     const std::int64_t fx = n.FX, fy = n.FY, nx = n.NX, ny = n.NY;
     switch (section.Shape) {
-    case ShapeRectangle:
+    case SectionShape::Rectangle:
         return IsBeam(section) ? fx * fy + nx + ny : fx * fy + 2 * nx + 2 * ny;
-    case ShapeI:
+    case SectionShape::I:
         return 2 * fx + fy;
-    case ShapeBox:
+    case SectionShape::Box:
         return 2 * fx + 2 * fy;
-    case ShapePipe:
+    case SectionShape::Pipe:
         return fx;
     default:
         return 0;
@@ -144,11 +145,6 @@ void BuildPipe(const TFrameSection& s, const Counts& n, FiberWriter& out)
     }
 }
 
-bool UsesFibers(std::int32_t elemType)
-{
-    return elemType >= ElemNonlinearBeamColumn && elemType <= ElemCorotTruss;
-}
-
 } // namespace
 
 void BuildFiberList(TFrameSection& section, std::int32_t rebarMaterialTag)
@@ -167,19 +163,19 @@ void BuildFiberList(TFrameSection& section, std::int32_t rebarMaterialTag)
 
     FiberWriter out(section.Fibers);
     switch (section.Shape) {
-    case ShapeRectangle:
+    case SectionShape::Rectangle:
         BuildRectangle(section, n, rebarMaterialTag, out);
         break;
-    case ShapeI:
+    case SectionShape::I:
         BuildFlanges(section, n, out);
         BuildWeb(section, n, 0, out);
         break;
-    case ShapeBox:
+    case SectionShape::Box:
         BuildFlanges(section, n, out);
         BuildWeb(section, n, -(section.T2 / 2 - section.T4 / 2), out);
         BuildWeb(section, n, +(section.T2 / 2 - section.T4 / 2), out);
         break;
-    case ShapePipe:
+    case SectionShape::Pipe:
         BuildPipe(section, n, out);
         break;
     default:
@@ -193,7 +189,7 @@ void BuildFiberLists(Model& model, std::int32_t rebarMaterialTag)
         if (!model.FrameSections.Contains(i))
             break;
         TFrameSection& section = model.FrameSections.Edit(i);
-        if (UsesFibers(section.ElemType))
+        if (InfoOf(section.ElemType).UsesFibers)
             BuildFiberList(section, rebarMaterialTag);
     }
 }

@@ -47,17 +47,17 @@ FrameSectionForm FrameSectionFormOf(const Model& model, std::int64_t index)
 {
     const TFrameSection& s = model.FrameSections[index];
     FrameSectionForm form;
-    form.FrameType = ItemOf(s.ElemType, FrameTypeItems.size());
+    form.FrameType = ItemOf(CodeNumber(s.ElemType), FrameTypeItems.size());
     form.SectionName =
         model.FrameSections.Contains(index) ? static_cast<std::int32_t>(index - 1) : -1;
-    form.Shape = ItemOf(s.Shape, SectionShapeItems.size());
+    form.Shape = ItemOf(CodeNumber(s.Shape), SectionShapeItems.size());
     form.Material = model.Materials.Contains(s.Material) ? s.Material - 1 : -1;
     form.Dimensions = {FormatGeneral(s.T1), FormatGeneral(s.T2), FormatGeneral(s.T3),
                        FormatGeneral(s.T4), FormatGeneral(s.T5), FormatGeneral(s.T6)};
-    form.GeomTransf = ItemOf(s.GeomTransf, GeomTransfItems.size());
+    form.GeomTransf = ItemOf(CodeNumber(s.GeomTransf), GeomTransfItems.size());
     form.XBarTop = FormatGeneral(s.XBarTop);
     form.YBarBot = FormatGeneral(s.YBarBot);
-    form.SectionKind = ItemOf(s.SectionKind, SectionKindItems.size());
+    form.SectionKind = ItemOf(CodeNumber(s.SectionKind), SectionKindItems.size());
     form.DivideFX = FormatInt(s.DivideFX);
     form.DivideFY = FormatInt(s.DivideFY);
     form.BarNumNX = FormatInt(s.BarNumNX);

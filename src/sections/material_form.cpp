@@ -17,9 +17,9 @@ MaterialForm MaterialFormOf(const Model& model, std::int64_t index)
     const TMaterial& m = model.Materials[index];
     MaterialForm form;
     form.Name = m.Name;
-    form.Type = m.MatType >= 1 && m.MatType <= static_cast<std::int32_t>(MaterialTypeItems.size())
-                    ? m.MatType - 1
-                    : -1;
+    const std::int32_t code = CodeNumber(m.MatType);
+    form.Type =
+        code >= 1 && code <= static_cast<std::int32_t>(MaterialTypeItems.size()) ? code - 1 : -1;
     form.E = FormatFixed(m.E, 0);
     form.G = FormatFixed(m.G, 0);
     form.Poisson = FormatFixed(m.Poisson, 3);

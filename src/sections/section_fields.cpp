@@ -21,6 +21,13 @@ std::int32_t ChoiceValue(std::string_view field, std::string_view value, std::in
     return choice;
 }
 
+// A code given by its stored number, first..last.
+template <class Code>
+Code CodeValue(std::string_view field, std::string_view value, Code first, Code last)
+{
+    return static_cast<Code>(ChoiceValue(field, value, CodeNumber(first), CodeNumber(last)));
+}
+
 // The most fibre divisions and bars a section may have in one direction: 200 by 200 cells
 // already make 40000 fibres in one section.
 constexpr std::int32_t MaxCount = 200;
@@ -37,7 +44,7 @@ double NotNegative(std::string_view field, std::string_view value)
 // smaller side. The other shapes place no bars, and a cover means nothing to them.
 double CoverValue(const TFrameSection& section, std::string_view value)
 {
-    if (section.Shape != ShapeRectangle)
+    if (section.Shape != SectionShape::Rectangle)
         return NotNegative("Cover", value);
     const double cover = StrToFloat(value);
     const double most = std::max(std::min(section.T1, section.T2) / 2, 0.0);
@@ -76,15 +83,18 @@ void SetFrameSectionField(TFrameSection& section, std::string_view field, std::s
                                           {"HingeLengthI", &TFrameSection::HingeLengthI},
                                           {"HingeLengthJ", &TFrameSection::HingeLengthJ}};
     if (field == "ElemType") {
-        section.ElemType = ChoiceValue(field, value, ElemElasticBeamColumn, ElemReleaseLink);
+        section.ElemType =
+            CodeValue(field, value, ElementKind::ElasticBeamColumn, ElementKind::ReleaseLink);
         return;
     }
     if (field == "SectionKind") {
-        section.SectionKind = ChoiceValue(field, value, 1, 2);
+        section.SectionKind =
+            CodeValue(field, value, FrameSectionKind::Beam, FrameSectionKind::Column);
         return;
     }
     if (field == "GeomTransf") {
-        section.GeomTransf = ChoiceValue(field, value, 1, 3);
+        section.GeomTransf =
+            CodeValue(field, value, Transformation::Linear, Transformation::Corotational);
         return;
     }
     if (field == "Cover") {
@@ -108,7 +118,7 @@ void SetShellSectionField(TShellSection& section, std::string_view field, std::s
 {
     if (field != "ShellElemType")
         UnknownField(field);
-    section.ShellElemType = ChoiceValue(field, value, 0, 1);
+    section.ShellElemType = CodeValue(field, value, ShellElement::MITC4, ShellElement::DKGQ);
 }
 
 } // namespace vek

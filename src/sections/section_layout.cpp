@@ -71,7 +71,7 @@ Counts CountsOf(const TFrameSection& section)
 
 bool IsBeam(const TFrameSection& section)
 {
-    return section.SectionKind == 1;
+    return section.SectionKind == FrameSectionKind::Beam;
 }
 
 // Where the fibre builder puts bar i of a row of `count` bars spread between bar centres at
@@ -127,16 +127,16 @@ public:
     {
         scale_ = CheckedDivide(PictureSpan, std::max(s_.T1, s_.T2));
         switch (s_.Shape) {
-        case ShapeRectangle:
+        case SectionShape::Rectangle:
             DrawRectangle();
             break;
-        case ShapeI:
+        case SectionShape::I:
             DrawIShape();
             break;
-        case ShapePipe:
+        case SectionShape::Pipe:
             DrawPipe();
             break;
-        case ShapeBox:
+        case SectionShape::Box:
             DrawBox();
             break;
         default:
@@ -323,11 +323,11 @@ std::optional<std::int64_t> SectionPictureFiberCount(const TFrameSection& sectio
 {
     const Counts n = CountsOf(section);
     switch (section.Shape) {
-    case ShapeRectangle:
+    case SectionShape::Rectangle:
         return IsBeam(section) ? n.FX * n.FY + n.NX + n.NY : n.FX * n.FY + 2 * (n.NX + n.NY);
-    case ShapeI:
+    case SectionShape::I:
         return 2 * n.FX + n.FY;
-    case ShapeBox:
+    case SectionShape::Box:
         return 2 * n.FX + 2 * n.FY;
     default:
         return std::nullopt;

@@ -20,10 +20,9 @@ ShellSectionForm ShellSectionFormOf(const Model& model, std::int64_t index)
     form.Name = s.Name;
     form.Thickness = FormatFixed(s.Thickness, 0);
     form.Material = model.Materials[s.Material].Name;
-    form.ElemType = s.ShellElemType >= 0 &&
-                            s.ShellElemType < static_cast<std::int32_t>(ShellElemTypeItems.size())
-                        ? s.ShellElemType
-                        : -1;
+    const std::int32_t code = CodeNumber(s.ShellElemType);
+    form.ElemType =
+        code >= 0 && code < static_cast<std::int32_t>(ShellElemTypeItems.size()) ? code : -1;
     return form;
 }
 

@@ -1,5 +1,7 @@
 #include "tcl/tcl_blocks.h"
 
+#include "model/element_kinds.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <set>
@@ -12,21 +14,16 @@ namespace {
 
 // The OpenSees transformation of a section's GeomTransf; anything but P-Delta and
 // corotational is linear.
-const char* TransformationName(std::int32_t geomTransf)
+const char* TransformationName(Transformation geomTransf)
 {
     switch (geomTransf) {
-    case 2:
+    case Transformation::PDelta:
         return "PDelta";
-    case 3:
+    case Transformation::Corotational:
         return "Corotational";
     default:
         return "Linear";
     }
-}
-
-bool HasTransformation(std::int32_t elemType)
-{
-    return elemType >= ElemElasticBeamColumn && elemType <= ElemBeamWithHinge;
 }
 
 } // namespace
@@ -45,11 +42,11 @@ public:
             const TMaterial& material = model.Materials[section.Material];
             const std::int64_t tag = ctx.settings.UseSectionAggregator ? 1000 + s : s;
             std::string& text = texts_[static_cast<std::size_t>(s)];
-            if (section.ElemType == ElemElasticBeamColumn)
+            if (section.ElemType == ElementKind::ElasticBeamColumn)
                 text =
                     Format("%0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
                            {section.A, material.E, material.G, section.J, section.Iy, section.Iz});
-            else if (section.ElemType == ElemBeamWithHinge)
+            else if (section.ElemType == ElementKind::BeamWithHinge)
                 text = Format("%d %0.0f %d %0.0f %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
                               {tag, section.HingeLengthI, tag, section.HingeLengthJ, material.E,
                                section.A, section.Iz, section.Iy, material.G, section.J});
@@ -73,7 +70,7 @@ void WriteFrameElements(TclContext& ctx)
         if (!model.FrameSections.Contains(frame.Section))
             continue;
         const TFrameSection& section = model.FrameSections[frame.Section];
-        if (!HasTransformation(section.ElemType))
+        if (!InfoOf(section.ElemType).NeedsTransformation)
             continue;
         ctx.Line("geomTransf %s %D %0.3F %0.3F %0.3F ", {TransformationName(section.GeomTransf), i,
                                                          frame.VecXZ1, frame.VecXZ2, frame.VecXZ3});
@@ -94,29 +91,29 @@ void WriteFrameElements(TclContext& ctx)
         const TFrameSection& section = model.FrameSections[s];
         const std::int64_t sectionTag = aggregated ? 1000 + s : s;
         switch (section.ElemType) {
-        case ElemElasticBeamColumn:
+        case ElementKind::ElasticBeamColumn:
             ctx.Line("element elasticBeamColumn %D %D %D %s %D",
                      {i, frame.NodeI, frame.NodeJ, sectionText.Of(s), i});
             break;
-        case ElemTruss:
+        case ElementKind::Truss:
             ctx.Line("element trussSection %d %d %d %d", {i, frame.NodeI, frame.NodeJ, s});
             break;
-        case ElemCorotTruss:
+        case ElementKind::CorotTruss:
             ctx.Line("element corotTrussSection %d %d %d %d", {i, frame.NodeI, frame.NodeJ, s});
             break;
-        case ElemNonlinearBeamColumn:
+        case ElementKind::NonlinearBeamColumn:
             ctx.Line("element nonlinearBeamColumn %d %d %d %d %d %d",
                      {i, frame.NodeI, frame.NodeJ, frame.IntegrationPoints, sectionTag, i});
             break;
-        case ElemDispBeamColumn:
+        case ElementKind::DispBeamColumn:
             ctx.Line("element dispBeamColumn %d %d %d %d %d %d",
                      {i, frame.NodeI, frame.NodeJ, frame.IntegrationPoints, sectionTag, i});
             break;
-        case ElemBeamWithHinge:
+        case ElementKind::BeamWithHinge:
             ctx.Line("element beamWithHinges %d %d %d %s %D ",
                      {i, frame.NodeI, frame.NodeJ, sectionText.Of(s), i});
             break;
-        case ElemReleaseLink:
+        case ElementKind::ReleaseLink:
             ctx.Line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6",
                      {i, frame.NodeI, frame.NodeJ, section.Material, section.Material,
                       section.Material});
@@ -149,12 +146,12 @@ void WriteShellElements(TclContext& ctx)
         const TShellElem& shell = model.Shells[i];
         const std::int64_t k = shell.Section;
         const TShellSection& section = model.ShellSections[k];
-        if (section.Kind != 1)
+        if (section.Kind != ShellSectionKind::Shell)
             continue;
         const char* templ = nullptr;
-        if (section.ShellElemType == 0)
+        if (section.ShellElemType == ShellElement::MITC4)
             templ = "element ShellMITC4 %D %D %D %D %D %D";
-        else if (section.ShellElemType == 1)
+        else if (section.ShellElemType == ShellElement::DKGQ)
             templ = "element ShellDKGQ %D %D %D %D %D %D";
         else
             continue;

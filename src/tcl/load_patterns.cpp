@@ -25,15 +25,15 @@ void WriteLoadPattern(TclContext& ctx, std::int32_t c, std::int32_t tag)
         const TLoad& load = model.Loads[l];
         if (load.CaseName != name)
             continue;
-        if (load.LoadType == LoadJointForce && ctx.JointClasses.IsSolid(load.Target)) {
+        if (load.LoadType == LoadKind::JointForce && ctx.JointClasses.IsSolid(load.Target)) {
             // A solid joint has no rotations to take a moment.
             ctx.Line("load %D %0.4E %0.4E %0.4E", {load.Target, load.UX, load.UY, load.UZ});
             if ((load.RX != 0 || load.RY != 0 || load.RZ != 0) && droppedMoments++ == 0)
                 firstDropped = load.Target;
-        } else if (load.LoadType == LoadJointForce) {
+        } else if (load.LoadType == LoadKind::JointForce) {
             ctx.Line("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
                      {load.Target, load.UX, load.UY, load.UZ, load.RX, load.RY, load.RZ});
-        } else if (load.LoadType == LoadDistributed) {
+        } else if (load.LoadType == LoadKind::Distributed) {
             // beamUniform takes Wy, Wz, Wx: direction 1 goes to Wx, 2 to Wz, and 3 to Wy
             // with its sign reversed.
             switch (load.Direction) {

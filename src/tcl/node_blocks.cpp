@@ -107,12 +107,12 @@ void WriteEqualDofBlock(TclContext& ctx)
     ctx.Line("puts \"Equal DOF\"");
     for (std::int64_t i = 1; i <= model.FrameCount(); ++i) {
         const TFrameElem& frame = model.Frames[i];
-        if (model.FrameSections[frame.Section].ElemType != ElemReleaseLink)
+        if (model.FrameSections[frame.Section].ElemType != ElementKind::ReleaseLink)
             continue;
         // The released end follows the other end in the three translations.
-        if (frame.Release == 1)
+        if (frame.Release == FrameRelease::EndI)
             ctx.Line("equalDOF %d %d 1 2 3", {frame.NodeI, frame.NodeJ});
-        else if (frame.Release == 2)
+        else if (frame.Release == FrameRelease::EndJ)
             ctx.Line("equalDOF %d %d 1 2 3", {frame.NodeJ, frame.NodeI});
         else
             continue;

@@ -1,5 +1,6 @@
 #include "tcl/preflight.h"
 
+#include "model/element_kinds.h"
 #include "util/format.h"
 
 #include <algorithm>
@@ -72,11 +73,6 @@ ScriptJoint ScriptJointOf(const TJoint& joint, const JointUse& use, bool solid)
     return s;
 }
 
-bool IsTruss(std::int32_t elemType)
-{
-    return elemType == ElemTruss || elemType == ElemCorotTruss;
-}
-
 // The uses of every joint, entries 1..JointCount, from one pass over the constraints, the
 // frames and the shells.
 std::vector<JointUse> JointUsesOf(const Model& model)
@@ -100,7 +96,7 @@ std::vector<JointUse> JointUsesOf(const Model& model)
         // A frame without a section is left out of the script.
         if (!model.FrameSections.Contains(frame.Section))
             continue;
-        const bool bending = !IsTruss(model.FrameSections[frame.Section].ElemType);
+        const bool bending = !InfoOf(model.FrameSections[frame.Section].ElemType).IsTruss;
         for (std::int64_t j : {frame.NodeI, frame.NodeJ}) {
             if (JointUse* end = use(j)) {
                 end->Frame = true;
@@ -281,7 +277,7 @@ void CheckLoadVector(Preflight& p)
     const std::string& name = p.model.LoadCaseNames[static_cast<std::size_t>(c - 1)];
     // The moments on a solid joint are left out of the script.
     for (const TLoad& load : p.model.Loads)
-        if (load.LoadType == LoadJointForce && load.CaseName == name &&
+        if (load.LoadType == LoadKind::JointForce && load.CaseName == name &&
             LoadComponent(load, dof) != 0 && (dof <= 3 || !p.ctx.JointClasses.IsSolid(load.Target)))
             return;
     p.ctx.Warn("Load Vector is load case \"" + name + "\", which has no joint force in " +
@@ -342,31 +338,9 @@ void CheckTrussOnlyJoints(Preflight& p)
                "give one of the frames at the joint a beam element type.");
 }
 
-// The OpenSees element a frame of a fibre element type is written as.
-const char* FiberElementName(std::int32_t elemType)
+bool HasFiberLayout(SectionShape shape)
 {
-    switch (elemType) {
-    case ElemNonlinearBeamColumn:
-        return "nonlinearBeamColumn";
-    case ElemDispBeamColumn:
-        return "dispBeamColumn";
-    case ElemBeamWithHinge:
-        return "beamWithHinges";
-    case ElemTruss:
-        return "trussSection";
-    default:
-        return "corotTrussSection";
-    }
-}
-
-bool UsesFibers(std::int32_t elemType)
-{
-    return elemType >= ElemNonlinearBeamColumn && elemType <= ElemCorotTruss;
-}
-
-bool HasFiberLayout(std::int32_t shape)
-{
-    return shape >= ShapeRectangle && shape <= ShapePipe;
+    return shape >= SectionShape::Rectangle && shape <= SectionShape::Pipe;
 }
 
 // The number of frames of each section, entries 1..FrameSectionCount.
@@ -386,7 +360,7 @@ void CheckEmptyFiberSections(Preflight& p, const std::vector<std::int64_t>& fram
     for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
         const TFrameSection& section = model.FrameSections[s];
         const std::int64_t used = frames[static_cast<std::size_t>(s)];
-        if (used == 0 || !UsesFibers(section.ElemType))
+        if (used == 0 || !InfoOf(section.ElemType).UsesFibers)
             continue;
         std::string why;
         if (!HasFiberLayout(section.Shape))
@@ -398,9 +372,9 @@ void CheckEmptyFiberSections(Preflight& p, const std::vector<std::int64_t>& fram
                   ", BarNumNY " + Str(section.BarNumNY) + ")";
         else
             continue;
-        p.ctx.Warn("Frame section \"" + section.Name +
-                   "\" is written as an empty fibre section: " + why + ". Its " +
-                   Counted(used, "frame") + " (" + FiberElementName(section.ElemType) +
+        p.ctx.Warn("Frame section \"" + section.Name + "\" is written as an empty fibre section: " +
+                   why + ". Its " + Counted(used, "frame") + " (" +
+                   std::string(InfoOf(section.ElemType).OpenSeesName) +
                    " elements) need fibres, and OpenSees cannot build them: give the section "
                    "fibres, or the element type Elastic Beam Column.");
     }
@@ -414,8 +388,8 @@ void CheckRectangleCovers(Preflight& p, const std::vector<std::int64_t>& frames)
     const Model& model = p.model;
     for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
         const TFrameSection& section = model.FrameSections[s];
-        if (frames[static_cast<std::size_t>(s)] == 0 || !UsesFibers(section.ElemType) ||
-            section.Shape != ShapeRectangle ||
+        if (frames[static_cast<std::size_t>(s)] == 0 || !InfoOf(section.ElemType).UsesFibers ||
+            section.Shape != SectionShape::Rectangle ||
             std::max(section.BarNumNX, 0) + std::max(section.BarNumNY, 0) == 0)
             continue;
         const double half = std::min(section.T1, section.T2) / 2;
@@ -449,8 +423,8 @@ void CheckIntegrationPoints(Preflight& p)
         const TFrameElem& frame = p.model.Frames[i];
         if (!p.model.FrameSections.Contains(frame.Section))
             continue;
-        const std::int32_t type = p.model.FrameSections[frame.Section].ElemType;
-        if ((type == ElemNonlinearBeamColumn || type == ElemDispBeamColumn) && count++ == 0)
+        const ElementKind type = p.model.FrameSections[frame.Section].ElemType;
+        if (InfoOf(type).HasIntegrationPoints && count++ == 0)
             first = i;
     }
     if (count == 0)
@@ -487,7 +461,7 @@ void CheckHingeLengths(Preflight& p)
         if (!model.FrameSections.Contains(frame.Section))
             continue;
         const TFrameSection& section = model.FrameSections[frame.Section];
-        if (section.ElemType != ElemBeamWithHinge)
+        if (section.ElemType != ElementKind::BeamWithHinge)
             continue;
         const TJoint& a = PlaceOf(model, frame.NodeI);
         const TJoint& b = PlaceOf(model, frame.NodeJ);

@@ -1,4 +1,6 @@
 #include "tcl/tcl_blocks.h"
+
+#include "model/element_kinds.h"
 #include "util/error.h"
 
 #include <algorithm>
@@ -115,16 +117,16 @@ void ComputeSectionProperties(Model& model)
         const Real t1 = section.T1, t2 = section.T2, t3 = section.T3, t4 = section.T4;
         Properties p;
         switch (section.Shape) {
-        case ShapeRectangle:
+        case SectionShape::Rectangle:
             p = Rectangle(t1, t2);
             break;
-        case ShapeI:
+        case SectionShape::I:
             p = ISection(t1, t2, t3, t4);
             break;
-        case ShapeBox:
+        case SectionShape::Box:
             p = Box(t1, t2, t3, t4);
             break;
-        case ShapePipe:
+        case SectionShape::Pipe:
             p = Pipe(t1, t2);
             break;
         default:
@@ -147,7 +149,7 @@ void WriteMaterials(TclContext& ctx)
     ctx.Line("puts \"material\"");
     for (std::int64_t m = 1; m <= model.MaterialCount(); ++m) {
         const TMaterial& material = model.Materials[m];
-        if (material.MatType == MatElastic)
+        if (material.MatType == MaterialType::Elastic)
             ctx.Line("uniaxialMaterial Elastic %d %0.4e", {m, material.E});
     }
     if (!ctx.settings.UseSectionAggregator)
@@ -167,7 +169,7 @@ void WriteFiberSections(TclContext& ctx)
 
     for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
         const TFrameSection& section = model.FrameSections[s];
-        if (section.ElemType < ElemNonlinearBeamColumn || section.ElemType > ElemCorotTruss)
+        if (!InfoOf(section.ElemType).UsesFibers)
             continue;
         ctx.Line("##%S ", {section.Name});
         ctx.Line("section Fiber %D -GJ %0.4E {", {s, section.G * section.J});
@@ -182,8 +184,8 @@ void WriteFiberSections(TclContext& ctx)
         return;
     // Shear springs on the beam-column sections; torsion is already in the fibre section.
     for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
-        const std::int32_t type = model.FrameSections[s].ElemType;
-        if (type < ElemNonlinearBeamColumn || type > ElemBeamWithHinge)
+        const ElementKindInfo& kind = InfoOf(model.FrameSections[s].ElemType);
+        if (!kind.UsesFibers || kind.IsTruss)
             continue;
         ctx.Line("section Aggregator %D %D Vy %D Vz -section %D", {1000 + s, 200 + s, 300 + s, s});
     }
@@ -200,12 +202,13 @@ void WritePlateFiberSections(TclContext& ctx)
         std::vector<bool> used(static_cast<std::size_t>(materialCount) + 1, false);
         for (std::int64_t k = 1; k <= model.ShellSectionCount(); ++k) {
             const TShellSection& section = model.ShellSections[k];
-            if (section.Kind == 1 && model.Materials.Contains(section.Material))
+            if (section.Kind == ShellSectionKind::Shell &&
+                model.Materials.Contains(section.Material))
                 used[static_cast<std::size_t>(section.Material)] = true;
         }
         for (std::int64_t m = 1; m <= materialCount; ++m) {
             const TMaterial& material = model.Materials[m];
-            if (used[static_cast<std::size_t>(m)] && material.MatType == MatElastic) {
+            if (used[static_cast<std::size_t>(m)] && material.MatType == MaterialType::Elastic) {
                 ctx.Line("nDMaterial ElasticIsotropic %d %0.4E %0.4E",
                          {m, material.E, material.Poisson});
                 ctx.NdMaterialTags.insert(m);
@@ -213,7 +216,7 @@ void WritePlateFiberSections(TclContext& ctx)
         }
         for (std::int64_t k = 1; k <= model.ShellSectionCount(); ++k) {
             const TShellSection& section = model.ShellSections[k];
-            if (section.Kind != 1)
+            if (section.Kind != ShellSectionKind::Shell)
                 continue;
             ctx.Line("##%S ", {section.Name});
             ctx.Line("nDMaterial PlateFiber %d %D", {600 + k, section.Material});
@@ -224,7 +227,7 @@ void WritePlateFiberSections(TclContext& ctx)
     }
     for (std::int64_t k = 1; k <= model.ShellSectionCount(); ++k) {
         const TShellSection& section = model.ShellSections[k];
-        if (section.Kind != 1)
+        if (section.Kind != ShellSectionKind::Shell)
             continue;
         const TMaterial& material = model.Materials[section.Material];
         ctx.Line("##%S ", {section.Name});

@@ -12,7 +12,7 @@ FramePropertyValues FramePropertyRows(const Model& model, int frame)
     const TMaterial& material = model.Materials[section.Material];
     return {FormatInt(frame),      FormatInt(elem.NodeI),
             FormatInt(elem.NodeJ), FormatGeneral(elem.Angle),
-            section.Name,          FormatInt(section.ElemType),
+            section.Name,          FormatInt(CodeNumber(section.ElemType)),
             material.Name};
 }
 

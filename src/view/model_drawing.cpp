@@ -178,7 +178,7 @@ bool ShellCorners(const Model& model, const TShellElem& shell, std::vector<Point
 // table, whose zero record has Kind 0) are not.
 bool IsDrawnShell(const Model& model, const TShellElem& shell)
 {
-    return model.ShellSections[shell.Section].Kind == 1;
+    return model.ShellSections[shell.Section].Kind == ShellSectionKind::Shell;
 }
 
 // The eight corner pixels; false when a corner lies outside the model (the solid is skipped).
@@ -244,7 +244,7 @@ void ShowFrames(Painter& painter, const Model& model, std::int32_t selectedFrame
     Point i, j;
     for (const TFrameElem& frame : model.Frames) {
         const TFrameSection& section = SectionOf(model, frame);
-        if (section.ElemType == ElemReleaseLink || !FrameEnds(model, frame, i, j))
+        if (section.ElemType == ElementKind::ReleaseLink || !FrameEnds(model, frame, i, j))
             continue;
         painter.Pen(section.Color, 2);
         painter.Line(i, j);
@@ -363,7 +363,7 @@ void ShowReleases(Painter& painter, const Model& model)
     Point i, j;
     for (const TFrameElem& frame : model.Frames) {
         const TFrameSection& section = SectionOf(model, frame);
-        if (section.ElemType != ElemReleaseLink || !FrameEnds(model, frame, i, j))
+        if (section.ElemType != ElementKind::ReleaseLink || !FrameEnds(model, frame, i, j))
             continue;
         const auto mx = static_cast<std::int32_t>((static_cast<std::int64_t>(i.X) + j.X) / 2);
         const auto my = static_cast<std::int32_t>((static_cast<std::int64_t>(i.Y) + j.Y) / 2);
@@ -412,7 +412,7 @@ void ShowJointLoads(Painter& painter, const Model& model, std::string_view caseN
     std::string text;
     Point at;
     for (const TLoad& load : model.Loads) {
-        if (load.LoadType != LoadJointForce || load.CaseName != caseName ||
+        if (load.LoadType != LoadKind::JointForce || load.CaseName != caseName ||
             !JointPixel(model, load.Target, at))
             continue;
         text.clear();
@@ -431,7 +431,7 @@ void ShowFrameLoads(Painter& painter, const Model& model, std::string_view caseN
 {
     std::string text;
     for (const TLoad& load : model.Loads) {
-        if (load.LoadType != LoadDistributed || load.CaseName != caseName ||
+        if (load.LoadType != LoadKind::Distributed || load.CaseName != caseName ||
             !model.Frames.Contains(load.Target))
             continue;
         const TFrameElem& frame = model.Frames[load.Target];
@@ -511,7 +511,7 @@ void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const V
     std::string_view caseName;
     const bool loadsShown = ShownCaseName(model, settings, caseName);
     if (settings.ShowFrameAxis || settings.ShowHingeCircles ||
-        (loadsShown && settings.ShownLoadType == LoadDistributed))
+        (loadsShown && settings.ShownLoadType == CodeNumber(LoadKind::Distributed)))
         ProjectFrameMarks(model, view, area);
 
     // The corners of one shell at a time, one buffer for the whole picture.
@@ -546,9 +546,9 @@ void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const V
         ShowSolidLabels(painter, model);
 
     if (loadsShown) {
-        if (settings.ShownLoadType == LoadJointForce)
+        if (settings.ShownLoadType == CodeNumber(LoadKind::JointForce))
             ShowJointLoads(painter, model, caseName);
-        else if (settings.ShownLoadType == LoadDistributed)
+        else if (settings.ShownLoadType == CodeNumber(LoadKind::Distributed))
             ShowFrameLoads(painter, model, caseName);
     }
 }

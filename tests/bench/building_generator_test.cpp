@@ -106,15 +106,18 @@ TEST(BuildingGenerator, ExampleImportsWithTheStatusBarCounts)
     EXPECT_EQ(model.Materials[2].E, 200000);
     EXPECT_EQ(model.ShellSections[2].Thickness, 150);
     // Every shape and element type of the frame sections is used.
-    std::set<std::int32_t> shapes, types;
+    std::set<SectionShape> shapes;
+    std::set<ElementKind> types;
     for (const TFrameElem& frame : model.Frames) {
         shapes.insert(model.FrameSections[frame.Section].Shape);
         types.insert(model.FrameSections[frame.Section].ElemType);
     }
-    EXPECT_EQ(shapes, (std::set<std::int32_t>{ShapeRectangle, ShapeI, ShapeBox, ShapePipe}));
-    EXPECT_EQ(types, (std::set<std::int32_t>{ElemElasticBeamColumn, ElemNonlinearBeamColumn,
-                                             ElemDispBeamColumn, ElemBeamWithHinge, ElemTruss,
-                                             ElemReleaseLink}));
+    EXPECT_EQ(shapes, (std::set<SectionShape>{SectionShape::Rectangle, SectionShape::I,
+                                              SectionShape::Box, SectionShape::Pipe}));
+    EXPECT_EQ(types, (std::set<ElementKind>{ElementKind::ElasticBeamColumn,
+                                            ElementKind::NonlinearBeamColumn,
+                                            ElementKind::DispBeamColumn, ElementKind::BeamWithHinge,
+                                            ElementKind::Truss, ElementKind::ReleaseLink}));
     const TJoint& roofMaster = model.Joints[model.Constraints[4].Master];
     EXPECT_EQ(roofMaster.MassU1, 132);
     EXPECT_EQ(roofMaster.Z, 3600 + 3 * 3200);
@@ -187,8 +190,8 @@ TEST_P(GeneratedBuilding, FramesAreMembersOfTheirKind)
         if (frame.SectionName != "RLINK")
             continue;
         // The end away from the column takes the column joint's place.
-        const bool iMoves = frame.Release == 2;
-        EXPECT_TRUE(frame.Release == 1 || frame.Release == 2);
+        const bool iMoves = frame.Release == FrameRelease::EndJ;
+        EXPECT_TRUE(frame.Release == FrameRelease::EndI || frame.Release == FrameRelease::EndJ);
         const std::int32_t moving = iMoves ? frame.NodeI : frame.NodeJ;
         const std::int32_t column = iMoves ? frame.NodeJ : frame.NodeI;
         EXPECT_EQ(model.Joints[moving].LinkedJoint, column);
@@ -259,7 +262,7 @@ TEST_P(GeneratedBuilding, LoadsActOnBeamsAndFloorJoints)
     EXPECT_EQ(model.LoadCaseName(2), "LIVE");
     std::map<std::string, long> forces, lines;
     for (const TLoad& load : model.Loads) {
-        if (load.LoadType == LoadJointForce) {
+        if (load.LoadType == LoadKind::JointForce) {
             ++forces[load.CaseName];
             const TJoint& joint = model.Joints[load.Target];
             EXPECT_GT(joint.Z, 0);
@@ -269,7 +272,7 @@ TEST_P(GeneratedBuilding, LoadsActOnBeamsAndFloorJoints)
             EXPECT_EQ(edge, load.CaseName == "DEAD");
             EXPECT_LT(load.UZ, 0);
         } else {
-            ASSERT_EQ(load.LoadType, LoadDistributed);
+            ASSERT_EQ(load.LoadType, LoadKind::Distributed);
             ++lines[load.CaseName];
             const TFrameElem& frame = model.Frames[load.Target];
             EXPECT_EQ(model.Joints[frame.NodeI].Z, model.Joints[frame.NodeJ].Z);

@@ -452,7 +452,7 @@ TEST(ConvertV14File, ConvertedModelImportsWithItsJointsRestraintsForcesAndSolids
     std::map<std::int32_t, std::array<double, 6>> forces;
     for (const TLoad& load : model.Loads) {
         EXPECT_EQ(load.CaseName, "PUSH");
-        EXPECT_EQ(load.LoadType, 1);
+        EXPECT_EQ(load.LoadType, LoadKind::JointForce);
         auto& f = forces[load.Target];
         const double values[] = {load.UX, load.UY, load.UZ, load.RX, load.RY, load.RZ};
         for (std::size_t k = 0; k < 6; ++k)

@@ -1,3 +1,4 @@
+#include "model/element_kinds.h"
 #include "model/model.h"
 #include "model/model_json.h"
 #include "util/error.h"
@@ -117,6 +118,29 @@ TEST(ModelToJson, WritesCountsTablesAndExactReals)
               std::string::npos);
     EXPECT_NE(json.find("\"Frames\":[]"), std::string::npos);
     EXPECT_EQ(json.back(), '\n');
+}
+
+TEST(ModelToJson, WritesCodesAsTheirStoredNumbers)
+{
+    Model model;
+    model.FrameSections.Reset(1);
+    model.FrameSections.Edit(1).ElemType = ElementKind::ReleaseLink;
+    // A number with no code, as an old model can hold.
+    model.FrameSections.Edit(1).GeomTransf = static_cast<Transformation>(9);
+    const std::string json = ModelToJson(model);
+    EXPECT_NE(json.find("\"ElemType\":7,"), std::string::npos);
+    EXPECT_NE(json.find("\"GeomTransf\":9,"), std::string::npos);
+}
+
+TEST(ElementKindInfo, NumbersWithoutAKindDescribeNoElement)
+{
+    for (std::int32_t n : {0, 8, -1, 2147483647}) {
+        const ElementKindInfo& info = InfoOf(static_cast<ElementKind>(n));
+        EXPECT_TRUE(info.OpenSeesName.empty()) << n;
+        EXPECT_FALSE(info.UsesFibers || info.NeedsTransformation || info.IsTruss ||
+                     info.HasIntegrationPoints)
+            << n;
+    }
 }
 
 } // namespace

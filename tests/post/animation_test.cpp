@@ -127,9 +127,9 @@ Model TwoJoints()
     for (int d = 1; d <= 3; ++d)
         model.Joints.Edit(1).Restraint[static_cast<std::size_t>(d)] = 1;
     model.FrameSections.Reset(2);
-    model.FrameSections.Edit(1).ElemType = ElemNonlinearBeamColumn;
+    model.FrameSections.Edit(1).ElemType = ElementKind::NonlinearBeamColumn;
     model.FrameSections.Edit(1).Color = RgbColor(0, 94, 31);
-    model.FrameSections.Edit(2).ElemType = ElemReleaseLink;
+    model.FrameSections.Edit(2).ElemType = ElementKind::ReleaseLink;
     model.Frames.Reset(3);
     model.Frames.Edit(1) = {};
     model.Frames.Edit(1).Section = 1;

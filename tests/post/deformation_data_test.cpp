@@ -134,18 +134,18 @@ TEST(ModeShape, ReadsTheFirstLineOfTheModesFiles)
 // (three integration points), without and with the section aggregator.
 struct TypeLayout
 {
-    std::int32_t ElemType;
+    ElementKind ElemType;
     int First, Last, FirstAggregated, LastAggregated;
 };
 
 constexpr TypeLayout Layouts[] = {
-    {ElemElasticBeamColumn, 0, 0, 0, 0},
-    {ElemNonlinearBeamColumn, 4, 4, 6, 6},
-    {ElemDispBeamColumn, 4, 4, 6, 6},
-    {ElemBeamWithHinge, 4, 4, 6, 4},
-    {ElemTruss, 4, 0, 4, 0},
-    {ElemCorotTruss, 4, 0, 4, 0},
-    {ElemReleaseLink, 0, 0, 0, 0},
+    {ElementKind::ElasticBeamColumn, 0, 0, 0, 0},
+    {ElementKind::NonlinearBeamColumn, 4, 4, 6, 6},
+    {ElementKind::DispBeamColumn, 4, 4, 6, 6},
+    {ElementKind::BeamWithHinge, 4, 4, 6, 4},
+    {ElementKind::Truss, 4, 0, 4, 0},
+    {ElementKind::CorotTruss, 4, 0, 4, 0},
+    {ElementKind::ReleaseLink, 0, 0, 0, 0},
 };
 constexpr int TypeCount = static_cast<int>(std::size(Layouts));
 

@@ -193,7 +193,7 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
 {
     Fixture f("dlgsections");
     f.model.FrameSections.Reset(1);
-    f.model.FrameSections.Edit(1).ElemType = ElemDispBeamColumn;
+    f.model.FrameSections.Edit(1).ElemType = ElementKind::DispBeamColumn;
     f.model.Frames.Reset(2);
     f.model.Frames.Edit(1).Section = 1;
     f.model.Frames.Edit(2).Section = 1;

@@ -32,8 +32,8 @@ void ExpectPortalModel(const Model& model, const ModelCountTexts& counts)
     EXPECT_EQ(model.Materials[1].G, 12500);
     ASSERT_EQ(model.FrameSectionCount(), 1);
     const TFrameSection& section = model.FrameSections[1];
-    EXPECT_EQ(section.Shape, ShapeRectangle);
-    EXPECT_EQ(section.ElemType, ElemElasticBeamColumn);
+    EXPECT_EQ(section.Shape, SectionShape::Rectangle);
+    EXPECT_EQ(section.ElemType, ElementKind::ElasticBeamColumn);
     EXPECT_EQ(section.Material, 1);
     EXPECT_EQ(section.HingeLengthI, 400);
     ASSERT_EQ(model.FrameCount(), 2);

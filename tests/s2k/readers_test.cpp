@@ -103,7 +103,7 @@ TEST(ReadMaterials, TwoLinesPerMaterial)
     const Model model = Import(fileHead + materials);
     ASSERT_EQ(model.MaterialCount(), 2);
     EXPECT_EQ(model.Materials[1].Name, "C30");
-    EXPECT_EQ(model.Materials[1].MatType, MatElastic);
+    EXPECT_EQ(model.Materials[1].MatType, MaterialType::Elastic);
     EXPECT_EQ(model.Materials[1].E, 30000);
     EXPECT_EQ(model.Materials[1].Poisson, 0.2);
     EXPECT_EQ(model.Materials[1].G, 12500);
@@ -152,8 +152,8 @@ TEST(ReadFrameSections, ShapesDefaultsAndElementTypes)
                                "  NAME=R1  MAT=C30  SH=R  T=1,1\n\n");
     ASSERT_EQ(model.FrameSectionCount(), 8);
     const TFrameSection& rect = model.FrameSections[1];
-    EXPECT_EQ(rect.Shape, ShapeRectangle);
-    EXPECT_EQ(rect.ElemType, ElemElasticBeamColumn);
+    EXPECT_EQ(rect.Shape, SectionShape::Rectangle);
+    EXPECT_EQ(rect.ElemType, ElementKind::ElasticBeamColumn);
     EXPECT_EQ(rect.T1, 400);
     EXPECT_EQ(rect.T2, 300);
     EXPECT_EQ(rect.Material, 1);
@@ -166,41 +166,41 @@ TEST(ReadFrameSections, ShapesDefaultsAndElementTypes)
     EXPECT_EQ(rect.Cover, 35);
     EXPECT_EQ(rect.XBarTop, 1000);
     EXPECT_EQ(rect.YBarBot, 1000);
-    EXPECT_EQ(rect.SectionKind, 2);
-    EXPECT_EQ(rect.GeomTransf, 1);
+    EXPECT_EQ(rect.SectionKind, FrameSectionKind::Column);
+    EXPECT_EQ(rect.GeomTransf, Transformation::Linear);
     EXPECT_EQ(rect.Color, RgbColor(255, 0, 0));
 
     const TFrameSection& ishape = model.FrameSections[2];
-    EXPECT_EQ(ishape.Shape, ShapeI);
-    EXPECT_EQ(ishape.ElemType, ElemNonlinearBeamColumn);
+    EXPECT_EQ(ishape.Shape, SectionShape::I);
+    EXPECT_EQ(ishape.ElemType, ElementKind::NonlinearBeamColumn);
     EXPECT_EQ(ishape.T6, 20);
     EXPECT_EQ(ishape.Material, 2);
     EXPECT_EQ(ishape.Color, RgbColor(0, 0, 255));
 
-    EXPECT_EQ(model.FrameSections[3].Shape, ShapeBox);
-    EXPECT_EQ(model.FrameSections[3].ElemType, ElemDispBeamColumn);
+    EXPECT_EQ(model.FrameSections[3].Shape, SectionShape::Box);
+    EXPECT_EQ(model.FrameSections[3].ElemType, ElementKind::DispBeamColumn);
     EXPECT_EQ(model.FrameSections[3].T4, 16);
 
     const TFrameSection& pipe = model.FrameSections[4];
-    EXPECT_EQ(pipe.Shape, ShapePipe);
-    EXPECT_EQ(pipe.ElemType, ElemTruss);
+    EXPECT_EQ(pipe.Shape, SectionShape::Pipe);
+    EXPECT_EQ(pipe.ElemType, ElementKind::Truss);
     EXPECT_EQ(pipe.DivideFX, 20);
     EXPECT_EQ(pipe.DivideFY, 5);
     EXPECT_EQ(pipe.HingeLengthI, 200);
 
     const TFrameSection& other = model.FrameSections[5];
-    EXPECT_EQ(other.Shape, ShapeNone);
-    EXPECT_EQ(other.ElemType, ElemElasticBeamColumn);
+    EXPECT_EQ(other.Shape, SectionShape::None);
+    EXPECT_EQ(other.ElemType, ElementKind::ElasticBeamColumn);
     EXPECT_EQ(other.T1, 0);
     EXPECT_EQ(other.HingeLengthI, 0);
     EXPECT_EQ(other.Name, "n1");
     EXPECT_EQ(other.Material, 1);
     EXPECT_EQ(other.DivideFX, 5);
 
-    EXPECT_EQ(model.FrameSections[6].ElemType, ElemBeamWithHinge);
+    EXPECT_EQ(model.FrameSections[6].ElemType, ElementKind::BeamWithHinge);
     EXPECT_EQ(model.FrameSections[6].Material, 0);
-    EXPECT_EQ(model.FrameSections[7].ElemType, ElemCorotTruss);
-    EXPECT_EQ(model.FrameSections[8].ElemType, ElemReleaseLink);
+    EXPECT_EQ(model.FrameSections[7].ElemType, ElementKind::CorotTruss);
+    EXPECT_EQ(model.FrameSections[8].ElemType, ElementKind::ReleaseLink);
 }
 
 TEST(ReadFrameSections, MissingDimensionStopsImport)
@@ -229,13 +229,13 @@ TEST(ReadShellSections, OnlyShellLinesMakeRecords)
     ASSERT_EQ(model.ShellSectionCount(), 3);
     EXPECT_EQ(model.ShellSections[1].Name, "SLAB");
     EXPECT_EQ(model.ShellSections[1].Thickness, 200);
-    EXPECT_EQ(model.ShellSections[1].Kind, 1);
+    EXPECT_EQ(model.ShellSections[1].Kind, ShellSectionKind::Shell);
     EXPECT_EQ(model.ShellSections[1].Material, 1);
     EXPECT_EQ(model.ShellSections[2].Name, "WALL");
     EXPECT_EQ(model.ShellSections[2].Thickness, 250.5);
     EXPECT_EQ(model.ShellSections[2].Material, 2);
     EXPECT_EQ(model.ShellSections[2].Color, RgbColor(0, 0, 255));
-    EXPECT_EQ(model.ShellSections[3].Kind, 0);
+    EXPECT_EQ(model.ShellSections[3].Kind, ShellSectionKind::None);
     EXPECT_EQ(model.ShellSections[3].Name, "");
 }
 
@@ -278,10 +278,10 @@ TEST(ReadFrames, FieldsReleaseAndLastNameMatch)
     EXPECT_EQ(f1.SectionName, "E400");
     EXPECT_EQ(f1.Section, 3);
     EXPECT_EQ(f1.IntegrationPoints, 4);
-    EXPECT_EQ(f1.Release, 0);
+    EXPECT_EQ(f1.Release, FrameRelease::None);
     EXPECT_EQ(model.Frames[2].Angle, 30);
-    EXPECT_EQ(model.Frames[2].Release, 2);
-    EXPECT_EQ(model.Frames[3].Release, 1);
+    EXPECT_EQ(model.Frames[2].Release, FrameRelease::EndJ);
+    EXPECT_EQ(model.Frames[3].Release, FrameRelease::EndI);
     EXPECT_EQ(model.Frames[4].Section, 0);
     EXPECT_EQ(model.FrameSections[model.Frames[4].Section].Name, "");
 }
@@ -363,7 +363,7 @@ TEST(ReadLoads, JointForcesAndDistributedLoads)
     EXPECT_EQ(model.LoadCaseNames[1], "LIVE");
 
     const TLoad& force = model.Loads[1];
-    EXPECT_EQ(force.LoadType, LoadJointForce);
+    EXPECT_EQ(force.LoadType, LoadKind::JointForce);
     EXPECT_EQ(force.Target, 3);
     EXPECT_EQ(force.CaseName, "DEAD");
     EXPECT_EQ(force.UX, 10);
@@ -372,7 +372,7 @@ TEST(ReadLoads, JointForcesAndDistributedLoads)
     EXPECT_EQ(force.RX, 0);
     EXPECT_EQ(force.RY, 2);
 
-    EXPECT_EQ(model.Loads[2].LoadType, LoadDistributed);
+    EXPECT_EQ(model.Loads[2].LoadType, LoadKind::Distributed);
     EXPECT_EQ(model.Loads[2].Direction, 3);
     EXPECT_EQ(model.Loads[2].Value(), -15);
     EXPECT_EQ(model.Loads[3].Direction, 2);
@@ -388,7 +388,7 @@ TEST(ReadLoads, AddBeforeAnyTypeMakesNoRecord)
                "LOAD\n  NAME=DEAD\n      ADD=3  UZ=-5\n    TYPE=FORCE\n      ADD=2  UZ=-1\n\n");
     ASSERT_EQ(model.LoadCount(), 2);
     EXPECT_EQ(model.Loads[1].Target, 2);
-    EXPECT_EQ(model.Loads[2].LoadType, 0);
+    EXPECT_EQ(model.Loads[2].LoadType, LoadKind::None);
 }
 
 TEST(ReadLoads, TargetsOutsideTheModelAreSkipped)
@@ -399,8 +399,8 @@ TEST(ReadLoads, TargetsOutsideTheModelAreSkipped)
     ASSERT_EQ(model.LoadCount(), 3);
     EXPECT_EQ(model.Loads[1].Target, 2);
     EXPECT_EQ(model.Loads[1].UZ, -1);
-    EXPECT_EQ(model.Loads[2].LoadType, 0);
-    EXPECT_EQ(model.Loads[3].LoadType, 0);
+    EXPECT_EQ(model.Loads[2].LoadType, LoadKind::None);
+    EXPECT_EQ(model.Loads[3].LoadType, LoadKind::None);
     EXPECT_EQ(
         ImportError(loadModel + "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=77  UZ=heavy\n\n"),
         "'heavy' is not a valid floating point value");

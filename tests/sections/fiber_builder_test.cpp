@@ -14,12 +14,12 @@ namespace {
 
 // A section with the values a new section starts with: 5 x 5 cells, 5 bars each way,
 // cover 35, 1000 of bar area top and bottom; 400 deep, 300 wide.
-TFrameSection NewSection(std::int32_t shape, std::int32_t kind = 2)
+TFrameSection NewSection(SectionShape shape, FrameSectionKind kind = FrameSectionKind::Column)
 {
     TFrameSection s;
     s.Name = "S1";
     s.Shape = shape;
-    s.ElemType = ElemNonlinearBeamColumn;
+    s.ElemType = ElementKind::NonlinearBeamColumn;
     s.SectionKind = kind;
     s.T1 = 400;
     s.T2 = 300;
@@ -51,17 +51,18 @@ void ExpectFiber(const TFrameSection& s, int n, double y, double z, double area,
 
 TEST(BuildFiberList, CountsOfNewSections)
 {
-    EXPECT_EQ(Built(NewSection(ShapeRectangle, 2)).FiberCount, 45);
-    EXPECT_EQ(Built(NewSection(ShapeRectangle, 1)).FiberCount, 35);
-    EXPECT_EQ(Built(NewSection(ShapeRectangle, 0)).FiberCount, 45); // not a beam: a column
-    EXPECT_EQ(Built(NewSection(ShapeI)).FiberCount, 15);
-    EXPECT_EQ(Built(NewSection(ShapeBox)).FiberCount, 20);
-    TFrameSection pipe = NewSection(ShapePipe);
+    EXPECT_EQ(Built(NewSection(SectionShape::Rectangle, FrameSectionKind::Column)).FiberCount, 45);
+    EXPECT_EQ(Built(NewSection(SectionShape::Rectangle, FrameSectionKind::Beam)).FiberCount, 35);
+    EXPECT_EQ(Built(NewSection(SectionShape::Rectangle, FrameSectionKind::None)).FiberCount,
+              45); // not a beam: a column
+    EXPECT_EQ(Built(NewSection(SectionShape::I)).FiberCount, 15);
+    EXPECT_EQ(Built(NewSection(SectionShape::Box)).FiberCount, 20);
+    TFrameSection pipe = NewSection(SectionShape::Pipe);
     pipe.DivideFX = 20;
     EXPECT_EQ(Built(pipe).FiberCount, 20);
 
     for (std::int32_t shape : {0, 5, -1}) {
-        TFrameSection other = NewSection(shape);
+        TFrameSection other = NewSection(static_cast<SectionShape>(shape));
         other.FiberCount = 7;
         EXPECT_EQ(Built(other).FiberCount, 0) << "shape " << shape;
     }
@@ -69,7 +70,7 @@ TEST(BuildFiberList, CountsOfNewSections)
 
 TEST(BuildFiberList, RectangularColumnCellsAndBars)
 {
-    const TFrameSection s = Built(NewSection(ShapeRectangle), 9);
+    const TFrameSection s = Built(NewSection(SectionShape::Rectangle), 9);
     ASSERT_EQ(s.FiberCount, 45);
     // Cells 60 wide, 80 high, row by row from the bottom left.
     ExpectFiber(s, 1, -120, -160, 4800, 3);
@@ -98,7 +99,7 @@ TEST(BuildFiberList, RectangularColumnCellsAndBars)
 
 TEST(BuildFiberList, RectangularBeamBars)
 {
-    TFrameSection beam = NewSection(ShapeRectangle, 1);
+    TFrameSection beam = NewSection(SectionShape::Rectangle, FrameSectionKind::Beam);
     beam.XBarTop = 1500;
     beam.BarNumNY = 3;
     const TFrameSection s = Built(beam, 4);
@@ -114,7 +115,7 @@ TEST(BuildFiberList, RectangularBeamBars)
 
 TEST(BuildFiberList, OneCellCoversTheWholeRectangle)
 {
-    TFrameSection one = NewSection(ShapeRectangle);
+    TFrameSection one = NewSection(SectionShape::Rectangle);
     one.DivideFX = one.DivideFY = 1;
     one.BarNumNX = one.BarNumNY = 0;
     const TFrameSection s = Built(one);
@@ -124,7 +125,7 @@ TEST(BuildFiberList, OneCellCoversTheWholeRectangle)
 
 TEST(BuildFiberList, ColumnWithBarRowsOnlyOrSidesOnly)
 {
-    TFrameSection rows = NewSection(ShapeRectangle);
+    TFrameSection rows = NewSection(SectionShape::Rectangle);
     rows.BarNumNX = 3;
     rows.BarNumNY = 0;
     const TFrameSection r = Built(rows);
@@ -134,7 +135,7 @@ TEST(BuildFiberList, ColumnWithBarRowsOnlyOrSidesOnly)
     ExpectFiber(r, 29, -115, 165, 1000.0 / 3, 1);
     ExpectFiber(r, 31, 115, 165, 1000.0 / 3, 1);
 
-    TFrameSection sides = NewSection(ShapeRectangle);
+    TFrameSection sides = NewSection(SectionShape::Rectangle);
     sides.BarNumNX = 0;
     sides.BarNumNY = 2;
     const TFrameSection d = Built(sides);
@@ -147,14 +148,14 @@ TEST(BuildFiberList, ColumnWithBarRowsOnlyOrSidesOnly)
 
 TEST(BuildFiberList, ARowOfOneBarSitsAtTheCentre)
 {
-    TFrameSection beam = NewSection(ShapeRectangle, 1);
+    TFrameSection beam = NewSection(SectionShape::Rectangle, FrameSectionKind::Beam);
     beam.BarNumNX = beam.BarNumNY = 1;
     const TFrameSection b = Built(beam);
     ASSERT_EQ(b.FiberCount, 27);
     ExpectFiber(b, 26, 0, 165, 1000, 1);
     ExpectFiber(b, 27, 0, -165, 1000, 1);
 
-    TFrameSection column = NewSection(ShapeRectangle, 2);
+    TFrameSection column = NewSection(SectionShape::Rectangle, FrameSectionKind::Column);
     column.BarNumNX = column.BarNumNY = 1;
     const TFrameSection c = Built(column);
     ASSERT_EQ(c.FiberCount, 29);
@@ -165,7 +166,7 @@ TEST(BuildFiberList, ARowOfOneBarSitsAtTheCentre)
 }
 
 // 400 deep, 200 wide, flanges 20 thick, webs 10 thick; 4 cells across, 4 up.
-TFrameSection FlangedSection(std::int32_t shape)
+TFrameSection FlangedSection(SectionShape shape)
 {
     TFrameSection s = NewSection(shape);
     s.T2 = 200;
@@ -175,7 +176,7 @@ TFrameSection FlangedSection(std::int32_t shape)
 
 TEST(BuildFiberList, IShapeFlangesThenWeb)
 {
-    const TFrameSection s = Built(FlangedSection(ShapeI), 8);
+    const TFrameSection s = Built(FlangedSection(SectionShape::I), 8);
     ASSERT_EQ(s.FiberCount, 12);
     const double y[] = {-75, -25, 25, 75};
     for (int k = 0; k < 4; ++k) {
@@ -189,7 +190,7 @@ TEST(BuildFiberList, IShapeFlangesThenWeb)
 
 TEST(BuildFiberList, BoxFlangesThenLeftAndRightWebs)
 {
-    const TFrameSection s = Built(FlangedSection(ShapeBox), 8);
+    const TFrameSection s = Built(FlangedSection(SectionShape::Box), 8);
     ASSERT_EQ(s.FiberCount, 16);
     const double y[] = {-75, -25, 25, 75};
     for (int k = 0; k < 4; ++k) {
@@ -205,7 +206,7 @@ TEST(BuildFiberList, BoxFlangesThenLeftAndRightWebs)
 
 TEST(BuildFiberList, PipeFibresAroundTheMeanCircle)
 {
-    TFrameSection pipe = NewSection(ShapePipe);
+    TFrameSection pipe = NewSection(SectionShape::Pipe);
     pipe.T1 = 200;
     pipe.T2 = 10;
     pipe.DivideFX = 4;
@@ -226,7 +227,7 @@ TEST(BuildFiberList, PipeFibresAroundTheMeanCircle)
 
 TEST(BuildFiberList, ListGrowsPastItsFirstEntriesAndIsNeverCut)
 {
-    TFrameSection fine = NewSection(ShapeRectangle);
+    TFrameSection fine = NewSection(SectionShape::Rectangle);
     fine.DivideFX = fine.DivideFY = 8;
     const TFrameSection s = Built(fine, 6);
     ASSERT_EQ(s.FiberCount, 84);
@@ -253,7 +254,7 @@ TEST(BuildFiberList, ListGrowsPastItsFirstEntriesAndIsNeverCut)
     ExpectFiber(t, 45, 115, 110, 200, 6);
 
     // A list with no room at all is given some.
-    TFrameSection empty = NewSection(ShapeI);
+    TFrameSection empty = NewSection(SectionShape::I);
     empty.Fibers.clear();
     const TFrameSection e = Built(empty);
     EXPECT_EQ(e.FiberCount, 15);
@@ -262,7 +263,7 @@ TEST(BuildFiberList, ListGrowsPastItsFirstEntriesAndIsNeverCut)
 
 TEST(BuildFiberList, NegativeCountsCountAsZero)
 {
-    TFrameSection column = NewSection(ShapeRectangle);
+    TFrameSection column = NewSection(SectionShape::Rectangle);
     column.DivideFX = -2;
     column.BarNumNX = -1;
     column.BarNumNY = 2;
@@ -271,27 +272,27 @@ TEST(BuildFiberList, NegativeCountsCountAsZero)
     ExpectFiber(c, 1, -115, -55, 500, 1);
     ExpectFiber(c, 4, 115, 55, 500, 1);
 
-    TFrameSection beam = NewSection(ShapeRectangle, 1);
+    TFrameSection beam = NewSection(SectionShape::Rectangle, FrameSectionKind::Beam);
     beam.DivideFY = -5;
     beam.BarNumNY = -3;
     const TFrameSection b = Built(beam);
     ASSERT_EQ(b.FiberCount, 5);
     ExpectFiber(b, 1, -115, 165, 200, 1);
 
-    TFrameSection i = NewSection(ShapeI);
+    TFrameSection i = NewSection(SectionShape::I);
     i.DivideFY = -4;
     EXPECT_EQ(Built(i).FiberCount, 10);
-    TFrameSection box = NewSection(ShapeBox);
+    TFrameSection box = NewSection(SectionShape::Box);
     box.DivideFX = -4;
     EXPECT_EQ(Built(box).FiberCount, 10);
-    TFrameSection pipe = NewSection(ShapePipe);
+    TFrameSection pipe = NewSection(SectionShape::Pipe);
     pipe.DivideFX = -1;
     EXPECT_EQ(Built(pipe).FiberCount, 0);
 }
 
 TEST(BuildFiberList, AbsurdCountsAreRefusedBeforeAnyAllocation)
 {
-    TFrameSection huge = NewSection(ShapeRectangle);
+    TFrameSection huge = NewSection(SectionShape::Rectangle);
     huge.Name = "C600";
     huge.DivideFX = huge.DivideFY = 2000;
     huge.BarNumNX = huge.BarNumNY = 0;
@@ -316,7 +317,7 @@ TEST(BuildFiberList, AbsurdCountsAreRefusedBeforeAnyAllocation)
     EXPECT_THROW(BuildFiberList(huge, rebar), VekError);
 
     // The limit itself is allowed.
-    TFrameSection pipe = NewSection(ShapePipe);
+    TFrameSection pipe = NewSection(SectionShape::Pipe);
     pipe.DivideFX = 1000000;
     EXPECT_EQ(Built(pipe).FiberCount, 1000000);
     pipe.DivideFX = 1000001;
@@ -330,8 +331,8 @@ TEST(BuildFiberLists, RebuildsOnlySectionsOfFibreElementTypes)
     const std::int32_t types[] = {1, 2, 3, 4, 5, 6, 7, 9};
     for (int i = 1; i <= 8; ++i) {
         TFrameSection& s = model.FrameSections.Edit(i);
-        s = NewSection(ShapeRectangle);
-        s.ElemType = types[i - 1];
+        s = NewSection(SectionShape::Rectangle);
+        s.ElemType = static_cast<ElementKind>(types[i - 1]);
         s.FiberCount = 2;
         s.Fibers[1] = {1, 2, 3, 4};
         s.Fibers[2] = {5, 6, 7, 8};
@@ -340,8 +341,8 @@ TEST(BuildFiberLists, RebuildsOnlySectionsOfFibreElementTypes)
 
     for (int i = 1; i <= 8; ++i) {
         const TFrameSection& s = model.FrameSections[i];
-        SCOPED_TRACE("element type " + std::to_string(s.ElemType));
-        if (s.ElemType >= 2 && s.ElemType <= 6) {
+        SCOPED_TRACE("element type " + std::to_string(CodeNumber(s.ElemType)));
+        if (CodeNumber(s.ElemType) >= 2 && CodeNumber(s.ElemType) <= 6) {
             EXPECT_EQ(s.FiberCount, 45);
             ExpectFiber(s, 1, -120, -160, 4800, 3);
             ExpectFiber(s, 26, -115, -165, 200, 12);

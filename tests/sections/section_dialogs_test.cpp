@@ -91,42 +91,44 @@ struct EditorModel
     EditorModel()
     {
         model.Materials.Reset(2);
-        model.Materials.Edit(1) = {"C30", MatElastic, 30000, 0.2, 12500};
-        model.Materials.Edit(2) = {"STEEL", MatElastic, 200000, 0.3, 83333.33};
+        model.Materials.Edit(1) = {"C30", MaterialType::Elastic, 30000, 0.2, 12500};
+        model.Materials.Edit(2) = {"STEEL", MaterialType::Elastic, 200000, 0.3, 83333.33};
         model.FrameSections.Reset(3);
         TFrameSection& column = model.FrameSections.Edit(1);
         column.Name = "N600";
-        column.Shape = ShapeRectangle;
-        column.ElemType = ElemNonlinearBeamColumn;
+        column.Shape = SectionShape::Rectangle;
+        column.ElemType = ElementKind::NonlinearBeamColumn;
         column.Material = 1;
         column.T1 = 600;
         column.T2 = 400;
         column.DivideFX = column.DivideFY = column.BarNumNX = column.BarNumNY = 5;
         column.Cover = 35;
         column.XBarTop = column.YBarBot = 1000;
-        column.SectionKind = 2;
-        column.GeomTransf = 1;
+        column.SectionKind = FrameSectionKind::Column;
+        column.GeomTransf = Transformation::Linear;
         column.HingeLengthI = column.HingeLengthJ = 600;
         column.Color = RgbColor(0, 255, 0);
         TFrameSection& pipe = model.FrameSections.Edit(2);
         pipe = column;
         pipe.Name = "EPIPE";
-        pipe.Shape = ShapePipe;
-        pipe.ElemType = ElemElasticBeamColumn;
+        pipe.Shape = SectionShape::Pipe;
+        pipe.ElemType = ElementKind::ElasticBeamColumn;
         pipe.Material = 2;
         pipe.T1 = 200;
         pipe.T2 = 10;
         pipe.DivideFX = 20;
-        pipe.GeomTransf = 3;
+        pipe.GeomTransf = Transformation::Corotational;
         TFrameSection& link = model.FrameSections.Edit(3);
         link.Name = "RLINK";
-        link.ElemType = ElemReleaseLink;
+        link.ElemType = ElementKind::ReleaseLink;
         link.Material = 1;
-        link.SectionKind = 2;
-        link.GeomTransf = 1;
+        link.SectionKind = FrameSectionKind::Column;
+        link.GeomTransf = Transformation::Linear;
         model.ShellSections.Reset(3);
-        model.ShellSections.Edit(1) = {150.4, 1, 2, "WALL", 0, 0};
-        model.ShellSections.Edit(3) = {200, 1, 1, "SLAB", 0, 0};
+        model.ShellSections.Edit(1) = {150.4, ShellSectionKind::Shell, 2, "WALL",
+                                       0,     ShellElement::MITC4};
+        model.ShellSections.Edit(3) = {200, ShellSectionKind::Shell, 1, "SLAB",
+                                       0,   ShellElement::MITC4};
     }
     Model model;
 };
@@ -186,8 +188,8 @@ void SectionDialogsTest::materialShowsTheFormats()
     Button(dialog, "closeButton")->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(data.model.Materials[2].E, 200000.0);
-    QCOMPARE(data.model.Materials[2].MatType, MatElastic);
-    data.model.Materials.Edit(1).MatType = MatSteel02;
+    QCOMPARE(data.model.Materials[2].MatType, MaterialType::Elastic);
+    data.model.Materials.Edit(1).MatType = MaterialType::Steel02;
     dialog.show();
     QCOMPARE(List(dialog, "materialList")->currentRow(), 0);
     QCOMPARE(Combo(dialog, "typeCombo")->currentText(), QStringLiteral("Steel02"));
@@ -221,7 +223,7 @@ void SectionDialogsTest::shellSectionModifyKeepsTheChoice()
     Combo(dialog, "elemTypeCombo")->setCurrentIndex(1);
     Edit(dialog, "thicknessEdit")->setText(QStringLiteral("300"));
     Button(dialog, "modifyButton")->click();
-    QCOMPARE(data.model.ShellSections[1].ShellElemType, 1);
+    QCOMPARE(data.model.ShellSections[1].ShellElemType, ShellElement::DKGQ);
     QCOMPARE(data.model.ShellSections[1].Thickness, 150.4);
 
     List(dialog, "shellSectionList")->setCurrentRow(2);
@@ -232,7 +234,7 @@ void SectionDialogsTest::shellSectionModifyKeepsTheChoice()
     List(dialog, "shellSectionList")->setCurrentRow(0);
     QCOMPARE(Combo(dialog, "elemTypeCombo")->currentText(), QStringLiteral("ShellDKGQ"));
     QCOMPARE(Edit(dialog, "thicknessEdit")->text(), QStringLiteral("150"));
-    QCOMPARE(data.model.ShellSections[3].ShellElemType, 0);
+    QCOMPARE(data.model.ShellSections[3].ShellElemType, ShellElement::MITC4);
     List(dialog, "shellSectionList")->setCurrentRow(2);
     QCOMPARE(Combo(dialog, "elemTypeCombo")->currentText(), QStringLiteral("ShellMITC4"));
 
@@ -350,8 +352,8 @@ void SectionDialogsTest::frameSectionOkRoundTrip()
     QCOMPARE(redraw.count(), 1);
 
     const TFrameSection& s = data.model.FrameSections[1];
-    QCOMPARE(s.ElemType, ElemBeamWithHinge);
-    QCOMPARE(s.SectionKind, 1);
+    QCOMPARE(s.ElemType, ElementKind::BeamWithHinge);
+    QCOMPARE(s.SectionKind, FrameSectionKind::Beam);
     QCOMPARE(s.DivideFX, 1);
     QCOMPARE(s.DivideFY, 1);
     QCOMPARE(s.BarNumNX, 3);
@@ -362,7 +364,7 @@ void SectionDialogsTest::frameSectionOkRoundTrip()
     QCOMPARE(s.HingeLengthI, 450.0);
     QCOMPARE(s.HingeLengthJ, 1000.0);
     QCOMPARE(s.Color, RgbColor(255, 0, 255));
-    QCOMPARE(s.GeomTransf, 2);
+    QCOMPARE(s.GeomTransf, Transformation::PDelta);
     QVERIFY(dialog.isVisible());
     // The picture is redrawn from the new values.
     QVERIFY(dialog.picture() != column);
@@ -401,7 +403,7 @@ void SectionDialogsTest::frameSectionBadNumberStopsOk()
 
     QCOMPARE(errors, (QStringList{"'five' is not a valid integer value"}));
     const TFrameSection& s = data.model.FrameSections[1];
-    QCOMPARE(s.ElemType, ElemDispBeamColumn);
+    QCOMPARE(s.ElemType, ElementKind::DispBeamColumn);
     QCOMPARE(s.DivideFX, 2);
     QCOMPARE(s.DivideFY, 2);
     QCOMPARE(s.BarNumNX, 5);
@@ -433,7 +435,7 @@ void SectionDialogsTest::frameSectionReleaseLinkKeepsItsType()
     QCOMPARE(type->count(), 6);
     QVERIFY(type->placeholderText().contains(QStringLiteral("Release link")));
     Button(dialog, "okButton")->click();
-    QCOMPARE(data.model.FrameSections[3].ElemType, ElemReleaseLink);
+    QCOMPARE(data.model.FrameSections[3].ElemType, ElementKind::ReleaseLink);
 
     // Another section shows its own type; choosing one for the link stores it.
     List(dialog, "frameSectionList")->setCurrentRow(0);
@@ -442,7 +444,7 @@ void SectionDialogsTest::frameSectionReleaseLinkKeepsItsType()
     QCOMPARE(type->currentIndex(), -1);
     type->setCurrentIndex(4);
     Button(dialog, "okButton")->click();
-    QCOMPARE(data.model.FrameSections[3].ElemType, ElemTruss);
+    QCOMPARE(data.model.FrameSections[3].ElemType, ElementKind::Truss);
 }
 
 void SectionDialogsTest::frameSectionWithoutDimensionsReportsAndGoesOn()

@@ -16,30 +16,31 @@ Model EditorModel()
 {
     Model model;
     model.Materials.Reset(2);
-    model.Materials.Edit(1) = {"C30", MatElastic, 30000, 0.2, 12500};
-    model.Materials.Edit(2) = {"STEEL", MatElastic, 200000, 0.3, 83333.33};
+    model.Materials.Edit(1) = {"C30", MaterialType::Elastic, 30000, 0.2, 12500};
+    model.Materials.Edit(2) = {"STEEL", MaterialType::Elastic, 200000, 0.3, 83333.33};
     model.FrameSections.Reset(2);
     TFrameSection& column = model.FrameSections.Edit(1);
     column.Name = "N600";
-    column.Shape = ShapeRectangle;
-    column.ElemType = ElemNonlinearBeamColumn;
+    column.Shape = SectionShape::Rectangle;
+    column.ElemType = ElementKind::NonlinearBeamColumn;
     column.Material = 1;
     column.T1 = 600;
     column.T2 = 0.0001;
     column.DivideFX = column.DivideFY = column.BarNumNX = column.BarNumNY = 5;
     column.Cover = 35;
     column.XBarTop = column.YBarBot = 1000;
-    column.SectionKind = 2;
-    column.GeomTransf = 1;
+    column.SectionKind = FrameSectionKind::Column;
+    column.GeomTransf = Transformation::Linear;
     column.HingeLengthI = column.HingeLengthJ = 600;
     column.Color = 0x00FF00;
     TFrameSection& link = model.FrameSections.Edit(2);
     link.Name = "R1";
-    link.ElemType = ElemReleaseLink;
+    link.ElemType = ElementKind::ReleaseLink;
     link.Material = 7; // not a material
     model.ShellSections.Reset(3);
-    model.ShellSections.Edit(1) = {150.4, 1, 2, "WALL", 0, 0};
-    model.ShellSections.Edit(3) = {200, 1, 1, "SLAB", 0, 1};
+    model.ShellSections.Edit(1) = {150.4, ShellSectionKind::Shell, 2, "WALL",
+                                   0,     ShellElement::MITC4};
+    model.ShellSections.Edit(3) = {200, ShellSectionKind::Shell, 1, "SLAB", 0, ShellElement::DKGQ};
     return model;
 }
 
@@ -106,8 +107,8 @@ TEST(FrameSectionForm, ApplyWritesEveryField)
 
     ASSERT_TRUE(ApplyFrameSectionForm(model, 1, form));
     const TFrameSection& s = model.FrameSections[1];
-    EXPECT_EQ(s.ElemType, ElemBeamWithHinge);
-    EXPECT_EQ(s.SectionKind, 1);
+    EXPECT_EQ(s.ElemType, ElementKind::BeamWithHinge);
+    EXPECT_EQ(s.SectionKind, FrameSectionKind::Beam);
     EXPECT_EQ(s.DivideFX, 8);
     EXPECT_EQ(s.DivideFY, 2);
     EXPECT_EQ(s.BarNumNX, 1);
@@ -118,9 +119,9 @@ TEST(FrameSectionForm, ApplyWritesEveryField)
     EXPECT_EQ(s.HingeLengthI, 300);
     EXPECT_EQ(s.HingeLengthJ, 0.5);
     EXPECT_EQ(s.Color, 0x123456);
-    EXPECT_EQ(s.GeomTransf, 3);
+    EXPECT_EQ(s.GeomTransf, Transformation::Corotational);
     EXPECT_EQ(s.T1, 600);
-    EXPECT_EQ(s.Shape, ShapeRectangle);
+    EXPECT_EQ(s.Shape, SectionShape::Rectangle);
 
     // The form of the written section reads back what was written.
     const FrameSectionForm again = FrameSectionFormOf(model, 1);
@@ -159,10 +160,10 @@ TEST(FrameSectionForm, FirstBadNumberStopsTheWriting)
         }
         const TFrameSection& s = model.FrameSections[1];
         // Fields before the bad one have their new values, the later ones their old.
-        EXPECT_EQ(s.ElemType, ElemDispBeamColumn);
+        EXPECT_EQ(s.ElemType, ElementKind::DispBeamColumn);
         EXPECT_EQ(s.DivideFX, 9);
         EXPECT_EQ(s.Color, 0x00FF00);
-        EXPECT_EQ(s.GeomTransf, 1);
+        EXPECT_EQ(s.GeomTransf, Transformation::Linear);
     }
 }
 
@@ -203,7 +204,7 @@ TEST(FrameSectionForm, ValuesThatCannotDescribeTheSectionAreRefused)
         }
         // The refused field keeps its old value, as do the later ones.
         const TFrameSection& s = model.FrameSections[1];
-        EXPECT_EQ(s.ElemType, ElemDispBeamColumn);
+        EXPECT_EQ(s.ElemType, ElementKind::DispBeamColumn);
         EXPECT_EQ(FrameSectionFormOf(model, 1).*c.Text, shown.*c.Text);
         EXPECT_EQ(s.Color, 0x00FF00);
     }
@@ -242,7 +243,7 @@ TEST(FrameSectionForm, AnUntouchedValueIsNotChecked)
 TEST(SectionFields, TheCoverOfARectangleFitsItsSides)
 {
     TFrameSection pipe;
-    pipe.Shape = ShapePipe;
+    pipe.Shape = SectionShape::Pipe;
     pipe.T1 = 200;
     pipe.T2 = 10;
     SetFrameSectionField(pipe, "Cover", "1000");
@@ -254,7 +255,7 @@ TEST(SectionFields, TheCoverOfARectangleFitsItsSides)
 
     // A rectangle without sides takes no cover but 0.
     TFrameSection flat;
-    flat.Shape = ShapeRectangle;
+    flat.Shape = SectionShape::Rectangle;
     flat.T1 = 500;
     try {
         SetFrameSectionField(flat, "Cover", "35");
@@ -272,13 +273,13 @@ TEST(FrameSectionForm, ReleaseLinkKeepsItsTypeUnlessAnotherIsChosen)
     Model model = EditorModel();
     FrameSectionForm form = FrameSectionFormOf(model, 2);
     ASSERT_TRUE(ApplyFrameSectionForm(model, 2, form));
-    EXPECT_EQ(model.FrameSections[2].ElemType, ElemReleaseLink);
-    EXPECT_EQ(model.FrameSections[2].SectionKind, 0);
-    EXPECT_EQ(model.FrameSections[2].GeomTransf, 0);
+    EXPECT_EQ(model.FrameSections[2].ElemType, ElementKind::ReleaseLink);
+    EXPECT_EQ(model.FrameSections[2].SectionKind, FrameSectionKind::None);
+    EXPECT_EQ(model.FrameSections[2].GeomTransf, Transformation::None);
 
     form.FrameType = 4;
     ASSERT_TRUE(ApplyFrameSectionForm(model, 2, form));
-    EXPECT_EQ(model.FrameSections[2].ElemType, ElemTruss);
+    EXPECT_EQ(model.FrameSections[2].ElemType, ElementKind::Truss);
 }
 
 TEST(FrameSectionForm, NothingToApplyOutsideTheTable)
@@ -318,9 +319,9 @@ TEST(MaterialForm, Formats)
 TEST(MaterialForm, TypesByPosition)
 {
     Model model = EditorModel();
-    model.Materials.Edit(1).MatType = MatConcrete02;
+    model.Materials.Edit(1).MatType = MaterialType::Concrete02;
     EXPECT_EQ(MaterialFormOf(model, 1).Type, 4);
-    model.Materials.Edit(1).MatType = 6;
+    model.Materials.Edit(1).MatType = static_cast<MaterialType>(6);
     EXPECT_EQ(MaterialFormOf(model, 1).Type, -1);
 }
 
@@ -347,16 +348,16 @@ TEST(ShellSectionForm, ModifyStoresTheElementChoice)
 {
     Model model = EditorModel();
     EXPECT_TRUE(ModifyShellSection(model, 1, 1));
-    EXPECT_EQ(model.ShellSections[1].ShellElemType, 1);
+    EXPECT_EQ(model.ShellSections[1].ShellElemType, ShellElement::DKGQ);
     EXPECT_TRUE(ModifyShellSection(model, 1, 0));
-    EXPECT_EQ(model.ShellSections[1].ShellElemType, 0);
+    EXPECT_EQ(model.ShellSections[1].ShellElemType, ShellElement::MITC4);
     EXPECT_EQ(model.ShellSections[1].Thickness, 150.4);
 
     // No section, or no choice: nothing is stored.
     EXPECT_FALSE(ModifyShellSection(model, 0, 1));
     EXPECT_FALSE(ModifyShellSection(model, 4, 1));
     EXPECT_FALSE(ModifyShellSection(model, 1, -1));
-    EXPECT_EQ(model.ShellSections[1].ShellElemType, 0);
+    EXPECT_EQ(model.ShellSections[1].ShellElemType, ShellElement::MITC4);
     EXPECT_THROW(ModifyShellSection(model, 1, 2), VekError);
 }
 

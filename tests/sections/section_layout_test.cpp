@@ -21,12 +21,13 @@ using Ops = std::vector<std::string>;
 const std::string Black = "0", White = "16777215", Blue = "16711680", Red = "255";
 
 // A section with the values the import gives: 5 x 5 cells, 5 bars each way, 1000 of bar area.
-TFrameSection NewSection(std::int32_t shape, double t1, double t2, std::int32_t kind = 2)
+TFrameSection NewSection(SectionShape shape, double t1, double t2,
+                         FrameSectionKind kind = FrameSectionKind::Column)
 {
     TFrameSection s;
     s.Name = "S1";
     s.Shape = shape;
-    s.ElemType = ElemNonlinearBeamColumn;
+    s.ElemType = ElementKind::NonlinearBeamColumn;
     s.SectionKind = kind;
     s.T1 = t1;
     s.T2 = t2;
@@ -84,9 +85,9 @@ std::vector<std::string> OpsNamed(const Ops& ops, const std::string& name)
 
 // 800 deep and 400 wide with cover 50: 0.2 pixels per unit, bars 350 above and below and 150
 // left and right of the centre.
-TFrameSection Column800x400(std::int32_t kind = 2)
+TFrameSection Column800x400(FrameSectionKind kind = FrameSectionKind::Column)
 {
-    TFrameSection s = NewSection(ShapeRectangle, 800, 400, kind);
+    TFrameSection s = NewSection(SectionShape::Rectangle, 800, 400, kind);
     s.Cover = 50;
     return s;
 }
@@ -124,7 +125,7 @@ TEST(DrawSectionLayout, RectangularBeamWithTheStartingValues)
          Bar(100, 170), Bar(115, 170), Bar(130, 170)},
         {"brush " + White + " solid", CountText(35)},
     });
-    EXPECT_EQ(Drawn(Column800x400(1)), expected);
+    EXPECT_EQ(Drawn(Column800x400(FrameSectionKind::Beam)), expected);
 }
 
 TEST(DrawSectionLayout, OneCellHasNoGridLines)
@@ -165,7 +166,7 @@ TEST(DrawSectionLayout, NegativeCountsCountAsNone)
 
 TEST(DrawSectionLayout, IShape)
 {
-    TFrameSection s = NewSection(ShapeI, 400, 200);
+    TFrameSection s = NewSection(SectionShape::I, 400, 200);
     s.T3 = 20;
     s.T4 = 10;
     const Ops expected = Concat({
@@ -183,7 +184,7 @@ TEST(DrawSectionLayout, IShape)
 
 TEST(DrawSectionLayout, Box)
 {
-    TFrameSection s = NewSection(ShapeBox, 400, 200);
+    TFrameSection s = NewSection(SectionShape::Box, 400, 200);
     s.T3 = 20;
     s.T4 = 20;
     s.DivideFX = 2;
@@ -202,7 +203,7 @@ TEST(DrawSectionLayout, Box)
 
 TEST(DrawSectionLayout, PipeOfFourDivisions)
 {
-    TFrameSection s = NewSection(ShapePipe, 400, 20);
+    TFrameSection s = NewSection(SectionShape::Pipe, 400, 20);
     s.DivideFX = 4;
     const Ops expected = Concat({
         Cleared,
@@ -214,13 +215,13 @@ TEST(DrawSectionLayout, PipeOfFourDivisions)
 
 TEST(DrawSectionLayout, UnknownShapeIsOnlyCleared)
 {
-    TFrameSection s = NewSection(ShapeNone, 400, 200);
+    TFrameSection s = NewSection(SectionShape::None, 400, 200);
     EXPECT_EQ(Drawn(s), Cleared);
 }
 
 TEST(DrawSectionLayout, SectionWithoutDimensionsStopsAfterClearing)
 {
-    TFrameSection s = NewSection(ShapeRectangle, 0, 0);
+    TFrameSection s = NewSection(SectionShape::Rectangle, 0, 0);
     RecordingCanvas canvas(SectionPictureSize, SectionPictureSize);
     try {
         DrawSectionLayout(canvas, s);
@@ -255,7 +256,7 @@ TEST(DrawSectionLayout, RowOfOneBarSitsAtTheRowCentre)
     ops = Drawn(column);
     EXPECT_NE(std::find(ops.begin(), ops.end(), Bar(100, 140)), ops.end());
 
-    TFrameSection beam = Column800x400(1);
+    TFrameSection beam = Column800x400(FrameSectionKind::Beam);
     beam.BarNumNX = 1;
     beam.BarNumNY = 1;
     ops = Drawn(beam);
@@ -279,18 +280,18 @@ TEST(DrawSectionLayout, BarsAreWhereTheBuilderPutsTheirFibres)
 {
     constexpr std::int32_t Rebar = 99;
     std::vector<TFrameSection> sections;
-    for (std::int32_t kind : {1, 2}) {
-        sections.push_back(NewSection(ShapeRectangle, 600, 400, kind));
-        TFrameSection odd = NewSection(ShapeRectangle, 555, 321, kind);
+    for (FrameSectionKind kind : {FrameSectionKind::Beam, FrameSectionKind::Column}) {
+        sections.push_back(NewSection(SectionShape::Rectangle, 600, 400, kind));
+        TFrameSection odd = NewSection(SectionShape::Rectangle, 555, 321, kind);
         odd.Cover = 37.5;
         odd.BarNumNX = 4;
         odd.BarNumNY = 3;
         sections.push_back(odd);
-        TFrameSection single = NewSection(ShapeRectangle, 450, 700, kind);
+        TFrameSection single = NewSection(SectionShape::Rectangle, 450, 700, kind);
         single.BarNumNX = 1;
         single.BarNumNY = 1;
         sections.push_back(single);
-        TFrameSection many = NewSection(ShapeRectangle, 1000, 999, kind);
+        TFrameSection many = NewSection(SectionShape::Rectangle, 1000, 999, kind);
         many.BarNumNX = 9;
         many.BarNumNY = 7;
         many.Cover = 41;
@@ -298,7 +299,7 @@ TEST(DrawSectionLayout, BarsAreWhereTheBuilderPutsTheirFibres)
     }
     for (TFrameSection s : sections) {
         SCOPED_TRACE(std::to_string(s.T1) + " x " + std::to_string(s.T2) + " kind " +
-                     std::to_string(s.SectionKind));
+                     std::to_string(CodeNumber(s.SectionKind)));
         const Ops ops = Drawn(s);
         BuildFiberList(s, Rebar);
         const double scale = 160 / std::max(s.T1, s.T2);
@@ -318,7 +319,7 @@ TEST(DrawSectionLayout, BarsAreWhereTheBuilderPutsTheirFibres)
 // holds one; the same for the rows.
 TEST(DrawSectionLayout, CellsAreWhereTheBuilderPutsTheConcreteFibres)
 {
-    TFrameSection s = NewSection(ShapeRectangle, 620, 410);
+    TFrameSection s = NewSection(SectionShape::Rectangle, 620, 410);
     s.DivideFX = 4;
     s.DivideFY = 7;
     const Ops ops = Drawn(s);
@@ -384,24 +385,28 @@ TEST(DrawSectionLayout, DenseDivisionsDrawEachPixelOnce)
 
 TEST(DrawSectionLayout, ExtremeDimensionsStayInsideTheCanvasRange)
 {
-    TFrameSection s = NewSection(ShapeRectangle, 1e-300, -1e300);
+    TFrameSection s = NewSection(SectionShape::Rectangle, 1e-300, -1e300);
     s.Cover = 1e300;
     const Ops ops = Drawn(s);
     EXPECT_EQ(ops.back(), CountText(45));
-    s = NewSection(ShapePipe, 1, 1e308);
+    s = NewSection(SectionShape::Pipe, 1, 1e308);
     EXPECT_EQ(Drawn(s).size(), Cleared.size() + 2 + 5);
 }
 
 TEST(SectionPictureFiberCount, ByShapeAndKind)
 {
-    EXPECT_EQ(SectionPictureFiberCount(NewSection(ShapeRectangle, 1, 1, 2)), 45);
-    EXPECT_EQ(SectionPictureFiberCount(NewSection(ShapeRectangle, 1, 1, 1)), 35);
-    EXPECT_EQ(SectionPictureFiberCount(NewSection(ShapeI, 1, 1)), 15);
-    EXPECT_EQ(SectionPictureFiberCount(NewSection(ShapeBox, 1, 1)), 20);
-    EXPECT_EQ(SectionPictureFiberCount(NewSection(ShapePipe, 1, 1)), std::nullopt);
-    EXPECT_EQ(SectionPictureFiberCount(NewSection(ShapeNone, 1, 1)), std::nullopt);
+    EXPECT_EQ(SectionPictureFiberCount(
+                  NewSection(SectionShape::Rectangle, 1, 1, FrameSectionKind::Column)),
+              45);
+    EXPECT_EQ(
+        SectionPictureFiberCount(NewSection(SectionShape::Rectangle, 1, 1, FrameSectionKind::Beam)),
+        35);
+    EXPECT_EQ(SectionPictureFiberCount(NewSection(SectionShape::I, 1, 1)), 15);
+    EXPECT_EQ(SectionPictureFiberCount(NewSection(SectionShape::Box, 1, 1)), 20);
+    EXPECT_EQ(SectionPictureFiberCount(NewSection(SectionShape::Pipe, 1, 1)), std::nullopt);
+    EXPECT_EQ(SectionPictureFiberCount(NewSection(SectionShape::None, 1, 1)), std::nullopt);
     // The picture counts a box's fibres as the builder makes them.
-    TFrameSection box = NewSection(ShapeBox, 400, 200);
+    TFrameSection box = NewSection(SectionShape::Box, 400, 200);
     BuildFiberList(box, 1);
     EXPECT_EQ(SectionPictureFiberCount(box), box.FiberCount);
 }

@@ -40,7 +40,7 @@ Lines Join(std::initializer_list<Lines> parts)
     return all;
 }
 
-void AddLoad(Model& model, std::int32_t l, std::int32_t target, std::int32_t type,
+void AddLoad(Model& model, std::int32_t l, std::int32_t target, LoadKind type,
              const std::string& caseName, std::int32_t direction, double ux, double uz = 0)
 {
     TLoad& load = model.Loads.Edit(l);
@@ -60,9 +60,9 @@ Model TwoCaseModel()
     model.LoadCaseNames[1] = "LIVE";
     model.LoadCaseCount = 2;
     model.Loads.Reset(3);
-    AddLoad(model, 1, 2, LoadJointForce, "DEAD", 0, 0, -2000);
-    AddLoad(model, 2, 5, LoadJointForce, "LIVE", 0, 0, 10000);
-    AddLoad(model, 3, 8, LoadDistributed, "LIVE", 3, 12.5);
+    AddLoad(model, 1, 2, LoadKind::JointForce, "DEAD", 0, 0, -2000);
+    AddLoad(model, 2, 5, LoadKind::JointForce, "LIVE", 0, 0, 10000);
+    AddLoad(model, 3, 8, LoadKind::Distributed, "LIVE", 3, 12.5);
     return model;
 }
 
@@ -220,16 +220,16 @@ TEST(LoadPattern, JointForcesAndDistributedLoadsOfTheCase)
 {
     Model model = TwoCaseModel();
     model.Loads.Reset(9);
-    AddLoad(model, 1, 5, LoadJointForce, "LIVE", 0, 0, 10000);
+    AddLoad(model, 1, 5, LoadKind::JointForce, "LIVE", 0, 0, 10000);
     model.Loads.Edit(1).RX = -0.5;
-    AddLoad(model, 2, 8, LoadDistributed, "LIVE", 3, 12.5);
-    AddLoad(model, 3, 3, LoadJointForce, "DEAD", 0, 7); // another case
-    AddLoad(model, 4, 4, LoadJointForce, "live", 0, 7); // letter case differs
-    AddLoad(model, 5, 9, LoadDistributed, "LIVE", 1, 1.5);
-    AddLoad(model, 6, 10, LoadDistributed, "LIVE", 2, -2.5);
-    AddLoad(model, 7, 11, LoadDistributed, "LIVE", 3, -5); // sign reversed to positive
-    AddLoad(model, 8, 12, LoadDistributed, "LIVE", 4, 1);  // no such direction
-    AddLoad(model, 9, 13, 3, "LIVE", 1, 1);                // no such load type
+    AddLoad(model, 2, 8, LoadKind::Distributed, "LIVE", 3, 12.5);
+    AddLoad(model, 3, 3, LoadKind::JointForce, "DEAD", 0, 7); // another case
+    AddLoad(model, 4, 4, LoadKind::JointForce, "live", 0, 7); // letter case differs
+    AddLoad(model, 5, 9, LoadKind::Distributed, "LIVE", 1, 1.5);
+    AddLoad(model, 6, 10, LoadKind::Distributed, "LIVE", 2, -2.5);
+    AddLoad(model, 7, 11, LoadKind::Distributed, "LIVE", 3, -5);   // sign reversed to positive
+    AddLoad(model, 8, 12, LoadKind::Distributed, "LIVE", 4, 1);    // no such direction
+    AddLoad(model, 9, 13, static_cast<LoadKind>(3), "LIVE", 1, 1); // no such load type
     const Output out = RunBlock([](TclContext& ctx) { WriteLoadPattern(ctx, 2, 12); }, model, {});
     EXPECT_EQ(out.lines, (Lines{
                              "## Load Case = LIVE",
@@ -255,7 +255,7 @@ TEST(LoadPattern, CaseOutsideTheListWritesNothingAndWarns)
     Model model = TwoCaseModel();
     // A name left in the list beyond LoadCaseCount is not a case.
     model.LoadCaseNames[2] = "OLD";
-    AddLoad(model, 1, 2, LoadJointForce, "OLD", 0, 1);
+    AddLoad(model, 1, 2, LoadKind::JointForce, "OLD", 0, 1);
     for (std::int32_t c : {0, 3, -1}) {
         const Output out = RunBlock([c](TclContext& ctx) { WriteLoadPattern(ctx, c); }, model, {});
         EXPECT_EQ(out.lines, Lines{}) << c;

@@ -47,7 +47,7 @@ Settings WithAggregator(bool on)
 TMaterial& AddElastic(Model& model, std::int32_t m, double e, double g, double poisson = 0.2)
 {
     TMaterial& material = model.Materials.Edit(m);
-    material.MatType = MatElastic;
+    material.MatType = MaterialType::Elastic;
     material.E = e;
     material.G = g;
     material.Poisson = poisson;
@@ -137,14 +137,14 @@ TEST(EqualDofBlock, ReleaseLinksTieTheReleasedEnd)
 {
     Model model;
     model.FrameSections.Reset(2);
-    model.FrameSections.Edit(1).ElemType = ElemReleaseLink;
-    model.FrameSections.Edit(2).ElemType = ElemElasticBeamColumn;
+    model.FrameSections.Edit(1).ElemType = ElementKind::ReleaseLink;
+    model.FrameSections.Edit(2).ElemType = ElementKind::ElasticBeamColumn;
     model.Frames.Reset(5);
     const std::int32_t links[][4] = {
         {1, 3, 4, 1}, {1, 5, 6, 2}, {1, 7, 8, 0}, {2, 9, 10, 1}, {0, 11, 12, 1}};
     for (std::int32_t i = 1; i <= 5; ++i) {
         model.Frames.Edit(i) = Frame(links[i - 1][0], links[i - 1][1], links[i - 1][2]);
-        model.Frames.Edit(i).Release = links[i - 1][3];
+        model.Frames.Edit(i).Release = static_cast<FrameRelease>(links[i - 1][3]);
     }
 
     const BlockOutput out = RunBlock(WriteEqualDofBlock, model);
@@ -152,8 +152,8 @@ TEST(EqualDofBlock, ReleaseLinksTieTheReleasedEnd)
     EXPECT_TRUE(out.multiPoint);
 
     model.Frames.Count = 3;
-    model.Frames.Edit(1).Release = 0;
-    model.Frames.Edit(2).Release = 0;
+    model.Frames.Edit(1).Release = FrameRelease::None;
+    model.Frames.Edit(2).Release = FrameRelease::None;
     const BlockOutput unreleased = RunBlock(WriteEqualDofBlock, model);
     EXPECT_EQ(unreleased.lines, (Lines{"puts \"Equal DOF\""}));
     EXPECT_FALSE(unreleased.multiPoint);
@@ -167,7 +167,7 @@ TEST(ComputeSectionProperties, EveryShapeFromItsDimensions)
     AddElastic(model, 1, 25000, 10000);
     AddElastic(model, 2, 200000, 80000);
     model.FrameSections.Reset(7);
-    auto section = [&](std::int32_t s, std::int32_t shape, double t1, double t2, double t3 = 0,
+    auto section = [&](std::int32_t s, SectionShape shape, double t1, double t2, double t3 = 0,
                        double t4 = 0) {
         TFrameSection& f = model.FrameSections.Edit(s);
         f.Shape = shape;
@@ -177,14 +177,15 @@ TEST(ComputeSectionProperties, EveryShapeFromItsDimensions)
         f.T4 = t4;
         f.Material = s > 3 ? 2 : 1;
     };
-    section(1, ShapeRectangle, 600, 300);
-    section(2, ShapeRectangle, 300, 600);
-    section(3, ShapeRectangle, 400, 400);
-    section(4, ShapeI, 400, 200, 20, 10);
-    section(5, ShapeBox, 400, 300, 20, 10);
-    section(6, ShapePipe, 200, 10);
+    section(1, SectionShape::Rectangle, 600, 300);
+    section(2, SectionShape::Rectangle, 300, 600);
+    section(3, SectionShape::Rectangle, 400, 400);
+    section(4, SectionShape::I, 400, 200, 20, 10);
+    section(5, SectionShape::Box, 400, 300, 20, 10);
+    section(6, SectionShape::Pipe, 200, 10);
     // A shape without formulas keeps what it had.
-    model.FrameSections.Edit(7) = {.Shape = 9, .T1 = 100, .Name = "X", .A = 5, .J = 6, .G = 7};
+    model.FrameSections.Edit(7) = {
+        .Shape = static_cast<SectionShape>(9), .T1 = 100, .Name = "X", .A = 5, .J = 6, .G = 7};
 
     ComputeSectionProperties(model);
     const TFrameSection& r = model.FrameSections[1];
@@ -237,7 +238,7 @@ TEST(ComputeSectionProperties, EveryShapeFromItsDimensions)
 
 TEST(ComputeSectionProperties, ZeroDimensionsRaiseInsteadOfInfinities)
 {
-    auto error = [](std::int32_t shape, double t1, double t2, double t3, double t4) {
+    auto error = [](SectionShape shape, double t1, double t2, double t3, double t4) {
         Model model;
         model.FrameSections.Reset(1);
         model.FrameSections.Edit(1) = {
@@ -249,13 +250,13 @@ TEST(ComputeSectionProperties, ZeroDimensionsRaiseInsteadOfInfinities)
         }
         return std::string();
     };
-    EXPECT_EQ(error(ShapeRectangle, 0, 0, 0, 0), "Invalid floating point operation");
-    EXPECT_EQ(error(ShapeBox, 400, 300, 0, 10), "Floating point division by zero");
-    EXPECT_EQ(error(ShapeBox, 400, 300, 20, 0), "Floating point division by zero");
-    EXPECT_EQ(error(ShapeBox, 400, 0, 0, 10), "Invalid floating point operation");
+    EXPECT_EQ(error(SectionShape::Rectangle, 0, 0, 0, 0), "Invalid floating point operation");
+    EXPECT_EQ(error(SectionShape::Box, 400, 300, 0, 10), "Floating point division by zero");
+    EXPECT_EQ(error(SectionShape::Box, 400, 300, 20, 0), "Floating point division by zero");
+    EXPECT_EQ(error(SectionShape::Box, 400, 0, 0, 10), "Invalid floating point operation");
     // Zero walls that divide nothing are fine.
-    EXPECT_EQ(error(ShapeI, 400, 200, 0, 0), "");
-    EXPECT_EQ(error(ShapePipe, 0, 0, 0, 0), "");
+    EXPECT_EQ(error(SectionShape::I, 400, 200, 0, 0), "");
+    EXPECT_EQ(error(SectionShape::Pipe, 0, 0, 0, 0), "");
 }
 
 // Two materials and three frame sections with their derived values set.
@@ -264,9 +265,10 @@ Model SectionModel()
     Model model;
     model.Materials.Reset(2);
     AddElastic(model, 1, 25000, 10000);
-    model.Materials.Edit(2) = {.Name = "S", .MatType = MatSteel01, .E = 200000};
+    model.Materials.Edit(2) = {.Name = "S", .MatType = MaterialType::Steel01, .E = 200000};
     model.FrameSections.Reset(3);
-    const std::int32_t types[] = {ElemElasticBeamColumn, ElemNonlinearBeamColumn, ElemTruss};
+    const ElementKind types[] = {ElementKind::ElasticBeamColumn, ElementKind::NonlinearBeamColumn,
+                                 ElementKind::Truss};
     for (std::int32_t s = 1; s <= 3; ++s) {
         TFrameSection& section = model.FrameSections.Edit(s);
         section.Name = "S" + std::to_string(s);
@@ -336,18 +338,18 @@ TEST(PlateFiberSections, PlateFibreOrElasticMembraneSections)
     model.Materials.Reset(4);
     AddElastic(model, 1, 30000, 0, 0.2);
     AddElastic(model, 2, 25000, 0, 0.2);
-    model.Materials.Edit(3) = {.Name = "C", .MatType = MatConcrete01, .E = 28000};
+    model.Materials.Edit(3) = {.Name = "C", .MatType = MaterialType::Concrete01, .E = 28000};
     AddElastic(model, 4, 200000, 0, 0.3);
     model.ShellSections.Reset(5);
-    auto shell = [&](std::int32_t k, std::int32_t kind, std::int32_t m, double thickness) {
+    auto shell = [&](std::int32_t k, ShellSectionKind kind, std::int32_t m, double thickness) {
         model.ShellSections.Edit(k) = {
             .Thickness = thickness, .Kind = kind, .Material = m, .Name = "SH" + std::to_string(k)};
     };
-    shell(1, 0, 2, 100);
-    shell(2, 1, 4, 12.5);
-    shell(3, 1, 1, 200);
-    shell(4, 1, 4, 8);
-    shell(5, 1, 3, 250.5);
+    shell(1, ShellSectionKind::None, 2, 100);
+    shell(2, ShellSectionKind::Shell, 4, 12.5);
+    shell(3, ShellSectionKind::Shell, 1, 200);
+    shell(4, ShellSectionKind::Shell, 4, 8);
+    shell(5, ShellSectionKind::Shell, 3, 250.5);
 
     EXPECT_EQ(RunBlock(WritePlateFiberSections, model).lines,
               (Lines{
@@ -394,24 +396,24 @@ Model ElementModel()
     model.FrameSections.Reset(8);
     for (std::int32_t s = 1; s <= 8; ++s) {
         TFrameSection& section = model.FrameSections.Edit(s);
-        section.ElemType = s <= 7 ? s : 0;
+        section.ElemType = static_cast<ElementKind>(s <= 7 ? s : 0);
         section.Material = 1;
-        section.GeomTransf = 1;
+        section.GeomTransf = Transformation::Linear;
     }
     TFrameSection& elastic = model.FrameSections.Edit(1);
     elastic.A = 180000;
     elastic.J = 3.7079E9;
     elastic.Iy = 5.4E9;
     elastic.Iz = 1.35E9;
-    model.FrameSections.Edit(2).GeomTransf = 2;
-    model.FrameSections.Edit(3).GeomTransf = 3;
+    model.FrameSections.Edit(2).GeomTransf = Transformation::PDelta;
+    model.FrameSections.Edit(3).GeomTransf = Transformation::Corotational;
     TFrameSection& hinged = model.FrameSections.Edit(4);
     hinged.Material = 2;
     hinged.A = 11600;
     hinged.Iz = 2.67E7;
     hinged.Iy = 3.4213E8;
     hinged.J = 1.2E6;
-    hinged.GeomTransf = 0;
+    hinged.GeomTransf = Transformation::None;
     hinged.HingeLengthI = 1000.4;
     hinged.HingeLengthJ = 999.5;
     model.FrameSections.Edit(7).Material = 2;
@@ -505,9 +507,12 @@ TEST(ShellElements, NumberedAfterTheFrames)
     Model model;
     model.Frames.Reset(3);
     model.ShellSections.Reset(3);
-    model.ShellSections.Edit(1) = {.Kind = 1, .Name = "FLAT", .ShellElemType = 0};
-    model.ShellSections.Edit(2) = {.Kind = 0, .Name = "MEMBRANE", .ShellElemType = 0};
-    model.ShellSections.Edit(3) = {.Kind = 1, .Name = "DKGQ", .ShellElemType = 1};
+    model.ShellSections.Edit(1) = {
+        .Kind = ShellSectionKind::Shell, .Name = "FLAT", .ShellElemType = ShellElement::MITC4};
+    model.ShellSections.Edit(2) = {
+        .Kind = ShellSectionKind::None, .Name = "MEMBRANE", .ShellElemType = ShellElement::MITC4};
+    model.ShellSections.Edit(3) = {
+        .Kind = ShellSectionKind::Shell, .Name = "DKGQ", .ShellElemType = ShellElement::DKGQ};
     model.Shells.Reset(4);
     model.Shells.Edit(1) = {"", 3, 1, 2, 3, 4};
     model.Shells.Edit(2) = {"", 1, 5, 6, 7, 8};

@@ -187,7 +187,7 @@ Model ControlModel()
     model.Loads.Reset(1);
     TLoad& load = model.Loads.Edit(1);
     load.Target = 3;
-    load.LoadType = LoadJointForce;
+    load.LoadType = LoadKind::JointForce;
     load.CaseName = "PUSH";
     load.UX = load.UY = load.UZ = load.RX = load.RY = load.RZ = 1;
     return model;
@@ -243,16 +243,16 @@ TEST(Preflight, LoadVectorPushesControlDof)
     model.LoadCaseNames[2] = "WIND";
     model.LoadCaseCount = 3;
     model.Loads.Reset(3);
-    const auto addLoad = [&](std::int32_t l, std::int32_t type, const char* name) -> TLoad& {
+    const auto addLoad = [&](std::int32_t l, LoadKind type, const char* name) -> TLoad& {
         TLoad& load = model.Loads.Edit(l);
         load.Target = 2;
         load.LoadType = type;
         load.CaseName = name;
         return load;
     };
-    addLoad(1, LoadJointForce, "DEAD").UZ = -10;
-    addLoad(2, LoadJointForce, "PUSH").UX = 5;
-    TLoad& wind = addLoad(3, LoadDistributed, "WIND");
+    addLoad(1, LoadKind::JointForce, "DEAD").UZ = -10;
+    addLoad(2, LoadKind::JointForce, "PUSH").UX = 5;
+    TLoad& wind = addLoad(3, LoadKind::Distributed, "WIND");
     wind.Direction = 2;
     wind.UX = 3;
 
@@ -313,11 +313,11 @@ TEST(Preflight, JointsOnlyTrussesReach)
     model.FrameSections.Reset(3);
     for (std::int32_t s : {1, 2}) {
         TFrameSection& truss = model.FrameSections.Edit(s);
-        truss.ElemType = s == 1 ? ElemTruss : ElemCorotTruss;
-        truss.Shape = ShapeRectangle;
+        truss.ElemType = s == 1 ? ElementKind::Truss : ElementKind::CorotTruss;
+        truss.Shape = SectionShape::Rectangle;
         truss.FiberCount = 1;
     }
-    model.FrameSections.Edit(3).ElemType = ElemElasticBeamColumn;
+    model.FrameSections.Edit(3).ElemType = ElementKind::ElasticBeamColumn;
     model.Joints.Reset(11);
     model.Frames.Reset(6);
     // Joint 1 fixed; 2 free between trusses; 3 between a beam and a truss that comes later.
@@ -438,7 +438,8 @@ TEST(Preflight, OddSectionValuesAndIntegrationPoints)
     settings.NumIntegrationPoints = 10;
     EXPECT_EQ(Preflight(model, settings), Warnings{});
     // A beamWithHinges element has its own integration.
-    model.FrameSections.Edit(1).ElemType = model.FrameSections.Edit(3).ElemType = ElemBeamWithHinge;
+    model.FrameSections.Edit(1).ElemType = model.FrameSections.Edit(3).ElemType =
+        ElementKind::BeamWithHinge;
     settings.NumIntegrationPoints = 12;
     EXPECT_EQ(Preflight(model, settings), Warnings{});
 }

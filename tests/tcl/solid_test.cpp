@@ -333,9 +333,11 @@ TEST(SolidElements, MaterialsOnceInOrderOfFirstUseAfterTheShellMaterials)
 {
     Model model;
     model.Materials.Reset(3);
-    model.Materials.Edit(1) = {.Name = "C", .MatType = MatElastic, .E = 30000, .Poisson = 0.2};
+    model.Materials.Edit(1) = {
+        .Name = "C", .MatType = MaterialType::Elastic, .E = 30000, .Poisson = 0.2};
     model.ShellSections.Reset(1);
-    model.ShellSections.Edit(1) = {.Thickness = 150, .Kind = 1, .Material = 1, .Name = "S"};
+    model.ShellSections.Edit(1) = {
+        .Thickness = 150, .Kind = ShellSectionKind::Shell, .Material = 1, .Name = "S"};
     model.Frames.Count = -1;
     model.Shells.Reset(2);
     model.Joints.Reset(40);
@@ -426,11 +428,13 @@ TEST(SolidJoints, MomentsOnSolidJointsAreDroppedWithOneWarningPerPattern)
     model.LoadCaseNames[1] = "B";
     model.Loads.Reset(5);
     model.Loads.Edit(1) = {
-        .Target = 3, .LoadType = LoadJointForce, .CaseName = "A", .UX = 1, .RY = 2};
-    model.Loads.Edit(2) = {.Target = 9, .LoadType = LoadJointForce, .CaseName = "A", .RX = 4};
-    model.Loads.Edit(3) = {.Target = 5, .LoadType = LoadJointForce, .CaseName = "A", .RZ = -1};
-    model.Loads.Edit(4) = {.Target = 6, .LoadType = LoadJointForce, .CaseName = "B", .UZ = -7};
-    model.Loads.Edit(5) = {.Target = 8, .LoadType = LoadJointForce, .CaseName = "C", .RX = 1};
+        .Target = 3, .LoadType = LoadKind::JointForce, .CaseName = "A", .UX = 1, .RY = 2};
+    model.Loads.Edit(2) = {.Target = 9, .LoadType = LoadKind::JointForce, .CaseName = "A", .RX = 4};
+    model.Loads.Edit(3) = {
+        .Target = 5, .LoadType = LoadKind::JointForce, .CaseName = "A", .RZ = -1};
+    model.Loads.Edit(4) = {
+        .Target = 6, .LoadType = LoadKind::JointForce, .CaseName = "B", .UZ = -7};
+    model.Loads.Edit(5) = {.Target = 8, .LoadType = LoadKind::JointForce, .CaseName = "C", .RX = 1};
 
     TextLines lines;
     std::vector<std::string> warnings;
@@ -455,8 +459,10 @@ TEST(InitSolidMaterials, EachUsedTagTakesItsMaterial)
 {
     Model model;
     model.Materials.Reset(3);
-    model.Materials.Edit(2) = {.Name = "C", .MatType = MatConcrete01, .E = 28000, .Poisson = 0.18};
-    model.Materials.Edit(3) = {.Name = "S", .MatType = MatElastic, .E = 200000, .Poisson = 0.3};
+    model.Materials.Edit(2) = {
+        .Name = "C", .MatType = MaterialType::Concrete01, .E = 28000, .Poisson = 0.18};
+    model.Materials.Edit(3) = {
+        .Name = "S", .MatType = MaterialType::Elastic, .E = 200000, .Poisson = 0.3};
     model.Solids.Reset(6);
     const std::int32_t tags[] = {3, 2, 3, 0, 4, -1};
     for (std::int32_t i = 1; i <= 6; ++i)

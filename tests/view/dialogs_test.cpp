@@ -80,7 +80,7 @@ struct FrameModel
         model.Materials.Edit(1).Name = "STEEL";
         model.FrameSections.Reset(1);
         model.FrameSections.Edit(1).Name = "W14X90";
-        model.FrameSections.Edit(1).ElemType = ElemElasticBeamColumn;
+        model.FrameSections.Edit(1).ElemType = ElementKind::ElasticBeamColumn;
         model.FrameSections.Edit(1).Material = 1;
         model.Frames.Reset(2);
         TFrameElem& frame = model.Frames.Edit(2);

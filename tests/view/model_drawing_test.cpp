@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vek {
@@ -71,13 +72,14 @@ void SetJoints(Model& model, const std::vector<Point>& pixels)
 }
 
 // Frame sections of the given colour and element type.
-void SetFrameSections(Model& model, const std::vector<std::array<std::int32_t, 2>>& sections)
+void SetFrameSections(Model& model,
+                      const std::vector<std::pair<std::int32_t, ElementKind>>& sections)
 {
     model.FrameSections.Reset(static_cast<std::int32_t>(sections.size()));
     for (std::size_t k = 0; k < sections.size(); ++k) {
         TFrameSection& s = model.FrameSections.Edit(static_cast<std::int64_t>(k) + 1);
-        s.Color = sections[k][0];
-        s.ElemType = sections[k][1];
+        s.Color = sections[k].first;
+        s.ElemType = sections[k].second;
     }
 }
 
@@ -94,14 +96,14 @@ void SetFrames(Model& model, const std::vector<std::array<std::int32_t, 3>>& fra
 }
 
 // Shell sections {Kind, Color} and shells {Node1..Node4, Section}.
-void SetShells(Model& model, const std::vector<std::array<std::int32_t, 2>>& sections,
+void SetShells(Model& model, const std::vector<std::pair<ShellSectionKind, std::int32_t>>& sections,
                const std::vector<std::array<std::int32_t, 5>>& shells)
 {
     model.ShellSections.Reset(static_cast<std::int32_t>(sections.size()));
     for (std::size_t k = 0; k < sections.size(); ++k) {
         TShellSection& s = model.ShellSections.Edit(static_cast<std::int64_t>(k) + 1);
-        s.Kind = sections[k][0];
-        s.Color = sections[k][1];
+        s.Kind = sections[k].first;
+        s.Color = sections[k].second;
     }
     model.Shells.Reset(static_cast<std::int32_t>(shells.size()));
     for (std::size_t k = 0; k < shells.size(); ++k) {
@@ -206,8 +208,9 @@ TEST(RedrawModel, FramesInSectionColoursWithoutReleaseLinksAndWithTheSelection)
 {
     Model model;
     SetJoints(model, {{10, 20}, {30, 20}, {30, 60}, {10, 60}});
-    SetFrameSections(model,
-                     {{Red, ElemElasticBeamColumn}, {Blue, ElemTruss}, {Green, ElemReleaseLink}});
+    SetFrameSections(model, {{Red, ElementKind::ElasticBeamColumn},
+                             {Blue, ElementKind::Truss},
+                             {Green, ElementKind::ReleaseLink}});
     SetFrames(model, {{1, 2, 1}, {2, 3, 1}, {3, 4, 2}, {1, 3, 3}, {4, 1, 1}});
     Settings settings = NoLayers();
     settings.ShowFrames = true;
@@ -231,7 +234,8 @@ TEST(RedrawModel, ReleaseLinksAreRedCirclesAtTheTruncatedMiddle)
 {
     Model model;
     SetJoints(model, {{-10, 20}, {5, 27}, {40, 40}});
-    SetFrameSections(model, {{Blue, ElemReleaseLink}, {Green, ElemElasticBeamColumn}});
+    SetFrameSections(model,
+                     {{Blue, ElementKind::ReleaseLink}, {Green, ElementKind::ElasticBeamColumn}});
     SetFrames(model, {{1, 2, 1}, {2, 3, 2}});
     Settings settings = NoLayers();
     settings.ShowReleases = true;
@@ -355,7 +359,7 @@ TEST(RedrawModel, ShellsOfShellSectionsHatchedAndLabelledWithTheirNumbers)
     SetJoints(model, {{10, 10}, {30, 10}, {30, 30}, {10, 31}, {50, 10}, {50, 30}});
     const std::int32_t wall = RgbColor(0, 94, 31);
     // Section 2 is of another kind; section 9 does not exist.
-    SetShells(model, {{1, wall}, {0, Red}},
+    SetShells(model, {{ShellSectionKind::Shell, wall}, {ShellSectionKind::None, Red}},
               {{1, 2, 3, 4, 1}, {2, 5, 6, 3, 2}, {2, 5, 6, 3, 1}, {1, 2, 3, 4, 9}});
     Settings settings = NoLayers();
     settings.ShowShells = true;
@@ -413,7 +417,7 @@ protected:
                std::array<double, 6> values)
     {
         TLoad& load = model.Loads.Edit(k);
-        load.LoadType = LoadJointForce;
+        load.LoadType = LoadKind::JointForce;
         load.CaseName = caseName;
         load.Target = joint;
         load.UX = values[0], load.UY = values[1], load.UZ = values[2];
@@ -424,7 +428,7 @@ protected:
                  double value)
     {
         TLoad& load = model.Loads.Edit(k);
-        load.LoadType = LoadDistributed;
+        load.LoadType = LoadKind::Distributed;
         load.CaseName = caseName;
         load.Target = frame;
         load.Direction = direction;
@@ -475,9 +479,10 @@ TEST(RedrawModel, LayersInTheirFixedOrder)
     Model model;
     SetJoints(model, {{10, 20}, {40, 20}, {40, 60}, {10, 60}});
     model.Joints.Edit(1).Restraint = {0, 1, 1, 1, 1, 1, 1};
-    SetFrameSections(model, {{Blue, ElemElasticBeamColumn}, {Blue, ElemReleaseLink}});
+    SetFrameSections(model,
+                     {{Blue, ElementKind::ElasticBeamColumn}, {Blue, ElementKind::ReleaseLink}});
     SetFrames(model, {{1, 2, 1}, {2, 3, 2}});
-    SetShells(model, {{1, Red}}, {{1, 2, 3, 4, 1}});
+    SetShells(model, {{ShellSectionKind::Shell, Red}}, {{1, 2, 3, 4, 1}});
     SetSolids(model, {{1, 2, 3, 4, 2, 2, 2, 2}});
     model.Constraints.Reset(1);
     model.Constraints.Edit(1).JointList = {0, 2};
@@ -487,7 +492,7 @@ TEST(RedrawModel, LayersInTheirFixedOrder)
     model.LoadCaseCount = 1;
     model.Loads.Reset(1);
     model.Loads.Edit(1).CaseName = "DEAD";
-    model.Loads.Edit(1).LoadType = LoadJointForce;
+    model.Loads.Edit(1).LoadType = LoadKind::JointForce;
     model.Loads.Edit(1).Target = 3;
     Settings settings = AllLayers();
     settings.ShownLoadCase = 1;
@@ -528,14 +533,16 @@ TEST(RedrawModel, ElementsNamingJointsOrFramesOutsideTheModelAreSkipped)
     const auto build = [](bool withBad) {
         Model model;
         SetJoints(model, {{10, 20}, {40, 20}, {40, 60}, {10, 60}});
-        SetFrameSections(model, {{Blue, ElemElasticBeamColumn}, {Red, ElemReleaseLink}});
+        SetFrameSections(model,
+                         {{Blue, ElementKind::ElasticBeamColumn}, {Red, ElementKind::ReleaseLink}});
         if (!withBad) {
             SetFrames(model, {{1, 2, 1}, {2, 3, 2}});
-            SetShells(model, {{1, Green}}, {{1, 2, 3, 4, 1}});
+            SetShells(model, {{ShellSectionKind::Shell, Green}}, {{1, 2, 3, 4, 1}});
             SetSolids(model, {{1, 2, 3, 4, 4, 3, 2, 1}});
         } else {
             SetFrames(model, {{1, 2, 1}, {2, 3, 2}, {1, 50, 1}, {0, 2, 2}, {-3, 5, 1}});
-            SetShells(model, {{1, Green}}, {{1, 2, 3, 4, 1}, {1, 2, 3, 0, 1}, {77, 2, 3, 4, 1}});
+            SetShells(model, {{ShellSectionKind::Shell, Green}},
+                      {{1, 2, 3, 4, 1}, {1, 2, 3, 0, 1}, {77, 2, 3, 4, 1}});
             SetSolids(model, {{1, 2, 3, 4, 4, 3, 2, 1}, {1, 2, 3, 4, 4, 3, 2, 9}});
         }
         model.Frames.Edit(1).VecXZ1 = 1;
@@ -552,20 +559,20 @@ TEST(RedrawModel, ElementsNamingJointsOrFramesOutsideTheModelAreSkipped)
         model.LoadCaseNames[0] = "DEAD";
         model.LoadCaseCount = 1;
         model.Loads.Reset(withBad ? 6 : 2);
-        const auto load = [&](std::int64_t k, std::int32_t type, std::int32_t target) {
+        const auto load = [&](std::int64_t k, LoadKind type, std::int32_t target) {
             TLoad& l = model.Loads.Edit(k);
             l.CaseName = "DEAD";
             l.LoadType = type;
             l.Target = target;
             l.UX = 5000;
         };
-        load(1, LoadJointForce, 2);
-        load(2, LoadDistributed, 1);
+        load(1, LoadKind::JointForce, 2);
+        load(2, LoadKind::Distributed, 1);
         if (withBad) {
-            load(3, LoadJointForce, 0);
-            load(4, LoadJointForce, 5);
-            load(5, LoadDistributed, 3); // a frame with a joint outside the model
-            load(6, LoadDistributed, 6);
+            load(3, LoadKind::JointForce, 0);
+            load(4, LoadKind::JointForce, 5);
+            load(5, LoadKind::Distributed, 3); // a frame with a joint outside the model
+            load(6, LoadKind::Distributed, 6);
         }
         return model;
     };

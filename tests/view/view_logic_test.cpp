@@ -70,7 +70,7 @@ protected:
         model.FrameSections.Reset(2);
         TFrameSection& section = model.FrameSections.Edit(2);
         section.Name = "COL40";
-        section.ElemType = ElemDispBeamColumn;
+        section.ElemType = ElementKind::DispBeamColumn;
         section.Material = 2;
         model.Frames.Reset(3);
         TFrameElem& column = model.Frames.Edit(1);

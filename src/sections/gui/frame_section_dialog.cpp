@@ -32,11 +32,11 @@ constexpr std::int32_t SwatchWidth = 60;
 constexpr std::int32_t SwatchHeight = 24;
 
 // What the element list shows for a type it has no item for.
-QString UnlistedElemType(std::int32_t elemType)
+QString UnlistedElemType(ElementKind elemType)
 {
-    if (elemType == ElemReleaseLink)
+    if (elemType == ElementKind::ReleaseLink)
         return QStringLiteral("Release link (type 7)");
-    return QStringLiteral("Element type %1").arg(elemType);
+    return QStringLiteral("Element type %1").arg(CodeNumber(elemType));
 }
 
 std::optional<std::int32_t> ColorDialogChoice(QWidget* parent, std::int32_t current)

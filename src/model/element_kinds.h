@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/codes.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace vek {
+
+// What the script writer, the fibre builder, the pre-flight checks and the recorder readers
+// need to know of a frame element kind.
+struct ElementKindInfo
+{
+    // The OpenSees element a frame of this kind is written as; empty when none is written.
+    std::string_view OpenSeesName;
+    // The element is built from the fibre section of its frame section.
+    bool UsesFibers = false;
+    // A geomTransf is written for each frame of this kind.
+    bool NeedsTransformation = false;
+    // The element carries axial force only and gives its joints no bending stiffness.
+    bool IsTruss = false;
+    // The element has Force/Disp Beam Column numIntgrPts integration points.
+    bool HasIntegrationPoints = false;
+};
+
+namespace detail {
+
+// Entry k describes the kind with the stored number k; entry 0 a number with no kind.
+inline constexpr std::array<ElementKindInfo, 8> ElementKindTable{{
+    {},
+    // ElasticBeamColumn
+    {.OpenSeesName = "elasticBeamColumn", .NeedsTransformation = true},
+    // NonlinearBeamColumn
+    {.OpenSeesName = "nonlinearBeamColumn",
+     .UsesFibers = true,
+     .NeedsTransformation = true,
+     .HasIntegrationPoints = true},
+    // DispBeamColumn
+    {.OpenSeesName = "dispBeamColumn",
+     .UsesFibers = true,
+     .NeedsTransformation = true,
+     .HasIntegrationPoints = true},
+    // BeamWithHinge
+    {.OpenSeesName = "beamWithHinges", .UsesFibers = true, .NeedsTransformation = true},
+    // Truss
+    {.OpenSeesName = "trussSection", .UsesFibers = true, .IsTruss = true},
+    // CorotTruss
+    {.OpenSeesName = "corotTrussSection", .UsesFibers = true, .IsTruss = true},
+    // ReleaseLink
+    {.OpenSeesName = "zeroLength"},
+}};
+
+} // namespace detail
+
+// The description of `kind`; a number with no kind gets the empty description.
+constexpr const ElementKindInfo& InfoOf(ElementKind kind)
+{
+    const auto k = static_cast<std::size_t>(CodeNumber(kind));
+    return detail::ElementKindTable[k < detail::ElementKindTable.size() ? k : 0];
+}
+
+} // namespace vek
