@@ -21,9 +21,9 @@
 #include "gui/qpainter_canvas.h"
 #include "model/model.h"
 #include "s2k/s2k_import.h"
-#include "tcl/settings.h"
 #include "util/text_lines.h"
 #include "view/model_drawing.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <benchmark/benchmark.h>
@@ -117,7 +117,7 @@ void BM_Floor_FrameLines(benchmark::State& state)
     state.counters["lines"] = static_cast<double>(scene.FrameLines.size());
 }
 
-void Redraw(benchmark::State& state, const Settings& settings)
+void Redraw(benchmark::State& state, const ViewSettings& settings)
 {
     Scene& scene = *g_scene;
     for (auto _ : state) {
@@ -128,16 +128,16 @@ void Redraw(benchmark::State& state, const Settings& settings)
 
 void BM_RedrawModel(benchmark::State& state)
 {
-    Redraw(state, Settings());
+    Redraw(state, ViewSettings());
 }
 
 // The start-up settings with only the layer `flag` (or none) drawn.
-Settings OnlyLayer(bool Settings::*flag)
+ViewSettings OnlyLayer(bool ViewSettings::*flag)
 {
-    Settings settings;
-    for (bool Settings::*layer :
-         {&Settings::ShowNodes, &Settings::ShowFrames, &Settings::ShowSupports,
-          &Settings::ShowShells, &Settings::ShowReleases, &Settings::ShowSolids})
+    ViewSettings settings;
+    for (bool ViewSettings::*layer :
+         {&ViewSettings::ShowNodes, &ViewSettings::ShowFrames, &ViewSettings::ShowSupports,
+          &ViewSettings::ShowShells, &ViewSettings::ShowReleases, &ViewSettings::ShowSolids})
         settings.*layer = false;
     if (flag)
         settings.*flag = true;
@@ -154,7 +154,7 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     ZoomAll(scene->Building, scene->View, Area);
     {
         QPainterCanvas canvas(scene->Picture);
-        RedrawModel(canvas, scene->Building, Settings(), scene->View);
+        RedrawModel(canvas, scene->Building, ViewSettings(), scene->View);
     }
     scene->FrameLines = FrameLayerLines(scene->Building);
     g_scene = scene.get();
@@ -177,17 +177,17 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     };
     add(floor, BM_Floor_FrameLines);
     add(redraw, BM_RedrawModel);
-    const std::pair<const char*, bool Settings::*> layers[] = {
+    const std::pair<const char*, bool ViewSettings::*> layers[] = {
         {"RedrawModel/NoLayer", nullptr},
-        {"RedrawModel/OnlyNodes", &Settings::ShowNodes},
-        {"RedrawModel/OnlySupports", &Settings::ShowSupports},
-        {"RedrawModel/OnlyFrames", &Settings::ShowFrames},
-        {"RedrawModel/OnlyShells", &Settings::ShowShells},
-        {"RedrawModel/OnlyReleases", &Settings::ShowReleases},
-        {"RedrawModel/OnlySolids", &Settings::ShowSolids},
+        {"RedrawModel/OnlyNodes", &ViewSettings::ShowNodes},
+        {"RedrawModel/OnlySupports", &ViewSettings::ShowSupports},
+        {"RedrawModel/OnlyFrames", &ViewSettings::ShowFrames},
+        {"RedrawModel/OnlyShells", &ViewSettings::ShowShells},
+        {"RedrawModel/OnlyReleases", &ViewSettings::ShowReleases},
+        {"RedrawModel/OnlySolids", &ViewSettings::ShowSolids},
     };
     for (const auto& [name, flag] : layers) {
-        const Settings settings = OnlyLayer(flag);
+        const ViewSettings settings = OnlyLayer(flag);
         add(name, [settings](benchmark::State& state) { Redraw(state, settings); });
     }
 

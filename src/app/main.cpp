@@ -3,13 +3,14 @@
 //   vek [FILE.s2k]
 //   vek --picture OUT.png [--size WxH] [--view XY|XZ|YZ | --angles PLAN,TILT] FILE.s2k
 
-#include "cli/cli_support.h"
 #include "app/main_window.h"
+#include "cli/cli_support.h"
 #include "gui/model_view.h"
 #include "model/model.h"
 #include "tcl/settings.h"
 #include "tcl/solid_materials.h"
 #include "util/error.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <QApplication>
@@ -155,6 +156,7 @@ int WritePicture(const PictureOptions& options)
 {
     Model model;
     Settings settings;
+    ViewSettings viewSettings;
     ViewTransform view;
     const std::string input = QFile::encodeName(options.Input).toStdString();
     if (!ImportForCli(model, input, std::cerr))
@@ -177,7 +179,7 @@ int WritePicture(const PictureOptions& options)
             }
             ZoomAll(model, view, area);
         }
-        PaintModel(picture, model, settings, view);
+        PaintModel(picture, model, viewSettings, view);
         if (!picture.save(options.Output, "PNG"))
             throw VekError("Cannot write file \"" + options.Output.toStdString() + "\"");
     } catch (const VekError& error) {

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
-#include "gui/model_view.h"
 #include "app/solver_start.h"
 #include "convert/gui/v14_convert_dialog.h"
+#include "gui/model_view.h"
 #include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
 #include "sections/gui/frame_section_dialog.h"
@@ -11,8 +11,8 @@
 #include "tcl/gui/analysis_setting_dialog.h"
 #include "tcl/gui/recorder_setting_dialog.h"
 #include "tcl/gui/solid_material_dialog.h"
-#include "tcl/solid_materials.h"
 #include "tcl/gui/tcl_file_dialog.h"
+#include "tcl/solid_materials.h"
 #include "util/error.h"
 #include "view/gui/frame_properties_dialog.h"
 #include "view/gui/show_load_dialog.h"
@@ -294,10 +294,10 @@ void MainWindow::CreateDialogs()
     connect(frameSectionDialog_, &FrameSectionDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
     materialDialog_ = new MaterialDialog(model_, this);
-    viewOptionDialog_ = new ViewOptionDialog(settings_, this);
+    viewOptionDialog_ = new ViewOptionDialog(viewSettings_, this);
     connect(viewOptionDialog_, &ViewOptionDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
-    showLoadDialog_ = new ShowLoadDialog(model_, settings_, this);
+    showLoadDialog_ = new ShowLoadDialog(model_, viewSettings_, this);
     connect(showLoadDialog_, &ShowLoadDialog::redrawRequested, this, &MainWindow::RedrawModelView);
     const auto report = [this](const QString& message) { ReportError(message); };
     tclFileDialog_ = new TclFileDialog(model_, settings_, this);
@@ -305,10 +305,10 @@ void MainWindow::CreateDialogs()
     analysisSettingDialog_ = new AnalysisSettingDialog(model_, settings_, this);
     analysisSettingDialog_->SetMessageReporter(report);
     recorderSettingDialog_ = new RecorderSettingDialog(settings_, this);
-    framePropertiesDialog_ = new FramePropertiesDialog(model_, settings_, this);
+    framePropertiesDialog_ = new FramePropertiesDialog(model_, viewSettings_, this);
     connect(framePropertiesDialog_, &FramePropertiesDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
-    deformationDialog_ = new DeformationDialog(model_, settings_, view_, this);
+    deformationDialog_ = new DeformationDialog(model_, settings_, viewSettings_, view_, this);
     deformationDialog_->SetMessageReporter(report);
     connect(deformationDialog_, &DeformationDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
@@ -353,7 +353,7 @@ void MainWindow::Redraw()
 {
     if (importing_)
         return;
-    PaintModel(modelView_->Picture(), model_, settings_, view_);
+    PaintModel(modelView_->Picture(), model_, viewSettings_, view_);
     modelView_->update();
 }
 
@@ -497,7 +497,7 @@ void MainWindow::ConvertSap2000V14File()
 
 void MainWindow::SetMouseMode(std::int32_t mode, const QString& status)
 {
-    settings_.MouseMode = mode;
+    viewSettings_.MouseMode = mode;
     if (!status.isNull())
         panels_[1]->setText(status);
 }
@@ -523,7 +523,7 @@ void MainWindow::RotateViewMode()
 void MainWindow::Refresh()
 {
     Guarded([this] {
-        settings_.ShownLoadCase = 0;
+        viewSettings_.ShownLoadCase = 0;
         Redraw();
     });
 }
@@ -697,7 +697,7 @@ void MainWindow::OpenAbout()
 void MainWindow::ModelViewPressed(MouseButton button, QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Down(model_, settings_, view_, modelView_->Area(), button,
+        ApplyMouseResult(mouse_.Down(model_, viewSettings_, view_, modelView_->Area(), button,
                                      pixel.x(), pixel.y()));
     });
 }
@@ -705,14 +705,15 @@ void MainWindow::ModelViewPressed(MouseButton button, QPoint pixel)
 void MainWindow::ModelViewMoved(QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Move(settings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
+        ApplyMouseResult(
+            mouse_.Move(viewSettings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
     });
 }
 
 void MainWindow::ModelViewReleased(QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Up(settings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
+        ApplyMouseResult(mouse_.Up(viewSettings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
     });
 }
 

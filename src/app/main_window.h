@@ -5,6 +5,7 @@
 #include "s2k/s2k_import.h"
 #include "tcl/settings.h"
 #include "view/mouse_modes.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <QMainWindow>
@@ -38,8 +39,8 @@ class ShowLoadDialog;
 class FramePropertiesDialog;
 
 // The main window of VEK: menus, tool bar, the model view and the status bar. It owns the
-// one model, the settings, the view transform and the mouse state machine, and the dialogs
-// that show and change them.
+// one model, the script settings, the view settings, the view transform and the mouse state
+// machine, and the dialogs that show and change them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -54,6 +55,7 @@ public:
 
     const Model& model() const { return model_; }
     const Settings& settings() const { return settings_; }
+    const ViewSettings& viewSettings() const { return viewSettings_; }
     const ViewTransform& view() const { return view_; }
     ModelView* modelView() const { return modelView_; }
     QLabel* panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
@@ -145,6 +147,7 @@ private:
 
     Model model_;
     Settings settings_;
+    ViewSettings viewSettings_;
     ViewTransform view_;
     MouseController mouse_;
     // The animation's pictures are painted on two threads.

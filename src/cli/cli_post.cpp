@@ -23,6 +23,7 @@ struct PostOptions
     std::optional<std::int32_t> Mode;
     std::int32_t Kind = AxialStrain;
     Settings Values;
+    ViewSettings View;
     std::vector<SectionOption> Sections;
 };
 
@@ -42,7 +43,7 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
             if (options.Kind < AxialStrain || options.Kind > CurvatureKy)
                 throw VekError("--kind is 1 (axial strain), 2 (curvature z) or 3 (curvature y)");
         } else if (arg == "--set" && sections) {
-            SetSettingOption(options.Values, OptionValue(args, k));
+            SetSettingOption(options.Values, options.View, OptionValue(args, k));
         } else if (arg == "--section" && sections) {
             options.Sections.push_back(ParseSectionOption(OptionValue(args, k), false));
         } else if (!arg.empty() && arg[0] == '-') {
@@ -111,7 +112,8 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
         return UsageError("sections", error.what(), err);
     }
     try {
-        LoadSecDeformData(model, options.Values, options.Folder, options.Step, options.Kind);
+        LoadSecDeformData(model, options.Values, options.View, options.Folder, options.Step,
+                          options.Kind);
     } catch (const VekError& error) {
         err << error.what() << '\n';
         return 1;

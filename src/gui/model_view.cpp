@@ -41,7 +41,8 @@ QImage NewModelImage(QSize size)
     return image;
 }
 
-void PaintModel(QImage& image, Model& model, const Settings& settings, const ViewTransform& view)
+void PaintModel(QImage& image, Model& model, const ViewSettings& settings,
+                const ViewTransform& view)
 {
     if (image.isNull())
         return;

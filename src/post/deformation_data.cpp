@@ -81,7 +81,7 @@ void ReadSectionFile(Model& model, const Settings& settings, const std::string& 
 }
 
 // ScaleMax and ScaleMin from the results of every frame, starting from frame 1's ResultI.
-void SetScaleFromResults(const Model& model, Settings& settings)
+void SetScaleFromResults(const Model& model, ViewSettings& settings)
 {
     double high = model.Frames[1].ResultI;
     double low = high;
@@ -137,8 +137,8 @@ void LoadModeShape(Model& model, std::string_view folder, std::int32_t mode)
                       file, fields);
 }
 
-bool LoadSecDeformData(Model& model, Settings& settings, std::string_view folder, std::int32_t step,
-                       std::int32_t kind)
+bool LoadSecDeformData(Model& model, const Settings& settings, ViewSettings& view,
+                       std::string_view folder, std::int32_t step, std::int32_t kind)
 {
     if (kind < AxialStrain || kind > CurvatureKy)
         throw std::invalid_argument("section value kind outside 1..3");
@@ -153,11 +153,11 @@ bool LoadSecDeformData(Model& model, Settings& settings, std::string_view folder
     }
     if (model.FrameCount() < 1)
         return false;
-    SetScaleFromResults(model, settings);
+    SetScaleFromResults(model, view);
     return true;
 }
 
-void ApplyDeformationScales(Settings& settings, ViewTransform& view, std::string_view maxText,
+void ApplyDeformationScales(ViewSettings& settings, ViewTransform& view, std::string_view maxText,
                             std::string_view minText, std::string_view scaleText)
 {
     settings.ScaleMax = StrToFloat(maxText);

@@ -2,6 +2,7 @@
 
 #include "model/model.h"
 #include "tcl/settings.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <cstdint>
@@ -39,14 +40,15 @@ void LoadModeShape(Model& model, std::string_view folder, std::int32_t mode);
 // (ele<k>_secs.out) and of the last integration section (ele<k>_secn.out). A frame whose
 // element records nothing gets 0. Then, when the model has frames, ScaleMax and ScaleMin
 // become the largest and smallest of the results, and the function returns true; without
-// frames the scale stays as it was and it returns false.
-bool LoadSecDeformData(Model& model, Settings& settings, std::string_view folder, std::int32_t step,
-                       std::int32_t kind);
+// frames the scale stays as it was and it returns false. The settings are those the script
+// was written with.
+bool LoadSecDeformData(Model& model, const Settings& settings, ViewSettings& view,
+                       std::string_view folder, std::int32_t step, std::int32_t kind);
 
 // The OK of the deformation shape: ScaleMax, ScaleMin and DeformScale from their texts, in
 // this order. A text that is not a number raises the conversion message, the values before it
 // being stored already.
-void ApplyDeformationScales(Settings& settings, ViewTransform& view, std::string_view maxText,
+void ApplyDeformationScales(ViewSettings& settings, ViewTransform& view, std::string_view maxText,
                             std::string_view minText, std::string_view scaleText);
 
 } // namespace vek

@@ -305,7 +305,7 @@ void ShowDiaphragms(Painter& painter, const Model& model)
     }
 }
 
-void ShowHingeCircles(Painter& painter, const Model& model, const Settings& settings)
+void ShowHingeCircles(Painter& painter, const Model& model, const ViewSettings& settings)
 {
     for (const TFrameElem& frame : model.Frames) {
         if (!FrameHasJoints(model, frame))
@@ -444,7 +444,7 @@ void ShowFrameLoads(Painter& painter, const Model& model, std::string_view caseN
 }
 
 // The name of the shown load case; nothing when the number names no case of the model.
-bool ShownCaseName(const Model& model, const Settings& settings, std::string_view& name)
+bool ShownCaseName(const Model& model, const ViewSettings& settings, std::string_view& name)
 {
     const std::int32_t c = settings.ShownLoadCase;
     if (c < 1 || c > model.LoadCaseCount || c > MaxLoadCases)
@@ -499,7 +499,8 @@ void DrawBareModel(Canvas& canvas, const Model& model)
     ShowFrames(painter, model, 0);
 }
 
-void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const ViewTransform& view)
+void RedrawModel(Canvas& canvas, Model& model, const ViewSettings& settings,
+                 const ViewTransform& view)
 {
     const AreaSize area{canvas.Width(), canvas.Height()};
     Painter painter(canvas);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/model.h"
-#include "tcl/settings.h"
 #include "draw/canvas.h"
+#include "model/model.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 namespace vek {
@@ -10,7 +10,8 @@ namespace vek {
 // Paints the whole model view: background and title, the projection (joints and frame marks
 // are projected again, so the cached pixels are those of this picture), and every layer the
 // view flags switch on, in a fixed order.
-void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const ViewTransform& view);
+void RedrawModel(Canvas& canvas, Model& model, const ViewSettings& settings,
+                 const ViewTransform& view);
 
 // The background and title, then the nodes, the supports and the frames at the joints' cached
 // pixels, whatever the view flags say (no selection highlight, no other layer). Nothing is

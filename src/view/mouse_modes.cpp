@@ -2,7 +2,7 @@
 
 namespace vek {
 
-MouseResult MouseController::Down(Model& model, Settings& settings, ViewTransform& view,
+MouseResult MouseController::Down(Model& model, ViewSettings& settings, ViewTransform& view,
                                   AreaSize area, MouseButton button, std::int32_t x, std::int32_t y)
 {
     MouseResult result;
@@ -34,7 +34,7 @@ MouseResult MouseController::Down(Model& model, Settings& settings, ViewTransfor
     return result;
 }
 
-MouseResult MouseController::Move(Settings& settings, ViewTransform& view, AreaSize area,
+MouseResult MouseController::Move(ViewSettings& settings, ViewTransform& view, AreaSize area,
                                   std::int32_t x, std::int32_t y)
 {
     MouseResult result;
@@ -52,7 +52,7 @@ MouseResult MouseController::Move(Settings& settings, ViewTransform& view, AreaS
 
 // The release ends the drag and arms its mode again; outside a drag it does nothing, and the
 // last mouse position is left as it was.
-MouseResult MouseController::Up(Settings& settings, ViewTransform& view, AreaSize area,
+MouseResult MouseController::Up(ViewSettings& settings, ViewTransform& view, AreaSize area,
                                 std::int32_t x, std::int32_t y)
 {
     MouseResult result;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model.h"
-#include "tcl/settings.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <cstdint>
@@ -12,7 +12,7 @@ namespace vek {
 
 enum class MouseButton { Left, Right, Middle };
 
-// Mouse modes beyond those set by the mode commands (MouseModeValue in settings.h).
+// Mouse modes beyond those set by the mode commands (MouseModeValue in view_settings.h).
 constexpr std::int32_t MousePanning = 2;
 constexpr std::int32_t MouseRotating = 4;
 
@@ -26,15 +26,15 @@ struct MouseResult
 };
 
 // The mouse state machine of the model view: pan, rotate and frame selection. It changes
-// Settings::MouseMode and SelectedFrame and the view transform.
+// ViewSettings::MouseMode and SelectedFrame and the view transform.
 class MouseController
 {
 public:
-    MouseResult Down(Model& model, Settings& settings, ViewTransform& view, AreaSize area,
+    MouseResult Down(Model& model, ViewSettings& settings, ViewTransform& view, AreaSize area,
                      MouseButton button, std::int32_t x, std::int32_t y);
-    MouseResult Move(Settings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
+    MouseResult Move(ViewSettings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
                      std::int32_t y);
-    MouseResult Up(Settings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
+    MouseResult Up(ViewSettings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
                    std::int32_t y);
 
     std::int32_t LastMouseX = 0;

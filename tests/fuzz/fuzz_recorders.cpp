@@ -5,6 +5,7 @@
 // eigenvector files, first-section files, last-section files. A file without its part is
 // not written, so a missing file is read as well.
 
+#include "draw/recording_canvas.h"
 #include "model/model.h"
 #include "post/animation.h"
 #include "post/deformation_data.h"
@@ -14,7 +15,7 @@
 #include "util/error.h"
 #include "util/format.h"
 #include "util/text_lines.h"
-#include "draw/recording_canvas.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <cstddef>
@@ -102,9 +103,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t step = 1 + pick % 6;
     vek::Settings settings;
     settings.UseSectionAggregator = (pick & 0x40) != 0;
+    vek::ViewSettings scale;
     Guarded([&] { vek::LoadNodeDeformData(model, folder, step); });
     Guarded([&] { vek::LoadModeShape(model, folder, 1 + (pick >> 7)); });
-    Guarded([&] { vek::LoadSecDeformData(model, settings, folder, step, 1 + (pick >> 3) % 3); });
+    Guarded(
+        [&] { vek::LoadSecDeformData(model, settings, scale, folder, step, 1 + (pick >> 3) % 3); });
 
     const std::int32_t stepCount = step * 30;
     Guarded([&] { vek::LoadAnimationSteps(model, folder, stepCount); });

@@ -1,9 +1,9 @@
+#include "draw/recording_canvas.h"
 #include "post/animation.h"
 #include "post/scale_legend.h"
 #include "recorder_test_files.h"
 #include "util/error.h"
 #include "view/model_drawing.h"
-#include "draw/recording_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -167,7 +167,7 @@ Ops BackgroundOps()
 {
     RecordingCanvas canvas(200, 100);
     Model empty;
-    RedrawModel(canvas, empty, Settings(), PixelView(0));
+    RedrawModel(canvas, empty, ViewSettings(), PixelView(0));
     return canvas.Operations;
 }
 
@@ -191,7 +191,7 @@ TEST(DrawAnimationStep, DrawsNodesSupportsAndFramesOfTheStep)
 TEST(DrawAnimationStep, AnyFlagsAndAnyStep)
 {
     Model model = TwoJoints();
-    Settings ignored;
+    ViewSettings ignored;
     // The frame marks keep the pixels of the last redraw.
     RecordingCanvas first(200, 100);
     RedrawModel(first, model, ignored, PixelView(0));

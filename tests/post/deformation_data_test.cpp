@@ -241,10 +241,11 @@ TEST(SecDeformData, MixedElementsWithAndWithoutAggregator)
         WriteSectionFiles(folder, 120, 5, aggregated);
         Model model = MixedFrames(120);
         Settings settings;
+        ViewSettings scale;
         settings.UseSectionAggregator = aggregated;
         for (int kind : {AxialStrain, CurvatureKz, CurvatureKy}) {
             SCOPED_TRACE("kind " + std::to_string(kind));
-            ASSERT_TRUE(LoadSecDeformData(model, settings, folder.Path(), 3, kind));
+            ASSERT_TRUE(LoadSecDeformData(model, settings, scale, folder.Path(), 3, kind));
             ExpectResults(model, 3, kind, aggregated);
         }
     }
@@ -265,7 +266,8 @@ TEST(SecDeformData, CurvatureKyOfFibreFrames)
     folder.Write("ele0_secs.out", line + "\n");
     folder.Write("ele0_secn.out", line + "\n");
     Settings settings;
-    LoadSecDeformData(model, settings, folder.Path(), 1, CurvatureKy);
+    ViewSettings scale;
+    LoadSecDeformData(model, settings, scale, folder.Path(), 1, CurvatureKy);
     EXPECT_EQ(model.Frames[5].ResultI, 19);
     EXPECT_EQ(model.Frames[1].ResultJ, 3);
 }
@@ -276,10 +278,11 @@ TEST(SecDeformData, SetsTheColourScaleFromTheResults)
     WriteSectionFiles(folder, 14, 2, false);
     Model model = MixedFrames(14);
     Settings settings;
-    ASSERT_TRUE(LoadSecDeformData(model, settings, folder.Path(), 2, AxialStrain));
+    ViewSettings scale;
+    ASSERT_TRUE(LoadSecDeformData(model, settings, scale, folder.Path(), 2, AxialStrain));
     // Frame 13 (a truss) has the largest first-section value; elastic frames give 0.
-    EXPECT_EQ(settings.ScaleMax, SectionValue(13, 2, 1, 1));
-    EXPECT_EQ(settings.ScaleMin, 0);
+    EXPECT_EQ(scale.ScaleMax, SectionValue(13, 2, 1, 1));
+    EXPECT_EQ(scale.ScaleMin, 0);
 }
 
 TEST(SecDeformData, WithoutFramesTheScaleStays)
@@ -288,11 +291,12 @@ TEST(SecDeformData, WithoutFramesTheScaleStays)
     Model model;
     model.Frames.Count = -1;
     Settings settings;
-    settings.ScaleMax = 5;
-    settings.ScaleMin = -3;
-    EXPECT_FALSE(LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain));
-    EXPECT_EQ(settings.ScaleMax, 5);
-    EXPECT_EQ(settings.ScaleMin, -3);
+    ViewSettings scale;
+    scale.ScaleMax = 5;
+    scale.ScaleMin = -3;
+    EXPECT_FALSE(LoadSecDeformData(model, settings, scale, folder.Path(), 1, AxialStrain));
+    EXPECT_EQ(scale.ScaleMax, 5);
+    EXPECT_EQ(scale.ScaleMin, -3);
 }
 
 TEST(SecDeformData, FilesOfFramesWithoutSectionsAreNotRead)
@@ -305,9 +309,10 @@ TEST(SecDeformData, FilesOfFramesWithoutSectionsAreNotRead)
         model.Frames.Edit(i).ResultI = 9;
     }
     Settings settings;
-    EXPECT_TRUE(LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain));
+    ViewSettings scale;
+    EXPECT_TRUE(LoadSecDeformData(model, settings, scale, folder.Path(), 1, AxialStrain));
     EXPECT_EQ(model.Frames[2].ResultI, 0);
-    EXPECT_EQ(settings.ScaleMax, 0);
+    EXPECT_EQ(scale.ScaleMax, 0);
 }
 
 TEST(SecDeformData, FilesAreOpenedInTheRecordersOrder)
@@ -317,15 +322,16 @@ TEST(SecDeformData, FilesAreOpenedInTheRecordersOrder)
     std::filesystem::remove(folder.File("ele1_secn.out"));
     Model model = MixedFrames(120);
     Settings settings;
-    settings.ScaleMax = 5;
+    ViewSettings scale;
+    scale.ScaleMax = 5;
     const std::string error =
-        ErrorOf([&] { LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain); });
+        ErrorOf([&] { LoadSecDeformData(model, settings, scale, folder.Path(), 1, AxialStrain); });
     EXPECT_EQ(error.rfind("Cannot open file \"" + folder.File("ele1_secn.out") + "\"", 0), 0u)
         << error;
     EXPECT_EQ(model.Frames[2].ResultI, SectionValue(2, 1, 1, 1));
     EXPECT_EQ(model.Frames[2].ResultJ, 0);
     EXPECT_EQ(model.Frames[102].ResultI, 0);
-    EXPECT_EQ(settings.ScaleMax, 5);
+    EXPECT_EQ(scale.ScaleMax, 5);
 }
 
 TEST(SecDeformData, ALayoutOfOtherSettingsIsRefused)
@@ -335,10 +341,12 @@ TEST(SecDeformData, ALayoutOfOtherSettingsIsRefused)
     WriteSectionFiles(folder, 7, 1, true);
     Model model = MixedFrames(7);
     Settings settings;
-    EXPECT_EQ(ErrorOf([&] { LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain); }),
-              "File \"" + folder.File("ele0_secs.out") +
-                  "\" has 26 values in line 1, but frames 1 to 7 record 20 with the model's "
-                  "element types and settings");
+    ViewSettings scale;
+    EXPECT_EQ(
+        ErrorOf([&] { LoadSecDeformData(model, settings, scale, folder.Path(), 1, AxialStrain); }),
+        "File \"" + folder.File("ele0_secs.out") +
+            "\" has 26 values in line 1, but frames 1 to 7 record 20 with the model's "
+            "element types and settings");
 }
 
 TEST(SecDeformData, AShortFileGivesTheListIndex)
@@ -347,13 +355,15 @@ TEST(SecDeformData, AShortFileGivesTheListIndex)
     WriteSectionFiles(folder, 7, 2, false);
     Model model = MixedFrames(7);
     Settings settings;
-    EXPECT_EQ(ErrorOf([&] { LoadSecDeformData(model, settings, folder.Path(), 3, AxialStrain); }),
-              "List index out of bounds (2)");
+    ViewSettings scale;
+    EXPECT_EQ(
+        ErrorOf([&] { LoadSecDeformData(model, settings, scale, folder.Path(), 3, AxialStrain); }),
+        "List index out of bounds (2)");
 }
 
 TEST(DeformationScales, AreStoredInOrderUntilABadText)
 {
-    Settings settings;
+    ViewSettings settings;
     ViewTransform view;
     ApplyDeformationScales(settings, view, "0.5", "-0.25", "20");
     EXPECT_EQ(settings.ScaleMax, 0.5);

@@ -1,5 +1,5 @@
-#include "post/gui/animation_dialog.h"
 #include "post/deformation_data.h"
+#include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
 #include "recorder_test_files.h"
 #include "support/widget_lookup.h"
@@ -78,6 +78,7 @@ struct Fixture
     TempFolder folder;
     Model model = JointModel(3);
     Settings settings;
+    ViewSettings viewSettings;
     ViewTransform view;
     QStringList errors;
     int chosen = 0;
@@ -116,7 +117,7 @@ private slots:
 void PostDialogsTest::deformationControls()
 {
     Fixture f("dlgcontrols");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Deformation Shape"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Child<QPushButton>(dialog, "Button1")->text(),
@@ -162,7 +163,7 @@ void PostDialogsTest::deformationLoadsNodesAndModes()
     Fixture f("dlgnodes");
     WriteNodeFiles(f.folder, 3, 4);
     WriteNodeFiles(f.folder, 3, 1, "eigen2_node");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
@@ -196,7 +197,7 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     f.model.Frames.Edit(2).Section = 1;
     f.folder.Write("ele0_secs.out", "0.1 1 2 3 4 5 6 7 8\n0.2 -1 1e-05 3 4 5 -2.5 7 8\n");
     f.folder.Write("ele0_secn.out", "0.1 1 2 3 4 5 6 7 8\n0.2 9 0.5 0 0 9 -0 0 0\n");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
@@ -207,8 +208,8 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     QCOMPARE(f.model.Frames[1].ResultI, 1e-05);
     QCOMPARE(f.model.Frames[2].ResultI, -2.5);
     QCOMPARE(f.model.Frames[1].ResultJ, 0.5);
-    QCOMPARE(f.settings.ScaleMax, 0.5);
-    QCOMPARE(f.settings.ScaleMin, -2.5);
+    QCOMPARE(f.viewSettings.ScaleMax, 0.5);
+    QCOMPARE(f.viewSettings.ScaleMin, -2.5);
     QCOMPARE(Edit(dialog, "Edit3")->text(), QStringLiteral("0.5"));
     QCOMPARE(Edit(dialog, "Edit4")->text(), QStringLiteral("-2.5"));
 
@@ -217,14 +218,14 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     Edit(dialog, "Edit3")->setText(QStringLiteral("7"));
     Click(dialog, "Button4");
     QCOMPARE(f.errors, QStringList());
-    QCOMPARE(f.settings.ScaleMax, 0.5);
+    QCOMPARE(f.viewSettings.ScaleMax, 0.5);
     QCOMPARE(Edit(dialog, "Edit3")->text(), QStringLiteral("7"));
 }
 
 void PostDialogsTest::deformationOkAndCancel()
 {
     Fixture f("dlgok");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
     dialog.show();
@@ -233,8 +234,8 @@ void PostDialogsTest::deformationOkAndCancel()
     Edit(dialog, "Edit4")->setText(QStringLiteral("-0.003"));
     Click(dialog, "Button2");
     QCOMPARE(f.view.DeformScale, 50.0);
-    QCOMPARE(f.settings.ScaleMax, 0.002);
-    QCOMPARE(f.settings.ScaleMin, -0.003);
+    QCOMPARE(f.viewSettings.ScaleMax, 0.002);
+    QCOMPARE(f.viewSettings.ScaleMin, -0.003);
     QCOMPARE(redraws.count(), 1);
     QVERIFY(!dialog.isVisible());
 
@@ -245,8 +246,8 @@ void PostDialogsTest::deformationOkAndCancel()
     Edit(dialog, "Edit4")->setText(QStringLiteral("low"));
     Click(dialog, "Button2");
     QCOMPARE(f.errors, QStringList{"'low' is not a valid floating point value"});
-    QCOMPARE(f.settings.ScaleMax, 1.0);
-    QCOMPARE(f.settings.ScaleMin, -0.003);
+    QCOMPARE(f.viewSettings.ScaleMax, 1.0);
+    QCOMPARE(f.viewSettings.ScaleMin, -0.003);
     QCOMPARE(redraws.count(), 1);
     QVERIFY(dialog.isVisible());
 
@@ -258,7 +259,7 @@ void PostDialogsTest::deformationOkAndCancel()
 void PostDialogsTest::deformationReportsErrors()
 {
     Fixture f("dlgerrors");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     dialog.show();

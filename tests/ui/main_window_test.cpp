@@ -120,7 +120,7 @@ QImage RedrawnNow(const MainWindow& form, const ViewTransform& view)
 {
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, form.settings(), view);
+    PaintModel(picture, model, form.viewSettings(), view);
     return picture;
 }
 
@@ -171,7 +171,7 @@ void ShowFirstLoadCase(Window& w)
     QVERIFY(cases && cases->count() > 0);
     cases->setCurrentIndex(0);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
-    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 1);
 }
 
 // A window with the portal imported, a load case shown, and the view zoomed and panned off
@@ -248,7 +248,7 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
     QCOMPARE(form.animationTimer().interval(), 100);
     QVERIFY(!form.animationTimer().isActive());
 
-    QCOMPARE(form.settings().MouseMode, 0);
+    QCOMPARE(form.viewSettings().MouseMode, 0);
     // The dialogs exist from the start, in their order, and are not shown.
     QList<QDialog*> dialogs = form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
     const QStringList captions{"Frame Section (Nonlinear)",
@@ -383,7 +383,7 @@ void MainWindowTest::firstShowRefreshesTheView()
     QCOMPARE(picture.size(), w.form.modelView()->size());
     QVERIFY(!picture.isNull());
     QCOMPARE(picture, RedrawnNow(w.form, w.form.view()));
-    QCOMPARE(w.form.settings().ShownLoadCase, 0);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 0);
 }
 
 void MainWindowTest::menuEntriesDoWhatTheirButtonsDo_data()
@@ -454,13 +454,13 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
             ZoomAll(model, expectedView, w->Area());
         }
         QVERIFY(SameView(form.view(), expectedView));
-        QCOMPARE(form.settings().MouseMode, caption == "Pan"           ? 1
-                                            : caption == "Rotate View" ? 3
-                                                                       : 102);
+        QCOMPARE(form.viewSettings().MouseMode, caption == "Pan"           ? 1
+                                                : caption == "Rotate View" ? 3
+                                                                           : 102);
         // Prepare left "Pan" there.
         QCOMPARE(form.panel(1)->text(),
                  caption == "Rotate View" ? QStringLiteral("Rotate View") : QStringLiteral("Pan"));
-        QCOMPARE(form.settings().ShownLoadCase, caption == "Refresh" ? 0 : 1);
+        QCOMPARE(form.viewSettings().ShownLoadCase, caption == "Refresh" ? 0 : 1);
         QCOMPARE(form.findChild<ViewOptionDialog*>()->isVisible(), caption == "View Option");
         QCOMPARE(form.findChild<ShowLoadDialog*>()->isVisible(), caption == "Show Load");
         QCOMPARE(w->Picture(), RedrawnNow(form, form.view()));
@@ -475,10 +475,10 @@ void MainWindowTest::buttonsWithoutMenuEntrySetTheMouseMode()
     Window w;
     w.Click("ToolButton3");
     w.Click("ToolButton17");
-    QCOMPARE(w.form.settings().MouseMode, 101);
+    QCOMPARE(w.form.viewSettings().MouseMode, 101);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
     w.Click("ToolButton30");
-    QCOMPARE(w.form.settings().MouseMode, 102);
+    QCOMPARE(w.form.viewSettings().MouseMode, 102);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
 }
 
@@ -489,7 +489,7 @@ void MainWindowTest::forceDoesNothing()
     const ViewTransform view = w.form.view();
     const QStringList panels = w.Panels();
     const QImage picture = w.Picture();
-    const int mode = w.form.settings().MouseMode;
+    const int mode = w.form.viewSettings().MouseMode;
 
     QAction* force = w.MenuEntry("Post", "Force");
     QVERIFY(force && force->isEnabled());
@@ -498,8 +498,8 @@ void MainWindowTest::forceDoesNothing()
     QVERIFY(SameView(w.form.view(), view));
     QCOMPARE(w.Panels(), panels);
     QCOMPARE(w.Picture(), picture);
-    QCOMPARE(w.form.settings().MouseMode, mode);
-    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, mode);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 1);
 }
 
 // Every command is enabled, and a menu entry with a button is the button's command.
@@ -555,7 +555,7 @@ void MainWindowTest::showingADialogTwiceShowsOne()
     dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentIndex(0);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 1);
     QVERIFY(w.Picture() != before);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
 }
@@ -866,9 +866,9 @@ void MainWindowTest::panDragMovesTheView()
     QVERIFY(SameView(w.form.view(), expected));
 
     w.Click("ToolButton3");
-    QCOMPARE(w.form.settings().MouseMode, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, 1);
     QTest::mousePress(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-    QCOMPARE(w.form.settings().MouseMode, 2);
+    QCOMPARE(w.form.viewSettings().MouseMode, 2);
     QTest::mouseMove(w.form.modelView(), QPoint(130, 120));
     PanBy(expected, 30, 20);
     QVERIFY(SameView(w.form.view(), expected));
@@ -876,14 +876,14 @@ void MainWindowTest::panDragMovesTheView()
     QTest::mouseRelease(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 110));
     PanBy(expected, 20, -10);
     QVERIFY(SameView(w.form.view(), expected));
-    QCOMPARE(w.form.settings().MouseMode, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, 1);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Pan"));
     QVERIFY(w.Picture() != picture);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
 
     // The right button ends the mode.
     QTest::mouseClick(w.form.modelView(), Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
-    QCOMPARE(w.form.settings().MouseMode, 0);
+    QCOMPARE(w.form.viewSettings().MouseMode, 0);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("None"));
 }
 
@@ -907,14 +907,14 @@ void MainWindowTest::selectingAFrameOpensItsProperties()
     QVERIFY(!properties->isVisible());
 
     QTest::mouseClick(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, middle);
-    QCOMPARE(w.form.settings().SelectedFrame, 2);
+    QCOMPARE(w.form.viewSettings().SelectedFrame, 2);
     QVERIFY(properties->isVisible());
     QVERIFY(w.Picture() != unselected);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
 
     // Closing the properties clears the selection and the picture shows no selection.
     properties->close();
-    QCOMPARE(w.form.settings().SelectedFrame, 0);
+    QCOMPARE(w.form.viewSettings().SelectedFrame, 0);
     QCOMPARE(w.Picture(), unselected);
 }
 

@@ -79,7 +79,7 @@ QImage RedrawnWithDisplacements(const MainWindow& form, const ViewTransform& vie
         model.Joints.Edit(j).DispY = d[1];
         model.Joints.Edit(j).DispZ = d[2];
     }
-    Settings layers;
+    ViewSettings layers;
     layers.ShowShells = layers.ShowReleases = layers.ShowSolids = false;
     QImage picture = NewModelImage(form.modelView()->Picture().size());
     PaintModel(picture, model, layers, view);
@@ -138,7 +138,7 @@ void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
     QVERIFY(!dialog->isVisible());
     Model model = w.form.model();
     QImage expected = NewModelImage(w.Picture().size());
-    PaintModel(expected, model, w.form.settings(), w.form.view());
+    PaintModel(expected, model, w.form.viewSettings(), w.form.view());
     QCOMPARE(w.Picture(), expected);
 }
 
@@ -210,12 +210,12 @@ void PostWindowTest::clearResults()
         QVERIFY(frame.ResultI == 0 && frame.ResultJ == 0);
     // The scales stay; the undeformed model is shown.
     QCOMPARE(w.form.view().DeformScale, 2.0);
-    QCOMPARE(w.form.settings().ScaleMax, 0.5);
+    QCOMPARE(w.form.viewSettings().ScaleMax, 0.5);
     Model model = w.form.model();
     ViewTransform rest = w.form.view();
     rest.DeformScale = 0;
     QImage expected = NewModelImage(w.Picture().size());
-    PaintModel(expected, model, w.form.settings(), rest);
+    PaintModel(expected, model, w.form.viewSettings(), rest);
     QCOMPARE(w.Picture(), expected);
 }
 

@@ -47,7 +47,7 @@ QImage RedrawnNow(const MainWindow& form)
 {
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, form.settings(), form.view());
+    PaintModel(picture, model, form.viewSettings(), form.view());
     return picture;
 }
 

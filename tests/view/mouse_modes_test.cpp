@@ -96,7 +96,7 @@ protected:
     }
 
     Model model = FramesAroundMidpoints({{50, 60}, {120, 80}});
-    Settings settings;
+    ViewSettings settings;
     ViewTransform view = PlanAtZoomOne();
     AreaSize area{360, 180};
     MouseController mouse;

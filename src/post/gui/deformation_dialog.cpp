@@ -1,12 +1,12 @@
 #include "post/gui/deformation_dialog.h"
 
+#include "gui/dialog_parts.h"
 #include "gui/model_view.h"
 #include "gui/qpainter_canvas.h"
 #include "post/deformation_data.h"
 #include "post/scale_legend.h"
 #include "util/format.h"
 #include "util/number_parse.h"
-#include "gui/dialog_parts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -47,9 +47,10 @@ std::string Text(const QLineEdit* edit)
 
 } // namespace
 
-DeformationDialog::DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
+DeformationDialog::DeformationDialog(Model& model, const Settings& settings,
+                                     ViewSettings& viewSettings, ViewTransform& view,
                                      QWidget* parent)
-    : QDialog(parent), model_(model), settings_(settings), view_(view)
+    : QDialog(parent), model_(model), settings_(settings), viewSettings_(viewSettings), view_(view)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Deformation Shape"));
@@ -158,9 +159,9 @@ void DeformationDialog::LoadSecDeformData()
         const std::string folder = ChooseFolder();
         if (folder.empty())
             return;
-        if (vek::LoadSecDeformData(model_, settings_, folder, loadStep_, kind)) {
-            scaleMaxEdit_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMax)));
-            scaleMinEdit_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMin)));
+        if (vek::LoadSecDeformData(model_, settings_, viewSettings_, folder, loadStep_, kind)) {
+            scaleMaxEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMax)));
+            scaleMinEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMin)));
         }
     });
 }
@@ -178,7 +179,7 @@ void DeformationDialog::LoadModeShape()
 void DeformationDialog::OkClicked()
 {
     Run([this] {
-        ApplyDeformationScales(settings_, view_, Text(scaleMaxEdit_), Text(scaleMinEdit_),
+        ApplyDeformationScales(viewSettings_, view_, Text(scaleMaxEdit_), Text(scaleMinEdit_),
                                Text(scaleEdit_));
         emit redrawRequested();
         accept();

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "model/model.h"
 #include "gui/post_dialog_parts.h"
+#include "model/model.h"
 #include "tcl/settings.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <QDialog>
@@ -25,8 +26,8 @@ class DeformationDialog : public QDialog
     Q_OBJECT
 
 public:
-    DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
-                      QWidget* parent = nullptr);
+    DeformationDialog(Model& model, const Settings& settings, ViewSettings& viewSettings,
+                      ViewTransform& view, QWidget* parent = nullptr);
 
     void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -50,7 +51,8 @@ private:
     void Run(const std::function<void()>& command);
 
     Model& model_;
-    Settings& settings_;
+    const Settings& settings_;
+    ViewSettings& viewSettings_;
     ViewTransform& view_;
     DialogErrorReporter reporter_;
     RecorderFileChooser chooser_;

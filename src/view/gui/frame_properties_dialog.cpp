@@ -1,7 +1,7 @@
 #include "view/gui/frame_properties_dialog.h"
 
-#include "util/format.h"
 #include "gui/dialog_parts.h"
+#include "util/format.h"
 #include "view/frame_properties.h"
 
 #include <QHBoxLayout>
@@ -25,7 +25,7 @@ constexpr int ValueColumnWidth = 110;
 
 } // namespace
 
-FramePropertiesDialog::FramePropertiesDialog(const Model& model, Settings& settings,
+FramePropertiesDialog::FramePropertiesDialog(const Model& model, ViewSettings& settings,
                                              QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {

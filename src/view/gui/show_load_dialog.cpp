@@ -32,7 +32,7 @@ QComboBox* AddLabelledCombo(QWidget* parent, QFormLayout* form, const QString& c
 
 } // namespace
 
-ShowLoadDialog::ShowLoadDialog(const Model& model, Settings& settings, QWidget* parent)
+ShowLoadDialog::ShowLoadDialog(const Model& model, ViewSettings& settings, QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {
     setWindowTitle(QStringLiteral("Show Load"));

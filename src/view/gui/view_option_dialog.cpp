@@ -11,7 +11,7 @@
 
 namespace vek {
 
-ViewOptionDialog::ViewOptionDialog(Settings& settings, QWidget* parent)
+ViewOptionDialog::ViewOptionDialog(ViewSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings)
 {
     setWindowTitle(QStringLiteral("View Option"));
