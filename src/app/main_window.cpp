@@ -495,7 +495,7 @@ void MainWindow::ConvertSap2000V14File()
 
 // ---- View
 
-void MainWindow::SetMouseMode(std::int32_t mode, const QString& status)
+void MainWindow::SetMouseMode(MouseMode mode, const QString& status)
 {
     viewSettings_.MouseMode = mode;
     if (!status.isNull())
@@ -504,7 +504,7 @@ void MainWindow::SetMouseMode(std::int32_t mode, const QString& status)
 
 void MainWindow::PanMode()
 {
-    SetMouseMode(MousePanArmed, QStringLiteral("Pan"));
+    SetMouseMode(MouseMode::PanArmed, QStringLiteral("Pan"));
 }
 
 void MainWindow::ZoomAllCommand()
@@ -517,7 +517,7 @@ void MainWindow::ZoomAllCommand()
 
 void MainWindow::RotateViewMode()
 {
-    SetMouseMode(MouseRotateArmed, QStringLiteral("Rotate View"));
+    SetMouseMode(MouseMode::RotateArmed, QStringLiteral("Rotate View"));
 }
 
 void MainWindow::Refresh()
@@ -572,12 +572,12 @@ void MainWindow::ShowShowLoad()
 
 void MainWindow::SelectElemMode()
 {
-    SetMouseMode(MouseSelectElem, QStringLiteral("Select Elem"));
+    SetMouseMode(MouseMode::SelectElem, QStringLiteral("Select Elem"));
 }
 
 void MainWindow::NoActionMode()
 {
-    SetMouseMode(MouseNoAction, QString());
+    SetMouseMode(MouseMode::NoAction, QString());
 }
 
 // ---- Define, Gen_tcl and Post

@@ -132,7 +132,7 @@ private:
     // Paints the model view; raises what RedrawModel raises. Does nothing while an import
     // is rebuilding the model.
     void Redraw();
-    void SetMouseMode(std::int32_t mode, const QString& status);
+    void SetMouseMode(MouseMode mode, const QString& status);
     void ApplyPresetView(PresetView preset);
     void ShowDialog(QDialog* dialog);
     // Runs `work` on a worker thread; meanwhile the window is painted but takes no input.

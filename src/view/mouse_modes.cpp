@@ -8,7 +8,7 @@ MouseResult MouseController::Down(Model& model, ViewSettings& settings, ViewTran
     MouseResult result;
     // Every button picks in select mode; a miss clears the selection without a redraw. The
     // midpoints are those of the view on the screen, which the redraw does not always keep.
-    if (settings.MouseMode == MouseSelectElem) {
+    if (settings.MouseMode == MouseMode::SelectElem) {
         ProjectFrameMarks(model, view, area);
         settings.SelectedFrame = FrameAt(model, x, y);
         if (settings.SelectedFrame != 0) {
@@ -16,19 +16,19 @@ MouseResult MouseController::Down(Model& model, ViewSettings& settings, ViewTran
             result.Redraw = true;
         }
     }
-    if (settings.MouseMode == MousePanArmed) {
+    if (settings.MouseMode == MouseMode::PanArmed) {
         LastMouseX = x;
         LastMouseY = y;
-        settings.MouseMode = MousePanning;
+        settings.MouseMode = MouseMode::Panning;
     }
-    if (settings.MouseMode == MouseRotateArmed) {
+    if (settings.MouseMode == MouseMode::RotateArmed) {
         LastMouseX = x;
         LastMouseY = y;
-        settings.MouseMode = MouseRotating;
+        settings.MouseMode = MouseMode::Rotating;
     }
     // The right button ends whatever mode there was, a drag it has just started included.
     if (button == MouseButton::Right) {
-        settings.MouseMode = MouseNone;
+        settings.MouseMode = MouseMode::None;
         result.Status = "None";
     }
     return result;
@@ -38,9 +38,9 @@ MouseResult MouseController::Move(ViewSettings& settings, ViewTransform& view, A
                                   std::int32_t x, std::int32_t y)
 {
     MouseResult result;
-    if (settings.MouseMode == MousePanning)
+    if (settings.MouseMode == MouseMode::Panning)
         PanBy(view, x - LastMouseX, y - LastMouseY);
-    else if (settings.MouseMode == MouseRotating)
+    else if (settings.MouseMode == MouseMode::Rotating)
         RotateBy(view, area, x - LastMouseX, y - LastMouseY);
     else
         return result;
@@ -56,13 +56,13 @@ MouseResult MouseController::Up(ViewSettings& settings, ViewTransform& view, Are
                                 std::int32_t x, std::int32_t y)
 {
     MouseResult result;
-    if (settings.MouseMode == MousePanning) {
+    if (settings.MouseMode == MouseMode::Panning) {
         PanBy(view, x - LastMouseX, y - LastMouseY);
-        settings.MouseMode = MousePanArmed;
+        settings.MouseMode = MouseMode::PanArmed;
         result.Status = "Pan";
-    } else if (settings.MouseMode == MouseRotating) {
+    } else if (settings.MouseMode == MouseMode::Rotating) {
         RotateBy(view, area, x - LastMouseX, y - LastMouseY);
-        settings.MouseMode = MouseRotateArmed;
+        settings.MouseMode = MouseMode::RotateArmed;
         result.Status = "Rotate View";
     } else {
         return result;

@@ -12,10 +12,6 @@ namespace vek {
 
 enum class MouseButton { Left, Right, Middle };
 
-// Mouse modes beyond those set by the mode commands (MouseModeValue in view_settings.h).
-constexpr std::int32_t MousePanning = 2;
-constexpr std::int32_t MouseRotating = 4;
-
 // What the main window must do after a mouse event.
 struct MouseResult
 {

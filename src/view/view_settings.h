@@ -4,13 +4,16 @@
 
 namespace vek {
 
-// Mouse modes of the model view.
-enum MouseModeValue : std::int32_t {
-    MouseNone = 0,
-    MousePanArmed = 1,
-    MouseRotateArmed = 3,
-    MouseSelectElem = 101,
-    MouseNoAction = 102,
+// What the mouse does on the model view. The mode commands arm panning or rotating (a drag
+// then pans or rotates until the button is released), select a frame or switch the mouse off.
+enum class MouseMode : std::int32_t {
+    None = 0,
+    PanArmed = 1,
+    Panning = 2,
+    RotateArmed = 3,
+    Rotating = 4,
+    SelectElem = 101,
+    NoAction = 102,
 };
 
 // What the model view draws and how the mouse acts on it, with the start-up values. Each is
@@ -33,7 +36,7 @@ struct ViewSettings
     // The load case whose loads are drawn (1-based; 0 draws none) and the kind of load.
     std::int32_t ShownLoadCase = 0;
     std::int32_t ShownLoadType = 0;
-    std::int32_t MouseMode = MouseNone;
+    vek::MouseMode MouseMode = vek::MouseMode::None;
     std::int32_t SelectedFrame = 0;
     // The result colour scale.
     double ScaleMax = 1.0E-4;

@@ -248,7 +248,7 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
     QCOMPARE(form.animationTimer().interval(), 100);
     QVERIFY(!form.animationTimer().isActive());
 
-    QCOMPARE(form.viewSettings().MouseMode, 0);
+    QCOMPARE(form.viewSettings().MouseMode, MouseMode::None);
     // The dialogs exist from the start, in their order, and are not shown.
     QList<QDialog*> dialogs = form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
     const QStringList captions{"Frame Section (Nonlinear)",
@@ -454,9 +454,9 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
             ZoomAll(model, expectedView, w->Area());
         }
         QVERIFY(SameView(form.view(), expectedView));
-        QCOMPARE(form.viewSettings().MouseMode, caption == "Pan"           ? 1
-                                                : caption == "Rotate View" ? 3
-                                                                           : 102);
+        QCOMPARE(form.viewSettings().MouseMode, caption == "Pan"           ? MouseMode::PanArmed
+                                                : caption == "Rotate View" ? MouseMode::RotateArmed
+                                                                           : MouseMode::NoAction);
         // Prepare left "Pan" there.
         QCOMPARE(form.panel(1)->text(),
                  caption == "Rotate View" ? QStringLiteral("Rotate View") : QStringLiteral("Pan"));
@@ -475,10 +475,10 @@ void MainWindowTest::buttonsWithoutMenuEntrySetTheMouseMode()
     Window w;
     w.Click("ToolButton3");
     w.Click("ToolButton17");
-    QCOMPARE(w.form.viewSettings().MouseMode, 101);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::SelectElem);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
     w.Click("ToolButton30");
-    QCOMPARE(w.form.viewSettings().MouseMode, 102);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::NoAction);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
 }
 
@@ -489,7 +489,7 @@ void MainWindowTest::forceDoesNothing()
     const ViewTransform view = w.form.view();
     const QStringList panels = w.Panels();
     const QImage picture = w.Picture();
-    const int mode = w.form.viewSettings().MouseMode;
+    const MouseMode mode = w.form.viewSettings().MouseMode;
 
     QAction* force = w.MenuEntry("Post", "Force");
     QVERIFY(force && force->isEnabled());
@@ -866,9 +866,9 @@ void MainWindowTest::panDragMovesTheView()
     QVERIFY(SameView(w.form.view(), expected));
 
     w.Click("ToolButton3");
-    QCOMPARE(w.form.viewSettings().MouseMode, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::PanArmed);
     QTest::mousePress(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-    QCOMPARE(w.form.viewSettings().MouseMode, 2);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::Panning);
     QTest::mouseMove(w.form.modelView(), QPoint(130, 120));
     PanBy(expected, 30, 20);
     QVERIFY(SameView(w.form.view(), expected));
@@ -876,14 +876,14 @@ void MainWindowTest::panDragMovesTheView()
     QTest::mouseRelease(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 110));
     PanBy(expected, 20, -10);
     QVERIFY(SameView(w.form.view(), expected));
-    QCOMPARE(w.form.viewSettings().MouseMode, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::PanArmed);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Pan"));
     QVERIFY(w.Picture() != picture);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
 
     // The right button ends the mode.
     QTest::mouseClick(w.form.modelView(), Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
-    QCOMPARE(w.form.viewSettings().MouseMode, 0);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::None);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("None"));
 }
 

@@ -104,25 +104,25 @@ protected:
 
 TEST_F(MouseTest, SelectModePicksTheFrameUnderThePress)
 {
-    settings.MouseMode = MouseSelectElem;
+    settings.MouseMode = MouseMode::SelectElem;
     MouseResult r = Down(MouseButton::Left, 121, 79);
     EXPECT_EQ(settings.SelectedFrame, 2);
     EXPECT_TRUE(r.ShowFrameProperties);
     EXPECT_TRUE(r.Redraw);
     EXPECT_FALSE(r.Status);
-    EXPECT_EQ(settings.MouseMode, MouseSelectElem);
+    EXPECT_EQ(settings.MouseMode, MouseMode::SelectElem);
 
     // A miss clears the selection but asks for nothing.
     r = Down(MouseButton::Left, 10, 10);
     EXPECT_EQ(settings.SelectedFrame, 0);
     EXPECT_TRUE(Quiet(r));
-    EXPECT_EQ(settings.MouseMode, MouseSelectElem);
+    EXPECT_EQ(settings.MouseMode, MouseMode::SelectElem);
 
     // A right press picks, then ends the mode.
     r = Down(MouseButton::Right, 50, 60);
     EXPECT_EQ(settings.SelectedFrame, 1);
     EXPECT_TRUE(r.ShowFrameProperties);
-    EXPECT_EQ(settings.MouseMode, MouseNone);
+    EXPECT_EQ(settings.MouseMode, MouseMode::None);
     EXPECT_EQ(r.Status, "None");
 }
 
@@ -130,7 +130,7 @@ TEST_F(MouseTest, SelectModePicksTheFrameUnderThePress)
 // marks held before.
 TEST_F(MouseTest, SelectModePicksAtTheUndeformedMidpointsOfTheView)
 {
-    settings.MouseMode = MouseSelectElem;
+    settings.MouseMode = MouseMode::SelectElem;
     model.Frames.Edit(1).ScreenXMid = 120;
     model.Frames.Edit(1).ScreenYMid = 80;
     for (const std::int32_t end : {1, 2})
@@ -148,7 +148,7 @@ TEST_F(MouseTest, SelectModePicksAtTheUndeformedMidpointsOfTheView)
 
 TEST_F(MouseTest, OtherModesNeitherPickNorMove)
 {
-    for (std::int32_t mode : {MouseNone, MouseNoAction}) {
+    for (MouseMode mode : {MouseMode::None, MouseMode::NoAction}) {
         settings.MouseMode = mode;
         settings.SelectedFrame = 2;
         EXPECT_TRUE(Quiet(Down(MouseButton::Left, 50, 60)));
@@ -163,10 +163,10 @@ TEST_F(MouseTest, OtherModesNeitherPickNorMove)
 
 TEST_F(MouseTest, PanDragMovesThePanByZoomPerPixel)
 {
-    settings.MouseMode = MousePanArmed;
+    settings.MouseMode = MouseMode::PanArmed;
     view.Zoom = 2;
     EXPECT_TRUE(Quiet(Down(MouseButton::Left, 100, 100)));
-    EXPECT_EQ(settings.MouseMode, MousePanning);
+    EXPECT_EQ(settings.MouseMode, MouseMode::Panning);
 
     MouseResult r = Move(110, 95);
     EXPECT_TRUE(r.Redraw);
@@ -179,7 +179,7 @@ TEST_F(MouseTest, PanDragMovesThePanByZoomPerPixel)
     r = Up(107, 95);
     EXPECT_TRUE(r.Redraw);
     EXPECT_EQ(r.Status, "Pan");
-    EXPECT_EQ(settings.MouseMode, MousePanArmed);
+    EXPECT_EQ(settings.MouseMode, MouseMode::PanArmed);
     EXPECT_DOUBLE_EQ(view.PanX, -14);
     EXPECT_DOUBLE_EQ(view.PanY, 10);
     EXPECT_EQ(mouse.LastMouseX, 107);
@@ -192,9 +192,9 @@ TEST_F(MouseTest, PanDragMovesThePanByZoomPerPixel)
 
 TEST_F(MouseTest, RotateDragTurnsByTheFractionOfTheArea)
 {
-    settings.MouseMode = MouseRotateArmed;
+    settings.MouseMode = MouseMode::RotateArmed;
     EXPECT_TRUE(Quiet(Down(MouseButton::Left, 10, 20)));
-    EXPECT_EQ(settings.MouseMode, MouseRotating);
+    EXPECT_EQ(settings.MouseMode, MouseMode::Rotating);
 
     MouseResult r = Move(100, 20); // a quarter of the width
     EXPECT_TRUE(r.Redraw);
@@ -204,7 +204,7 @@ TEST_F(MouseTest, RotateDragTurnsByTheFractionOfTheArea)
     r = Up(100, 65); // a quarter of the height
     EXPECT_TRUE(r.Redraw);
     EXPECT_EQ(r.Status, "Rotate View");
-    EXPECT_EQ(settings.MouseMode, MouseRotateArmed);
+    EXPECT_EQ(settings.MouseMode, MouseMode::RotateArmed);
     EXPECT_DOUBLE_EQ(view.PlanAngle, 45);
     EXPECT_DOUBLE_EQ(view.TiltAngle, 45);
     EXPECT_EQ(view.PanX, 0);
@@ -213,28 +213,28 @@ TEST_F(MouseTest, RotateDragTurnsByTheFractionOfTheArea)
 
 TEST_F(MouseTest, RightPressEndsAnArmedOrRunningDrag)
 {
-    for (std::int32_t armed : {MousePanArmed, MouseRotateArmed}) {
-        SCOPED_TRACE(armed);
+    for (MouseMode armed : {MouseMode::PanArmed, MouseMode::RotateArmed}) {
+        SCOPED_TRACE(static_cast<int>(armed));
         view = ViewTransform{};
         settings.MouseMode = armed;
         // The press starts the drag and at once ends the mode.
         MouseResult r = Down(MouseButton::Right, 10, 10);
-        EXPECT_EQ(settings.MouseMode, MouseNone);
+        EXPECT_EQ(settings.MouseMode, MouseMode::None);
         EXPECT_EQ(r.Status, "None");
         EXPECT_EQ(mouse.LastMouseX, 10);
         // The release then does nothing.
         EXPECT_TRUE(Quiet(Move(50, 50)));
         EXPECT_TRUE(Quiet(Up(50, 50)));
-        EXPECT_EQ(settings.MouseMode, MouseNone);
+        EXPECT_EQ(settings.MouseMode, MouseMode::None);
         EXPECT_EQ(view.PanX, 0);
         EXPECT_EQ(view.PlanAngle, 0);
     }
 
     // During a drag the right press stops it too.
-    settings.MouseMode = MousePanArmed;
+    settings.MouseMode = MouseMode::PanArmed;
     Down(MouseButton::Left, 10, 10);
     Down(MouseButton::Right, 20, 20);
-    EXPECT_EQ(settings.MouseMode, MouseNone);
+    EXPECT_EQ(settings.MouseMode, MouseMode::None);
     EXPECT_TRUE(Quiet(Up(30, 30)));
 }
 
