@@ -55,6 +55,7 @@ struct Scene
     Model Building;
     Model NoFrames;
     ViewTransform View;
+    ProjectedModel Projected;
     QImage Picture;
     TwoBandPainting TwoBands;
 };
@@ -96,7 +97,7 @@ void Tick(benchmark::State& state, Model& model, TwoBandPainting* twoBands)
     std::int32_t step = 1;
     for (auto _ : state) {
         step = NextAnimationStep(step, Steps);
-        PaintAnimationStep(scene.Picture, model, scene.View, step, twoBands);
+        PaintAnimationStep(scene.Picture, model, scene.Projected, scene.View, step, twoBands);
     }
 }
 
@@ -125,7 +126,7 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
     scene->View.PlanAngle = angles.PlanAngle;
     scene->View.TiltAngle = angles.TiltAngle;
-    ZoomAll(scene->Building, scene->View, Area);
+    ZoomAll(scene->Building, scene->Projected, scene->View, Area);
     scene->View.DeformScale = 1;
     g_scene = scene.get();
 

@@ -60,6 +60,7 @@ struct Scene
 {
     Model Building;
     ViewTransform View;
+    ProjectedModel Projected;
     QImage Picture;
     // What the frame layer of RedrawModel draws, in its order.
     std::vector<Segment> FrameLines;
@@ -83,7 +84,7 @@ void ImportBuilding(Model& model, std::int64_t frames)
 }
 
 // The segments of ShowFrames, from the joints' pixels that RedrawModel has just projected.
-std::vector<Segment> FrameLayerLines(const Model& model)
+std::vector<Segment> FrameLayerLines(const Model& model, const ProjectedModel& projected)
 {
     std::vector<Segment> lines;
     lines.reserve(static_cast<std::size_t>(model.FrameCount()));
@@ -92,9 +93,9 @@ std::vector<Segment> FrameLayerLines(const Model& model)
         if (section.ElemType == ElemReleaseLink || !model.Joints.Contains(frame.NodeI) ||
             !model.Joints.Contains(frame.NodeJ))
             continue;
-        const TJoint& i = model.Joints[frame.NodeI];
-        const TJoint& j = model.Joints[frame.NodeJ];
-        lines.push_back({QLine(i.ScreenX, i.ScreenY, j.ScreenX, j.ScreenY), section.Color});
+        const Point i = projected.Joint(model, frame.NodeI);
+        const Point j = projected.Joint(model, frame.NodeJ);
+        lines.push_back({QLine(i.X, i.Y, j.X, j.Y), section.Color});
     }
     return lines;
 }
@@ -122,7 +123,7 @@ void Redraw(benchmark::State& state, const ViewSettings& settings)
     Scene& scene = *g_scene;
     for (auto _ : state) {
         QPainterCanvas canvas(scene.Picture);
-        RedrawModel(canvas, scene.Building, settings, scene.View);
+        RedrawModel(canvas, scene.Building, scene.Projected, settings, scene.View);
     }
 }
 
@@ -151,12 +152,12 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
     scene->View.PlanAngle = angles.PlanAngle;
     scene->View.TiltAngle = angles.TiltAngle;
-    ZoomAll(scene->Building, scene->View, Area);
+    ZoomAll(scene->Building, scene->Projected, scene->View, Area);
     {
         QPainterCanvas canvas(scene->Picture);
-        RedrawModel(canvas, scene->Building, ViewSettings(), scene->View);
+        RedrawModel(canvas, scene->Building, scene->Projected, ViewSettings(), scene->View);
     }
-    scene->FrameLines = FrameLayerLines(scene->Building);
+    scene->FrameLines = FrameLayerLines(scene->Building, scene->Projected);
     g_scene = scene.get();
 
     const Model& model = scene->Building;

@@ -158,6 +158,7 @@ int WritePicture(const PictureOptions& options)
     Settings settings;
     ViewSettings viewSettings;
     ViewTransform view;
+    ProjectedModel projected;
     const std::string input = QFile::encodeName(options.Input).toStdString();
     if (!ImportForCli(model, input, std::cerr))
         return 1;
@@ -169,7 +170,7 @@ int WritePicture(const PictureOptions& options)
         // As in the window: the import fits the model in the start-up angles, then the view
         // command turns it and fits it again.
         const AreaSize area{picture.width(), picture.height()};
-        ZoomAll(model, view, area);
+        ZoomAll(model, projected, view, area);
         if (options.Preset || options.Angles) {
             if (options.Preset)
                 SetPresetView(view, *options.Preset);
@@ -177,9 +178,9 @@ int WritePicture(const PictureOptions& options)
                 view.PlanAngle = options.Angles->first;
                 view.TiltAngle = options.Angles->second;
             }
-            ZoomAll(model, view, area);
+            ZoomAll(model, projected, view, area);
         }
-        PaintModel(picture, model, viewSettings, view);
+        PaintModel(picture, model, projected, viewSettings, view);
         if (!picture.save(options.Output, "PNG"))
             throw VekError("Cannot write file \"" + options.Output.toStdString() + "\"");
     } catch (const VekError& error) {

@@ -353,7 +353,7 @@ void MainWindow::Redraw()
 {
     if (importing_)
         return;
-    PaintModel(modelView_->Picture(), model_, viewSettings_, view_);
+    PaintModel(modelView_->Picture(), model_, projected_, viewSettings_, view_);
     modelView_->update();
 }
 
@@ -449,7 +449,7 @@ void MainWindow::ImportS2kFile(const QString& path)
             panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
         InitSolidMaterials(model_, settings_);
         Redraw();
-        ZoomAll(model_, view_, modelView_->Area());
+        ZoomAll(model_, projected_, view_, modelView_->Area());
         Redraw();
         // The lines of the last file, read again when no file was chosen, were reported on
         // when that file was imported.
@@ -510,7 +510,7 @@ void MainWindow::PanMode()
 void MainWindow::ZoomAllCommand()
 {
     Guarded([this] {
-        ZoomAll(model_, view_, modelView_->Area());
+        ZoomAll(model_, projected_, view_, modelView_->Area());
         Redraw();
     });
 }
@@ -533,7 +533,7 @@ void MainWindow::ApplyPresetView(PresetView preset)
     Guarded([&] {
         SetPresetView(view_, preset);
         Redraw();
-        ZoomAll(model_, view_, modelView_->Area());
+        ZoomAll(model_, projected_, view_, modelView_->Area());
         Redraw();
     });
 }
@@ -655,7 +655,7 @@ void MainWindow::AnimationTick()
         const std::int32_t step = animationDialog_->NextStep();
         try {
             view_.DeformScale = animationDialog_->State().Scale;
-            PaintAnimationStep(modelView_->Picture(), model_, view_, step, &twoBands_);
+            PaintAnimationStep(modelView_->Picture(), model_, projected_, view_, step, &twoBands_);
         } catch (...) {
             // One message, not one a millisecond.
             animationTimer_.stop();
@@ -697,8 +697,8 @@ void MainWindow::OpenAbout()
 void MainWindow::ModelViewPressed(MouseButton button, QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Down(model_, viewSettings_, view_, modelView_->Area(), button,
-                                     pixel.x(), pixel.y()));
+        ApplyMouseResult(mouse_.Down(model_, projected_, viewSettings_, view_, modelView_->Area(),
+                                     button, pixel.x(), pixel.y()));
     });
 }
 

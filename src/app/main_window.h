@@ -39,8 +39,8 @@ class ShowLoadDialog;
 class FramePropertiesDialog;
 
 // The main window of VEK: menus, tool bar, the model view and the status bar. It owns the
-// one model, the script settings, the view settings, the view transform and the mouse state
-// machine, and the dialogs that show and change them.
+// one model, the script settings, the view settings, the view transform and its pixels and the
+// mouse state machine, and the dialogs that show and change them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -57,6 +57,7 @@ public:
     const Settings& settings() const { return settings_; }
     const ViewSettings& viewSettings() const { return viewSettings_; }
     const ViewTransform& view() const { return view_; }
+    const ProjectedModel& projected() const { return projected_; }
     ModelView* modelView() const { return modelView_; }
     QLabel* panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
     QTimer& animationTimer() { return animationTimer_; }
@@ -149,6 +150,8 @@ private:
     Settings settings_;
     ViewSettings viewSettings_;
     ViewTransform view_;
+    // The model's pixels on the model view.
+    ProjectedModel projected_;
     MouseController mouse_;
     // The animation's pictures are painted on two threads.
     TwoBandPainting twoBands_;

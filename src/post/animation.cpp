@@ -69,10 +69,11 @@ int AnimationIntervalMs(int stepsPerSecond)
     return std::max(1, (1000 + pace / 2) / pace);
 }
 
-void DrawAnimationStep(Canvas& canvas, Model& model, const ViewTransform& view, std::int32_t step)
+void DrawAnimationStep(Canvas& canvas, const Model& model, ProjectedModel& projected,
+                       const ViewTransform& view, std::int32_t step)
 {
-    ProjectJointsAtStep(model, view, AreaSize{canvas.Width(), canvas.Height()}, step);
-    DrawBareModel(canvas, model);
+    ProjectJointsAtStep(model, projected, view, AreaSize{canvas.Width(), canvas.Height()}, step);
+    DrawBareModel(canvas, model, projected);
 }
 
 } // namespace vek

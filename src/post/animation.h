@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/model.h"
 #include "draw/canvas.h"
+#include "model/model.h"
 #include "view/view_transform.h"
 
 #include <cstdint>
@@ -45,8 +45,9 @@ int AnimationIntervalMs(int stepsPerSecond);
 
 // One picture of the animation: the background and title, the joints projected with their
 // displacements of `step` times view.DeformScale, then the nodes, the supports and the frames,
-// whatever the view flags say (no selection highlight, no other layer). The frames' cached
-// pixels are left as they are.
-void DrawAnimationStep(Canvas& canvas, Model& model, const ViewTransform& view, std::int32_t step);
+// whatever the view flags say (no selection highlight, no other layer). The frames' marks are
+// left as they are.
+void DrawAnimationStep(Canvas& canvas, const Model& model, ProjectedModel& projected,
+                       const ViewTransform& view, std::int32_t step);
 
 } // namespace vek

@@ -2,15 +2,16 @@
 
 namespace vek {
 
-MouseResult MouseController::Down(Model& model, ViewSettings& settings, ViewTransform& view,
-                                  AreaSize area, MouseButton button, std::int32_t x, std::int32_t y)
+MouseResult MouseController::Down(const Model& model, ProjectedModel& projected,
+                                  ViewSettings& settings, ViewTransform& view, AreaSize area,
+                                  MouseButton button, std::int32_t x, std::int32_t y)
 {
     MouseResult result;
     // Every button picks in select mode; a miss clears the selection without a redraw. The
     // midpoints are those of the view on the screen, which the redraw does not always keep.
     if (settings.MouseMode == MouseMode::SelectElem) {
-        ProjectFrameMarks(model, view, area);
-        settings.SelectedFrame = FrameAt(model, x, y);
+        ProjectFrameMarks(model, projected, view, area);
+        settings.SelectedFrame = FrameAt(model, projected, x, y);
         if (settings.SelectedFrame != 0) {
             result.ShowFrameProperties = true;
             result.Redraw = true;
@@ -74,15 +75,15 @@ MouseResult MouseController::Up(ViewSettings& settings, ViewTransform& view, Are
 }
 
 // A frame naming a joint outside the model is not drawn, so it cannot be picked either.
-std::int32_t FrameAt(const Model& model, std::int32_t x, std::int32_t y)
+std::int32_t FrameAt(const Model& model, const ProjectedModel& projected, std::int32_t x,
+                     std::int32_t y)
 {
     const std::int64_t px = x, py = y;
     std::int32_t found = 0;
     std::int32_t k = 0;
     for (const TFrameElem& frame : model.Frames) {
-        ++k;
-        if (px < frame.ScreenXMid - 5LL || px >= frame.ScreenXMid + 5LL ||
-            py < frame.ScreenYMid - 5LL || py >= frame.ScreenYMid + 5LL)
+        const Point mid = projected.Frame(++k).Mid;
+        if (px < mid.X - 5LL || px >= mid.X + 5LL || py < mid.Y - 5LL || py >= mid.Y + 5LL)
             continue;
         if (model.Joints.Contains(frame.NodeI) && model.Joints.Contains(frame.NodeJ))
             found = k;

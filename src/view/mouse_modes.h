@@ -26,8 +26,9 @@ struct MouseResult
 class MouseController
 {
 public:
-    MouseResult Down(Model& model, ViewSettings& settings, ViewTransform& view, AreaSize area,
-                     MouseButton button, std::int32_t x, std::int32_t y);
+    MouseResult Down(const Model& model, ProjectedModel& projected, ViewSettings& settings,
+                     ViewTransform& view, AreaSize area, MouseButton button, std::int32_t x,
+                     std::int32_t y);
     MouseResult Move(ViewSettings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
                      std::int32_t y);
     MouseResult Up(ViewSettings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
@@ -39,6 +40,7 @@ public:
 
 // The frame whose midpoint pixel box (midpoint - 5 .. midpoint + 5, right and bottom edges
 // excluded) holds the point; the last such frame wins; 0 when none.
-std::int32_t FrameAt(const Model& model, std::int32_t x, std::int32_t y);
+std::int32_t FrameAt(const Model& model, const ProjectedModel& projected, std::int32_t x,
+                     std::int32_t y);
 
 } // namespace vek

@@ -112,10 +112,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t stepCount = step * 30;
     Guarded([&] { vek::LoadAnimationSteps(model, folder, stepCount); });
     vek::ViewTransform view;
+    vek::ProjectedModel pixels;
     vek::RecordingCanvas canvas(200, 150);
     for (std::int32_t shown : {0, 1, 7, 99, 100000})
         Guarded([&] {
-            vek::DrawAnimationStep(canvas, model, view, vek::NextAnimationStep(shown, stepCount));
+            vek::DrawAnimationStep(canvas, model, pixels, view,
+                                   vek::NextAnimationStep(shown, stepCount));
         });
     return 0;
 }

@@ -167,7 +167,8 @@ Ops BackgroundOps()
 {
     RecordingCanvas canvas(200, 100);
     Model empty;
-    RedrawModel(canvas, empty, ViewSettings(), PixelView(0));
+    ProjectedModel pixels;
+    RedrawModel(canvas, empty, pixels, ViewSettings(), PixelView(0));
     return canvas.Operations;
 }
 
@@ -176,7 +177,8 @@ TEST(DrawAnimationStep, DrawsNodesSupportsAndFramesOfTheStep)
     Model model = TwoJoints();
     const Ops background = BackgroundOps();
     RecordingCanvas canvas(200, 100);
-    DrawAnimationStep(canvas, model, PixelView(10), 2);
+    ProjectedModel pixels;
+    DrawAnimationStep(canvas, model, pixels, PixelView(10), 2);
     ASSERT_GE(canvas.Operations.size(), background.size());
     EXPECT_EQ(Ops(canvas.Operations.begin(),
                   canvas.Operations.begin() + static_cast<std::ptrdiff_t>(background.size())),
@@ -194,22 +196,25 @@ TEST(DrawAnimationStep, AnyFlagsAndAnyStep)
     ViewSettings ignored;
     // The frame marks keep the pixels of the last redraw.
     RecordingCanvas first(200, 100);
-    RedrawModel(first, model, ignored, PixelView(0));
-    const TFrameElem marks = model.Frames[1];
+    ProjectedModel pixels;
+    pixels.Frames.resize(2);
+    pixels.Frames[1].Mid = {7, 8};
+    RedrawModel(first, model, pixels, ignored, PixelView(0));
+    const FrameMarks marks = pixels.Frames.at(1);
 
     const std::size_t background = BackgroundOps().size();
     for (const std::int32_t step : {0, 3, 1000, -1}) {
         SCOPED_TRACE(step);
         RecordingCanvas canvas(200, 100);
-        DrawAnimationStep(canvas, model, PixelView(10), step);
+        DrawAnimationStep(canvas, model, pixels, PixelView(10), step);
         // Outside the steps loaded the joints are at rest.
         EXPECT_EQ(Without(canvas.Operations, background),
                   (Ops{"brush 16711680 solid", "pen 0 0", "ellipse -4 46 4 54",
                        "ellipse 96 46 104 54", "pen 0 0", "brush 0 solid", "rectangle -5 45 5 55",
                        "pen 2055680 2", "line 0 50 100 50"}));
     }
-    EXPECT_EQ(model.Frames[1].ScreenXJ, marks.ScreenXJ);
-    EXPECT_EQ(model.Frames[1].ScreenXMid, marks.ScreenXMid);
+    EXPECT_EQ(pixels.Frames.at(1).HingeJ, marks.HingeJ);
+    EXPECT_EQ(pixels.Frames.at(1).Mid, marks.Mid);
 }
 
 TEST(DrawAnimationStep, JointsOfANewImportHaveNoSteps)
@@ -218,7 +223,8 @@ TEST(DrawAnimationStep, JointsOfANewImportHaveNoSteps)
     model.Joints.Edit(2).AnimDispX.clear();
     model.Joints.Edit(2).AnimDispY.clear();
     RecordingCanvas canvas(200, 100);
-    DrawAnimationStep(canvas, model, PixelView(10), 2);
+    ProjectedModel pixels;
+    DrawAnimationStep(canvas, model, pixels, PixelView(10), 2);
     EXPECT_EQ(canvas.Operations.back(), "line 0 50 100 50");
 }
 

@@ -118,9 +118,9 @@ bool SameView(const ViewTransform& a, const ViewTransform& b)
 // right: the model-drawing tests hold the drawing.
 QImage RedrawnNow(const MainWindow& form, const ViewTransform& view)
 {
-    Model model = form.model();
+    ProjectedModel pixels = form.projected();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, form.viewSettings(), view);
+    PaintModel(picture, form.model(), pixels, form.viewSettings(), view);
     return picture;
 }
 
@@ -444,14 +444,14 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
     for (Window* w : {&byMenu, &byButton}) {
         const MainWindow& form = w->form;
         ViewTransform expectedView = before;
-        Model model = form.model();
+        ProjectedModel pixels;
         if (caption == "Zoom All")
-            ZoomAll(model, expectedView, w->Area());
+            ZoomAll(form.model(), pixels, expectedView, w->Area());
         if (caption.endsWith(" View") && caption != "Rotate View") {
             SetPresetView(expectedView, caption == "XY View"   ? PresetView::XY
                                         : caption == "XZ View" ? PresetView::XZ
                                                                : PresetView::YZ);
-            ZoomAll(model, expectedView, w->Area());
+            ZoomAll(form.model(), pixels, expectedView, w->Area());
         }
         QVERIFY(SameView(form.view(), expectedView));
         QCOMPARE(form.viewSettings().MouseMode, caption == "Pan"           ? MouseMode::PanArmed
@@ -595,8 +595,8 @@ void MainWindowTest::importShowsTheCountsAndRedraws()
 
     // The view is fitted to the model: Zoom All from where it was.
     ViewTransform fitted = before;
-    Model model = w.form.model();
-    ZoomAll(model, fitted, w.Area());
+    ProjectedModel pixels;
+    ZoomAll(w.form.model(), pixels, fitted, w.Area());
     QVERIFY(SameView(fitted, w.form.view()));
     QVERIFY(w.Picture() != empty);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
@@ -897,10 +897,10 @@ void MainWindowTest::selectingAFrameOpensItsProperties()
 
     w.Click("ToolButton17");
     // Where the press looks for frame 2: its midpoint in the view on the screen.
-    Model projected = w.form.model();
-    ProjectFrameMarks(projected, w.form.view(), w.form.modelView()->Area());
-    const TFrameElem& frame = projected.Frames[2];
-    const QPoint middle(frame.ScreenXMid, frame.ScreenYMid);
+    ProjectedModel projected = w.form.projected();
+    ProjectFrameMarks(w.form.model(), projected, w.form.view(), w.form.modelView()->Area());
+    const Point mid = projected.Frame(2).Mid;
+    const QPoint middle(mid.X, mid.Y);
 
     // A click away from every frame selects nothing.
     QTest::mouseClick(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));

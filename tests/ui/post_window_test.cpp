@@ -82,7 +82,8 @@ QImage RedrawnWithDisplacements(const MainWindow& form, const ViewTransform& vie
     ViewSettings layers;
     layers.ShowShells = layers.ShowReleases = layers.ShowSolids = false;
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, layers, view);
+    ProjectedModel pixels = form.projected();
+    PaintModel(picture, model, pixels, layers, view);
     return picture;
 }
 
@@ -138,7 +139,8 @@ void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
     QVERIFY(!dialog->isVisible());
     Model model = w.form.model();
     QImage expected = NewModelImage(w.Picture().size());
-    PaintModel(expected, model, w.form.viewSettings(), w.form.view());
+    ProjectedModel pixels = w.form.projected();
+    PaintModel(expected, model, pixels, w.form.viewSettings(), w.form.view());
     QCOMPARE(w.Picture(), expected);
 }
 
@@ -215,7 +217,8 @@ void PostWindowTest::clearResults()
     ViewTransform rest = w.form.view();
     rest.DeformScale = 0;
     QImage expected = NewModelImage(w.Picture().size());
-    PaintModel(expected, model, w.form.viewSettings(), rest);
+    ProjectedModel pixels = w.form.projected();
+    PaintModel(expected, model, pixels, w.form.viewSettings(), rest);
     QCOMPARE(w.Picture(), expected);
 }
 

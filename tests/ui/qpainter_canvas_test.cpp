@@ -496,12 +496,13 @@ void QPainterCanvasTest::animationOnTwoThreadsMatchesOneThread()
             ViewTransform view;
             view.PlanAngle = plan;
             view.TiltAngle = tilt;
-            ZoomAll(model, view, AreaSize{size.width(), size.height()});
+            ProjectedModel pixels;
+            ZoomAll(model, pixels, view, AreaSize{size.width(), size.height()});
             view.DeformScale = 1;
             for (std::int32_t step = 1; step <= Steps; ++step) {
                 QImage expected = NewModelImage(size), banded = NewModelImage(size);
-                PaintAnimationStep(expected, model, view, step);
-                PaintAnimationStep(banded, model, view, step, &twoBands);
+                PaintAnimationStep(expected, model, pixels, view, step);
+                PaintAnimationStep(banded, model, pixels, view, step, &twoBands);
                 QCOMPARE(DifferentCount(banded, expected), 0);
             }
         }

@@ -47,7 +47,8 @@ QImage RedrawnNow(const MainWindow& form)
 {
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, form.viewSettings(), form.view());
+    ProjectedModel pixels = form.projected();
+    PaintModel(picture, model, pixels, form.viewSettings(), form.view());
     return picture;
 }
 

@@ -65,9 +65,16 @@ void SetJoints(Model& model, const std::vector<Point>& pixels)
         TJoint& joint = model.Joints.Edit(static_cast<std::int64_t>(i) + 1);
         joint.X = pixels[i].X;
         joint.Y = -pixels[i].Y;
-        // Stale pixels of an earlier picture; the redraw projects again.
-        joint.ScreenX = joint.ScreenY = -999;
     }
+}
+
+// Stale pixels of an earlier picture, of more joints than any test has; the redraw projects
+// again.
+ProjectedModel StalePixels()
+{
+    ProjectedModel pixels;
+    pixels.Joints.assign(100, Point{-999, -999});
+    return pixels;
 }
 
 // Frame sections of the given colour and element type.
@@ -125,17 +132,19 @@ void SetSolids(Model& model, const std::vector<std::array<std::int32_t, 8>>& sol
     }
 }
 
-Ops DrawAll(Model& model, const ViewSettings& settings)
+// The operations of the redraw; the pixels it projects go to `pixels` when given.
+Ops DrawAll(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr)
 {
+    ProjectedModel stale = StalePixels();
     RecordingCanvas canvas(200, 100);
-    RedrawModel(canvas, model, settings, PixelView());
+    RedrawModel(canvas, model, pixels ? *pixels : stale, settings, PixelView());
     return canvas.Operations;
 }
 
 // The operations after the background and the title.
-Ops Draw(Model& model, const ViewSettings& settings)
+Ops Draw(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr)
 {
-    Ops ops = DrawAll(model, settings);
+    Ops ops = DrawAll(model, settings, pixels);
     EXPECT_GE(ops.size(), Background.size());
     EXPECT_TRUE(std::equal(Background.begin(), Background.end(), ops.begin()));
     ops.erase(ops.begin(), ops.begin() + static_cast<std::ptrdiff_t>(Background.size()));
@@ -174,11 +183,12 @@ TEST(RedrawModel, NodesAreBlueDotsWithoutOutline)
     SetJoints(model, {{10, 20}, {100, 50}});
     ViewSettings settings = NoLayers();
     settings.ShowNodes = true;
-    EXPECT_EQ(Draw(model, settings),
+    ProjectedModel pixels = StalePixels();
+    EXPECT_EQ(Draw(model, settings, &pixels),
               (Ops{Brush(Blue), Pen(0, 0), "ellipse 6 16 14 24", "ellipse 96 46 104 54"}));
-    // The cached pixels are those of the picture.
-    EXPECT_EQ(model.Joints[1].ScreenX, 10);
-    EXPECT_EQ(model.Joints[2].ScreenY, 50);
+    // The projected pixels are those of the picture.
+    EXPECT_EQ(pixels.Joints.at(1).X, 10);
+    EXPECT_EQ(pixels.Joints.at(2).Y, 50);
 }
 
 TEST(RedrawModel, SupportsColouredByNumberOfFixedDirections)

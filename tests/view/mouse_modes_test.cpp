@@ -9,44 +9,52 @@ namespace vek {
 namespace {
 
 // Frames whose midpoint pixels are given; all name the model's two joints.
-Model FramesWithMidpoints(const std::vector<std::array<std::int32_t, 2>>& mids)
+struct FramesWithMidpoints
 {
-    Model model;
-    model.Joints.Reset(2);
-    model.Frames.Reset(static_cast<std::int32_t>(mids.size()));
-    for (std::size_t k = 0; k < mids.size(); ++k) {
-        TFrameElem& frame = model.Frames.Edit(static_cast<std::int64_t>(k) + 1);
-        frame.NodeI = 1;
-        frame.NodeJ = 2;
-        frame.ScreenXMid = mids[k][0];
-        frame.ScreenYMid = mids[k][1];
+    explicit FramesWithMidpoints(const std::vector<std::array<std::int32_t, 2>>& mids)
+    {
+        model.Joints.Reset(2);
+        model.Frames.Reset(static_cast<std::int32_t>(mids.size()));
+        pixels.Frames.resize(mids.size() + 1);
+        for (std::size_t k = 0; k < mids.size(); ++k) {
+            TFrameElem& frame = model.Frames.Edit(static_cast<std::int64_t>(k) + 1);
+            frame.NodeI = 1;
+            frame.NodeJ = 2;
+            pixels.Frames[k + 1].Mid = {mids[k][0], mids[k][1]};
+        }
     }
-    return model;
-}
+    std::int32_t FrameAt(std::int32_t x, std::int32_t y) const
+    {
+        return vek::FrameAt(model, pixels, x, y);
+    }
+
+    Model model;
+    ProjectedModel pixels;
+};
 
 TEST(FrameAt, BoxAroundTheMidpointWithoutItsRightAndBottomEdges)
 {
-    const Model model = FramesWithMidpoints({{50, 60}});
-    EXPECT_EQ(FrameAt(model, 50, 60), 1);
-    EXPECT_EQ(FrameAt(model, 45, 55), 1);
-    EXPECT_EQ(FrameAt(model, 54, 64), 1);
-    EXPECT_EQ(FrameAt(model, 44, 60), 0);
-    EXPECT_EQ(FrameAt(model, 55, 60), 0);
-    EXPECT_EQ(FrameAt(model, 50, 54), 0);
-    EXPECT_EQ(FrameAt(model, 50, 65), 0);
-    EXPECT_EQ(FrameAt(Model{}, 0, 0), 0);
+    const FramesWithMidpoints model({{50, 60}});
+    EXPECT_EQ(model.FrameAt(50, 60), 1);
+    EXPECT_EQ(model.FrameAt(45, 55), 1);
+    EXPECT_EQ(model.FrameAt(54, 64), 1);
+    EXPECT_EQ(model.FrameAt(44, 60), 0);
+    EXPECT_EQ(model.FrameAt(55, 60), 0);
+    EXPECT_EQ(model.FrameAt(50, 54), 0);
+    EXPECT_EQ(model.FrameAt(50, 65), 0);
+    EXPECT_EQ(FrameAt(Model{}, ProjectedModel{}, 0, 0), 0);
 }
 
 TEST(FrameAt, LastMatchWinsAndFramesOffTheModelAreNotPicked)
 {
-    Model model = FramesWithMidpoints({{50, 60}, {53, 62}, {100, 100}, {51, 61}});
-    EXPECT_EQ(FrameAt(model, 52, 61), 4);
-    EXPECT_EQ(FrameAt(model, 57, 62), 2);
+    FramesWithMidpoints model({{50, 60}, {53, 62}, {100, 100}, {51, 61}});
+    EXPECT_EQ(model.FrameAt(52, 61), 4);
+    EXPECT_EQ(model.FrameAt(57, 62), 2);
     // Frame 4 names a joint outside the model: it is not drawn, so it is not picked.
-    model.Frames.Edit(4).NodeJ = 3;
-    EXPECT_EQ(FrameAt(model, 52, 61), 2);
-    model.Frames.Edit(2).NodeI = 0;
-    EXPECT_EQ(FrameAt(model, 52, 61), 1);
+    model.model.Frames.Edit(4).NodeJ = 3;
+    EXPECT_EQ(model.FrameAt(52, 61), 2);
+    model.model.Frames.Edit(2).NodeI = 0;
+    EXPECT_EQ(model.FrameAt(52, 61), 1);
 }
 
 // Frames whose midpoints project, in the plan view of zoom 1 on a 360 x 180 area, to the
@@ -82,7 +90,7 @@ class MouseTest : public ::testing::Test
 protected:
     MouseResult Down(MouseButton button, std::int32_t x, std::int32_t y)
     {
-        return mouse.Down(model, settings, view, area, button, x, y);
+        return mouse.Down(model, pixels, settings, view, area, button, x, y);
     }
     MouseResult Move(std::int32_t x, std::int32_t y)
     {
@@ -96,6 +104,7 @@ protected:
     }
 
     Model model = FramesAroundMidpoints({{50, 60}, {120, 80}});
+    ProjectedModel pixels;
     ViewSettings settings;
     ViewTransform view = PlanAtZoomOne();
     AreaSize area{360, 180};
@@ -131,8 +140,8 @@ TEST_F(MouseTest, SelectModePicksTheFrameUnderThePress)
 TEST_F(MouseTest, SelectModePicksAtTheUndeformedMidpointsOfTheView)
 {
     settings.MouseMode = MouseMode::SelectElem;
-    model.Frames.Edit(1).ScreenXMid = 120;
-    model.Frames.Edit(1).ScreenYMid = 80;
+    pixels.Frames.resize(3);
+    pixels.Frames[1].Mid = {120, 80};
     for (const std::int32_t end : {1, 2})
         model.Joints.Edit(end).DispY = 1000;
     view.DeformScale = 1;

@@ -1,8 +1,8 @@
 #include "post/gui/animation_dialog.h"
 
+#include "gui/dialog_parts.h"
 #include "gui/qpainter_canvas.h"
 #include "util/number_parse.h"
-#include "gui/dialog_parts.h"
 #include "view/model_drawing.h"
 
 #include <QFormLayout>
@@ -16,22 +16,25 @@
 
 namespace vek {
 
-void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
-                        TwoBandPainting* twoBands)
+void PaintAnimationStep(QImage& image, const Model& model, ProjectedModel& projected,
+                        const ViewTransform& view, std::int32_t step, TwoBandPainting* twoBands)
 {
     if (twoBands == nullptr) {
         QPainterCanvas canvas(image);
-        DrawAnimationStep(canvas, model, view, step);
+        DrawAnimationStep(canvas, model, projected, view, step);
         return;
     }
     // The joints are projected half here, half on the helper: each writes its own joints.
     twoBands->Prepare();
+    FitJoints(projected, model);
     const AreaSize area{image.width(), image.height()};
     const std::int64_t joints = model.JointCount(), half = joints / 2;
-    twoBands->Share([&] { ProjectJointsAtStep(model, view, area, step, half + 1, joints); },
-                    [&] { ProjectJointsAtStep(model, view, area, step, 1, half); });
-    const Model& projected = model;
-    twoBands->Paint(image, [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
+    twoBands->Share(
+        [&] { ProjectJointsAtStep(model, projected, view, area, step, half + 1, joints); },
+        [&] { ProjectJointsAtStep(model, projected, view, area, step, 1, half); });
+    const ProjectedModel& pixels = projected;
+    twoBands->Paint(image,
+                    [&model, &pixels](Canvas& canvas) { DrawBareModel(canvas, model, pixels); });
 }
 
 AnimationDialog::AnimationDialog(Model& model, QTimer& timer, QWidget* parent)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "gui/post_dialog_parts.h"
 #include "gui/two_band_painting.h"
 #include "model/model.h"
 #include "post/animation.h"
-#include "gui/post_dialog_parts.h"
 #include "view/view_transform.h"
 
 #include <QDialog>
@@ -19,7 +19,8 @@ namespace vek {
 
 // Paints one animation picture into the image: DrawAnimationStep on a QPainterCanvas, or on
 // two threads with `twoBands`.
-void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
+void PaintAnimationStep(QImage& image, const Model& model, ProjectedModel& projected,
+                        const ViewTransform& view, std::int32_t step,
                         TwoBandPainting* twoBands = nullptr);
 
 // "Animation": loads the joint displacements of consecutive steps from the node displacement
