@@ -123,7 +123,7 @@ void Redraw(benchmark::State& state, const ViewSettings& settings)
     Scene& scene = *g_scene;
     for (auto _ : state) {
         QPainterCanvas canvas(scene.Picture);
-        RedrawModel(canvas, scene.Building, scene.Projected, settings, scene.View);
+        RedrawModel(canvas, scene.Building, Results(), scene.Projected, settings, scene.View);
     }
 }
 
@@ -152,10 +152,11 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
     scene->View.PlanAngle = angles.PlanAngle;
     scene->View.TiltAngle = angles.TiltAngle;
-    ZoomAll(scene->Building, scene->Projected, scene->View, Area);
+    ZoomAll(scene->Building, Results(), scene->Projected, scene->View, Area);
     {
         QPainterCanvas canvas(scene->Picture);
-        RedrawModel(canvas, scene->Building, scene->Projected, ViewSettings(), scene->View);
+        RedrawModel(canvas, scene->Building, Results(), scene->Projected, ViewSettings(),
+                    scene->View);
     }
     scene->FrameLines = FrameLayerLines(scene->Building, scene->Projected);
     g_scene = scene.get();

@@ -170,7 +170,7 @@ int WritePicture(const PictureOptions& options)
         // As in the window: the import fits the model in the start-up angles, then the view
         // command turns it and fits it again.
         const AreaSize area{picture.width(), picture.height()};
-        ZoomAll(model, projected, view, area);
+        ZoomAll(model, Results(), projected, view, area);
         if (options.Preset || options.Angles) {
             if (options.Preset)
                 SetPresetView(view, *options.Preset);
@@ -178,9 +178,9 @@ int WritePicture(const PictureOptions& options)
                 view.PlanAngle = options.Angles->first;
                 view.TiltAngle = options.Angles->second;
             }
-            ZoomAll(model, projected, view, area);
+            ZoomAll(model, Results(), projected, view, area);
         }
-        PaintModel(picture, model, projected, viewSettings, view);
+        PaintModel(picture, model, Results(), projected, viewSettings, view);
         if (!picture.save(options.Output, "PNG"))
             throw VekError("Cannot write file \"" + options.Output.toStdString() + "\"");
     } catch (const VekError& error) {

@@ -39,6 +39,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <new>
@@ -308,13 +309,14 @@ void MainWindow::CreateDialogs()
     framePropertiesDialog_ = new FramePropertiesDialog(model_, viewSettings_, this);
     connect(framePropertiesDialog_, &FramePropertiesDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
-    deformationDialog_ = new DeformationDialog(model_, settings_, viewSettings_, view_, this);
+    deformationDialog_ =
+        new DeformationDialog(model_, results_, settings_, viewSettings_, view_, this);
     deformationDialog_->SetMessageReporter(report);
     connect(deformationDialog_, &DeformationDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
     v14ConvertDialog_ = new V14ConvertDialog(this);
     v14ConvertDialog_->SetMessageReporter(report);
-    animationDialog_ = new AnimationDialog(model_, animationTimer_, this);
+    animationDialog_ = new AnimationDialog(model_, animation_, animationTimer_, this);
     animationDialog_->SetMessageReporter(report);
     connect(&animationTimer_, &QTimer::timeout, this, &MainWindow::AnimationTick);
     shellSectionDialog_ = new ShellSectionDialog(model_, this);
@@ -353,7 +355,7 @@ void MainWindow::Redraw()
 {
     if (importing_)
         return;
-    PaintModel(modelView_->Picture(), model_, projected_, viewSettings_, view_);
+    PaintModel(modelView_->Picture(), model_, results_, projected_, viewSettings_, view_);
     modelView_->update();
 }
 
@@ -437,6 +439,9 @@ void MainWindow::ImportS2kFile(const QString& path)
                 // A file that cannot be read stops the import with the old lines kept.
                 if (!file.empty())
                     LoadS2kFile(model_, file);
+                // The results and the animation of the model before are gone with it.
+                results_ = Results();
+                animation_ = AnimationData();
                 counts = ReadS2kModel(model_, report);
             } catch (...) {
                 failure = std::current_exception();
@@ -449,7 +454,7 @@ void MainWindow::ImportS2kFile(const QString& path)
             panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
         InitSolidMaterials(model_, settings_);
         Redraw();
-        ZoomAll(model_, projected_, view_, modelView_->Area());
+        ZoomAll(model_, results_, projected_, view_, modelView_->Area());
         Redraw();
         // The lines of the last file, read again when no file was chosen, were reported on
         // when that file was imported.
@@ -510,7 +515,7 @@ void MainWindow::PanMode()
 void MainWindow::ZoomAllCommand()
 {
     Guarded([this] {
-        ZoomAll(model_, projected_, view_, modelView_->Area());
+        ZoomAll(model_, results_, projected_, view_, modelView_->Area());
         Redraw();
     });
 }
@@ -533,7 +538,7 @@ void MainWindow::ApplyPresetView(PresetView preset)
     Guarded([&] {
         SetPresetView(view_, preset);
         Redraw();
-        ZoomAll(model_, projected_, view_, modelView_->Area());
+        ZoomAll(model_, results_, projected_, view_, modelView_->Area());
         Redraw();
     });
 }
@@ -655,7 +660,8 @@ void MainWindow::AnimationTick()
         const std::int32_t step = animationDialog_->NextStep();
         try {
             view_.DeformScale = animationDialog_->State().Scale;
-            PaintAnimationStep(modelView_->Picture(), model_, projected_, view_, step, &twoBands_);
+            PaintAnimationStep(modelView_->Picture(), model_, animation_, projected_, view_, step,
+                               &twoBands_);
         } catch (...) {
             // One message, not one a millisecond.
             animationTimer_.stop();
@@ -668,14 +674,8 @@ void MainWindow::AnimationTick()
 void MainWindow::ClearResults()
 {
     Guarded([this] {
-        for (std::int32_t i = 1; model_.Joints.Contains(i); ++i) {
-            TJoint& joint = model_.Joints.Edit(i);
-            joint.DispX = joint.DispY = joint.DispZ = 0;
-        }
-        for (std::int32_t i = 1; model_.Frames.Contains(i); ++i) {
-            TFrameElem& frame = model_.Frames.Edit(i);
-            frame.ResultI = frame.ResultJ = 0;
-        }
+        std::fill(results_.Joints.begin(), results_.Joints.end(), JointDisplacement{});
+        std::fill(results_.Frames.begin(), results_.Frames.end(), FrameResult{});
         Redraw();
     });
 }

@@ -58,6 +58,8 @@ public:
     const ViewSettings& viewSettings() const { return viewSettings_; }
     const ViewTransform& view() const { return view_; }
     const ProjectedModel& projected() const { return projected_; }
+    const Results& results() const { return results_; }
+    const AnimationData& animation() const { return animation_; }
     ModelView* modelView() const { return modelView_; }
     QLabel* panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
     QTimer& animationTimer() { return animationTimer_; }
@@ -152,6 +154,9 @@ private:
     ViewTransform view_;
     // The model's pixels on the model view.
     ProjectedModel projected_;
+    // What the recorder files gave: the deformed shape and section values, the animation.
+    Results results_;
+    AnimationData animation_;
     MouseController mouse_;
     // The animation's pictures are painted on two threads.
     TwoBandPainting twoBands_;

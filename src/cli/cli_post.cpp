@@ -80,18 +80,20 @@ int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     Model model;
     if (!ImportForCli(model, options.Input, err))
         return 1;
+    Results results;
     try {
         if (options.Mode)
-            LoadModeShape(model, options.Folder, *options.Mode);
+            LoadModeShape(model, results, options.Folder, *options.Mode);
         else
-            LoadNodeDeformData(model, options.Folder, options.Step);
+            LoadNodeDeformData(model, results, options.Folder, options.Step);
     } catch (const VekError& error) {
         err << error.what() << '\n';
         return 1;
     }
-    std::int64_t i = 0;
-    for (const TJoint& joint : model.Joints)
-        WriteLine(out, ++i, {joint.DispX, joint.DispY, joint.DispZ});
+    for (std::int64_t i = 1; i <= model.Joints.end() - model.Joints.begin(); ++i) {
+        const JointDisplacement joint = EntryOf(results.Joints, i);
+        WriteLine(out, i, {joint.DispX, joint.DispY, joint.DispZ});
+    }
     return 0;
 }
 
@@ -111,16 +113,18 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     } catch (const VekError& error) {
         return UsageError("sections", error.what(), err);
     }
+    Results results;
     try {
-        LoadSecDeformData(model, options.Values, options.View, options.Folder, options.Step,
-                          options.Kind);
+        LoadSecDeformData(model, options.Values, results, options.View, options.Folder,
+                          options.Step, options.Kind);
     } catch (const VekError& error) {
         err << error.what() << '\n';
         return 1;
     }
-    std::int64_t i = 0;
-    for (const TFrameElem& frame : model.Frames)
-        WriteLine(out, ++i, {frame.ResultI, frame.ResultJ});
+    for (std::int64_t i = 1; i <= model.Frames.end() - model.Frames.begin(); ++i) {
+        const FrameResult frame = EntryOf(results.Frames, i);
+        WriteLine(out, i, {frame.ResultI, frame.ResultJ});
+    }
     return 0;
 }
 

@@ -17,8 +17,8 @@ namespace vek {
 QImage NewModelImage(QSize size);
 
 // Paints the whole model view into the image: RedrawModel on a QPainterCanvas.
-void PaintModel(QImage& image, const Model& model, ProjectedModel& projected,
-                const ViewSettings& settings, const ViewTransform& view);
+void PaintModel(QImage& image, const Model& model, const Results& results,
+                ProjectedModel& projected, const ViewSettings& settings, const ViewTransform& view);
 
 // The drawing area of the main window (Image1): it shows the picture the main window last
 // painted into it, and reports its mouse events and size changes. It never reads the model

@@ -15,15 +15,12 @@ constexpr std::int32_t FlagFalse = 0;
 struct TJoint
 {
     double X = 0, Y = 0, Z = 0;
-    double DispX = 0, DispY = 0, DispZ = 0;
     // Fixity of U1, U2, U3, R1, R2, R3 in entries 1..6 (1 fixed, 0 free); entry 0 is unused.
     std::array<std::int32_t, 7> Restraint{};
     double MassU1 = 0, MassU2 = 0, MassU3 = 0;
     double MassR1 = 0, MassR2 = 0, MassR3 = 0;
     // 0, or the joint whose coordinates this joint takes when nodes are written.
     std::int32_t LinkedJoint = 0;
-    // Displacement at each animation step 0..AnimStepCount.
-    std::vector<double> AnimDispX, AnimDispY, AnimDispZ;
 };
 
 // A frame element (beam, column, brace, truss or release link).
@@ -35,7 +32,6 @@ struct TFrameElem
     double Angle = 0;
     double VecXZ1 = 0, VecXZ2 = 0, VecXZ3 = 0;
     std::int32_t IntegrationPoints = 0;
-    double ResultI = 0, ResultJ = 0;
     // 0 no release, 1 a release at end I (IREL), 2 a release at end J (JREL).
     std::int32_t Release = 0;
 };

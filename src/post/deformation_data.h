@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/model.h"
+#include "model/results.h"
 #include "tcl/settings.h"
 #include "view/view_settings.h"
 #include "view/view_transform.h"
@@ -30,11 +31,13 @@ std::int32_t SectionDeformationCount(const Model& model, const Settings& setting
 
 // The joints' DispX, DispY, DispZ at load step `step` (the line number in the files, from 1)
 // from the node displacement files node<k>.out in `folder`.
-void LoadNodeDeformData(Model& model, std::string_view folder, std::int32_t step);
+void LoadNodeDeformData(const Model& model, Results& results, std::string_view folder,
+                        std::int32_t step);
 
 // The joints' DispX, DispY, DispZ from the eigenvector files eigen<mode>_node<k>.out (their
 // first line).
-void LoadModeShape(Model& model, std::string_view folder, std::int32_t mode);
+void LoadModeShape(const Model& model, Results& results, std::string_view folder,
+                   std::int32_t mode);
 
 // The frames' ResultI and ResultJ at load step `step`: the value `kind` of the first section
 // (ele<k>_secs.out) and of the last integration section (ele<k>_secn.out). A frame whose
@@ -42,8 +45,9 @@ void LoadModeShape(Model& model, std::string_view folder, std::int32_t mode);
 // become the largest and smallest of the results, and the function returns true; without
 // frames the scale stays as it was and it returns false. The settings are those the script
 // was written with.
-bool LoadSecDeformData(Model& model, const Settings& settings, ViewSettings& view,
-                       std::string_view folder, std::int32_t step, std::int32_t kind);
+bool LoadSecDeformData(const Model& model, const Settings& settings, Results& results,
+                       ViewSettings& view, std::string_view folder, std::int32_t step,
+                       std::int32_t kind);
 
 // The OK of the deformation shape: ScaleMax, ScaleMin and DeformScale from their texts, in
 // this order. A text that is not a number raises the conversion message, the values before it

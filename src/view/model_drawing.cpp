@@ -327,20 +327,21 @@ void ShowDiaphragms(Painter& painter, const Model& model, const ProjectedModel& 
 }
 
 void ShowHingeCircles(Painter& painter, const Model& model, const ProjectedModel& projected,
-                      const ViewSettings& settings)
+                      const Results& results, const ViewSettings& settings)
 {
     std::int64_t k = 0;
     for (const TFrameElem& frame : model.Frames) {
         const FrameMarks& marks = projected.Frame(++k);
         if (!FrameHasJoints(model, frame))
             continue;
+        const FrameResult result = EntryOf(results.Frames, k);
         painter.Pen(Black, 1);
         painter.Brush(
-            ResultColor(model.Palette, frame.ResultI, settings.ScaleMin, settings.ScaleMax),
+            ResultColor(model.Palette, result.ResultI, settings.ScaleMin, settings.ScaleMax),
             BrushStyle::Solid);
         painter.Circle(marks.HingeI, 5);
         painter.Brush(
-            ResultColor(model.Palette, frame.ResultJ, settings.ScaleMin, settings.ScaleMax),
+            ResultColor(model.Palette, result.ResultJ, settings.ScaleMin, settings.ScaleMax),
             BrushStyle::Solid);
         painter.Circle(marks.HingeJ, 5);
     }
@@ -528,14 +529,14 @@ void DrawBareModel(Canvas& canvas, const Model& model, const ProjectedModel& pro
     ShowFrames(painter, model, projected, 0);
 }
 
-void RedrawModel(Canvas& canvas, const Model& model, ProjectedModel& projected,
-                 const ViewSettings& settings, const ViewTransform& view)
+void RedrawModel(Canvas& canvas, const Model& model, const Results& results,
+                 ProjectedModel& projected, const ViewSettings& settings, const ViewTransform& view)
 {
     const AreaSize area{canvas.Width(), canvas.Height()};
     Painter painter(canvas);
     DrawBackground(canvas, painter);
 
-    ProjectJoints(model, projected, view, area);
+    ProjectJoints(model, results, projected, view, area);
     // The frames' marks cost as much as all joints and frames together; they are worked out
     // only when a layer draws at them. The frame hit test works out its own.
     std::string_view caseName;
@@ -563,7 +564,7 @@ void RedrawModel(Canvas& canvas, const Model& model, ProjectedModel& projected,
     if (settings.ShowDiaphragms)
         ShowDiaphragms(painter, model, projected);
     if (settings.ShowHingeCircles)
-        ShowHingeCircles(painter, model, projected, settings);
+        ShowHingeCircles(painter, model, projected, results, settings);
     if (settings.ShowShells)
         ShowShells(painter, model, projected, corners);
     if (settings.ShowShellLabels)

@@ -10,8 +10,9 @@ namespace vek {
 // Paints the whole model view: background and title, the projection (joints and frame marks
 // are projected again, so the pixels of `projected` are those of this picture), and every
 // layer the view flags switch on, in a fixed order.
-void RedrawModel(Canvas& canvas, const Model& model, ProjectedModel& projected,
-                 const ViewSettings& settings, const ViewTransform& view);
+void RedrawModel(Canvas& canvas, const Model& model, const Results& results,
+                 ProjectedModel& projected, const ViewSettings& settings,
+                 const ViewTransform& view);
 
 // The background and title, then the nodes, the supports and the frames at the joints'
 // projected pixels, whatever the view flags say (no selection highlight, no other layer).

@@ -64,33 +64,39 @@ double WrapAngle(double angle)
 
 } // namespace
 
-void ProjectJoints(const Model& model, ProjectedModel& projected, const ViewTransform& view,
-                   AreaSize area)
+void ProjectJoints(const Model& model, const Results& results, ProjectedModel& projected,
+                   const ViewTransform& view, AreaSize area)
 {
     FitJoints(projected, model);
     const Projection projection(view, area);
     const double s = view.DeformScale;
     Point* pixel = projected.Joints.data() + 1;
+    std::int64_t j = 0;
     for (const TJoint& joint : ValidRecords(model.Joints)) {
+        ++j;
         // A zero scale leaves the coordinates alone, even when a displacement is not finite.
-        if (s == 0)
+        if (s == 0) {
             projection.Pixel(joint.X, joint.Y, joint.Z, *pixel);
-        else
-            projection.Pixel(joint.X + s * joint.DispX, joint.Y + s * joint.DispY,
-                             joint.Z + s * joint.DispZ, *pixel);
+        } else {
+            const JointDisplacement d = EntryOf(results.Joints, j);
+            projection.Pixel(joint.X + s * d.DispX, joint.Y + s * d.DispY, joint.Z + s * d.DispZ,
+                             *pixel);
+        }
         ++pixel;
     }
 }
 
-void ProjectJointsAtStep(const Model& model, ProjectedModel& projected, const ViewTransform& view,
-                         AreaSize area, std::int32_t step)
+void ProjectJointsAtStep(const Model& model, const AnimationData& animation,
+                         ProjectedModel& projected, const ViewTransform& view, AreaSize area,
+                         std::int32_t step)
 {
     FitJoints(projected, model);
-    ProjectJointsAtStep(model, projected, view, area, step, 1, model.JointCount());
+    ProjectJointsAtStep(model, animation, projected, view, area, step, 1, model.JointCount());
 }
 
-void ProjectJointsAtStep(const Model& model, ProjectedModel& projected, const ViewTransform& view,
-                         AreaSize area, std::int32_t step, std::int64_t first, std::int64_t last)
+void ProjectJointsAtStep(const Model& model, const AnimationData& animation,
+                         ProjectedModel& projected, const ViewTransform& view, AreaSize area,
+                         std::int32_t step, std::int64_t first, std::int64_t last)
 {
     const Projection projection(view, area);
     const double s = view.DeformScale;
@@ -102,14 +108,19 @@ void ProjectJointsAtStep(const Model& model, ProjectedModel& projected, const Vi
     if (first > last)
         return;
     Point* pixel = projected.Joints.data() + first;
-    for (const TJoint& joint : joints.subspan(static_cast<std::size_t>(first - 1),
-                                              static_cast<std::size_t>(last - first + 1))) {
-        if (s == 0)
+    const JointSteps none;
+    const auto stepped = static_cast<std::int64_t>(animation.Joints.size());
+    for (std::int64_t j = first; j <= last; ++j) {
+        const TJoint& joint = joints[static_cast<std::size_t>(j - 1)];
+        if (s == 0) {
             projection.Pixel(joint.X, joint.Y, joint.Z, *pixel);
-        else
-            projection.Pixel(joint.X + s * StepValue(joint.AnimDispX, step),
-                             joint.Y + s * StepValue(joint.AnimDispY, step),
-                             joint.Z + s * StepValue(joint.AnimDispZ, step), *pixel);
+        } else {
+            const JointSteps& steps =
+                j < stepped ? animation.Joints[static_cast<std::size_t>(j)] : none;
+            projection.Pixel(joint.X + s * StepValue(steps.AnimDispX, step),
+                             joint.Y + s * StepValue(steps.AnimDispY, step),
+                             joint.Z + s * StepValue(steps.AnimDispZ, step), *pixel);
+        }
         ++pixel;
     }
 }
@@ -162,7 +173,8 @@ void SetPresetView(ViewTransform& view, PresetView preset)
     }
 }
 
-void ZoomAll(const Model& model, ProjectedModel& projected, ViewTransform& view, AreaSize area)
+void ZoomAll(const Model& model, const Results& results, ProjectedModel& projected,
+             ViewTransform& view, AreaSize area)
 {
     if (model.JointCount() <= 0 || model.Joints.begin() == model.Joints.end())
         return;
@@ -177,7 +189,7 @@ void ZoomAll(const Model& model, ProjectedModel& projected, ViewTransform& view,
         view.PanY = 0;
     // The second pass corrects the first when the old zoom put every joint on a few pixels.
     for (int pass = 0; pass < 2; ++pass) {
-        ProjectJoints(model, projected, view, area);
+        ProjectJoints(model, results, projected, view, area);
         std::int32_t minX = std::numeric_limits<std::int32_t>::max();
         std::int32_t maxX = std::numeric_limits<std::int32_t>::min();
         std::int32_t minY = minX, maxY = maxX;
@@ -204,7 +216,7 @@ void ZoomAll(const Model& model, ProjectedModel& projected, ViewTransform& view,
         view.PanY = (centreY - area.H / 2.0) * view.Zoom + view.PanY;
         view.Zoom *= f;
     }
-    ProjectJoints(model, projected, view, area);
+    ProjectJoints(model, results, projected, view, area);
     ProjectFrameMarks(model, projected, view, area);
 }
 

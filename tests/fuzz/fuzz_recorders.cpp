@@ -104,19 +104,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vek::Settings settings;
     settings.UseSectionAggregator = (pick & 0x40) != 0;
     vek::ViewSettings scale;
-    Guarded([&] { vek::LoadNodeDeformData(model, folder, step); });
-    Guarded([&] { vek::LoadModeShape(model, folder, 1 + (pick >> 7)); });
-    Guarded(
-        [&] { vek::LoadSecDeformData(model, settings, scale, folder, step, 1 + (pick >> 3) % 3); });
+    vek::Results results;
+    vek::AnimationData animation;
+    Guarded([&] { vek::LoadNodeDeformData(model, results, folder, step); });
+    Guarded([&] { vek::LoadModeShape(model, results, folder, 1 + (pick >> 7)); });
+    Guarded([&] {
+        vek::LoadSecDeformData(model, settings, results, scale, folder, step, 1 + (pick >> 3) % 3);
+    });
 
     const std::int32_t stepCount = step * 30;
-    Guarded([&] { vek::LoadAnimationSteps(model, folder, stepCount); });
+    Guarded([&] { vek::LoadAnimationSteps(model, animation, folder, stepCount); });
     vek::ViewTransform view;
     vek::ProjectedModel pixels;
     vek::RecordingCanvas canvas(200, 150);
     for (std::int32_t shown : {0, 1, 7, 99, 100000})
         Guarded([&] {
-            vek::DrawAnimationStep(canvas, model, pixels, view,
+            vek::DrawAnimationStep(canvas, model, animation, pixels, view,
                                    vek::NextAnimationStep(shown, stepCount));
         });
     return 0;

@@ -77,6 +77,8 @@ struct Fixture
     explicit Fixture(const std::string& name) : folder(name) {}
     TempFolder folder;
     Model model = JointModel(3);
+    Results results;
+    AnimationData animation;
     Settings settings;
     ViewSettings viewSettings;
     ViewTransform view;
@@ -117,7 +119,7 @@ private slots:
 void PostDialogsTest::deformationControls()
 {
     Fixture f("dlgcontrols");
-    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Deformation Shape"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Child<QPushButton>(dialog, "Button1")->text(),
@@ -163,7 +165,7 @@ void PostDialogsTest::deformationLoadsNodesAndModes()
     Fixture f("dlgnodes");
     WriteNodeFiles(f.folder, 3, 4);
     WriteNodeFiles(f.folder, 3, 1, "eigen2_node");
-    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
@@ -172,17 +174,18 @@ void PostDialogsTest::deformationLoadsNodesAndModes()
     Click(dialog, "Button1");
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(dialog.LoadStep(), 4);
-    QCOMPARE(f.model.Joints[3].DispY, JointValue(3, 4, 2));
+    QCOMPARE(f.results.Joints.at(3).DispY, JointValue(3, 4, 2));
 
     Edit(dialog, "Edit5")->setText(QStringLiteral("2"));
     Click(dialog, "Button5");
-    QCOMPARE(f.model.Joints[3].DispY, JointValue(3, 1, 2));
+    QCOMPARE(f.results.Joints.at(3).DispY, JointValue(3, 1, 2));
 
     // Cancelling the file dialog reads nothing; loading never redraws.
     f.cancel = true;
-    f.model.Joints.Edit(1).DispX = 42;
+    f.results.Joints.resize(4);
+    f.results.Joints[1].DispX = 42;
     Click(dialog, "Button1");
-    QCOMPARE(f.model.Joints[1].DispX, 42.0);
+    QCOMPARE(f.results.Joints.at(1).DispX, 42.0);
     QCOMPARE(f.chosen, 3);
     QCOMPARE(redraws.count(), 0);
 }
@@ -197,7 +200,7 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     f.model.Frames.Edit(2).Section = 1;
     f.folder.Write("ele0_secs.out", "0.1 1 2 3 4 5 6 7 8\n0.2 -1 1e-05 3 4 5 -2.5 7 8\n");
     f.folder.Write("ele0_secn.out", "0.1 1 2 3 4 5 6 7 8\n0.2 9 0.5 0 0 9 -0 0 0\n");
-    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
@@ -205,9 +208,9 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     Child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
     Click(dialog, "Button4");
     QCOMPARE(f.errors, QStringList());
-    QCOMPARE(f.model.Frames[1].ResultI, 1e-05);
-    QCOMPARE(f.model.Frames[2].ResultI, -2.5);
-    QCOMPARE(f.model.Frames[1].ResultJ, 0.5);
+    QCOMPARE(f.results.Frames.at(1).ResultI, 1e-05);
+    QCOMPARE(f.results.Frames.at(2).ResultI, -2.5);
+    QCOMPARE(f.results.Frames.at(1).ResultJ, 0.5);
     QCOMPARE(f.viewSettings.ScaleMax, 0.5);
     QCOMPARE(f.viewSettings.ScaleMin, -2.5);
     QCOMPARE(Edit(dialog, "Edit3")->text(), QStringLiteral("0.5"));
@@ -225,7 +228,7 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
 void PostDialogsTest::deformationOkAndCancel()
 {
     Fixture f("dlgok");
-    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
     dialog.show();
@@ -259,7 +262,7 @@ void PostDialogsTest::deformationOkAndCancel()
 void PostDialogsTest::deformationReportsErrors()
 {
     Fixture f("dlgerrors");
-    DeformationDialog dialog(f.model, f.settings, f.viewSettings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     dialog.show();
@@ -281,8 +284,9 @@ void PostDialogsTest::deformationReportsErrors()
 void PostDialogsTest::animationControls()
 {
     Model model;
+    AnimationData animation;
     QTimer timer;
-    AnimationDialog dialog(model, timer);
+    AnimationDialog dialog(model, animation, timer);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Animation"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Edit(dialog, "Edit1")->text(), QStringLiteral("100"));
@@ -303,7 +307,7 @@ void PostDialogsTest::animationLoadAndPlay()
     WriteNodeFiles(f.folder, 150, 5);
     QTimer timer;
     timer.setInterval(1);
-    AnimationDialog dialog(f.model, timer);
+    AnimationDialog dialog(f.model, f.animation, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     // Before any load a tick shows the model at rest.
@@ -315,7 +319,7 @@ void PostDialogsTest::animationLoadAndPlay()
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(dialog.State().StepCount, 5);
     QCOMPARE(dialog.State().Scale, 20.0);
-    QCOMPARE(f.model.Joints[150].AnimDispZ[5], JointValue(150, 5, 3));
+    QCOMPARE(f.animation.Joints.at(150).AnimDispZ[5], JointValue(150, 5, 3));
 
     dialog.show();
     Click(dialog, "Button3");
@@ -354,7 +358,7 @@ void PostDialogsTest::animationReportsErrors()
     Fixture f("dlganimerr");
     WriteNodeFiles(f.folder, 3, 2);
     QTimer timer;
-    AnimationDialog dialog(f.model, timer);
+    AnimationDialog dialog(f.model, f.animation, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
@@ -368,14 +372,14 @@ void PostDialogsTest::animationReportsErrors()
     QCOMPARE(f.errors.value(1), QStringLiteral("List index out of bounds (2)"));
     // The steps read stay, and the animation plays the 100 steps asked for.
     QCOMPARE(dialog.State().StepCount, 100);
-    QCOMPARE(f.model.Joints[2].AnimDispX[2], JointValue(2, 2, 1));
+    QCOMPARE(f.animation.Joints.at(2).AnimDispX[2], JointValue(2, 2, 1));
 
     // Cancelling the file dialog keeps the new size of the arrays.
     f.cancel = true;
     Edit(dialog, "Edit1")->setText(QStringLiteral("7"));
     Click(dialog, "Button2");
-    QCOMPARE(f.model.Joints[2].AnimDispX.size(), std::size_t(8));
-    QCOMPARE(f.model.Joints[2].AnimDispX[2], JointValue(2, 2, 1));
+    QCOMPARE(f.animation.Joints.at(2).AnimDispX.size(), std::size_t(8));
+    QCOMPARE(f.animation.Joints.at(2).AnimDispX[2], JointValue(2, 2, 1));
 }
 
 QTEST_MAIN(PostDialogsTest)

@@ -120,7 +120,7 @@ QImage RedrawnNow(const MainWindow& form, const ViewTransform& view)
 {
     ProjectedModel pixels = form.projected();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, form.model(), pixels, form.viewSettings(), view);
+    PaintModel(picture, form.model(), form.results(), pixels, form.viewSettings(), view);
     return picture;
 }
 
@@ -446,12 +446,12 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
         ViewTransform expectedView = before;
         ProjectedModel pixels;
         if (caption == "Zoom All")
-            ZoomAll(form.model(), pixels, expectedView, w->Area());
+            ZoomAll(form.model(), form.results(), pixels, expectedView, w->Area());
         if (caption.endsWith(" View") && caption != "Rotate View") {
             SetPresetView(expectedView, caption == "XY View"   ? PresetView::XY
                                         : caption == "XZ View" ? PresetView::XZ
                                                                : PresetView::YZ);
-            ZoomAll(form.model(), pixels, expectedView, w->Area());
+            ZoomAll(form.model(), form.results(), pixels, expectedView, w->Area());
         }
         QVERIFY(SameView(form.view(), expectedView));
         QCOMPARE(form.viewSettings().MouseMode, caption == "Pan"           ? MouseMode::PanArmed
@@ -596,7 +596,7 @@ void MainWindowTest::importShowsTheCountsAndRedraws()
     // The view is fitted to the model: Zoom All from where it was.
     ViewTransform fitted = before;
     ProjectedModel pixels;
-    ZoomAll(w.form.model(), pixels, fitted, w.Area());
+    ZoomAll(w.form.model(), w.form.results(), pixels, fitted, w.Area());
     QVERIFY(SameView(fitted, w.form.view()));
     QVERIFY(w.Picture() != empty);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));

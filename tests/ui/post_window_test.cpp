@@ -72,18 +72,18 @@ void SetText(QWidget* dialog, const char* name, const QString& text)
 QImage RedrawnWithDisplacements(const MainWindow& form, const ViewTransform& view,
                                 const std::function<std::array<double, 3>(std::int64_t)>& disp)
 {
-    Model model = form.model();
+    const Model& model = form.model();
+    Results results;
+    results.Joints.resize(static_cast<std::size_t>(model.JointCount()) + 1);
     for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
         const auto d = disp(j);
-        model.Joints.Edit(j).DispX = d[0];
-        model.Joints.Edit(j).DispY = d[1];
-        model.Joints.Edit(j).DispZ = d[2];
+        results.Joints[static_cast<std::size_t>(j)] = {d[0], d[1], d[2]};
     }
     ViewSettings layers;
     layers.ShowShells = layers.ShowReleases = layers.ShowSolids = false;
     QImage picture = NewModelImage(form.modelView()->Picture().size());
     ProjectedModel pixels = form.projected();
-    PaintModel(picture, model, pixels, layers, view);
+    PaintModel(picture, model, results, pixels, layers, view);
     return picture;
 }
 
@@ -134,13 +134,13 @@ void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
     SetText(dialog, "Edit1", QStringLiteral("3"));
     Click(dialog, "Button2");
     QCOMPARE(w.errors, QStringList());
-    QCOMPARE(w.form.model().Joints[3].DispX, JointValue(3, 2, 1));
+    QCOMPARE(w.form.results().Joints.at(3).DispX, JointValue(3, 2, 1));
     QCOMPARE(w.form.view().DeformScale, 3.0);
     QVERIFY(!dialog->isVisible());
     Model model = w.form.model();
     QImage expected = NewModelImage(w.Picture().size());
     ProjectedModel pixels = w.form.projected();
-    PaintModel(expected, model, pixels, w.form.viewSettings(), w.form.view());
+    PaintModel(expected, model, w.form.results(), pixels, w.form.viewSettings(), w.form.view());
     QCOMPARE(w.Picture(), expected);
 }
 
@@ -202,13 +202,13 @@ void PostWindowTest::clearResults()
     SetText(dialog, "Edit1", QStringLiteral("2"));
     SetText(dialog, "Edit3", QStringLiteral("0.5"));
     Click(dialog, "Button2");
-    QVERIFY(w.form.model().Joints[2].DispZ != 0);
+    QVERIFY(w.form.results().Joints.at(2).DispZ != 0);
 
     QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("ToolButton27")),
                       Qt::LeftButton);
-    for (const TJoint& joint : w.form.model().Joints)
+    for (const JointDisplacement& joint : w.form.results().Joints)
         QVERIFY(joint.DispX == 0 && joint.DispY == 0 && joint.DispZ == 0);
-    for (const TFrameElem& frame : w.form.model().Frames)
+    for (const FrameResult& frame : w.form.results().Frames)
         QVERIFY(frame.ResultI == 0 && frame.ResultJ == 0);
     // The scales stay; the undeformed model is shown.
     QCOMPARE(w.form.view().DeformScale, 2.0);
@@ -218,7 +218,7 @@ void PostWindowTest::clearResults()
     rest.DeformScale = 0;
     QImage expected = NewModelImage(w.Picture().size());
     ProjectedModel pixels = w.form.projected();
-    PaintModel(expected, model, pixels, w.form.viewSettings(), rest);
+    PaintModel(expected, model, w.form.results(), pixels, w.form.viewSettings(), rest);
     QCOMPARE(w.Picture(), expected);
 }
 

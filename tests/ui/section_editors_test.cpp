@@ -48,7 +48,7 @@ QImage RedrawnNow(const MainWindow& form)
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
     ProjectedModel pixels = form.projected();
-    PaintModel(picture, model, pixels, form.viewSettings(), form.view());
+    PaintModel(picture, model, form.results(), pixels, form.viewSettings(), form.view());
     return picture;
 }
 

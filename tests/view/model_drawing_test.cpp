@@ -133,18 +133,20 @@ void SetSolids(Model& model, const std::vector<std::array<std::int32_t, 8>>& sol
 }
 
 // The operations of the redraw; the pixels it projects go to `pixels` when given.
-Ops DrawAll(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr)
+Ops DrawAll(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr,
+            const Results& results = Results())
 {
     ProjectedModel stale = StalePixels();
     RecordingCanvas canvas(200, 100);
-    RedrawModel(canvas, model, pixels ? *pixels : stale, settings, PixelView());
+    RedrawModel(canvas, model, results, pixels ? *pixels : stale, settings, PixelView());
     return canvas.Operations;
 }
 
 // The operations after the background and the title.
-Ops Draw(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr)
+Ops Draw(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr,
+         const Results& results = Results())
 {
-    Ops ops = DrawAll(model, settings, pixels);
+    Ops ops = DrawAll(model, settings, pixels, results);
     EXPECT_GE(ops.size(), Background.size());
     EXPECT_TRUE(std::equal(Background.begin(), Background.end(), ops.begin()));
     ops.erase(ops.begin(), ops.begin() + static_cast<std::ptrdiff_t>(Background.size()));
@@ -306,11 +308,13 @@ TEST(RedrawModel, HingeCirclesInResultColours)
     settings.ShowHingeCircles = true;
     settings.ScaleMin = -1e-4;
     settings.ScaleMax = 1e-4;
-    model.Frames.Edit(1).ResultI = 1e-4;
-    model.Frames.Edit(1).ResultJ = -2e-5; // 40 % of the scale
-    model.Frames.Edit(2).ResultI = -1e-4;
-    model.Frames.Edit(2).ResultJ = -1;
-    EXPECT_EQ(Draw(model, settings),
+    Results results;
+    results.Frames.resize(3);
+    results.Frames[1].ResultI = 1e-4;
+    results.Frames[1].ResultJ = -2e-5; // 40 % of the scale
+    results.Frames[2].ResultI = -1e-4;
+    results.Frames[2].ResultJ = -1;
+    EXPECT_EQ(Draw(model, settings, nullptr, results),
               (Ops{// The background's black pen is still set.
                    Brush(Magenta), "ellipse 5 15 15 25", Brush(Yellow), "ellipse 35 15 45 25",
                    Brush(Red), "ellipse -5 25 5 35", "ellipse -5 55 5 65"}));

@@ -27,6 +27,23 @@ Model JointsAt(const std::vector<Coordinates>& points)
     return model;
 }
 
+// The displacement of joint j, the list grown to reach it.
+JointDisplacement& DispOf(Results& results, std::int64_t j)
+{
+    const auto i = static_cast<std::size_t>(j);
+    if (results.Joints.size() <= i)
+        results.Joints.resize(i + 1);
+    return results.Joints[i];
+}
+
+JointSteps& StepsOf(AnimationData& animation, std::int64_t j)
+{
+    const auto i = static_cast<std::size_t>(j);
+    if (animation.Joints.size() <= i)
+        animation.Joints.resize(i + 1);
+    return animation.Joints[i];
+}
+
 Point PixelOf(const ProjectedModel& pixels, std::int64_t joint)
 {
     return pixels.Joints.at(static_cast<std::size_t>(joint));
@@ -34,9 +51,10 @@ Point PixelOf(const ProjectedModel& pixels, std::int64_t joint)
 
 TEST(ProjectJoints, StartViewRoundsHalfPixelsToEven)
 {
+    Results results;
     ProjectedModel pixels;
     Model model = JointsAt({{1000, 2000, 3000}, {-2170, 1095, 0}, {-2165, 1090, 0}});
-    ProjectJoints(model, pixels, ViewTransform{}, {1069, 639});
+    ProjectJoints(model, results, pixels, ViewTransform{}, {1069, 639});
     // 1000 / 5 + 534.5 = 734.5 and -2000 / 5 + 319.5 = -80.5.
     EXPECT_EQ(PixelOf(pixels, 1), (Point{734, -80}));
     // 100.5 goes down to 100, 101.5 up to 102.
@@ -46,19 +64,21 @@ TEST(ProjectJoints, StartViewRoundsHalfPixelsToEven)
 
 TEST(ProjectJoints, PanAndZoomMoveAndScaleThePicture)
 {
+    Results results;
     ProjectedModel pixels;
     Model model = JointsAt({{30, -10, 0}});
     ViewTransform view;
     view.Zoom = 2;
     view.PanX = 10;
     view.PanY = -4;
-    ProjectJoints(model, pixels, view, {100, 50});
+    ProjectJoints(model, results, pixels, view, {100, 50});
     // u = 30, w = 10: (30 - 10) / 2 + 50 and (10 + 4) / 2 + 25.
     EXPECT_EQ(PixelOf(pixels, 1), (Point{60, 32}));
 }
 
 TEST(ProjectJoints, PresetViewsLookAlongTheAxes)
 {
+    Results results;
     ProjectedModel pixels;
     Model model = JointsAt({{10, 20, 30}});
     ViewTransform view;
@@ -67,17 +87,17 @@ TEST(ProjectJoints, PresetViewsLookAlongTheAxes)
     const AreaSize area{200, 100};
     // Pixel = (u - 7 + 100, w + 50).
     SetPresetView(view, PresetView::XY);
-    ProjectJoints(model, pixels, view, area);
+    ProjectJoints(model, results, pixels, view, area);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{103, 30})); // u = X, w = -Y
     SetPresetView(view, PresetView::XZ);
     EXPECT_EQ(view.PlanAngle, 0);
     EXPECT_EQ(view.TiltAngle, -90);
-    ProjectJoints(model, pixels, view, area);
+    ProjectJoints(model, results, pixels, view, area);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{103, 20})); // u = X, w = -Z
     SetPresetView(view, PresetView::YZ);
     EXPECT_EQ(view.PlanAngle, 90);
     EXPECT_EQ(view.TiltAngle, -90);
-    ProjectJoints(model, pixels, view, area);
+    ProjectJoints(model, results, pixels, view, area);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{73, 20})); // u = -Y, w = -Z
     EXPECT_EQ(view.Zoom, 1);
     EXPECT_EQ(view.PanX, 7);
@@ -85,32 +105,33 @@ TEST(ProjectJoints, PresetViewsLookAlongTheAxes)
 
 TEST(ProjectJoints, DisplacementsScaledByDeformScale)
 {
+    Results results;
     ProjectedModel pixels;
     Model model = JointsAt({{10, 0, 0}, {0, 0, 0}});
-    model.Joints.Edit(1).DispX = 3;
-    model.Joints.Edit(1).DispY = -2;
-    model.Joints.Edit(2).DispX = std::numeric_limits<double>::quiet_NaN();
-    model.Joints.Edit(2).DispY = std::numeric_limits<double>::infinity();
+    DispOf(results, 1).DispX = 3;
+    DispOf(results, 1).DispY = -2;
+    DispOf(results, 2).DispX = std::numeric_limits<double>::quiet_NaN();
+    DispOf(results, 2).DispY = std::numeric_limits<double>::infinity();
     ViewTransform view;
     view.Zoom = 1;
     const AreaSize area{0, 0};
 
-    ProjectJoints(model, pixels, view, area);
+    ProjectJoints(model, results, pixels, view, area);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{10, 0}));
     // A zero scale ignores even displacements that are not numbers.
     EXPECT_EQ(PixelOf(pixels, 2), (Point{0, 0}));
 
     view.DeformScale = 2;
-    ProjectJoints(model, pixels, view, area);
+    ProjectJoints(model, results, pixels, view, area);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{16, 4}));
 }
 
 TEST(ProjectJointsAtStep, UsesTheStepAndTreatsMissingStepsAsZero)
 {
+    AnimationData animation;
     ProjectedModel pixels;
     Model model = JointsAt({{10, 0, 0}, {20, 0, 0}});
-    TJoint& first = model.Joints.Edit(1);
-    first.DispX = 100; // not an animation displacement
+    JointSteps& first = StepsOf(animation, 1);
     first.AnimDispX = {0, 1, 2};
     first.AnimDispY = {0, 5}; // shorter than the X array
     first.AnimDispZ = {0, 0, 9};
@@ -119,13 +140,13 @@ TEST(ProjectJointsAtStep, UsesTheStepAndTreatsMissingStepsAsZero)
     view.DeformScale = 10;
     const AreaSize area{0, 0};
 
-    ProjectJointsAtStep(model, pixels, view, area, 1);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{20, -50}));
     EXPECT_EQ(PixelOf(pixels, 2), (Point{20, 0}));
-    ProjectJointsAtStep(model, pixels, view, area, 2);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 2);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{30, 0}));
     for (std::int32_t step : {3, -1, std::numeric_limits<std::int32_t>::max()}) {
-        ProjectJointsAtStep(model, pixels, view, area, step);
+        ProjectJointsAtStep(model, animation, pixels, view, area, step);
         EXPECT_EQ(PixelOf(pixels, 1), (Point{10, 0})) << step;
     }
 }
@@ -134,10 +155,11 @@ TEST(ProjectJointsAtStep, UsesTheStepAndTreatsMissingStepsAsZero)
 // table are cut to it.
 TEST(ProjectJointsAtStep, RangesProjectTheirJointsOnly)
 {
+    AnimationData animation;
     ProjectedModel pixels;
     Model model = JointsAt({{10, 0, 0}, {20, 0, 0}, {30, 0, 0}, {40, 0, 0}});
     for (std::int64_t j = 1; j <= 4; ++j)
-        model.Joints.Edit(j).AnimDispX = {0, static_cast<double>(j)};
+        StepsOf(animation, j).AnimDispX = {0, static_cast<double>(j)};
     ViewTransform view;
     view.Zoom = 1;
     view.DeformScale = 1;
@@ -149,32 +171,33 @@ TEST(ProjectJointsAtStep, RangesProjectTheirJointsOnly)
     };
 
     unprojected();
-    ProjectJointsAtStep(model, pixels, view, area, 1, 2, 3);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 2, 3);
     EXPECT_EQ(PixelOf(pixels, 1), (Point{-7, -7}));
     EXPECT_EQ(PixelOf(pixels, 2), (Point{22, 0}));
     EXPECT_EQ(PixelOf(pixels, 3), (Point{33, 0}));
     EXPECT_EQ(PixelOf(pixels, 4), (Point{-7, -7}));
 
     unprojected();
-    ProjectJointsAtStep(model, pixels, view, area, 1, -5, 1);
-    ProjectJointsAtStep(model, pixels, view, area, 1, 2, 100);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, -5, 1);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 2, 100);
     for (std::int64_t j = 1; j <= 4; ++j)
         EXPECT_EQ(PixelOf(pixels, j), (Point{static_cast<std::int32_t>(11 * j), 0})) << j;
 
     unprojected();
-    ProjectJointsAtStep(model, pixels, view, area, 1, 3, 2);
-    ProjectJointsAtStep(model, pixels, view, area, 1, 5, 9);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 3, 2);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 5, 9);
     Model empty;
-    ProjectJointsAtStep(empty, pixels, view, area, 1, 1, 1);
+    ProjectJointsAtStep(empty, animation, pixels, view, area, 1, 1, 1);
     for (std::int64_t j = 1; j <= 4; ++j)
         EXPECT_EQ(PixelOf(pixels, j), (Point{-7, -7})) << j;
 }
 
 TEST(ProjectFrameMarks, MidpointAxisTipAndHingePoints)
 {
+    Results results;
     ProjectedModel pixels;
     Model model = JointsAt({{0, 0, 0}, {18.5, -11.5, 0}});
-    model.Joints.Edit(2).DispX = 5;
+    DispOf(results, 2).DispX = 5;
     model.Frames.Reset(1);
     TFrameElem& frame = model.Frames.Edit(1);
     frame.NodeI = 1;
@@ -184,7 +207,7 @@ TEST(ProjectFrameMarks, MidpointAxisTipAndHingePoints)
     view.Zoom = 0.5;
     view.DeformScale = 1;
     const AreaSize area{0, 0};
-    ProjectJoints(model, pixels, view, area);
+    ProjectJoints(model, results, pixels, view, area);
     ProjectFrameMarks(model, pixels, view, area);
     ASSERT_EQ(PixelOf(pixels, 2), (Point{47, 23})); // with the displacement
 
@@ -242,6 +265,7 @@ Model BoxAt(double x, double y, double z)
 
 TEST(ZoomAll, CentresAndFitsInEveryView)
 {
+    Results results;
     ProjectedModel pixels;
     const AreaSize area{1069, 639};
     struct Case
@@ -263,7 +287,7 @@ TEST(ZoomAll, CentresAndFitsInEveryView)
         ViewTransform view;
         view.PlanAngle = c.Plan;
         view.TiltAngle = c.Tilt;
-        ZoomAll(model, pixels, view, area);
+        ZoomAll(model, results, pixels, view, area);
         ExpectFitted(pixels, area);
         EXPECT_EQ(view.PlanAngle, c.Plan);
         EXPECT_EQ(view.TiltAngle, c.Tilt);
@@ -272,6 +296,7 @@ TEST(ZoomAll, CentresAndFitsInEveryView)
 
 TEST(ZoomAll, ProjectsItselfAndLeavesFreshCaches)
 {
+    Results results;
     ProjectedModel pixels;
     Model model = BoxAt(100, 100, 0);
     model.Frames.Reset(1);
@@ -282,11 +307,11 @@ TEST(ZoomAll, ProjectsItselfAndLeavesFreshCaches)
     ViewTransform view;
     view.Zoom = 1e6; // every joint on one pixel at first
     const AreaSize area{400, 300};
-    ZoomAll(model, pixels, view, area);
+    ZoomAll(model, results, pixels, view, area);
     ExpectFitted(pixels, area);
 
     ProjectedModel fresh;
-    ProjectJoints(model, fresh, view, area);
+    ProjectJoints(model, results, fresh, view, area);
     ProjectFrameMarks(model, fresh, view, area);
     for (std::int64_t i = 1; i <= model.JointCount(); ++i)
         EXPECT_EQ(PixelOf(pixels, i), PixelOf(fresh, i)) << i;
@@ -297,13 +322,14 @@ TEST(ZoomAll, ProjectsItselfAndLeavesFreshCaches)
 
 TEST(ZoomAll, DegenerateModelsAndAreas)
 {
+    Results results;
     ProjectedModel pixels;
     // One joint: nothing to fit, the view starts over.
     Model single = JointsAt({{300, 400, 500}});
     ViewTransform view;
     view.PanX = 12;
     view.PanY = -3;
-    ZoomAll(single, pixels, view, {800, 600});
+    ZoomAll(single, results, pixels, view, {800, 600});
     EXPECT_EQ(view.PanX, 0);
     EXPECT_EQ(view.PanY, 0);
     EXPECT_EQ(view.Zoom, 1.0);
@@ -313,7 +339,7 @@ TEST(ZoomAll, DegenerateModelsAndAreas)
     for (double zoom : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN()}) {
         view.Zoom = zoom;
         view.PanX = std::numeric_limits<double>::infinity();
-        ZoomAll(box, pixels, view, {800, 600});
+        ZoomAll(box, results, pixels, view, {800, 600});
         ExpectFitted(pixels, {800, 600});
     }
 
@@ -326,12 +352,12 @@ TEST(ZoomAll, DegenerateModelsAndAreas)
     }();
     Model empty;
     view = before;
-    ZoomAll(empty, pixels, view, {800, 600});
+    ZoomAll(empty, results, pixels, view, {800, 600});
     EXPECT_EQ(view.PanX, 12);
     EXPECT_EQ(view.Zoom, 3);
     for (AreaSize area : {AreaSize{0, 600}, AreaSize{800, 0}}) {
         view = before;
-        ZoomAll(box, pixels, view, area);
+        ZoomAll(box, results, pixels, view, area);
         EXPECT_EQ(view.PanX, 12);
         EXPECT_EQ(view.Zoom, 3);
     }

@@ -19,8 +19,8 @@ namespace vek {
 
 // Paints one animation picture into the image: DrawAnimationStep on a QPainterCanvas, or on
 // two threads with `twoBands`.
-void PaintAnimationStep(QImage& image, const Model& model, ProjectedModel& projected,
-                        const ViewTransform& view, std::int32_t step,
+void PaintAnimationStep(QImage& image, const Model& model, const AnimationData& animation,
+                        ProjectedModel& projected, const ViewTransform& view, std::int32_t step,
                         TwoBandPainting* twoBands = nullptr);
 
 // "Animation": loads the joint displacements of consecutive steps from the node displacement
@@ -34,7 +34,8 @@ class AnimationDialog : public QDialog
     Q_OBJECT
 
 public:
-    AnimationDialog(Model& model, QTimer& timer, QWidget* parent = nullptr);
+    AnimationDialog(const Model& model, AnimationData& animation, QTimer& timer,
+                    QWidget* parent = nullptr);
 
     void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -50,7 +51,8 @@ private:
     void ToggleAnimation();
     void SetPace(int stepsPerSecond);
 
-    Model& model_;
+    const Model& model_;
+    AnimationData& animation_;
     QTimer& timer_;
     DialogErrorReporter reporter_;
     RecorderFileChooser chooser_;

@@ -47,10 +47,11 @@ std::string Text(const QLineEdit* edit)
 
 } // namespace
 
-DeformationDialog::DeformationDialog(Model& model, const Settings& settings,
+DeformationDialog::DeformationDialog(const Model& model, Results& results, const Settings& settings,
                                      ViewSettings& viewSettings, ViewTransform& view,
                                      QWidget* parent)
-    : QDialog(parent), model_(model), settings_(settings), viewSettings_(viewSettings), view_(view)
+    : QDialog(parent), model_(model), results_(results), settings_(settings),
+      viewSettings_(viewSettings), view_(view)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Deformation Shape"));
@@ -147,7 +148,7 @@ void DeformationDialog::LoadNodeDeformData()
         loadStep_ = StrToInt(Text(loadStepEdit_));
         const std::string folder = ChooseFolder();
         if (!folder.empty())
-            vek::LoadNodeDeformData(model_, folder, loadStep_);
+            vek::LoadNodeDeformData(model_, results_, folder, loadStep_);
     });
 }
 
@@ -159,7 +160,8 @@ void DeformationDialog::LoadSecDeformData()
         const std::string folder = ChooseFolder();
         if (folder.empty())
             return;
-        if (vek::LoadSecDeformData(model_, settings_, viewSettings_, folder, loadStep_, kind)) {
+        if (vek::LoadSecDeformData(model_, settings_, results_, viewSettings_, folder, loadStep_,
+                                   kind)) {
             scaleMaxEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMax)));
             scaleMinEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMin)));
         }
@@ -172,7 +174,7 @@ void DeformationDialog::LoadModeShape()
         const std::int32_t mode = StrToInt(Text(modeEdit_));
         const std::string folder = ChooseFolder();
         if (!folder.empty())
-            vek::LoadModeShape(model_, folder, mode);
+            vek::LoadModeShape(model_, results_, folder, mode);
     });
 }
 

@@ -26,8 +26,8 @@ class DeformationDialog : public QDialog
     Q_OBJECT
 
 public:
-    DeformationDialog(Model& model, const Settings& settings, ViewSettings& viewSettings,
-                      ViewTransform& view, QWidget* parent = nullptr);
+    DeformationDialog(const Model& model, Results& results, const Settings& settings,
+                      ViewSettings& viewSettings, ViewTransform& view, QWidget* parent = nullptr);
 
     void SetMessageReporter(DialogErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(RecorderFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -50,7 +50,8 @@ private:
     std::string ChooseFolder();
     void Run(const std::function<void()>& command);
 
-    Model& model_;
+    const Model& model_;
+    Results& results_;
     const Settings& settings_;
     ViewSettings& viewSettings_;
     ViewTransform& view_;
