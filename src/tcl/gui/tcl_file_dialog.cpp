@@ -1,8 +1,8 @@
 #include "tcl/gui/tcl_file_dialog.h"
 
+#include "gui/dialog_parts.h"
 #include "tcl/tcl_generator.h"
 #include "util/error.h"
-#include "gui/dialog_parts.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -138,6 +138,7 @@ void TclFileDialog::Generate()
 {
     std::vector<std::string> warnings;
     try {
+        PrepareForScript(model_, settings_);
         GenerateTclScript(model_, settings_, tclLines_, warnings);
         ShowScript();
     } catch (const VekError& error) {
