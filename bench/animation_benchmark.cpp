@@ -55,6 +55,8 @@ struct Scene
     Model Building;
     Model NoFrames;
     ViewTransform View;
+    ProjectedModel Projected;
+    AnimationData Animation;
     QImage Picture;
     TwoBandPainting TwoBands;
 };
@@ -77,13 +79,13 @@ void ImportBuilding(Model& model, std::int64_t frames)
 }
 
 // A sway growing with the height: step s moves a joint at height z by z * sin(s / 10) / 50.
-void FillSteps(Model& model)
+void FillSteps(const Model& model, AnimationData& animation)
 {
-    ResizeAnimationSteps(model, Steps);
+    ResizeAnimationSteps(model, animation, Steps);
     for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
-        TJoint& joint = model.Joints.Edit(j);
+        JointSteps& joint = animation.Joints[static_cast<std::size_t>(j)];
         for (std::int32_t s = 1; s <= Steps; ++s) {
-            const double sway = joint.Z * std::sin(s / 10.0) / 50;
+            const double sway = model.Joints[j].Z * std::sin(s / 10.0) / 50;
             joint.AnimDispX[static_cast<std::size_t>(s)] = sway;
             joint.AnimDispY[static_cast<std::size_t>(s)] = sway / 2;
         }
@@ -96,7 +98,8 @@ void Tick(benchmark::State& state, Model& model, TwoBandPainting* twoBands)
     std::int32_t step = 1;
     for (auto _ : state) {
         step = NextAnimationStep(step, Steps);
-        PaintAnimationStep(scene.Picture, model, scene.View, step, twoBands);
+        PaintAnimationStep(scene.Picture, model, scene.Animation, scene.Projected, scene.View, step,
+                           twoBands);
     }
 }
 
@@ -119,13 +122,13 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
 {
     auto scene = std::make_unique<Scene>();
     ImportBuilding(scene->Building, frames);
-    FillSteps(scene->Building);
+    FillSteps(scene->Building, scene->Animation);
     scene->NoFrames = scene->Building;
     scene->NoFrames.Frames.Reset(0);
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
     scene->View.PlanAngle = angles.PlanAngle;
     scene->View.TiltAngle = angles.TiltAngle;
-    ZoomAll(scene->Building, scene->View, Area);
+    ZoomAll(scene->Building, Results(), scene->Projected, scene->View, Area);
     scene->View.DeformScale = 1;
     g_scene = scene.get();
 

@@ -21,9 +21,9 @@
 #include "gui/qpainter_canvas.h"
 #include "model/model.h"
 #include "s2k/s2k_import.h"
-#include "tcl/settings.h"
 #include "util/text_lines.h"
 #include "view/model_drawing.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <benchmark/benchmark.h>
@@ -60,6 +60,7 @@ struct Scene
 {
     Model Building;
     ViewTransform View;
+    ProjectedModel Projected;
     QImage Picture;
     // What the frame layer of RedrawModel draws, in its order.
     std::vector<Segment> FrameLines;
@@ -83,7 +84,7 @@ void ImportBuilding(Model& model, std::int64_t frames)
 }
 
 // The segments of ShowFrames, from the joints' pixels that RedrawModel has just projected.
-std::vector<Segment> FrameLayerLines(const Model& model)
+std::vector<Segment> FrameLayerLines(const Model& model, const ProjectedModel& projected)
 {
     std::vector<Segment> lines;
     lines.reserve(static_cast<std::size_t>(model.FrameCount()));
@@ -92,9 +93,9 @@ std::vector<Segment> FrameLayerLines(const Model& model)
         if (section.ElemType == ElementKind::ReleaseLink || !model.Joints.Contains(frame.NodeI) ||
             !model.Joints.Contains(frame.NodeJ))
             continue;
-        const TJoint& i = model.Joints[frame.NodeI];
-        const TJoint& j = model.Joints[frame.NodeJ];
-        lines.push_back({QLine(i.ScreenX, i.ScreenY, j.ScreenX, j.ScreenY), section.Color});
+        const Point i = projected.Joint(model, frame.NodeI);
+        const Point j = projected.Joint(model, frame.NodeJ);
+        lines.push_back({QLine(i.X, i.Y, j.X, j.Y), section.Color});
     }
     return lines;
 }
@@ -117,27 +118,27 @@ void BM_Floor_FrameLines(benchmark::State& state)
     state.counters["lines"] = static_cast<double>(scene.FrameLines.size());
 }
 
-void Redraw(benchmark::State& state, const Settings& settings)
+void Redraw(benchmark::State& state, const ViewSettings& settings)
 {
     Scene& scene = *g_scene;
     for (auto _ : state) {
         QPainterCanvas canvas(scene.Picture);
-        RedrawModel(canvas, scene.Building, settings, scene.View);
+        RedrawModel(canvas, scene.Building, Results(), scene.Projected, settings, scene.View);
     }
 }
 
 void BM_RedrawModel(benchmark::State& state)
 {
-    Redraw(state, Settings());
+    Redraw(state, ViewSettings());
 }
 
 // The start-up settings with only the layer `flag` (or none) drawn.
-Settings OnlyLayer(bool Settings::*flag)
+ViewSettings OnlyLayer(bool ViewSettings::*flag)
 {
-    Settings settings;
-    for (bool Settings::*layer :
-         {&Settings::ShowNodes, &Settings::ShowFrames, &Settings::ShowSupports,
-          &Settings::ShowShells, &Settings::ShowReleases, &Settings::ShowSolids})
+    ViewSettings settings;
+    for (bool ViewSettings::*layer :
+         {&ViewSettings::ShowNodes, &ViewSettings::ShowFrames, &ViewSettings::ShowSupports,
+          &ViewSettings::ShowShells, &ViewSettings::ShowReleases, &ViewSettings::ShowSolids})
         settings.*layer = false;
     if (flag)
         settings.*flag = true;
@@ -151,12 +152,13 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
     scene->View.PlanAngle = angles.PlanAngle;
     scene->View.TiltAngle = angles.TiltAngle;
-    ZoomAll(scene->Building, scene->View, Area);
+    ZoomAll(scene->Building, Results(), scene->Projected, scene->View, Area);
     {
         QPainterCanvas canvas(scene->Picture);
-        RedrawModel(canvas, scene->Building, Settings(), scene->View);
+        RedrawModel(canvas, scene->Building, Results(), scene->Projected, ViewSettings(),
+                    scene->View);
     }
-    scene->FrameLines = FrameLayerLines(scene->Building);
+    scene->FrameLines = FrameLayerLines(scene->Building, scene->Projected);
     g_scene = scene.get();
 
     const Model& model = scene->Building;
@@ -177,17 +179,17 @@ int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
     };
     add(floor, BM_Floor_FrameLines);
     add(redraw, BM_RedrawModel);
-    const std::pair<const char*, bool Settings::*> layers[] = {
+    const std::pair<const char*, bool ViewSettings::*> layers[] = {
         {"RedrawModel/NoLayer", nullptr},
-        {"RedrawModel/OnlyNodes", &Settings::ShowNodes},
-        {"RedrawModel/OnlySupports", &Settings::ShowSupports},
-        {"RedrawModel/OnlyFrames", &Settings::ShowFrames},
-        {"RedrawModel/OnlyShells", &Settings::ShowShells},
-        {"RedrawModel/OnlyReleases", &Settings::ShowReleases},
-        {"RedrawModel/OnlySolids", &Settings::ShowSolids},
+        {"RedrawModel/OnlyNodes", &ViewSettings::ShowNodes},
+        {"RedrawModel/OnlySupports", &ViewSettings::ShowSupports},
+        {"RedrawModel/OnlyFrames", &ViewSettings::ShowFrames},
+        {"RedrawModel/OnlyShells", &ViewSettings::ShowShells},
+        {"RedrawModel/OnlyReleases", &ViewSettings::ShowReleases},
+        {"RedrawModel/OnlySolids", &ViewSettings::ShowSolids},
     };
     for (const auto& [name, flag] : layers) {
-        const Settings settings = OnlyLayer(flag);
+        const ViewSettings settings = OnlyLayer(flag);
         add(name, [settings](benchmark::State& state) { Redraw(state, settings); });
     }
 

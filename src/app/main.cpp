@@ -3,14 +3,15 @@
 //   vek [FILE.s2k]
 //   vek --picture OUT.png [--size WxH] [--view XY|XZ|YZ | --angles PLAN,TILT] FILE.s2k
 
-#include "cli/cli_support.h"
 #include "app/main_window.h"
+#include "cli/cli_support.h"
 #include "gui/error_boundary.h"
 #include "gui/model_view.h"
 #include "model/model.h"
 #include "tcl/settings.h"
 #include "tcl/solid_materials.h"
 #include "util/error.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <QApplication>
@@ -156,7 +157,9 @@ int WritePicture(const PictureOptions& options)
 {
     Model model;
     Settings settings;
+    ViewSettings viewSettings;
     ViewTransform view;
+    ProjectedModel projected;
     const std::string input = QFile::encodeName(options.Input).toStdString();
     if (!ImportForCli(model, input, std::cerr))
         return 1;
@@ -168,7 +171,7 @@ int WritePicture(const PictureOptions& options)
         // As in the window: the import fits the model in the start-up angles, then the view
         // command turns it and fits it again.
         const AreaSize area{picture.width(), picture.height()};
-        ZoomAll(model, view, area);
+        ZoomAll(model, Results(), projected, view, area);
         if (options.Preset || options.Angles) {
             if (options.Preset)
                 SetPresetView(view, *options.Preset);
@@ -176,9 +179,9 @@ int WritePicture(const PictureOptions& options)
                 view.PlanAngle = options.Angles->first;
                 view.TiltAngle = options.Angles->second;
             }
-            ZoomAll(model, view, area);
+            ZoomAll(model, Results(), projected, view, area);
         }
-        PaintModel(picture, model, settings, view);
+        PaintModel(picture, model, Results(), projected, viewSettings, view);
         if (!picture.save(options.Output, "PNG"))
             throw VekError("Cannot write file \"" + options.Output.toStdString() + "\"");
     } catch (const VekError& error) {

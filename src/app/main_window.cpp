@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
-#include "gui/model_view.h"
 #include "app/solver_start.h"
 #include "convert/gui/v14_convert_dialog.h"
+#include "gui/model_view.h"
 #include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
 #include "sections/gui/frame_section_dialog.h"
@@ -11,8 +11,9 @@
 #include "tcl/gui/analysis_setting_dialog.h"
 #include "tcl/gui/recorder_setting_dialog.h"
 #include "tcl/gui/solid_material_dialog.h"
-#include "tcl/solid_materials.h"
 #include "tcl/gui/tcl_file_dialog.h"
+#include "tcl/solid_materials.h"
+#include "util/error.h"
 #include "view/gui/frame_properties_dialog.h"
 #include "view/gui/show_load_dialog.h"
 #include "view/gui/view_option_dialog.h"
@@ -37,6 +38,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <string>
@@ -323,10 +325,10 @@ void MainWindow::CreateDialogs()
     connect(frameSectionDialog_, &FrameSectionDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
     materialDialog_ = new MaterialDialog(model_, this);
-    viewOptionDialog_ = new ViewOptionDialog(settings_, this);
+    viewOptionDialog_ = new ViewOptionDialog(viewSettings_, this);
     connect(viewOptionDialog_, &ViewOptionDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
-    showLoadDialog_ = new ShowLoadDialog(model_, settings_, this);
+    showLoadDialog_ = new ShowLoadDialog(model_, viewSettings_, this);
     connect(showLoadDialog_, &ShowLoadDialog::redrawRequested, this, &MainWindow::RedrawModelView);
     const auto report = [this](const QString& message) { ReportError(message); };
     tclFileDialog_ = new TclFileDialog(model_, settings_, this);
@@ -334,16 +336,17 @@ void MainWindow::CreateDialogs()
     analysisSettingDialog_ = new AnalysisSettingDialog(model_, settings_, this);
     analysisSettingDialog_->SetMessageReporter(report);
     recorderSettingDialog_ = new RecorderSettingDialog(settings_, this);
-    framePropertiesDialog_ = new FramePropertiesDialog(model_, settings_, this);
+    framePropertiesDialog_ = new FramePropertiesDialog(model_, viewSettings_, this);
     connect(framePropertiesDialog_, &FramePropertiesDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
-    deformationDialog_ = new DeformationDialog(model_, settings_, view_, this);
+    deformationDialog_ =
+        new DeformationDialog(model_, results_, settings_, viewSettings_, view_, this);
     deformationDialog_->SetMessageReporter(report);
     connect(deformationDialog_, &DeformationDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
     v14ConvertDialog_ = new V14ConvertDialog(this);
     v14ConvertDialog_->SetMessageReporter(report);
-    animationDialog_ = new AnimationDialog(model_, animationTimer_, this);
+    animationDialog_ = new AnimationDialog(model_, animation_, animationTimer_, this);
     animationDialog_->SetMessageReporter(report);
     connect(&animationTimer_, &QTimer::timeout, this, &MainWindow::AnimationTick);
     shellSectionDialog_ = new ShellSectionDialog(model_, this);
@@ -370,7 +373,7 @@ void MainWindow::Redraw()
 {
     if (importing_)
         return;
-    PaintModel(modelView_->Picture(), model_, settings_, view_);
+    PaintModel(modelView_->Picture(), model_, results_, projected_, viewSettings_, view_);
     modelView_->update();
 }
 
@@ -454,6 +457,9 @@ void MainWindow::ImportS2kFile(const QString& path)
                 // A file that cannot be read stops the import with the old lines kept.
                 if (!file.empty())
                     LoadS2kFile(model_, file);
+                // The results and the animation of the model before are gone with it.
+                results_ = Results();
+                animation_ = AnimationData();
                 counts = ReadS2kModel(model_, report);
             } catch (...) {
                 failure = std::current_exception();
@@ -466,7 +472,7 @@ void MainWindow::ImportS2kFile(const QString& path)
             panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
         InitSolidMaterials(model_, settings_);
         Redraw();
-        ZoomAll(model_, view_, modelView_->Area());
+        ZoomAll(model_, results_, projected_, view_, modelView_->Area());
         Redraw();
         // The lines of the last file, read again when no file was chosen, were reported on
         // when that file was imported.
@@ -512,35 +518,35 @@ void MainWindow::ConvertSap2000V14File()
 
 // ---- View
 
-void MainWindow::SetMouseMode(std::int32_t mode, const QString& status)
+void MainWindow::SetMouseMode(MouseMode mode, const QString& status)
 {
-    settings_.MouseMode = mode;
+    viewSettings_.MouseMode = mode;
     if (!status.isNull())
         panels_[1]->setText(status);
 }
 
 void MainWindow::PanMode()
 {
-    SetMouseMode(MousePanArmed, QStringLiteral("Pan"));
+    SetMouseMode(MouseMode::PanArmed, QStringLiteral("Pan"));
 }
 
 void MainWindow::ZoomAllCommand()
 {
     Guarded([this] {
-        ZoomAll(model_, view_, modelView_->Area());
+        ZoomAll(model_, results_, projected_, view_, modelView_->Area());
         Redraw();
     });
 }
 
 void MainWindow::RotateViewMode()
 {
-    SetMouseMode(MouseRotateArmed, QStringLiteral("Rotate View"));
+    SetMouseMode(MouseMode::RotateArmed, QStringLiteral("Rotate View"));
 }
 
 void MainWindow::Refresh()
 {
     Guarded([this] {
-        settings_.ShownLoadCase = 0;
+        viewSettings_.ShownLoadCase = 0;
         Redraw();
     });
 }
@@ -550,7 +556,7 @@ void MainWindow::ApplyPresetView(PresetView preset)
     Guarded([&] {
         SetPresetView(view_, preset);
         Redraw();
-        ZoomAll(model_, view_, modelView_->Area());
+        ZoomAll(model_, results_, projected_, view_, modelView_->Area());
         Redraw();
     });
 }
@@ -589,12 +595,12 @@ void MainWindow::ShowShowLoad()
 
 void MainWindow::SelectElemMode()
 {
-    SetMouseMode(MouseSelectElem, QStringLiteral("Select Elem"));
+    SetMouseMode(MouseMode::SelectElem, QStringLiteral("Select Elem"));
 }
 
 void MainWindow::NoActionMode()
 {
-    SetMouseMode(MouseNoAction, QString());
+    SetMouseMode(MouseMode::NoAction, QString());
 }
 
 // ---- Define, Gen_tcl and Post
@@ -672,7 +678,8 @@ void MainWindow::AnimationTick()
         const std::int32_t step = animationDialog_->NextStep();
         try {
             view_.DeformScale = animationDialog_->State().Scale;
-            PaintAnimationStep(modelView_->Picture(), model_, view_, step, &twoBands_);
+            PaintAnimationStep(modelView_->Picture(), model_, animation_, projected_, view_, step,
+                               &twoBands_);
         } catch (...) {
             // One message, not one a millisecond.
             animationTimer_.stop();
@@ -685,14 +692,8 @@ void MainWindow::AnimationTick()
 void MainWindow::ClearResults()
 {
     Guarded([this] {
-        for (std::int32_t i = 1; model_.Joints.Contains(i); ++i) {
-            TJoint& joint = model_.Joints.Edit(i);
-            joint.DispX = joint.DispY = joint.DispZ = 0;
-        }
-        for (std::int32_t i = 1; model_.Frames.Contains(i); ++i) {
-            TFrameElem& frame = model_.Frames.Edit(i);
-            frame.ResultI = frame.ResultJ = 0;
-        }
+        std::fill(results_.Joints.begin(), results_.Joints.end(), JointDisplacement{});
+        std::fill(results_.Frames.begin(), results_.Frames.end(), FrameResult{});
         Redraw();
     });
 }
@@ -714,22 +715,23 @@ void MainWindow::OpenAbout()
 void MainWindow::ModelViewPressed(MouseButton button, QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Down(model_, settings_, view_, modelView_->Area(), button,
-                                     pixel.x(), pixel.y()));
+        ApplyMouseResult(mouse_.Down(model_, projected_, viewSettings_, view_, modelView_->Area(),
+                                     button, pixel.x(), pixel.y()));
     });
 }
 
 void MainWindow::ModelViewMoved(QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Move(settings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
+        ApplyMouseResult(
+            mouse_.Move(viewSettings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
     });
 }
 
 void MainWindow::ModelViewReleased(QPoint pixel)
 {
     Guarded([&] {
-        ApplyMouseResult(mouse_.Up(settings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
+        ApplyMouseResult(mouse_.Up(viewSettings_, view_, modelView_->Area(), pixel.x(), pixel.y()));
     });
 }
 

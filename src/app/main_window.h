@@ -6,6 +6,7 @@
 #include "s2k/s2k_import.h"
 #include "tcl/settings.h"
 #include "view/mouse_modes.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <QMainWindow>
@@ -39,8 +40,8 @@ class ShowLoadDialog;
 class FramePropertiesDialog;
 
 // The main window of VEK: menus, tool bar, the model view and the status bar. It owns the
-// one model, the settings, the view transform and the mouse state machine, and the dialogs
-// that show and change them.
+// one model, the script settings, the view settings, the view transform and its pixels and the
+// mouse state machine, and the dialogs that show and change them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -55,7 +56,11 @@ public:
 
     const Model& model() const { return model_; }
     const Settings& settings() const { return settings_; }
+    const ViewSettings& viewSettings() const { return viewSettings_; }
     const ViewTransform& view() const { return view_; }
+    const ProjectedModel& projected() const { return projected_; }
+    const Results& results() const { return results_; }
+    const AnimationData& animation() const { return animation_; }
     ModelView* modelView() const { return modelView_; }
     QLabel* panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
     QTimer& animationTimer() { return animationTimer_; }
@@ -130,7 +135,7 @@ private:
     // Paints the model view; raises what RedrawModel raises. Does nothing while an import
     // is rebuilding the model.
     void Redraw();
-    void SetMouseMode(std::int32_t mode, const QString& status);
+    void SetMouseMode(MouseMode mode, const QString& status);
     void ApplyPresetView(PresetView preset);
     void ShowDialog(QDialog* dialog);
     // Runs `work` on a worker thread; meanwhile the window is painted but takes no input.
@@ -145,7 +150,13 @@ private:
 
     Model model_;
     Settings settings_;
+    ViewSettings viewSettings_;
     ViewTransform view_;
+    // The model's pixels on the model view.
+    ProjectedModel projected_;
+    // What the recorder files gave: the deformed shape and section values, the animation.
+    Results results_;
+    AnimationData animation_;
     MouseController mouse_;
     // The animation's pictures are painted on two threads.
     TwoBandPainting twoBands_;

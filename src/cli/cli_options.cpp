@@ -5,6 +5,7 @@
 #include "util/error.h"
 #include "util/format.h"
 #include "util/number_parse.h"
+#include "view/view_setting_names.h"
 
 #include <tuple>
 
@@ -25,10 +26,13 @@ std::pair<std::string, std::string> SplitAssignment(const std::string& text)
     return {text.substr(0, eq), text.substr(eq + 1)};
 }
 
-void SetSettingOption(Settings& settings, const std::string& text)
+void SetSettingOption(Settings& settings, ViewSettings& viewSettings, const std::string& text)
 {
     const auto [name, value] = SplitAssignment(text);
-    SetSettingByName(settings, name, value);
+    if (IsViewSettingName(name))
+        SetViewSettingByName(viewSettings, name, value);
+    else
+        SetSettingByName(settings, name, value);
 }
 
 SectionOption ParseSectionOption(const std::string& text, bool shell)

@@ -2,6 +2,7 @@
 
 #include "model/model.h"
 #include "tcl/settings.h"
+#include "view/view_settings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,8 +23,9 @@ const std::string& OptionValue(const std::vector<std::string>& args, std::size_t
 // there is no '=' or no name.
 std::pair<std::string, std::string> SplitAssignment(const std::string& text);
 
-// Sets the setting of a "--set Name=Value" option.
-void SetSettingOption(Settings& settings, const std::string& text);
+// Sets the setting of a "--set Name=Value" option: a view setting when the name is one, an
+// analysis, recorder or script setting otherwise.
+void SetSettingOption(Settings& settings, ViewSettings& viewSettings, const std::string& text);
 
 // "N:Field=Value" of a --section (frame section N) or --shell-section option.
 struct SectionOption

@@ -23,6 +23,7 @@ struct PostOptions
     std::optional<std::int32_t> Mode;
     std::int32_t Kind = AxialStrain;
     Settings Values;
+    ViewSettings View;
     std::vector<SectionOption> Sections;
 };
 
@@ -42,7 +43,7 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
             if (options.Kind < AxialStrain || options.Kind > CurvatureKy)
                 throw VekError("--kind is 1 (axial strain), 2 (curvature z) or 3 (curvature y)");
         } else if (arg == "--set" && sections) {
-            SetSettingOption(options.Values, OptionValue(args, k));
+            SetSettingOption(options.Values, options.View, OptionValue(args, k));
         } else if (arg == "--section" && sections) {
             options.Sections.push_back(ParseSectionOption(OptionValue(args, k), false));
         } else if (!arg.empty() && arg[0] == '-') {
@@ -79,18 +80,20 @@ int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     Model model;
     if (!ImportForCli(model, options.Input, err))
         return 1;
+    Results results;
     try {
         if (options.Mode)
-            LoadModeShape(model, options.Folder, *options.Mode);
+            LoadModeShape(model, results, options.Folder, *options.Mode);
         else
-            LoadNodeDeformData(model, options.Folder, options.Step);
+            LoadNodeDeformData(model, results, options.Folder, options.Step);
     } catch (const VekError& error) {
         err << error.what() << '\n';
         return 1;
     }
-    std::int64_t i = 0;
-    for (const TJoint& joint : model.Joints)
-        WriteLine(out, ++i, {joint.DispX, joint.DispY, joint.DispZ});
+    for (std::int64_t i = 1; i <= model.Joints.end() - model.Joints.begin(); ++i) {
+        const JointDisplacement joint = EntryOf(results.Joints, i);
+        WriteLine(out, i, {joint.DispX, joint.DispY, joint.DispZ});
+    }
     return 0;
 }
 
@@ -110,15 +113,18 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     } catch (const VekError& error) {
         return UsageError("sections", error.what(), err);
     }
+    Results results;
     try {
-        LoadSecDeformData(model, options.Values, options.Folder, options.Step, options.Kind);
+        LoadSecDeformData(model, options.Values, results, options.View, options.Folder,
+                          options.Step, options.Kind);
     } catch (const VekError& error) {
         err << error.what() << '\n';
         return 1;
     }
-    std::int64_t i = 0;
-    for (const TFrameElem& frame : model.Frames)
-        WriteLine(out, ++i, {frame.ResultI, frame.ResultJ});
+    for (std::int64_t i = 1; i <= model.Frames.end() - model.Frames.begin(); ++i) {
+        const FrameResult frame = EntryOf(results.Frames, i);
+        WriteLine(out, i, {frame.ResultI, frame.ResultJ});
+    }
     return 0;
 }
 

@@ -27,6 +27,8 @@ struct TclOptions
     std::string input;
     std::optional<std::string> output;
     Settings settings;
+    // Named by --set as in the window; the script does not read them.
+    ViewSettings viewSettings;
     std::vector<SectionOption> sections;
     std::vector<SolidMaterialOption> solidMaterials;
 };
@@ -73,7 +75,7 @@ TclOptions ParseTclOptions(const std::vector<std::string>& args)
         if (arg == "-o") {
             options.output = OptionValue(args, k);
         } else if (arg == "--set") {
-            SetSettingOption(options.settings, OptionValue(args, k));
+            SetSettingOption(options.settings, options.viewSettings, OptionValue(args, k));
         } else if (arg == "--section" || arg == "--shell-section") {
             const bool shell = arg == "--shell-section";
             options.sections.push_back(ParseSectionOption(OptionValue(args, k), shell));
@@ -133,6 +135,7 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     TextLines tclLines;
     std::vector<std::string> warnings;
     try {
+        PrepareForScript(model, options.settings);
         GenerateTclScript(model, options.settings, tclLines, warnings);
         for (const std::string& warning : warnings)
             err << "warning: " << warning << '\n';

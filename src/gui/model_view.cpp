@@ -41,12 +41,13 @@ QImage NewModelImage(QSize size)
     return image;
 }
 
-void PaintModel(QImage& image, Model& model, const Settings& settings, const ViewTransform& view)
+void PaintModel(QImage& image, const Model& model, const Results& results,
+                ProjectedModel& projected, const ViewSettings& settings, const ViewTransform& view)
 {
     if (image.isNull())
         return;
     QPainterCanvas canvas(image);
-    RedrawModel(canvas, model, settings, view);
+    RedrawModel(canvas, model, results, projected, settings, view);
 }
 
 ModelView::ModelView(QWidget* parent) : QWidget(parent)

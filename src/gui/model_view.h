@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/model.h"
-#include "tcl/settings.h"
 #include "view/mouse_modes.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <QImage>
@@ -17,7 +17,8 @@ namespace vek {
 QImage NewModelImage(QSize size);
 
 // Paints the whole model view into the image: RedrawModel on a QPainterCanvas.
-void PaintModel(QImage& image, Model& model, const Settings& settings, const ViewTransform& view);
+void PaintModel(QImage& image, const Model& model, const Results& results,
+                ProjectedModel& projected, const ViewSettings& settings, const ViewTransform& view);
 
 // The drawing area of the main window (modelView): it shows the picture the main window last
 // painted into it, and reports its mouse events and size changes. It never reads the model

@@ -17,16 +17,12 @@ constexpr std::int32_t FlagFalse = 0;
 struct TJoint
 {
     double X = 0, Y = 0, Z = 0;
-    double DispX = 0, DispY = 0, DispZ = 0;
-    std::int32_t ScreenX = 0, ScreenY = 0;
     // Fixity of U1, U2, U3, R1, R2, R3 in entries 1..6 (1 fixed, 0 free); entry 0 is unused.
     std::array<std::int32_t, 7> Restraint{};
     double MassU1 = 0, MassU2 = 0, MassU3 = 0;
     double MassR1 = 0, MassR2 = 0, MassR3 = 0;
     // 0, or the joint whose coordinates this joint takes when nodes are written.
     std::int32_t LinkedJoint = 0;
-    // Displacement at each animation step 0..AnimStepCount.
-    std::vector<double> AnimDispX, AnimDispY, AnimDispZ;
 };
 
 // A frame element (beam, column, brace, truss or release link).
@@ -37,11 +33,7 @@ struct TFrameElem
     std::int32_t NodeI = 0, NodeJ = 0;
     double Angle = 0;
     double VecXZ1 = 0, VecXZ2 = 0, VecXZ3 = 0;
-    std::int32_t ScreenXMid = 0, ScreenYMid = 0;
-    std::int32_t ScreenXAxis = 0, ScreenYAxis = 0;
-    std::int32_t ScreenXI = 0, ScreenYI = 0, ScreenXJ = 0, ScreenYJ = 0;
     std::int32_t IntegrationPoints = 0;
-    double ResultI = 0, ResultJ = 0;
     // Release links only: the end that follows the other in the translations.
     FrameRelease Release = FrameRelease::None;
 };

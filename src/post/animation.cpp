@@ -13,7 +13,7 @@ namespace vek {
 namespace {
 
 // Steps 1..stepCount of joints First..Last from the lines of one node file.
-void ReadAnimationFile(Model& model, const std::string& path, std::int32_t stepCount,
+void ReadAnimationFile(AnimationData& animation, const std::string& path, std::int32_t stepCount,
                        const RecorderFile& file, RecorderFields& fields)
 {
     const TextLines lines = LoadTextFile(path);
@@ -22,7 +22,7 @@ void ReadAnimationFile(Model& model, const std::string& path, std::int32_t stepC
         const auto step = static_cast<std::size_t>(s);
         for (std::int64_t j = file.First; j <= file.Last; ++j) {
             const auto k = static_cast<std::size_t>(j - file.First + 1);
-            TJoint& joint = model.Joints.Edit(j);
+            JointSteps& joint = animation.Joints.at(static_cast<std::size_t>(j));
             joint.AnimDispX[step] = RecorderValue(fields, 3 * k - 2);
             joint.AnimDispY[step] = RecorderValue(fields, 3 * k - 1);
             joint.AnimDispZ[step] = RecorderValue(fields, 3 * k);
@@ -32,25 +32,28 @@ void ReadAnimationFile(Model& model, const std::string& path, std::int32_t stepC
 
 } // namespace
 
-void ResizeAnimationSteps(Model& model, std::int32_t stepCount)
+void ResizeAnimationSteps(const Model& model, AnimationData& animation, std::int32_t stepCount)
 {
     if (stepCount < 0)
         throw VekError("Range check error");
     const auto size = static_cast<std::size_t>(stepCount) + 1;
-    for (std::int64_t j = 1; model.Joints.Contains(j); ++j) {
-        TJoint& joint = model.Joints.Edit(j);
+    const auto joints = static_cast<std::size_t>(model.Joints.end() - model.Joints.begin());
+    animation.Joints.resize(joints + 1);
+    for (std::size_t j = 1; j <= joints; ++j) {
+        JointSteps& joint = animation.Joints[j];
         joint.AnimDispX.resize(size);
         joint.AnimDispY.resize(size);
         joint.AnimDispZ.resize(size);
     }
 }
 
-void LoadAnimationSteps(Model& model, std::string_view folder, std::int32_t stepCount)
+void LoadAnimationSteps(const Model& model, AnimationData& animation, std::string_view folder,
+                        std::int32_t stepCount)
 {
-    ResizeAnimationSteps(model, stepCount);
+    ResizeAnimationSteps(model, animation, stepCount);
     RecorderFields fields;
     for (const RecorderFile& file : NodeRecorderFiles(model.JointCount()))
-        ReadAnimationFile(model, RecorderPath(folder, Format("node%d.out", {file.Number})),
+        ReadAnimationFile(animation, RecorderPath(folder, Format("node%d.out", {file.Number})),
                           stepCount, file, fields);
 }
 
@@ -69,10 +72,12 @@ int AnimationIntervalMs(int stepsPerSecond)
     return std::max(1, (1000 + pace / 2) / pace);
 }
 
-void DrawAnimationStep(Canvas& canvas, Model& model, const ViewTransform& view, std::int32_t step)
+void DrawAnimationStep(Canvas& canvas, const Model& model, const AnimationData& animation,
+                       ProjectedModel& projected, const ViewTransform& view, std::int32_t step)
 {
-    ProjectJointsAtStep(model, view, AreaSize{canvas.Width(), canvas.Height()}, step);
-    DrawBareModel(canvas, model);
+    ProjectJointsAtStep(model, animation, projected, view,
+                        AreaSize{canvas.Width(), canvas.Height()}, step);
+    DrawBareModel(canvas, model, projected);
 }
 
 } // namespace vek

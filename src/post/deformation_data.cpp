@@ -23,14 +23,14 @@ constexpr std::int32_t ElasticSectionValues = 4;
 constexpr std::int64_t HingeElementSections = 6;
 
 // Joints First..Last of one node file take their three values of line `step`.
-void ReadJointFile(Model& model, const std::string& path, std::int64_t step,
+void ReadJointFile(Results& results, const std::string& path, std::int64_t step,
                    const RecorderFile& file, RecorderFields& fields)
 {
     const TextLines lines = LoadTextFile(path);
     SplitRecorderLine(StepLine(lines, step), fields);
     for (std::int64_t j = file.First; j <= file.Last; ++j) {
         const auto k = static_cast<std::size_t>(j - file.First + 1);
-        TJoint& joint = model.Joints.Edit(j);
+        JointDisplacement& joint = results.Joints.at(static_cast<std::size_t>(j));
         joint.DispX = RecorderValue(fields, 3 * k - 2);
         joint.DispY = RecorderValue(fields, 3 * k - 1);
         joint.DispZ = RecorderValue(fields, 3 * k);
@@ -49,9 +49,10 @@ std::size_t ValueCount(const RecorderFields& fields)
 // Frames First..Last of one section file take value `kind` of their own values in line
 // `step`; the values of each frame follow those of the frames before it. When no frame of
 // the file records anything, the file is not read.
-void ReadSectionFile(Model& model, const Settings& settings, const std::string& path,
-                     const RecorderFile& file, std::int64_t section, std::int64_t step,
-                     std::int32_t kind, double TFrameElem::*result, RecorderFields& fields)
+void ReadSectionFile(const Model& model, const Settings& settings, Results& results,
+                     const std::string& path, const RecorderFile& file, std::int64_t section,
+                     std::int64_t step, std::int32_t kind, double FrameResult::*result,
+                     RecorderFields& fields)
 {
     std::vector<std::int32_t> counts;
     counts.reserve(static_cast<std::size_t>(file.Last - file.First + 1));
@@ -74,7 +75,7 @@ void ReadSectionFile(Model& model, const Settings& settings, const std::string& 
     std::size_t first = 1;
     for (std::int64_t i = file.First; i <= file.Last; ++i) {
         const std::int32_t count = counts[static_cast<std::size_t>(i - file.First)];
-        TFrameElem& frame = model.Frames.Edit(i);
+        FrameResult& frame = results.Frames.at(static_cast<std::size_t>(i));
         frame.*result =
             count > 0 ? RecorderValue(fields, first + static_cast<std::size_t>(kind) - 1) : 0;
         first += static_cast<std::size_t>(count);
@@ -82,16 +83,24 @@ void ReadSectionFile(Model& model, const Settings& settings, const std::string& 
 }
 
 // ScaleMax and ScaleMin from the results of every frame, starting from frame 1's ResultI.
-void SetScaleFromResults(const Model& model, Settings& settings)
+void SetScaleFromResults(const Model& model, const Results& results, ViewSettings& settings)
 {
-    double high = model.Frames[1].ResultI;
+    double high = EntryOf(results.Frames, 1).ResultI;
     double low = high;
-    for (const TFrameElem& frame : model.Frames) {
+    const std::int64_t frames = model.Frames.end() - model.Frames.begin();
+    for (std::int64_t i = 1; i <= frames; ++i) {
+        const FrameResult frame = EntryOf(results.Frames, i);
         high = std::max({high, frame.ResultI, frame.ResultJ});
         low = std::min({low, frame.ResultI, frame.ResultJ});
     }
     settings.ScaleMax = high;
     settings.ScaleMin = low;
+}
+
+// An entry for every joint of the model; those that were there keep their values.
+void FitJointResults(const Model& model, Results& results)
+{
+    results.Joints.resize(static_cast<std::size_t>(model.Joints.end() - model.Joints.begin()) + 1);
 }
 
 } // namespace
@@ -118,44 +127,49 @@ std::int32_t SectionDeformationCount(const Model& model, const Settings& setting
     return 0;
 }
 
-void LoadNodeDeformData(Model& model, std::string_view folder, std::int32_t step)
+void LoadNodeDeformData(const Model& model, Results& results, std::string_view folder,
+                        std::int32_t step)
 {
+    FitJointResults(model, results);
     RecorderFields fields;
     for (const RecorderFile& file : NodeRecorderFiles(model.JointCount()))
-        ReadJointFile(model, RecorderPath(folder, Format("node%d.out", {file.Number})), step, file,
-                      fields);
+        ReadJointFile(results, RecorderPath(folder, Format("node%d.out", {file.Number})), step,
+                      file, fields);
 }
 
-void LoadModeShape(Model& model, std::string_view folder, std::int32_t mode)
+void LoadModeShape(const Model& model, Results& results, std::string_view folder, std::int32_t mode)
 {
+    FitJointResults(model, results);
     RecorderFields fields;
     for (const RecorderFile& file : NodeRecorderFiles(model.JointCount()))
-        ReadJointFile(model,
+        ReadJointFile(results,
                       RecorderPath(folder, Format("eigen%d_node%d.out", {mode, file.Number})), 1,
                       file, fields);
 }
 
-bool LoadSecDeformData(Model& model, Settings& settings, std::string_view folder, std::int32_t step,
+bool LoadSecDeformData(const Model& model, const Settings& settings, Results& results,
+                       ViewSettings& view, std::string_view folder, std::int32_t step,
                        std::int32_t kind)
 {
     if (kind < AxialStrain || kind > CurvatureKy)
         throw std::invalid_argument("section value kind outside 1..3");
+    results.Frames.resize(static_cast<std::size_t>(model.Frames.end() - model.Frames.begin()) + 1);
     RecorderFields fields;
     for (const RecorderFile& file : ElementRecorderFiles(model.FrameCount())) {
-        ReadSectionFile(model, settings,
+        ReadSectionFile(model, settings, results,
                         RecorderPath(folder, Format("ele%d_secs.out", {file.Number})), file, 1,
-                        step, kind, &TFrameElem::ResultI, fields);
-        ReadSectionFile(model, settings,
+                        step, kind, &FrameResult::ResultI, fields);
+        ReadSectionFile(model, settings, results,
                         RecorderPath(folder, Format("ele%d_secn.out", {file.Number})), file,
-                        settings.NumIntegrationPoints, step, kind, &TFrameElem::ResultJ, fields);
+                        settings.NumIntegrationPoints, step, kind, &FrameResult::ResultJ, fields);
     }
     if (model.FrameCount() < 1)
         return false;
-    SetScaleFromResults(model, settings);
+    SetScaleFromResults(model, results, view);
     return true;
 }
 
-void ApplyDeformationScales(Settings& settings, ViewTransform& view, std::string_view maxText,
+void ApplyDeformationScales(ViewSettings& settings, ViewTransform& view, std::string_view maxText,
                             std::string_view minText, std::string_view scaleText)
 {
     settings.ScaleMax = StrToFloat(maxText);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/model.h"
+#include "model/results.h"
 #include "tcl/settings.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <cstdint>
@@ -29,24 +31,28 @@ std::int32_t SectionDeformationCount(const Model& model, const Settings& setting
 
 // The joints' DispX, DispY, DispZ at load step `step` (the line number in the files, from 1)
 // from the node displacement files node<k>.out in `folder`.
-void LoadNodeDeformData(Model& model, std::string_view folder, std::int32_t step);
+void LoadNodeDeformData(const Model& model, Results& results, std::string_view folder,
+                        std::int32_t step);
 
 // The joints' DispX, DispY, DispZ from the eigenvector files eigen<mode>_node<k>.out (their
 // first line).
-void LoadModeShape(Model& model, std::string_view folder, std::int32_t mode);
+void LoadModeShape(const Model& model, Results& results, std::string_view folder,
+                   std::int32_t mode);
 
 // The frames' ResultI and ResultJ at load step `step`: the value `kind` of the first section
 // (ele<k>_secs.out) and of the last integration section (ele<k>_secn.out). A frame whose
 // element records nothing gets 0. Then, when the model has frames, ScaleMax and ScaleMin
 // become the largest and smallest of the results, and the function returns true; without
-// frames the scale stays as it was and it returns false.
-bool LoadSecDeformData(Model& model, Settings& settings, std::string_view folder, std::int32_t step,
+// frames the scale stays as it was and it returns false. The settings are those the script
+// was written with.
+bool LoadSecDeformData(const Model& model, const Settings& settings, Results& results,
+                       ViewSettings& view, std::string_view folder, std::int32_t step,
                        std::int32_t kind);
 
 // The OK of the deformation shape: ScaleMax, ScaleMin and DeformScale from their texts, in
 // this order. A text that is not a number raises the conversion message, the values before it
 // being stored already.
-void ApplyDeformationScales(Settings& settings, ViewTransform& view, std::string_view maxText,
+void ApplyDeformationScales(ViewSettings& settings, ViewTransform& view, std::string_view maxText,
                             std::string_view minText, std::string_view scaleText);
 
 } // namespace vek

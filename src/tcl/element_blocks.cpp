@@ -134,12 +134,9 @@ void WriteFrameElements(TclContext& ctx)
 
 void WriteShellElements(TclContext& ctx)
 {
-    Model& model = ctx.model;
-
+    const Model& model = ctx.model;
     // A model without a FRAME table numbers its shells from 1.
-    if (model.Frames.Count < 0)
-        model.Frames.Count = 0;
-    const std::int64_t frameCount = model.FrameCount();
+    const std::int64_t frameCount = std::max(model.FrameCount(), 0);
 
     ctx.Line("puts \"shell element\"");
     for (std::int64_t i = 1; i <= model.ShellCount(); ++i) {

@@ -46,23 +46,6 @@ const NamedSetting namedSettings[] = {
     {"UseSectionAggregator", &Settings::UseSectionAggregator},
     {"GenPlateFiber", &Settings::GenPlateFiber},
     {"GenNodeMass", &Settings::GenNodeMass},
-    {"ShowNodes", &Settings::ShowNodes},
-    {"ShowFrames", &Settings::ShowFrames},
-    {"ShowSupports", &Settings::ShowSupports},
-    {"ShowShells", &Settings::ShowShells},
-    {"ShowReleases", &Settings::ShowReleases},
-    {"ShowSolids", &Settings::ShowSolids},
-    {"ShowNodeLabels", &Settings::ShowNodeLabels},
-    {"ShowFrameLabels", &Settings::ShowFrameLabels},
-    {"ShowFrameAxis", &Settings::ShowFrameAxis},
-    {"ShowDiaphragms", &Settings::ShowDiaphragms},
-    {"ShowHingeCircles", &Settings::ShowHingeCircles},
-    {"ShowShellLabels", &Settings::ShowShellLabels},
-    {"ShowSolidLabels", &Settings::ShowSolidLabels},
-    {"ShownLoadCase", &Settings::ShownLoadCase},
-    {"ShownLoadType", &Settings::ShownLoadType},
-    {"ScaleMax", &Settings::ScaleMax},
-    {"ScaleMin", &Settings::ScaleMin},
 };
 
 std::int32_t IntegerIn(const NamedSetting& named, std::string_view value)
@@ -78,15 +61,6 @@ std::int32_t IntegerIn(const NamedSetting& named, std::string_view value)
 }
 
 } // namespace
-
-bool ParseFlag(std::string_view text)
-{
-    if (text == "1" || text == "true" || text == "-1")
-        return true;
-    if (text == "0" || text == "false")
-        return false;
-    throw VekError("'" + std::string(text) + "' is not a valid flag (use 1, 0, true or false)");
-}
 
 void SetSettingByName(Settings& settings, std::string_view name, std::string_view value)
 {

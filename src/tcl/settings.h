@@ -5,15 +5,6 @@
 
 namespace vek {
 
-// Mouse modes of the model view.
-enum MouseModeValue : std::int32_t {
-    MouseNone = 0,
-    MousePanArmed = 1,
-    MouseRotateArmed = 3,
-    MouseSelectElem = 101,
-    MouseNoAction = 102,
-};
-
 // The material of the solids that name a SectionTag: an isotropic elastic material.
 struct SolidMaterial
 {
@@ -32,33 +23,10 @@ enum AnalysisKind : std::int32_t {
     MultipleSupportExcitation = 7,
 };
 
-// The program-wide settings, with their start-up values. Each is changed only by the dialog
-// or command that owns it; none is saved.
+// The analysis, recorder and script settings, with their start-up values. Each is changed
+// only by the dialog or command that owns it; none is saved.
 struct Settings
 {
-    // What the model view draws.
-    bool ShowNodes = true;
-    bool ShowFrames = true;
-    bool ShowSupports = true;
-    bool ShowShells = true;
-    bool ShowReleases = true;
-    bool ShowSolids = true;
-    bool ShowNodeLabels = false;
-    bool ShowFrameLabels = false;
-    bool ShowFrameAxis = false;
-    bool ShowDiaphragms = false;
-    bool ShowHingeCircles = false;
-    bool ShowShellLabels = false;
-    bool ShowSolidLabels = false;
-    // The load case whose loads are drawn (1-based; 0 draws none) and the kind of load.
-    std::int32_t ShownLoadCase = 0;
-    std::int32_t ShownLoadType = 0;
-    std::int32_t MouseMode = MouseNone;
-    std::int32_t SelectedFrame = 0;
-    // The result colour scale.
-    double ScaleMax = 1.0E-4;
-    double ScaleMin = -1.0E-4;
-
     // Recorders.
     bool RecordNodeDisp = true;
     bool RecordFrameForce = false;

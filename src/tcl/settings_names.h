@@ -14,9 +14,6 @@ namespace vek {
 // 1 or more.
 void SetSettingByName(Settings& settings, std::string_view name, std::string_view value);
 
-// A flag's text: 1, true (or -1) or 0, false; anything else raises VekError.
-bool ParseFlag(std::string_view text);
-
 // The names SetSettingByName knows, in a fixed order.
 std::vector<std::string_view> SettingNames();
 

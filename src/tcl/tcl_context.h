@@ -18,7 +18,7 @@ namespace vek {
 // lines and the warnings for the engineer.
 struct TclContext
 {
-    Model& model;
+    const Model& model;
     const Settings& settings;
     TextLines& TclLines;
     std::vector<std::string>& Warnings;

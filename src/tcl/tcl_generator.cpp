@@ -14,14 +14,19 @@ void CopyIntegrationPoints(Model& model, const Settings& settings)
         model.Frames.Edit(i).IntegrationPoints = settings.NumIntegrationPoints;
 }
 
-void GenerateTclScript(Model& model, const Settings& settings, TextLines& tclLines,
-                       std::vector<std::string>& warnings)
+void PrepareForScript(Model& model, const Settings& settings)
 {
-    warnings.clear();
     CopyIntegrationPoints(model, settings);
     ComputeSectionProperties(model);
     BuildFiberLists(model, settings.RebarMaterialTag);
+    if (model.Frames.Count < 0)
+        model.Frames.Count = 0;
+}
 
+void GenerateTclScript(const Model& model, const Settings& settings, TextLines& tclLines,
+                       std::vector<std::string>& warnings)
+{
+    warnings.clear();
     tclLines.clear();
     // A script has a line or two for each joint, frame, shell, solid and load.
     const auto records = [](std::int32_t count) {

@@ -173,4 +173,13 @@ double StrToFloat(std::string_view text)
     return value;
 }
 
+bool ParseFlag(std::string_view text)
+{
+    if (text == "1" || text == "true" || text == "-1")
+        return true;
+    if (text == "0" || text == "false")
+        return false;
+    throw VekError("'" + std::string(text) + "' is not a valid flag (use 1, 0, true or false)");
+}
+
 } // namespace vek

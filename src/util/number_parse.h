@@ -22,4 +22,7 @@ bool TryStrToFloat(std::string_view text, double& value);
 std::int32_t StrToInt(std::string_view text);
 double StrToFloat(std::string_view text);
 
+// A flag's text: 1, true (or -1) or 0, false; anything else raises VekError.
+bool ParseFlag(std::string_view text);
+
 } // namespace vek

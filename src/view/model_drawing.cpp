@@ -4,9 +4,11 @@
 #include "util/rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -143,21 +145,30 @@ private:
     bool penKnown_ = false, brushKnown_ = false;
 };
 
-// The cached pixel of joint i; false when the model has no joint i.
-bool JointPixel(const Model& model, std::int64_t i, Point& pixel)
+// The projected pixels of joints 1.. of the model, as many as both have.
+std::span<const Point> JointPixels(const Model& model, const ProjectedModel& projected)
+{
+    const auto count = std::min(static_cast<std::size_t>(model.Joints.end() - model.Joints.begin()),
+                                projected.Joints.size() - 1);
+    return {projected.Joints.data() + 1, count};
+}
+
+// The projected pixel of joint i; false when the model has no joint i.
+bool JointPixel(const Model& model, const ProjectedModel& projected, std::int64_t i, Point& pixel)
 {
     if (!model.Joints.Contains(i))
         return false;
-    const TJoint& joint = model.Joints[i];
-    pixel = {joint.ScreenX, joint.ScreenY};
+    pixel = projected.Joint(model, i);
     return true;
 }
 
 // The pixels of both ends; false when the frame names a joint outside the model. Every frame
 // layer skips such a frame: its cached marks were projected from the zero record.
-bool FrameEnds(const Model& model, const TFrameElem& frame, Point& i, Point& j)
+bool FrameEnds(const Model& model, const ProjectedModel& projected, const TFrameElem& frame,
+               Point& i, Point& j)
 {
-    return JointPixel(model, frame.NodeI, i) && JointPixel(model, frame.NodeJ, j);
+    return JointPixel(model, projected, frame.NodeI, i) &&
+           JointPixel(model, projected, frame.NodeJ, j);
 }
 
 bool FrameHasJoints(const Model& model, const TFrameElem& frame)
@@ -166,12 +177,14 @@ bool FrameHasJoints(const Model& model, const TFrameElem& frame)
 }
 
 // The four corner pixels; false when a corner lies outside the model (the shell is skipped).
-bool ShellCorners(const Model& model, const TShellElem& shell, std::vector<Point>& corners)
+bool ShellCorners(const Model& model, const ProjectedModel& projected, const TShellElem& shell,
+                  std::vector<Point>& corners)
 {
     corners.resize(4);
-    return JointPixel(model, shell.Node1, corners[0]) &&
-           JointPixel(model, shell.Node2, corners[1]) &&
-           JointPixel(model, shell.Node3, corners[2]) && JointPixel(model, shell.Node4, corners[3]);
+    return JointPixel(model, projected, shell.Node1, corners[0]) &&
+           JointPixel(model, projected, shell.Node2, corners[1]) &&
+           JointPixel(model, projected, shell.Node3, corners[2]) &&
+           JointPixel(model, projected, shell.Node4, corners[3]);
 }
 
 // Shells of a shell-kind section are drawn; the others (and those of a section outside the
@@ -182,12 +195,13 @@ bool IsDrawnShell(const Model& model, const TShellElem& shell)
 }
 
 // The eight corner pixels; false when a corner lies outside the model (the solid is skipped).
-bool SolidCorners(const Model& model, const TSolidElem& solid, Point (&corners)[8])
+bool SolidCorners(const Model& model, const ProjectedModel& projected, const TSolidElem& solid,
+                  Point (&corners)[8])
 {
     const std::int32_t nodes[8] = {solid.Node1, solid.Node2, solid.Node3, solid.Node4,
                                    solid.Node5, solid.Node6, solid.Node7, solid.Node8};
     for (int c = 0; c < 8; ++c)
-        if (!JointPixel(model, nodes[c], corners[c]))
+        if (!JointPixel(model, projected, nodes[c], corners[c]))
             return false;
     return true;
 }
@@ -214,90 +228,97 @@ void DrawBackground(Canvas& canvas, Painter& painter)
                 Black, NoBackground);
 }
 
-void ShowNodes(Painter& painter, const Model& model)
+void ShowNodes(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     painter.Brush(RgbColor(0, 0, 255), BrushStyle::Solid);
     painter.Pen(Black, 0);
-    for (const TJoint& joint : model.Joints)
-        painter.Circle({joint.ScreenX, joint.ScreenY}, 4);
+    for (const Point& pixel : JointPixels(model, projected))
+        painter.Circle(pixel, 4);
 }
 
 // A supported joint is a square in the palette colour of its number of fixed directions.
-void ShowSupports(Painter& painter, const Model& model)
+void ShowSupports(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     painter.Pen(Black, 0);
-    for (const TJoint& joint : model.Joints) {
+    const std::span<const Point> pixels = JointPixels(model, projected);
+    const TJoint* joint = model.Joints.begin();
+    for (const Point& pixel : pixels) {
+        const std::array<std::int32_t, 7>& restraint = (joint++)->Restraint;
         std::int32_t fixed = 0;
         for (int d = 1; d <= 6; ++d)
-            fixed += joint.Restraint[static_cast<std::size_t>(d)] != 0 ? 1 : 0;
+            fixed += restraint[static_cast<std::size_t>(d)] != 0 ? 1 : 0;
         if (fixed == 0)
             continue;
         painter.Brush(model.Palette[static_cast<std::size_t>(fixed)], BrushStyle::Solid);
-        painter.Rectangle(Shift(joint.ScreenX, -5), Shift(joint.ScreenY, -5),
-                          Shift(joint.ScreenX, 5), Shift(joint.ScreenY, 5));
+        painter.Rectangle(Shift(pixel.X, -5), Shift(pixel.Y, -5), Shift(pixel.X, 5),
+                          Shift(pixel.Y, 5));
     }
 }
 
 // Release links are drawn by ShowReleases instead of a line.
-void ShowFrames(Painter& painter, const Model& model, std::int32_t selectedFrame)
+void ShowFrames(Painter& painter, const Model& model, const ProjectedModel& projected,
+                std::int32_t selectedFrame)
 {
     Point i, j;
     for (const TFrameElem& frame : model.Frames) {
         const TFrameSection& section = SectionOf(model, frame);
-        if (section.ElemType == ElementKind::ReleaseLink || !FrameEnds(model, frame, i, j))
+        if (section.ElemType == ElementKind::ReleaseLink || !FrameEnds(model, projected, frame, i, j))
             continue;
         painter.Pen(section.Color, 2);
         painter.Line(i, j);
     }
     if (selectedFrame != 0 && model.Frames.Contains(selectedFrame) &&
-        FrameEnds(model, model.Frames[selectedFrame], i, j)) {
+        FrameEnds(model, projected, model.Frames[selectedFrame], i, j)) {
         painter.Pen(Yellow, 5);
         painter.Line(i, j);
     }
 }
 
-void ShowNodeLabels(Painter& painter, const Model& model)
+void ShowNodeLabels(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     std::int64_t k = 0;
-    for (const TJoint& joint : model.Joints)
-        painter.Number(joint.ScreenX, joint.ScreenY, ++k, Yellow);
+    for (const Point& pixel : JointPixels(model, projected))
+        painter.Number(pixel.X, pixel.Y, ++k, Yellow);
 }
 
-void ShowFrameLabels(Painter& painter, const Model& model)
+void ShowFrameLabels(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     std::int64_t k = 0;
     Point i, j;
     for (const TFrameElem& frame : model.Frames) {
         ++k;
-        if (!FrameEnds(model, frame, i, j))
+        if (!FrameEnds(model, projected, frame, i, j))
             continue;
         painter.Number(Average(static_cast<std::int64_t>(i.X) + j.X, 2.0),
                        Average(static_cast<std::int64_t>(i.Y) + j.Y, 2.0), k, RgbColor(0, 255, 0));
     }
 }
 
-void ShowFrameAxis(Painter& painter, const Model& model)
+void ShowFrameAxis(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
+    std::int64_t k = 0;
     for (const TFrameElem& frame : model.Frames) {
+        const FrameMarks& marks = projected.Frame(++k);
         if (!FrameHasJoints(model, frame))
             continue;
         painter.Pen(RgbColor(0, 128, 0), 1);
-        painter.Line({frame.ScreenXMid, frame.ScreenYMid}, {frame.ScreenXAxis, frame.ScreenYAxis});
+        painter.Line(marks.Mid, marks.Axis);
     }
 }
 
 // A diaphragm whose master is outside the model draws nothing; a slave outside it (or past
 // the stored list) loses its line only.
-void ShowDiaphragms(Painter& painter, const Model& model)
+void ShowDiaphragms(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     Point master, slave;
     for (const TConstraint& constraint : model.Constraints) {
-        if (!JointPixel(model, constraint.Master, master))
+        if (!JointPixel(model, projected, constraint.Master, master))
             continue;
         const std::int64_t listed = static_cast<std::int64_t>(constraint.JointList.size()) - 1;
         const std::int64_t slaves = std::min<std::int64_t>(constraint.SlaveCount, listed);
         for (std::int64_t s = 1; s <= slaves; ++s) {
-            if (!JointPixel(model, constraint.JointList[static_cast<std::size_t>(s)], slave))
+            if (!JointPixel(model, projected, constraint.JointList[static_cast<std::size_t>(s)],
+                            slave))
                 continue;
             painter.Pen(Grey, 1);
             painter.Line(master, slave);
@@ -305,29 +326,34 @@ void ShowDiaphragms(Painter& painter, const Model& model)
     }
 }
 
-void ShowHingeCircles(Painter& painter, const Model& model, const Settings& settings)
+void ShowHingeCircles(Painter& painter, const Model& model, const ProjectedModel& projected,
+                      const Results& results, const ViewSettings& settings)
 {
+    std::int64_t k = 0;
     for (const TFrameElem& frame : model.Frames) {
+        const FrameMarks& marks = projected.Frame(++k);
         if (!FrameHasJoints(model, frame))
             continue;
+        const FrameResult result = EntryOf(results.Frames, k);
         painter.Pen(Black, 1);
         painter.Brush(
-            ResultColor(model.Palette, frame.ResultI, settings.ScaleMin, settings.ScaleMax),
+            ResultColor(model.Palette, result.ResultI, settings.ScaleMin, settings.ScaleMax),
             BrushStyle::Solid);
-        painter.Circle({frame.ScreenXI, frame.ScreenYI}, 5);
+        painter.Circle(marks.HingeI, 5);
         painter.Brush(
-            ResultColor(model.Palette, frame.ResultJ, settings.ScaleMin, settings.ScaleMax),
+            ResultColor(model.Palette, result.ResultJ, settings.ScaleMin, settings.ScaleMax),
             BrushStyle::Solid);
-        painter.Circle({frame.ScreenXJ, frame.ScreenYJ}, 5);
+        painter.Circle(marks.HingeJ, 5);
     }
 }
 
-void ShowShells(Painter& painter, const Model& model, std::vector<Point>& corners)
+void ShowShells(Painter& painter, const Model& model, const ProjectedModel& projected,
+                std::vector<Point>& corners)
 {
     bool hatched = false;
     std::int32_t color = Black;
     for (const TShellElem& shell : model.Shells) {
-        if (!IsDrawnShell(model, shell) || !ShellCorners(model, shell, corners))
+        if (!IsDrawnShell(model, shell) || !ShellCorners(model, projected, shell, corners))
             continue;
         color = model.ShellSections[shell.Section].Color;
         painter.Pen(Black, 1);
@@ -341,12 +367,13 @@ void ShowShells(Painter& painter, const Model& model, std::vector<Point>& corner
     }
 }
 
-void ShowShellLabels(Painter& painter, const Model& model, std::vector<Point>& corners)
+void ShowShellLabels(Painter& painter, const Model& model, const ProjectedModel& projected,
+                     std::vector<Point>& corners)
 {
     std::int64_t k = 0;
     for (const TShellElem& shell : model.Shells) {
         ++k;
-        if (!IsDrawnShell(model, shell) || !ShellCorners(model, shell, corners))
+        if (!IsDrawnShell(model, shell) || !ShellCorners(model, projected, shell, corners))
             continue;
         std::int64_t sumX = 0, sumY = 0;
         for (const Point& p : corners) {
@@ -358,12 +385,12 @@ void ShowShellLabels(Painter& painter, const Model& model, std::vector<Point>& c
 }
 
 // A release link is a circle at the middle of its ends, outlined in its section colour.
-void ShowReleases(Painter& painter, const Model& model)
+void ShowReleases(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     Point i, j;
     for (const TFrameElem& frame : model.Frames) {
         const TFrameSection& section = SectionOf(model, frame);
-        if (section.ElemType != ElementKind::ReleaseLink || !FrameEnds(model, frame, i, j))
+        if (section.ElemType != ElementKind::ReleaseLink || !FrameEnds(model, projected, frame, i, j))
             continue;
         const auto mx = static_cast<std::int32_t>((static_cast<std::int64_t>(i.X) + j.X) / 2);
         const auto my = static_cast<std::int32_t>((static_cast<std::int64_t>(i.Y) + j.Y) / 2);
@@ -373,13 +400,13 @@ void ShowReleases(Painter& painter, const Model& model)
     }
 }
 
-void ShowSolids(Painter& painter, const Model& model)
+void ShowSolids(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     static constexpr int Edges[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
                                          {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
     Point corners[8];
     for (const TSolidElem& solid : model.Solids) {
-        if (!SolidCorners(model, solid, corners))
+        if (!SolidCorners(model, projected, solid, corners))
             continue;
         painter.Pen(Black, 1);
         for (const auto& edge : Edges)
@@ -387,13 +414,13 @@ void ShowSolids(Painter& painter, const Model& model)
     }
 }
 
-void ShowSolidLabels(Painter& painter, const Model& model)
+void ShowSolidLabels(Painter& painter, const Model& model, const ProjectedModel& projected)
 {
     Point corners[8];
     std::int64_t k = 0;
     for (const TSolidElem& solid : model.Solids) {
         ++k;
-        if (!SolidCorners(model, solid, corners))
+        if (!SolidCorners(model, projected, solid, corners))
             continue;
         std::int64_t sumX = 0, sumY = 0;
         for (const Point& p : corners) {
@@ -406,14 +433,15 @@ void ShowSolidLabels(Painter& painter, const Model& model)
 
 // Joint forces of the case in thousands and moments in millions, two lines at the joint; a
 // force on a joint outside the model is skipped.
-void ShowJointLoads(Painter& painter, const Model& model, std::string_view caseName)
+void ShowJointLoads(Painter& painter, const Model& model, const ProjectedModel& projected,
+                    std::string_view caseName)
 {
     const std::int32_t background = RgbColor(240, 240, 240);
     std::string text;
     Point at;
     for (const TLoad& load : model.Loads) {
         if (load.LoadType != LoadKind::JointForce || load.CaseName != caseName ||
-            !JointPixel(model, load.Target, at))
+            !JointPixel(model, projected, load.Target, at))
             continue;
         text.clear();
         AppendFormat(text, "%0.0f,%0.0f,%0.0f", {load.UX / 1000, load.UY / 1000, load.UZ / 1000});
@@ -427,7 +455,8 @@ void ShowJointLoads(Painter& painter, const Model& model, std::string_view caseN
 
 // Distributed loads of the case at the middle of their frame; a load on a frame outside the
 // model, or on a frame that is not drawn for a missing joint, is skipped.
-void ShowFrameLoads(Painter& painter, const Model& model, std::string_view caseName)
+void ShowFrameLoads(Painter& painter, const Model& model, const ProjectedModel& projected,
+                    std::string_view caseName)
 {
     std::string text;
     for (const TLoad& load : model.Loads) {
@@ -439,12 +468,13 @@ void ShowFrameLoads(Painter& painter, const Model& model, std::string_view caseN
             continue;
         text.clear();
         AppendFormat(text, "%D,%0.2F", {load.Direction, load.Value()});
-        painter.Text(frame.ScreenXMid, frame.ScreenYMid, text, LabelSize, Yellow);
+        const Point mid = projected.Frame(load.Target).Mid;
+        painter.Text(mid.X, mid.Y, text, LabelSize, Yellow);
     }
 }
 
 // The name of the shown load case; nothing when the number names no case of the model.
-bool ShownCaseName(const Model& model, const Settings& settings, std::string_view& name)
+bool ShownCaseName(const Model& model, const ViewSettings& settings, std::string_view& name)
 {
     const std::int32_t c = settings.ShownLoadCase;
     if (c < 1 || c > model.LoadCaseCount || c > MaxLoadCases)
@@ -481,7 +511,7 @@ std::int32_t ResultColor(const TPalette& palette, double value, double scaleMin,
     return palette[static_cast<std::size_t>(10 + c)];
 }
 
-void DrawBareModel(Canvas& canvas, const Model& model)
+void DrawBareModel(Canvas& canvas, const Model& model, const ProjectedModel& projected)
 {
     Painter background(canvas);
     DrawBackground(canvas, background);
@@ -489,67 +519,68 @@ void DrawBareModel(Canvas& canvas, const Model& model)
     // brush and hands them over as the layer names them.
     {
         Painter painter(canvas, Handover::WhenNamed);
-        ShowNodes(painter, model);
+        ShowNodes(painter, model, projected);
     }
     {
         Painter painter(canvas, Handover::WhenNamed);
-        ShowSupports(painter, model);
+        ShowSupports(painter, model, projected);
     }
     Painter painter(canvas, Handover::WhenNamed);
-    ShowFrames(painter, model, 0);
+    ShowFrames(painter, model, projected, 0);
 }
 
-void RedrawModel(Canvas& canvas, Model& model, const Settings& settings, const ViewTransform& view)
+void RedrawModel(Canvas& canvas, const Model& model, const Results& results,
+                 ProjectedModel& projected, const ViewSettings& settings, const ViewTransform& view)
 {
     const AreaSize area{canvas.Width(), canvas.Height()};
     Painter painter(canvas);
     DrawBackground(canvas, painter);
 
-    ProjectJoints(model, view, area);
+    ProjectJoints(model, results, projected, view, area);
     // The frames' marks cost as much as all joints and frames together; they are worked out
     // only when a layer draws at them. The frame hit test works out its own.
     std::string_view caseName;
     const bool loadsShown = ShownCaseName(model, settings, caseName);
     if (settings.ShowFrameAxis || settings.ShowHingeCircles ||
         (loadsShown && settings.ShownLoadType == CodeNumber(LoadKind::Distributed)))
-        ProjectFrameMarks(model, view, area);
+        ProjectFrameMarks(model, projected, view, area);
 
     // The corners of one shell at a time, one buffer for the whole picture.
     std::vector<Point> corners;
     corners.reserve(4);
 
     if (settings.ShowNodes)
-        ShowNodes(painter, model);
+        ShowNodes(painter, model, projected);
     if (settings.ShowSupports)
-        ShowSupports(painter, model);
+        ShowSupports(painter, model, projected);
     if (settings.ShowFrames)
-        ShowFrames(painter, model, settings.SelectedFrame);
+        ShowFrames(painter, model, projected, settings.SelectedFrame);
     if (settings.ShowNodeLabels)
-        ShowNodeLabels(painter, model);
+        ShowNodeLabels(painter, model, projected);
     if (settings.ShowFrameLabels)
-        ShowFrameLabels(painter, model);
+        ShowFrameLabels(painter, model, projected);
     if (settings.ShowFrameAxis)
-        ShowFrameAxis(painter, model);
+        ShowFrameAxis(painter, model, projected);
     if (settings.ShowDiaphragms)
-        ShowDiaphragms(painter, model);
+        ShowDiaphragms(painter, model, projected);
     if (settings.ShowHingeCircles)
-        ShowHingeCircles(painter, model, settings);
+        ShowHingeCircles(painter, model, projected, results, settings);
     if (settings.ShowShells)
-        ShowShells(painter, model, corners);
+        ShowShells(painter, model, projected, corners);
     if (settings.ShowShellLabels)
-        ShowShellLabels(painter, model, corners);
+        ShowShellLabels(painter, model, projected, corners);
     if (settings.ShowReleases)
-        ShowReleases(painter, model);
+        ShowReleases(painter, model, projected);
     if (settings.ShowSolids)
-        ShowSolids(painter, model);
+        ShowSolids(painter, model, projected);
     if (settings.ShowSolidLabels)
-        ShowSolidLabels(painter, model);
+        ShowSolidLabels(painter, model, projected);
 
     if (loadsShown) {
         if (settings.ShownLoadType == CodeNumber(LoadKind::JointForce))
-            ShowJointLoads(painter, model, caseName);
+            ShowJointLoads(painter, model, projected, caseName);
         else if (settings.ShownLoadType == CodeNumber(LoadKind::Distributed))
-            ShowFrameLoads(painter, model, caseName);
+            ShowFrameLoads(painter, model, projected, caseName);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model.h"
-#include "tcl/settings.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <cstdint>
@@ -11,10 +11,6 @@
 namespace vek {
 
 enum class MouseButton { Left, Right, Middle };
-
-// Mouse modes beyond those set by the mode commands (MouseModeValue in settings.h).
-constexpr std::int32_t MousePanning = 2;
-constexpr std::int32_t MouseRotating = 4;
 
 // What the main window must do after a mouse event.
 struct MouseResult
@@ -26,15 +22,16 @@ struct MouseResult
 };
 
 // The mouse state machine of the model view: pan, rotate and frame selection. It changes
-// Settings::MouseMode and SelectedFrame and the view transform.
+// ViewSettings::MouseMode and SelectedFrame and the view transform.
 class MouseController
 {
 public:
-    MouseResult Down(Model& model, Settings& settings, ViewTransform& view, AreaSize area,
-                     MouseButton button, std::int32_t x, std::int32_t y);
-    MouseResult Move(Settings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
+    MouseResult Down(const Model& model, ProjectedModel& projected, ViewSettings& settings,
+                     ViewTransform& view, AreaSize area, MouseButton button, std::int32_t x,
                      std::int32_t y);
-    MouseResult Up(Settings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
+    MouseResult Move(ViewSettings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
+                     std::int32_t y);
+    MouseResult Up(ViewSettings& settings, ViewTransform& view, AreaSize area, std::int32_t x,
                    std::int32_t y);
 
     std::int32_t LastMouseX = 0;
@@ -43,6 +40,7 @@ public:
 
 // The frame whose midpoint pixel box (midpoint - 5 .. midpoint + 5, right and bottom edges
 // excluded) holds the point; the last such frame wins; 0 when none.
-std::int32_t FrameAt(const Model& model, std::int32_t x, std::int32_t y);
+std::int32_t FrameAt(const Model& model, const ProjectedModel& projected, std::int32_t x,
+                     std::int32_t y);
 
 } // namespace vek

@@ -4,7 +4,7 @@
 
 namespace vek {
 
-ViewFlagValues ReadViewFlags(const Settings& settings)
+ViewFlagValues ReadViewFlags(const ViewSettings& settings)
 {
     ViewFlagValues values{};
     for (std::size_t i = 0; i < ViewFlagCount; ++i)
@@ -12,7 +12,7 @@ ViewFlagValues ReadViewFlags(const Settings& settings)
     return values;
 }
 
-void WriteViewFlags(Settings& settings, const ViewFlagValues& values)
+void WriteViewFlags(ViewSettings& settings, const ViewFlagValues& values)
 {
     for (std::size_t i = 0; i < ViewFlagCount; ++i)
         settings.*ViewFlagTable[i].Flag = values[i];
@@ -24,7 +24,7 @@ std::vector<std::string> LoadCaseList(const Model& model)
     return {model.LoadCaseNames.begin(), model.LoadCaseNames.begin() + count};
 }
 
-void ApplyShowLoadChoice(Settings& settings, int casePosition, int typePosition)
+void ApplyShowLoadChoice(ViewSettings& settings, int casePosition, int typePosition)
 {
     settings.ShownLoadCase = std::max(casePosition, -1) + 1;
     settings.ShownLoadType = std::max(typePosition, -1) + 1;

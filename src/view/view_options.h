@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model.h"
-#include "tcl/settings.h"
+#include "view/view_settings.h"
 
 #include <array>
 #include <cstddef>
@@ -14,33 +14,33 @@ namespace vek {
 struct ViewFlagEntry
 {
     const char* Caption;
-    bool Settings::*Flag;
+    bool ViewSettings::*Flag;
 };
 
 inline constexpr std::size_t ViewFlagCount = 13;
 
 // The check boxes of the View Option dialog, top to bottom.
 inline constexpr std::array<ViewFlagEntry, ViewFlagCount> ViewFlagTable{{
-    {"Node", &Settings::ShowNodes},
-    {"Node Labels", &Settings::ShowNodeLabels},
-    {"Frame", &Settings::ShowFrames},
-    {"Frame Labels", &Settings::ShowFrameLabels},
-    {"Frame Axis", &Settings::ShowFrameAxis},
-    {"Node Support", &Settings::ShowSupports},
-    {"Diaphragms", &Settings::ShowDiaphragms},
-    {"Hinge Circle", &Settings::ShowHingeCircles},
-    {"Shell Element", &Settings::ShowShells},
-    {"Shell Labels", &Settings::ShowShellLabels},
-    {"Moment Release", &Settings::ShowReleases},
-    {"Solid Element", &Settings::ShowSolids},
-    {"Solid Label", &Settings::ShowSolidLabels},
+    {"Node", &ViewSettings::ShowNodes},
+    {"Node Labels", &ViewSettings::ShowNodeLabels},
+    {"Frame", &ViewSettings::ShowFrames},
+    {"Frame Labels", &ViewSettings::ShowFrameLabels},
+    {"Frame Axis", &ViewSettings::ShowFrameAxis},
+    {"Node Support", &ViewSettings::ShowSupports},
+    {"Diaphragms", &ViewSettings::ShowDiaphragms},
+    {"Hinge Circle", &ViewSettings::ShowHingeCircles},
+    {"Shell Element", &ViewSettings::ShowShells},
+    {"Shell Labels", &ViewSettings::ShowShellLabels},
+    {"Moment Release", &ViewSettings::ShowReleases},
+    {"Solid Element", &ViewSettings::ShowSolids},
+    {"Solid Label", &ViewSettings::ShowSolidLabels},
 }};
 
 // The view flags in the order of ViewFlagTable.
 using ViewFlagValues = std::array<bool, ViewFlagCount>;
 
-ViewFlagValues ReadViewFlags(const Settings& settings);
-void WriteViewFlags(Settings& settings, const ViewFlagValues& values);
+ViewFlagValues ReadViewFlags(const ViewSettings& settings);
+void WriteViewFlags(ViewSettings& settings, const ViewFlagValues& values);
 
 // The kinds of load the Show Load dialog offers; position p is ShownLoadType p + 1.
 inline constexpr std::array<const char*, 2> ShownLoadTypeCaptions{"Point Force", "Element Load"};
@@ -50,6 +50,6 @@ std::vector<std::string> LoadCaseList(const Model& model);
 
 // Applies the Show Load choice: the position of the chosen load case in LoadCaseList (-1 for
 // none, which draws no loads) and the position of the chosen load type.
-void ApplyShowLoadChoice(Settings& settings, int casePosition, int typePosition);
+void ApplyShowLoadChoice(ViewSettings& settings, int casePosition, int typePosition);
 
 } // namespace vek

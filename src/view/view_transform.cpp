@@ -14,13 +14,10 @@ namespace {
 
 constexpr double DegreesToRadians = 0.017453292519943295;
 
-// The valid records 1..Count of a table as one writable run.
-template <class Record> std::span<Record> EditableRecords(Table<Record>& table)
+// The valid records 1..Count of a table as one run.
+template <class Record> std::span<const Record> ValidRecords(const Table<Record>& table)
 {
-    const auto count = static_cast<std::size_t>(table.end() - table.begin());
-    if (count == 0)
-        return {};
-    return {&table.Edit(1), count};
+    return {table.begin(), static_cast<std::size_t>(table.end() - table.begin())};
 }
 
 // The projection of one view transform onto one drawing area, with its sines and cosines
@@ -37,13 +34,13 @@ public:
     {
     }
 
-    void Pixel(double x, double y, double z, std::int32_t& screenX, std::int32_t& screenY) const
+    void Pixel(double x, double y, double z, Point& pixel) const
     {
         const double u = cosPlan_ * x - sinPlan_ * y;
         const double v = sinPlan_ * x + cosPlan_ * y;
         const double w = sinTilt_ * z - cosTilt_ * v;
-        screenX = RoundHalfEvenToInt((u - panX_) / zoom_ + halfW_);
-        screenY = RoundHalfEvenToInt((w - panY_) / zoom_ + halfH_);
+        pixel.X = RoundHalfEvenToInt((u - panX_) / zoom_ + halfW_);
+        pixel.Y = RoundHalfEvenToInt((w - panY_) / zoom_ + halfH_);
     }
 
 private:
@@ -67,72 +64,94 @@ double WrapAngle(double angle)
 
 } // namespace
 
-void ProjectJoints(Model& model, const ViewTransform& view, AreaSize area)
+void ProjectJoints(const Model& model, const Results& results, ProjectedModel& projected,
+                   const ViewTransform& view, AreaSize area)
 {
+    FitJoints(projected, model);
     const Projection projection(view, area);
     const double s = view.DeformScale;
-    for (TJoint& joint : EditableRecords(model.Joints)) {
+    Point* pixel = projected.Joints.data() + 1;
+    std::int64_t j = 0;
+    for (const TJoint& joint : ValidRecords(model.Joints)) {
+        ++j;
         // A zero scale leaves the coordinates alone, even when a displacement is not finite.
-        if (s == 0)
-            projection.Pixel(joint.X, joint.Y, joint.Z, joint.ScreenX, joint.ScreenY);
-        else
-            projection.Pixel(joint.X + s * joint.DispX, joint.Y + s * joint.DispY,
-                             joint.Z + s * joint.DispZ, joint.ScreenX, joint.ScreenY);
+        if (s == 0) {
+            projection.Pixel(joint.X, joint.Y, joint.Z, *pixel);
+        } else {
+            const JointDisplacement d = EntryOf(results.Joints, j);
+            projection.Pixel(joint.X + s * d.DispX, joint.Y + s * d.DispY, joint.Z + s * d.DispZ,
+                             *pixel);
+        }
+        ++pixel;
     }
 }
 
-void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step)
+void ProjectJointsAtStep(const Model& model, const AnimationData& animation,
+                         ProjectedModel& projected, const ViewTransform& view, AreaSize area,
+                         std::int32_t step)
 {
-    ProjectJointsAtStep(model, view, area, step, 1, model.JointCount());
+    FitJoints(projected, model);
+    ProjectJointsAtStep(model, animation, projected, view, area, step, 1, model.JointCount());
 }
 
-void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step,
-                         std::int64_t first, std::int64_t last)
+void ProjectJointsAtStep(const Model& model, const AnimationData& animation,
+                         ProjectedModel& projected, const ViewTransform& view, AreaSize area,
+                         std::int32_t step, std::int64_t first, std::int64_t last)
 {
     const Projection projection(view, area);
     const double s = view.DeformScale;
-    const std::span<TJoint> joints = EditableRecords(model.Joints);
-    const auto count = static_cast<std::int64_t>(joints.size());
+    const std::span<const TJoint> joints = ValidRecords(model.Joints);
+    const auto count = std::min(static_cast<std::int64_t>(joints.size()),
+                                static_cast<std::int64_t>(projected.Joints.size()) - 1);
     first = std::max<std::int64_t>(first, 1);
     last = std::min(last, count);
     if (first > last)
         return;
-    for (TJoint& joint : joints.subspan(static_cast<std::size_t>(first - 1),
-                                        static_cast<std::size_t>(last - first + 1))) {
+    Point* pixel = projected.Joints.data() + first;
+    const JointSteps none;
+    const auto stepped = static_cast<std::int64_t>(animation.Joints.size());
+    for (std::int64_t j = first; j <= last; ++j) {
+        const TJoint& joint = joints[static_cast<std::size_t>(j - 1)];
         if (s == 0) {
-            projection.Pixel(joint.X, joint.Y, joint.Z, joint.ScreenX, joint.ScreenY);
-            continue;
+            projection.Pixel(joint.X, joint.Y, joint.Z, *pixel);
+        } else {
+            const JointSteps& steps =
+                j < stepped ? animation.Joints[static_cast<std::size_t>(j)] : none;
+            projection.Pixel(joint.X + s * StepValue(steps.AnimDispX, step),
+                             joint.Y + s * StepValue(steps.AnimDispY, step),
+                             joint.Z + s * StepValue(steps.AnimDispZ, step), *pixel);
         }
-        projection.Pixel(joint.X + s * StepValue(joint.AnimDispX, step),
-                         joint.Y + s * StepValue(joint.AnimDispY, step),
-                         joint.Z + s * StepValue(joint.AnimDispZ, step), joint.ScreenX,
-                         joint.ScreenY);
+        ++pixel;
     }
 }
 
-void ProjectFrameMarks(Model& model, const ViewTransform& view, AreaSize area)
+void ProjectFrameMarks(const Model& model, ProjectedModel& projected, const ViewTransform& view,
+                       AreaSize area)
 {
+    FitFrames(projected, model);
     const Projection projection(view, area);
     const double axisLength = 40 * view.Zoom;
     const Table<TJoint>& joints = model.Joints;
     // A frame naming a joint outside the table gets its marks from the all-zero record 0;
     // the drawing layers skip such frames.
-    for (TFrameElem& frame : EditableRecords(model.Frames)) {
+    FrameMarks* marks = projected.Frames.data() + 1;
+    for (const TFrameElem& frame : ValidRecords(model.Frames)) {
         const TJoint& i = joints[frame.NodeI];
         const TJoint& j = joints[frame.NodeJ];
         const double mx = (i.X + j.X) / 2;
         const double my = (i.Y + j.Y) / 2;
         const double mz = (i.Z + j.Z) / 2;
-        projection.Pixel(mx, my, mz, frame.ScreenXMid, frame.ScreenYMid);
+        projection.Pixel(mx, my, mz, marks->Mid);
         projection.Pixel(mx + axisLength * frame.VecXZ1, my + axisLength * frame.VecXZ2,
-                         mz + axisLength * frame.VecXZ3, frame.ScreenXAxis, frame.ScreenYAxis);
+                         mz + axisLength * frame.VecXZ3, marks->Axis);
 
-        const double dx = static_cast<double>(j.ScreenX) - i.ScreenX;
-        const double dy = static_cast<double>(j.ScreenY) - i.ScreenY;
-        frame.ScreenXI = RoundHalfEvenToInt(i.ScreenX + 0.2 * dx);
-        frame.ScreenYI = RoundHalfEvenToInt(i.ScreenY + 0.2 * dy);
-        frame.ScreenXJ = RoundHalfEvenToInt(i.ScreenX + 0.8 * dx);
-        frame.ScreenYJ = RoundHalfEvenToInt(i.ScreenY + 0.8 * dy);
+        const Point pi = projected.Joint(model, frame.NodeI);
+        const Point pj = projected.Joint(model, frame.NodeJ);
+        const double dx = static_cast<double>(pj.X) - pi.X;
+        const double dy = static_cast<double>(pj.Y) - pi.Y;
+        marks->HingeI = {RoundHalfEvenToInt(pi.X + 0.2 * dx), RoundHalfEvenToInt(pi.Y + 0.2 * dy)};
+        marks->HingeJ = {RoundHalfEvenToInt(pi.X + 0.8 * dx), RoundHalfEvenToInt(pi.Y + 0.8 * dy)};
+        ++marks;
     }
 }
 
@@ -154,7 +173,8 @@ void SetPresetView(ViewTransform& view, PresetView preset)
     }
 }
 
-void ZoomAll(Model& model, ViewTransform& view, AreaSize area)
+void ZoomAll(const Model& model, const Results& results, ProjectedModel& projected,
+             ViewTransform& view, AreaSize area)
 {
     if (model.JointCount() <= 0 || model.Joints.begin() == model.Joints.end())
         return;
@@ -169,15 +189,16 @@ void ZoomAll(Model& model, ViewTransform& view, AreaSize area)
         view.PanY = 0;
     // The second pass corrects the first when the old zoom put every joint on a few pixels.
     for (int pass = 0; pass < 2; ++pass) {
-        ProjectJoints(model, view, area);
+        ProjectJoints(model, results, projected, view, area);
         std::int32_t minX = std::numeric_limits<std::int32_t>::max();
         std::int32_t maxX = std::numeric_limits<std::int32_t>::min();
         std::int32_t minY = minX, maxY = maxX;
-        for (const TJoint& joint : model.Joints) {
-            minX = std::min(minX, joint.ScreenX);
-            maxX = std::max(maxX, joint.ScreenX);
-            minY = std::min(minY, joint.ScreenY);
-            maxY = std::max(maxY, joint.ScreenY);
+        for (std::size_t j = 1; j < projected.Joints.size(); ++j) {
+            const Point pixel = projected.Joints[j];
+            minX = std::min(minX, pixel.X);
+            maxX = std::max(maxX, pixel.X);
+            minY = std::min(minY, pixel.Y);
+            maxY = std::max(maxY, pixel.Y);
         }
         const double spanX = static_cast<double>(maxX) - minX;
         const double spanY = static_cast<double>(maxY) - minY;
@@ -195,8 +216,8 @@ void ZoomAll(Model& model, ViewTransform& view, AreaSize area)
         view.PanY = (centreY - area.H / 2.0) * view.Zoom + view.PanY;
         view.Zoom *= f;
     }
-    ProjectJoints(model, view, area);
-    ProjectFrameMarks(model, view, area);
+    ProjectJoints(model, results, projected, view, area);
+    ProjectFrameMarks(model, projected, view, area);
 }
 
 void ZoomStep(ViewTransform& view, bool in)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/model.h"
+#include "model/results.h"
+#include "view/projected_model.h"
 
 #include <cstdint>
 
@@ -29,21 +31,28 @@ struct AreaSize
 
 enum class PresetView { XY, XZ, YZ };
 
-// Joints' ScreenX, ScreenY from their coordinates plus DeformScale times their displacements.
-void ProjectJoints(Model& model, const ViewTransform& view, AreaSize area);
+// The joints' pixels from their coordinates plus DeformScale times their displacements.
+void ProjectJoints(const Model& model, const Results& results, ProjectedModel& projected,
+                   const ViewTransform& view, AreaSize area);
 // The same with the animation displacements of one step.
-void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step);
-// The same for joints first..last only (cut to the table), which two threads can share.
-void ProjectJointsAtStep(Model& model, const ViewTransform& view, AreaSize area, std::int32_t step,
-                         std::int64_t first, std::int64_t last);
-// Frames' midpoint, axis tip and hinge-circle pixels; after ProjectJoints.
-void ProjectFrameMarks(Model& model, const ViewTransform& view, AreaSize area);
+void ProjectJointsAtStep(const Model& model, const AnimationData& animation,
+                         ProjectedModel& projected, const ViewTransform& view, AreaSize area,
+                         std::int32_t step);
+// The same for joints first..last only (cut to the table), which two threads can share; the
+// joints' entries are fitted to the model first (FitJoints).
+void ProjectJointsAtStep(const Model& model, const AnimationData& animation,
+                         ProjectedModel& projected, const ViewTransform& view, AreaSize area,
+                         std::int32_t step, std::int64_t first, std::int64_t last);
+// The frames' marks; the hinge circles lie between the joints' pixels of the last projection.
+void ProjectFrameMarks(const Model& model, ProjectedModel& projected, const ViewTransform& view,
+                       AreaSize area);
 
 // Sets the angles of a preset view; zoom and pan stay (the caller runs ZoomAll).
 void SetPresetView(ViewTransform& view, PresetView preset);
 // Fits the model into 80 % of the area and centres it, projecting the joints again; with no
 // joints nothing happens.
-void ZoomAll(Model& model, ViewTransform& view, AreaSize area);
+void ZoomAll(const Model& model, const Results& results, ProjectedModel& projected,
+             ViewTransform& view, AreaSize area);
 // One wheel step: in (wheel down) makes the picture grow, out shrink.
 void ZoomStep(ViewTransform& view, bool in);
 // Pixel movements of a drag.

@@ -101,7 +101,8 @@ TEST(VekCli, TclAppliesSettingsAndSectionFields)
 {
     const CliResult r =
         RunVekCli({"tcl", portal, "--set", "AnalysisType=2", "--set", "ControlDisp=0.5", "--set",
-                   "UseSectionAggregator=true", "--section", "1:GeomTransf=2"});
+                   "UseSectionAggregator=true", "--section", "1:GeomTransf=2", "--set",
+                   "ShowFrameAxis=1", "--set", "ScaleMax=2"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("integrator DisplacementControl 1 1 5.000E-001\r\n"), std::string::npos);
     EXPECT_NE(r.out.find("uniaxialMaterial Elastic 201 "), std::string::npos);
@@ -114,6 +115,7 @@ TEST(VekCli, TclOptionErrors)
          {std::vector<std::string>{"tcl", portal, "--set", "NoSuchSetting=1"},
           {"tcl", portal, "--set", "LoadSteps=many"},
           {"tcl", portal, "--set", "UseSectionAggregator=yes"},
+          {"tcl", portal, "--set", "ShowNodes=yes"},
           {"tcl", portal, "--set"},
           {"tcl", portal, "--section", "2:ElemType=3"},
           {"tcl", portal, "--section", "1:ElemType=9"},

@@ -5,6 +5,7 @@
 // eigenvector files, first-section files, last-section files. A file without its part is
 // not written, so a missing file is read as well.
 
+#include "draw/recording_canvas.h"
 #include "model/model.h"
 #include "post/animation.h"
 #include "post/deformation_data.h"
@@ -14,7 +15,7 @@
 #include "util/error.h"
 #include "util/format.h"
 #include "util/text_lines.h"
-#include "draw/recording_canvas.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <cstddef>
@@ -102,17 +103,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t step = 1 + pick % 6;
     vek::Settings settings;
     settings.UseSectionAggregator = (pick & 0x40) != 0;
-    Guarded([&] { vek::LoadNodeDeformData(model, folder, step); });
-    Guarded([&] { vek::LoadModeShape(model, folder, 1 + (pick >> 7)); });
-    Guarded([&] { vek::LoadSecDeformData(model, settings, folder, step, 1 + (pick >> 3) % 3); });
+    vek::ViewSettings scale;
+    vek::Results results;
+    vek::AnimationData animation;
+    Guarded([&] { vek::LoadNodeDeformData(model, results, folder, step); });
+    Guarded([&] { vek::LoadModeShape(model, results, folder, 1 + (pick >> 7)); });
+    Guarded([&] {
+        vek::LoadSecDeformData(model, settings, results, scale, folder, step, 1 + (pick >> 3) % 3);
+    });
 
     const std::int32_t stepCount = step * 30;
-    Guarded([&] { vek::LoadAnimationSteps(model, folder, stepCount); });
+    Guarded([&] { vek::LoadAnimationSteps(model, animation, folder, stepCount); });
     vek::ViewTransform view;
+    vek::ProjectedModel pixels;
     vek::RecordingCanvas canvas(200, 150);
     for (std::int32_t shown : {0, 1, 7, 99, 100000})
         Guarded([&] {
-            vek::DrawAnimationStep(canvas, model, view, vek::NextAnimationStep(shown, stepCount));
+            vek::DrawAnimationStep(canvas, model, animation, pixels, view,
+                                   vek::NextAnimationStep(shown, stepCount));
         });
     return 0;
 }

@@ -39,6 +39,7 @@ void Generate(vek::Model& model, const vek::Settings& settings)
     vek::TextLines script;
     std::vector<std::string> warnings;
     try {
+        vek::PrepareForScript(model, settings);
         vek::GenerateTclScript(model, settings, script, warnings);
     } catch (const vek::VekError&) {
     }

@@ -1,9 +1,9 @@
+#include "draw/recording_canvas.h"
 #include "post/animation.h"
 #include "post/scale_legend.h"
 #include "recorder_test_files.h"
 #include "util/error.h"
 #include "view/model_drawing.h"
-#include "draw/recording_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +33,13 @@ std::string ErrorOf(const std::function<void()>& run)
 
 TEST(AnimationSteps, LoadsEveryStepOfEveryJoint)
 {
+    AnimationData animation;
     TempFolder folder("anim150");
     WriteNodeFiles(folder, 150, 130);
     Model model = JointModel(150);
-    LoadAnimationSteps(model, folder.Path(), 120);
+    LoadAnimationSteps(model, animation, folder.Path(), 120);
     for (std::int64_t j : {1, 100, 101, 150}) {
-        const TJoint& joint = model.Joints[j];
+        const JointSteps& joint = animation.Joints.at(static_cast<std::size_t>(j));
         ASSERT_EQ(joint.AnimDispX.size(), 121u);
         for (std::int32_t s : {1, 60, 120}) {
             EXPECT_EQ(joint.AnimDispX[static_cast<std::size_t>(s)], JointValue(j, s, 1));
@@ -51,34 +52,37 @@ TEST(AnimationSteps, LoadsEveryStepOfEveryJoint)
 
 TEST(AnimationSteps, AShortFileStopsWithTheStepsReadKept)
 {
+    AnimationData animation;
     TempFolder folder("animshort");
     WriteNodeFiles(folder, 3, 50);
     Model model = JointModel(3);
-    EXPECT_EQ(ErrorOf([&] { LoadAnimationSteps(model, folder.Path(), 100); }),
+    EXPECT_EQ(ErrorOf([&] { LoadAnimationSteps(model, animation, folder.Path(), 100); }),
               "List index out of bounds (50)");
-    EXPECT_EQ(model.Joints[3].AnimDispZ[50], JointValue(3, 50, 3));
-    EXPECT_EQ(model.Joints[3].AnimDispZ[51], 0);
-    EXPECT_EQ(model.Joints[3].AnimDispZ.size(), 101u);
+    EXPECT_EQ(animation.Joints.at(3).AnimDispZ[50], JointValue(3, 50, 3));
+    EXPECT_EQ(animation.Joints.at(3).AnimDispZ[51], 0);
+    EXPECT_EQ(animation.Joints.at(3).AnimDispZ.size(), 101u);
 }
 
 TEST(AnimationSteps, FullHundredsNeedNoFurtherFile)
 {
+    AnimationData animation;
     TempFolder folder("anim100");
     WriteNodeFiles(folder, 100, 3);
     Model model = JointModel(100);
-    EXPECT_EQ(ErrorOf([&] { LoadAnimationSteps(model, folder.Path(), 3); }), "");
+    EXPECT_EQ(ErrorOf([&] { LoadAnimationSteps(model, animation, folder.Path(), 3); }), "");
 }
 
 TEST(AnimationSteps, ResizingKeepsTheValues)
 {
+    AnimationData animation;
     Model model = JointModel(2);
-    ResizeAnimationSteps(model, 3);
-    model.Joints.Edit(2).AnimDispY[3] = 4.5;
-    ResizeAnimationSteps(model, 5);
-    EXPECT_EQ(model.Joints[2].AnimDispY.size(), 6u);
-    EXPECT_EQ(model.Joints[2].AnimDispY[3], 4.5);
-    EXPECT_EQ(ErrorOf([&] { ResizeAnimationSteps(model, -2); }), "Range check error");
-    EXPECT_EQ(model.Joints[2].AnimDispY.size(), 6u);
+    ResizeAnimationSteps(model, animation, 3);
+    animation.Joints.at(2).AnimDispY[3] = 4.5;
+    ResizeAnimationSteps(model, animation, 5);
+    EXPECT_EQ(animation.Joints.at(2).AnimDispY.size(), 6u);
+    EXPECT_EQ(animation.Joints.at(2).AnimDispY[3], 4.5);
+    EXPECT_EQ(ErrorOf([&] { ResizeAnimationSteps(model, animation, -2); }), "Range check error");
+    EXPECT_EQ(animation.Joints.at(2).AnimDispY.size(), 6u);
 }
 
 // The steps of `ticks` ticks after the start at step 1.
@@ -142,10 +146,17 @@ Model TwoJoints()
     model.Frames.Edit(3).Section = 1;
     model.Frames.Edit(3).NodeI = 1;
     model.Frames.Edit(3).NodeJ = 7;
-    ResizeAnimationSteps(model, 2);
-    model.Joints.Edit(2).AnimDispX[2] = 1;
-    model.Joints.Edit(2).AnimDispY[2] = 2;
     return model;
+}
+
+// Two steps of the joints of TwoJoints: joint 2 moves by (1, 2) in step 2.
+AnimationData TwoJointSteps(const Model& model)
+{
+    AnimationData animation;
+    ResizeAnimationSteps(model, animation, 2);
+    animation.Joints.at(2).AnimDispX[2] = 1;
+    animation.Joints.at(2).AnimDispY[2] = 2;
+    return animation;
 }
 
 ViewTransform PixelView(double scale)
@@ -167,16 +178,19 @@ Ops BackgroundOps()
 {
     RecordingCanvas canvas(200, 100);
     Model empty;
-    RedrawModel(canvas, empty, Settings(), PixelView(0));
+    ProjectedModel pixels;
+    RedrawModel(canvas, empty, Results(), pixels, ViewSettings(), PixelView(0));
     return canvas.Operations;
 }
 
 TEST(DrawAnimationStep, DrawsNodesSupportsAndFramesOfTheStep)
 {
     Model model = TwoJoints();
+    AnimationData animation = TwoJointSteps(model);
     const Ops background = BackgroundOps();
     RecordingCanvas canvas(200, 100);
-    DrawAnimationStep(canvas, model, PixelView(10), 2);
+    ProjectedModel pixels;
+    DrawAnimationStep(canvas, model, animation, pixels, PixelView(10), 2);
     ASSERT_GE(canvas.Operations.size(), background.size());
     EXPECT_EQ(Ops(canvas.Operations.begin(),
                   canvas.Operations.begin() + static_cast<std::ptrdiff_t>(background.size())),
@@ -191,34 +205,40 @@ TEST(DrawAnimationStep, DrawsNodesSupportsAndFramesOfTheStep)
 TEST(DrawAnimationStep, AnyFlagsAndAnyStep)
 {
     Model model = TwoJoints();
-    Settings ignored;
+    AnimationData animation = TwoJointSteps(model);
+    ViewSettings ignored;
     // The frame marks keep the pixels of the last redraw.
     RecordingCanvas first(200, 100);
-    RedrawModel(first, model, ignored, PixelView(0));
-    const TFrameElem marks = model.Frames[1];
+    ProjectedModel pixels;
+    pixels.Frames.resize(2);
+    pixels.Frames[1].Mid = {7, 8};
+    RedrawModel(first, model, Results(), pixels, ignored, PixelView(0));
+    const FrameMarks marks = pixels.Frames.at(1);
 
     const std::size_t background = BackgroundOps().size();
     for (const std::int32_t step : {0, 3, 1000, -1}) {
         SCOPED_TRACE(step);
         RecordingCanvas canvas(200, 100);
-        DrawAnimationStep(canvas, model, PixelView(10), step);
+        DrawAnimationStep(canvas, model, animation, pixels, PixelView(10), step);
         // Outside the steps loaded the joints are at rest.
         EXPECT_EQ(Without(canvas.Operations, background),
                   (Ops{"brush 16711680 solid", "pen 0 0", "ellipse -4 46 4 54",
                        "ellipse 96 46 104 54", "pen 0 0", "brush 0 solid", "rectangle -5 45 5 55",
                        "pen 2055680 2", "line 0 50 100 50"}));
     }
-    EXPECT_EQ(model.Frames[1].ScreenXJ, marks.ScreenXJ);
-    EXPECT_EQ(model.Frames[1].ScreenXMid, marks.ScreenXMid);
+    EXPECT_EQ(pixels.Frames.at(1).HingeJ, marks.HingeJ);
+    EXPECT_EQ(pixels.Frames.at(1).Mid, marks.Mid);
 }
 
 TEST(DrawAnimationStep, JointsOfANewImportHaveNoSteps)
 {
     Model model = TwoJoints();
-    model.Joints.Edit(2).AnimDispX.clear();
-    model.Joints.Edit(2).AnimDispY.clear();
+    AnimationData animation = TwoJointSteps(model);
+    animation.Joints.at(2).AnimDispX.clear();
+    animation.Joints.at(2).AnimDispY.clear();
     RecordingCanvas canvas(200, 100);
-    DrawAnimationStep(canvas, model, PixelView(10), 2);
+    ProjectedModel pixels;
+    DrawAnimationStep(canvas, model, animation, pixels, PixelView(10), 2);
     EXPECT_EQ(canvas.Operations.back(), "line 0 50 100 50");
 }
 

@@ -27,50 +27,56 @@ std::string ErrorOf(const std::function<void()>& run)
     return "";
 }
 
-void ExpectJoint(const Model& model, std::int64_t j, std::int32_t step)
+void ExpectJoint(const Results& results, std::int64_t j, std::int32_t step)
 {
     SCOPED_TRACE("joint " + std::to_string(j) + ", step " + std::to_string(step));
-    EXPECT_EQ(model.Joints[j].DispX, JointValue(j, step, 1));
-    EXPECT_EQ(model.Joints[j].DispY, JointValue(j, step, 2));
-    EXPECT_EQ(model.Joints[j].DispZ, JointValue(j, step, 3));
+    EXPECT_EQ(results.Joints.at(j).DispX, JointValue(j, step, 1));
+    EXPECT_EQ(results.Joints.at(j).DispY, JointValue(j, step, 2));
+    EXPECT_EQ(results.Joints.at(j).DispZ, JointValue(j, step, 3));
 }
 
 TEST(NodeDeformData, ReadsTheStepFromEveryHundred)
 {
+    Results results;
     TempFolder folder("nodes250");
     WriteNodeFiles(folder, 250, 5);
     Model model = JointModel(250);
-    LoadNodeDeformData(model, folder.Path(), 3);
+    LoadNodeDeformData(model, results, folder.Path(), 3);
     for (std::int64_t j : {1, 100, 101, 200, 201, 250})
-        ExpectJoint(model, j, 3);
+        ExpectJoint(results, j, 3);
 }
 
 TEST(NodeDeformData, FullHundredsNeedNoFurtherFile)
 {
+    Results results;
     TempFolder folder("nodes200");
     WriteNodeFiles(folder, 200, 2);
     Model model = JointModel(200);
-    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, folder.Path(), 2); }), "");
-    ExpectJoint(model, 200, 2);
+    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, results, folder.Path(), 2); }), "");
+    ExpectJoint(results, 200, 2);
 }
 
 TEST(NodeDeformData, AMissingFileKeepsWhatWasRead)
 {
+    Results results;
     TempFolder folder("nodesmissing");
     WriteNodeFiles(folder, 250, 2);
     std::filesystem::remove(folder.File("node1.out"));
     Model model = JointModel(250);
-    model.Joints.Edit(150).DispX = 7;
-    const std::string error = ErrorOf([&] { LoadNodeDeformData(model, folder.Path(), 1); });
+    results.Joints.resize(static_cast<std::size_t>(model.JointCount()) + 1);
+    results.Joints[150].DispX = 7;
+    const std::string error =
+        ErrorOf([&] { LoadNodeDeformData(model, results, folder.Path(), 1); });
     EXPECT_EQ(error.rfind("Cannot open file \"" + folder.File("node1.out") + "\". ", 0), 0u)
         << error;
-    ExpectJoint(model, 100, 1);
-    EXPECT_EQ(model.Joints[150].DispX, 7);
-    EXPECT_EQ(model.Joints[201].DispX, 0);
+    ExpectJoint(results, 100, 1);
+    EXPECT_EQ(results.Joints.at(150).DispX, 7);
+    EXPECT_EQ(results.Joints.at(201).DispX, 0);
 }
 
 TEST(NodeDeformData, AShortFileGivesTheListIndex)
 {
+    Results results;
     TempFolder folder("nodesshort");
     WriteNodeFiles(folder, 150, 5);
     folder.Write("node1.out", testing::RecorderText(2, [](std::int32_t s) {
@@ -81,50 +87,52 @@ TEST(NodeDeformData, AShortFileGivesTheListIndex)
                      return v;
                  }));
     Model model = JointModel(150);
-    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, folder.Path(), 4); }),
+    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, results, folder.Path(), 4); }),
               "List index out of bounds (3)");
-    ExpectJoint(model, 100, 4);
-    EXPECT_EQ(model.Joints[101].DispX, 0);
+    ExpectJoint(results, 100, 4);
+    EXPECT_EQ(results.Joints.at(101).DispX, 0);
 }
 
 TEST(NodeDeformData, BadFieldsGiveTheConversionMessage)
 {
+    Results results;
     TempFolder folder("nodesbad");
     Model model = JointModel(2);
 
     folder.Write("node0.out", "0.1 1 2 3 4 x5 6\n");
-    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, folder.Path(), 1); }),
+    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, results, folder.Path(), 1); }),
               "'x5' is not a valid floating point value");
     // Joint 1 and the DOF before the bad field are stored.
-    EXPECT_EQ(model.Joints[1].DispZ, 3);
-    EXPECT_EQ(model.Joints[2].DispX, 4);
+    EXPECT_EQ(results.Joints.at(1).DispZ, 3);
+    EXPECT_EQ(results.Joints.at(2).DispX, 4);
 
     // A blank at the start shifts every field: the time's place is empty.
     folder.Write("node0.out", " 0.1 1 2 3 4 5 6\n");
-    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, folder.Path(), 1); }),
+    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, results, folder.Path(), 1); }),
               "'' is not a valid floating point value");
 
     // A line with too few values.
     folder.Write("node0.out", "0.1 1 2 3 4\n");
-    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, folder.Path(), 1); }),
+    EXPECT_EQ(ErrorOf([&] { LoadNodeDeformData(model, results, folder.Path(), 1); }),
               "'' is not a valid floating point value");
 }
 
 TEST(ModeShape, ReadsTheFirstLineOfTheModesFiles)
 {
+    Results results;
     TempFolder folder("modes");
     WriteNodeFiles(folder, 120, 3, "eigen2_node");
     Model model = JointModel(120);
-    LoadModeShape(model, folder.Path(), 2);
-    ExpectJoint(model, 1, 1);
-    ExpectJoint(model, 120, 1);
+    LoadModeShape(model, results, folder.Path(), 2);
+    ExpectJoint(results, 1, 1);
+    ExpectJoint(results, 120, 1);
 
     EXPECT_EQ(ErrorOf([&] {
-                  LoadModeShape(model, folder.Path(), 1);
+                  LoadModeShape(model, results, folder.Path(), 1);
               }).rfind("Cannot open file \"" + folder.File("eigen1_node0.out") + "\"", 0),
               0u);
     folder.Write("eigen3_node0.out", "");
-    EXPECT_EQ(ErrorOf([&] { LoadModeShape(model, folder.Path(), 3); }),
+    EXPECT_EQ(ErrorOf([&] { LoadModeShape(model, results, folder.Path(), 3); }),
               "List index out of bounds (0)");
 }
 
@@ -200,14 +208,15 @@ void WriteSectionFiles(const TempFolder& folder, std::int64_t frames, std::int32
     }
 }
 
-void ExpectResults(const Model& model, std::int32_t step, int kind, bool aggregated)
+void ExpectResults(const Model& model, const Results& results, std::int32_t step, int kind,
+                   bool aggregated)
 {
     for (std::int64_t i = 1; i <= model.FrameCount(); ++i) {
         SCOPED_TRACE("frame " + std::to_string(i));
         const double first = ValuesOf(i, 1, aggregated) ? SectionValue(i, step, 1, kind) : 0;
         const double last = ValuesOf(i, 2, aggregated) ? SectionValue(i, step, 2, kind) : 0;
-        ASSERT_EQ(model.Frames[i].ResultI, first);
-        ASSERT_EQ(model.Frames[i].ResultJ, last);
+        ASSERT_EQ(results.Frames.at(i).ResultI, first);
+        ASSERT_EQ(results.Frames.at(i).ResultJ, last);
     }
 }
 
@@ -235,23 +244,26 @@ TEST(SectionDeformationCount, FollowsTheElementTheScriptWrites)
 
 TEST(SecDeformData, MixedElementsWithAndWithoutAggregator)
 {
+    Results results;
     for (const bool aggregated : {false, true}) {
         SCOPED_TRACE(aggregated ? "aggregated" : "fibre sections");
         TempFolder folder("sections120");
         WriteSectionFiles(folder, 120, 5, aggregated);
         Model model = MixedFrames(120);
         Settings settings;
+        ViewSettings scale;
         settings.UseSectionAggregator = aggregated;
         for (int kind : {AxialStrain, CurvatureKz, CurvatureKy}) {
             SCOPED_TRACE("kind " + std::to_string(kind));
-            ASSERT_TRUE(LoadSecDeformData(model, settings, folder.Path(), 3, kind));
-            ExpectResults(model, 3, kind, aggregated);
+            ASSERT_TRUE(LoadSecDeformData(model, settings, results, scale, folder.Path(), 3, kind));
+            ExpectResults(model, results, 3, kind, aggregated);
         }
     }
 }
 
 TEST(SecDeformData, CurvatureKyOfFibreFrames)
 {
+    Results results;
     // Four values a frame: frame 5 of the file has its curvature y in field 19.
     TempFolder folder("sectionsky");
     Model model = MixedFrames(5);
@@ -265,77 +277,91 @@ TEST(SecDeformData, CurvatureKyOfFibreFrames)
     folder.Write("ele0_secs.out", line + "\n");
     folder.Write("ele0_secn.out", line + "\n");
     Settings settings;
-    LoadSecDeformData(model, settings, folder.Path(), 1, CurvatureKy);
-    EXPECT_EQ(model.Frames[5].ResultI, 19);
-    EXPECT_EQ(model.Frames[1].ResultJ, 3);
+    ViewSettings scale;
+    LoadSecDeformData(model, settings, results, scale, folder.Path(), 1, CurvatureKy);
+    EXPECT_EQ(results.Frames.at(5).ResultI, 19);
+    EXPECT_EQ(results.Frames.at(1).ResultJ, 3);
 }
 
 TEST(SecDeformData, SetsTheColourScaleFromTheResults)
 {
+    Results results;
     TempFolder folder("sectionsscale");
     WriteSectionFiles(folder, 14, 2, false);
     Model model = MixedFrames(14);
     Settings settings;
-    ASSERT_TRUE(LoadSecDeformData(model, settings, folder.Path(), 2, AxialStrain));
+    ViewSettings scale;
+    ASSERT_TRUE(LoadSecDeformData(model, settings, results, scale, folder.Path(), 2, AxialStrain));
     // Frame 13 (a truss) has the largest first-section value; elastic frames give 0.
-    EXPECT_EQ(settings.ScaleMax, SectionValue(13, 2, 1, 1));
-    EXPECT_EQ(settings.ScaleMin, 0);
+    EXPECT_EQ(scale.ScaleMax, SectionValue(13, 2, 1, 1));
+    EXPECT_EQ(scale.ScaleMin, 0);
 }
 
 TEST(SecDeformData, WithoutFramesTheScaleStays)
 {
+    Results results;
     TempFolder folder("sectionsnone");
     Model model;
     model.Frames.Count = -1;
     Settings settings;
-    settings.ScaleMax = 5;
-    settings.ScaleMin = -3;
-    EXPECT_FALSE(LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain));
-    EXPECT_EQ(settings.ScaleMax, 5);
-    EXPECT_EQ(settings.ScaleMin, -3);
+    ViewSettings scale;
+    scale.ScaleMax = 5;
+    scale.ScaleMin = -3;
+    EXPECT_FALSE(LoadSecDeformData(model, settings, results, scale, folder.Path(), 1, AxialStrain));
+    EXPECT_EQ(scale.ScaleMax, 5);
+    EXPECT_EQ(scale.ScaleMin, -3);
 }
 
 TEST(SecDeformData, FilesOfFramesWithoutSectionsAreNotRead)
 {
+    Results results;
     // Elastic frames only: OpenSees writes the time alone, or nothing at all.
     TempFolder folder("sectionselastic");
     Model model = MixedFrames(3);
     for (std::int64_t i = 1; i <= 3; ++i) {
         model.Frames.Edit(i).Section = 1;
-        model.Frames.Edit(i).ResultI = 9;
+        results.Frames.resize(4);
+        results.Frames[static_cast<std::size_t>(i)].ResultI = 9;
     }
     Settings settings;
-    EXPECT_TRUE(LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain));
-    EXPECT_EQ(model.Frames[2].ResultI, 0);
-    EXPECT_EQ(settings.ScaleMax, 0);
+    ViewSettings scale;
+    EXPECT_TRUE(LoadSecDeformData(model, settings, results, scale, folder.Path(), 1, AxialStrain));
+    EXPECT_EQ(results.Frames.at(2).ResultI, 0);
+    EXPECT_EQ(scale.ScaleMax, 0);
 }
 
 TEST(SecDeformData, FilesAreOpenedInTheRecordersOrder)
 {
+    Results results;
     TempFolder folder("sectionsorder");
     WriteSectionFiles(folder, 120, 1, false);
     std::filesystem::remove(folder.File("ele1_secn.out"));
     Model model = MixedFrames(120);
     Settings settings;
-    settings.ScaleMax = 5;
-    const std::string error =
-        ErrorOf([&] { LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain); });
+    ViewSettings scale;
+    scale.ScaleMax = 5;
+    const std::string error = ErrorOf(
+        [&] { LoadSecDeformData(model, settings, results, scale, folder.Path(), 1, AxialStrain); });
     EXPECT_EQ(error.rfind("Cannot open file \"" + folder.File("ele1_secn.out") + "\"", 0), 0u)
         << error;
-    EXPECT_EQ(model.Frames[2].ResultI, SectionValue(2, 1, 1, 1));
-    EXPECT_EQ(model.Frames[2].ResultJ, 0);
-    EXPECT_EQ(model.Frames[102].ResultI, 0);
-    EXPECT_EQ(settings.ScaleMax, 5);
+    EXPECT_EQ(results.Frames.at(2).ResultI, SectionValue(2, 1, 1, 1));
+    EXPECT_EQ(results.Frames.at(2).ResultJ, 0);
+    EXPECT_EQ(results.Frames.at(102).ResultI, 0);
+    EXPECT_EQ(scale.ScaleMax, 5);
 }
 
 TEST(SecDeformData, ALayoutOfOtherSettingsIsRefused)
 {
+    Results results;
     // Written with the aggregator, read without it.
     TempFolder folder("sectionslayout");
     WriteSectionFiles(folder, 7, 1, true);
     Model model = MixedFrames(7);
     Settings settings;
-    EXPECT_EQ(ErrorOf([&] { LoadSecDeformData(model, settings, folder.Path(), 1, AxialStrain); }),
+    ViewSettings scale;
+    EXPECT_EQ(ErrorOf([&] {
+                  LoadSecDeformData(model, settings, results, scale, folder.Path(), 1, AxialStrain);
+              }),
               "File \"" + folder.File("ele0_secs.out") +
                   "\" has 26 values in line 1, but frames 1 to 7 record 20 with the model's "
                   "element types and settings");
@@ -343,17 +369,21 @@ TEST(SecDeformData, ALayoutOfOtherSettingsIsRefused)
 
 TEST(SecDeformData, AShortFileGivesTheListIndex)
 {
+    Results results;
     TempFolder folder("sectionsshort");
     WriteSectionFiles(folder, 7, 2, false);
     Model model = MixedFrames(7);
     Settings settings;
-    EXPECT_EQ(ErrorOf([&] { LoadSecDeformData(model, settings, folder.Path(), 3, AxialStrain); }),
+    ViewSettings scale;
+    EXPECT_EQ(ErrorOf([&] {
+                  LoadSecDeformData(model, settings, results, scale, folder.Path(), 3, AxialStrain);
+              }),
               "List index out of bounds (2)");
 }
 
 TEST(DeformationScales, AreStoredInOrderUntilABadText)
 {
-    Settings settings;
+    ViewSettings settings;
     ViewTransform view;
     ApplyDeformationScales(settings, view, "0.5", "-0.25", "20");
     EXPECT_EQ(settings.ScaleMax, 0.5);

@@ -1,5 +1,5 @@
-#include "post/gui/animation_dialog.h"
 #include "post/deformation_data.h"
+#include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
 #include "recorder_test_files.h"
 #include "support/widget_lookup.h"
@@ -77,7 +77,10 @@ struct Fixture
     explicit Fixture(const std::string& name) : folder(name) {}
     TempFolder folder;
     Model model = JointModel(3);
+    Results results;
+    AnimationData animation;
     Settings settings;
+    ViewSettings viewSettings;
     ViewTransform view;
     QStringList errors;
     int chosen = 0;
@@ -116,7 +119,7 @@ private slots:
 void PostDialogsTest::deformationControls()
 {
     Fixture f("dlgcontrols");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Deformation Shape"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Child<QPushButton>(dialog, "loadNodeDeformButton")->text(),
@@ -165,7 +168,7 @@ void PostDialogsTest::deformationLoadsNodesAndModes()
     Fixture f("dlgnodes");
     WriteNodeFiles(f.folder, 3, 4);
     WriteNodeFiles(f.folder, 3, 1, "eigen2_node");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
@@ -174,17 +177,18 @@ void PostDialogsTest::deformationLoadsNodesAndModes()
     Click(dialog, "loadNodeDeformButton");
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(dialog.LoadStep(), 4);
-    QCOMPARE(f.model.Joints[3].DispY, JointValue(3, 4, 2));
+    QCOMPARE(f.results.Joints.at(3).DispY, JointValue(3, 4, 2));
 
     Edit(dialog, "modeEdit")->setText(QStringLiteral("2"));
     Click(dialog, "loadModeShapeButton");
-    QCOMPARE(f.model.Joints[3].DispY, JointValue(3, 1, 2));
+    QCOMPARE(f.results.Joints.at(3).DispY, JointValue(3, 1, 2));
 
     // Cancelling the file dialog reads nothing; loading never redraws.
     f.cancel = true;
-    f.model.Joints.Edit(1).DispX = 42;
+    f.results.Joints.resize(4);
+    f.results.Joints[1].DispX = 42;
     Click(dialog, "loadNodeDeformButton");
-    QCOMPARE(f.model.Joints[1].DispX, 42.0);
+    QCOMPARE(f.results.Joints.at(1).DispX, 42.0);
     QCOMPARE(f.chosen, 3);
     QCOMPARE(redraws.count(), 0);
 }
@@ -199,7 +203,7 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     f.model.Frames.Edit(2).Section = 1;
     f.folder.Write("ele0_secs.out", "0.1 1 2 3 4 5 6 7 8\n0.2 -1 1e-05 3 4 5 -2.5 7 8\n");
     f.folder.Write("ele0_secn.out", "0.1 1 2 3 4 5 6 7 8\n0.2 9 0.5 0 0 9 -0 0 0\n");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
@@ -207,11 +211,11 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     Child<QComboBox>(dialog, "sectionValueCombo")->setCurrentIndex(1);
     Click(dialog, "loadSecDeformButton");
     QCOMPARE(f.errors, QStringList());
-    QCOMPARE(f.model.Frames[1].ResultI, 1e-05);
-    QCOMPARE(f.model.Frames[2].ResultI, -2.5);
-    QCOMPARE(f.model.Frames[1].ResultJ, 0.5);
-    QCOMPARE(f.settings.ScaleMax, 0.5);
-    QCOMPARE(f.settings.ScaleMin, -2.5);
+    QCOMPARE(f.results.Frames.at(1).ResultI, 1e-05);
+    QCOMPARE(f.results.Frames.at(2).ResultI, -2.5);
+    QCOMPARE(f.results.Frames.at(1).ResultJ, 0.5);
+    QCOMPARE(f.viewSettings.ScaleMax, 0.5);
+    QCOMPARE(f.viewSettings.ScaleMin, -2.5);
     QCOMPARE(Edit(dialog, "scaleMaxEdit")->text(), QStringLiteral("0.5"));
     QCOMPARE(Edit(dialog, "scaleMinEdit")->text(), QStringLiteral("-2.5"));
 
@@ -220,14 +224,14 @@ void PostDialogsTest::deformationSectionLoadShowsTheScale()
     Edit(dialog, "scaleMaxEdit")->setText(QStringLiteral("7"));
     Click(dialog, "loadSecDeformButton");
     QCOMPARE(f.errors, QStringList());
-    QCOMPARE(f.settings.ScaleMax, 0.5);
+    QCOMPARE(f.viewSettings.ScaleMax, 0.5);
     QCOMPARE(Edit(dialog, "scaleMaxEdit")->text(), QStringLiteral("7"));
 }
 
 void PostDialogsTest::deformationOkAndCancel()
 {
     Fixture f("dlgok");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetMessageReporter(f.Reporter());
     QSignalSpy redraws(&dialog, &DeformationDialog::redrawRequested);
     dialog.show();
@@ -236,8 +240,8 @@ void PostDialogsTest::deformationOkAndCancel()
     Edit(dialog, "scaleMinEdit")->setText(QStringLiteral("-0.003"));
     Click(dialog, "okButton");
     QCOMPARE(f.view.DeformScale, 50.0);
-    QCOMPARE(f.settings.ScaleMax, 0.002);
-    QCOMPARE(f.settings.ScaleMin, -0.003);
+    QCOMPARE(f.viewSettings.ScaleMax, 0.002);
+    QCOMPARE(f.viewSettings.ScaleMin, -0.003);
     QCOMPARE(redraws.count(), 1);
     QVERIFY(!dialog.isVisible());
 
@@ -248,8 +252,8 @@ void PostDialogsTest::deformationOkAndCancel()
     Edit(dialog, "scaleMinEdit")->setText(QStringLiteral("low"));
     Click(dialog, "okButton");
     QCOMPARE(f.errors, QStringList{"'low' is not a valid floating point value"});
-    QCOMPARE(f.settings.ScaleMax, 1.0);
-    QCOMPARE(f.settings.ScaleMin, -0.003);
+    QCOMPARE(f.viewSettings.ScaleMax, 1.0);
+    QCOMPARE(f.viewSettings.ScaleMin, -0.003);
     QCOMPARE(redraws.count(), 1);
     QVERIFY(dialog.isVisible());
 
@@ -261,7 +265,7 @@ void PostDialogsTest::deformationOkAndCancel()
 void PostDialogsTest::deformationReportsErrors()
 {
     Fixture f("dlgerrors");
-    DeformationDialog dialog(f.model, f.settings, f.view);
+    DeformationDialog dialog(f.model, f.results, f.settings, f.viewSettings, f.view);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     dialog.show();
@@ -283,8 +287,9 @@ void PostDialogsTest::deformationReportsErrors()
 void PostDialogsTest::animationControls()
 {
     Model model;
+    AnimationData animation;
     QTimer timer;
-    AnimationDialog dialog(model, timer);
+    AnimationDialog dialog(model, animation, timer);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Animation"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Edit(dialog, "stepCountEdit")->text(), QStringLiteral("100"));
@@ -306,7 +311,7 @@ void PostDialogsTest::animationLoadAndPlay()
     WriteNodeFiles(f.folder, 150, 5);
     QTimer timer;
     timer.setInterval(1);
-    AnimationDialog dialog(f.model, timer);
+    AnimationDialog dialog(f.model, f.animation, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     // Before any load a tick shows the model at rest.
@@ -318,7 +323,7 @@ void PostDialogsTest::animationLoadAndPlay()
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(dialog.State().StepCount, 5);
     QCOMPARE(dialog.State().Scale, 20.0);
-    QCOMPARE(f.model.Joints[150].AnimDispZ[5], JointValue(150, 5, 3));
+    QCOMPARE(f.animation.Joints.at(150).AnimDispZ[5], JointValue(150, 5, 3));
 
     dialog.show();
     Click(dialog, "runStopButton");
@@ -357,7 +362,7 @@ void PostDialogsTest::animationReportsErrors()
     Fixture f("dlganimerr");
     WriteNodeFiles(f.folder, 3, 2);
     QTimer timer;
-    AnimationDialog dialog(f.model, timer);
+    AnimationDialog dialog(f.model, f.animation, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 
@@ -371,14 +376,14 @@ void PostDialogsTest::animationReportsErrors()
     QCOMPARE(f.errors.value(1), QStringLiteral("List index out of bounds (2)"));
     // The steps read stay, and the animation plays the 100 steps asked for.
     QCOMPARE(dialog.State().StepCount, 100);
-    QCOMPARE(f.model.Joints[2].AnimDispX[2], JointValue(2, 2, 1));
+    QCOMPARE(f.animation.Joints.at(2).AnimDispX[2], JointValue(2, 2, 1));
 
     // Cancelling the file dialog keeps the new size of the arrays.
     f.cancel = true;
     Edit(dialog, "stepCountEdit")->setText(QStringLiteral("7"));
     Click(dialog, "loadDispButton");
-    QCOMPARE(f.model.Joints[2].AnimDispX.size(), std::size_t(8));
-    QCOMPARE(f.model.Joints[2].AnimDispX[2], JointValue(2, 2, 1));
+    QCOMPARE(f.animation.Joints.at(2).AnimDispX.size(), std::size_t(8));
+    QCOMPARE(f.animation.Joints.at(2).AnimDispX[2], JointValue(2, 2, 1));
 }
 
 QTEST_MAIN(PostDialogsTest)

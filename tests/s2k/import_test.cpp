@@ -183,14 +183,10 @@ TEST(ReadS2kModel, SecondImportKeepsNothingOfTheFirst)
     Model model = Import(fileHead + JointTable(5) +
                          "MASS\n  ADD=2  U1=1  U2=1  U3=1\n\nLOAD\n  NAME=A\n    TYPE=FORCE\n      "
                          "ADD=2  UX=5\n      ADD=3  UY=5\n\n");
-    model.Joints.Edit(2).DispX = 4;
-    model.Joints.Edit(2).AnimDispX = {1, 2};
     testing::ImportError(model, fileHead + JointTable(2) +
                                     "LOAD\n  NAME=B\n    TYPE=FORCE\n      ADD=1  UZ=1\n\n");
     ASSERT_EQ(model.JointCount(), 2);
     EXPECT_EQ(model.Joints[2].MassU1, 0);
-    EXPECT_EQ(model.Joints[2].DispX, 0);
-    EXPECT_TRUE(model.Joints[2].AnimDispX.empty());
     EXPECT_EQ(model.Joints[3].X, 0);
     ASSERT_EQ(model.LoadCount(), 1);
     EXPECT_EQ(model.Loads[1].UX, 0);

@@ -26,6 +26,7 @@ std::vector<std::string> Generate(Model& model, const Settings& settings = Setti
 {
     TextLines lines;
     std::vector<std::string> warnings;
+    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     EXPECT_EQ(warnings, std::vector<std::string>{});
     return LinesOf(lines);
@@ -101,6 +102,7 @@ TEST(GenerateTclScript, EmptyModelStillWritesEveryHeading)
     };
     TextLines lines;
     std::vector<std::string> warnings;
+    PrepareForScript(model, Settings());
     GenerateTclScript(model, Settings(), lines, warnings);
     std::vector<std::string> got = LinesOf(lines);
     ASSERT_GE(got.size(), expected.size());
@@ -110,12 +112,12 @@ TEST(GenerateTclScript, EmptyModelStillWritesEveryHeading)
     EXPECT_EQ(warnings.size(), 1u);
 }
 
-TEST(GenerateTclScript, PreparationPassesStayInTheModel)
+TEST(PrepareForScript, ItsPassesStayInTheModel)
 {
     Model model = Import(columnModel);
     Settings settings;
     settings.NumIntegrationPoints = 5;
-    Generate(model, settings);
+    PrepareForScript(model, settings);
     EXPECT_EQ(model.Frames[1].IntegrationPoints, 5);
     EXPECT_EQ(model.FrameSections[1].A, 180000);
     EXPECT_DOUBLE_EQ(model.FrameSections[1].G, 25000 / 2.0 / 1.2);
@@ -129,6 +131,7 @@ TEST(GenerateTclScript, ErrorLeavesTheLinesWrittenSoFar)
     TextLines lines;
     std::vector<std::string> warnings;
     try {
+        PrepareForScript(model, settings);
         GenerateTclScript(model, settings, lines, warnings);
         FAIL() << "no error";
     } catch (const VekError& error) {
@@ -143,6 +146,7 @@ TEST(SaveTclScript, EveryLineEndsWithCrLf)
     Model model = Import(columnModel);
     TextLines lines;
     std::vector<std::string> warnings;
+    PrepareForScript(model, Settings());
     GenerateTclScript(model, Settings(), lines, warnings);
     const std::string path = (std::filesystem::temp_directory_path() / "vek-column.tcl").string();
     SaveTclScript(lines, path);

@@ -1,5 +1,6 @@
 #include "support/s2k_test_support.h"
 #include "tcl/tcl_blocks.h"
+#include "tcl/tcl_generator.h"
 #include "util/error.h"
 
 #include <gtest/gtest.h>
@@ -529,6 +530,8 @@ TEST(ShellElements, NumberedAfterTheFrames)
     ASSERT_LT(noFrames.FrameCount(), 0);
     EXPECT_EQ(RunBlock(WriteShellElements, noFrames).lines,
               (Lines{"puts \"shell element\"", "element ShellMITC4 1 1 2 3 4 701"}));
+    // The preparation gives the model its empty FRAME table.
+    PrepareForScript(noFrames, Settings());
     EXPECT_EQ(noFrames.FrameCount(), 0);
 }
 

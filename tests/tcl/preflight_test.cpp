@@ -479,6 +479,7 @@ Warnings ExampleWarnings(const std::string& name, const Settings& settings)
     Model model = Import(ReadWholeFile(std::string(VEK_EXAMPLES_DIR) + "/" + name));
     TextLines lines;
     Warnings generated;
+    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, generated);
     return Preflight(model, settings);
 }

@@ -79,6 +79,7 @@ Generated GenerateWithSolidMaterials(Model& model, Settings settings = Settings(
     InitSolidMaterials(model, settings);
     TextLines lines;
     Generated out;
+    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, out.warnings);
     out.lines = LinesOf(lines);
     return out;
@@ -256,6 +257,7 @@ TEST(SolidScript, BricksOnly)
     // InitSolidMaterials would clear the entry: the import gave no material 100.
     TextLines lines;
     std::vector<std::string> warnings;
+    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     const Lines expected = {
         "wipe",

@@ -118,9 +118,9 @@ bool SameView(const ViewTransform& a, const ViewTransform& b)
 // right: the model-drawing tests hold the drawing.
 QImage RedrawnNow(const MainWindow& form, const ViewTransform& view)
 {
-    Model model = form.model();
+    ProjectedModel pixels = form.projected();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, form.settings(), view);
+    PaintModel(picture, form.model(), form.results(), pixels, form.viewSettings(), view);
     return picture;
 }
 
@@ -171,7 +171,7 @@ void ShowFirstLoadCase(Window& w)
     QVERIFY(cases && cases->count() > 0);
     cases->setCurrentIndex(0);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
-    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 1);
 }
 
 // A window with the portal imported, a load case shown, and the view zoomed and panned off
@@ -265,7 +265,7 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
     QCOMPARE(form.animationTimer().interval(), 100);
     QVERIFY(!form.animationTimer().isActive());
 
-    QCOMPARE(form.settings().MouseMode, 0);
+    QCOMPARE(form.viewSettings().MouseMode, MouseMode::None);
     // The dialogs exist from the start, in their order, and are not shown.
     QList<QDialog*> dialogs = form.findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
     const QStringList captions{"Frame Section (Nonlinear)",
@@ -400,7 +400,7 @@ void MainWindowTest::firstShowRefreshesTheView()
     QCOMPARE(picture.size(), w.form.modelView()->size());
     QVERIFY(!picture.isNull());
     QCOMPARE(picture, RedrawnNow(w.form, w.form.view()));
-    QCOMPARE(w.form.settings().ShownLoadCase, 0);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 0);
 }
 
 void MainWindowTest::menuEntriesDoWhatTheirButtonsDo_data()
@@ -461,23 +461,23 @@ void MainWindowTest::menuEntriesDoWhatTheirButtonsDo()
     for (Window* w : {&byMenu, &byButton}) {
         const MainWindow& form = w->form;
         ViewTransform expectedView = before;
-        Model model = form.model();
+        ProjectedModel pixels;
         if (caption == "Zoom All")
-            ZoomAll(model, expectedView, w->Area());
+            ZoomAll(form.model(), form.results(), pixels, expectedView, w->Area());
         if (caption.endsWith(" View") && caption != "Rotate View") {
             SetPresetView(expectedView, caption == "XY View"   ? PresetView::XY
                                         : caption == "XZ View" ? PresetView::XZ
                                                                : PresetView::YZ);
-            ZoomAll(model, expectedView, w->Area());
+            ZoomAll(form.model(), form.results(), pixels, expectedView, w->Area());
         }
         QVERIFY(SameView(form.view(), expectedView));
-        QCOMPARE(form.settings().MouseMode, caption == "Pan"           ? 1
-                                            : caption == "Rotate View" ? 3
-                                                                       : 102);
+        QCOMPARE(form.viewSettings().MouseMode, caption == "Pan"           ? MouseMode::PanArmed
+                                                : caption == "Rotate View" ? MouseMode::RotateArmed
+                                                                           : MouseMode::NoAction);
         // Prepare left "Pan" there.
         QCOMPARE(form.panel(1)->text(),
                  caption == "Rotate View" ? QStringLiteral("Rotate View") : QStringLiteral("Pan"));
-        QCOMPARE(form.settings().ShownLoadCase, caption == "Refresh" ? 0 : 1);
+        QCOMPARE(form.viewSettings().ShownLoadCase, caption == "Refresh" ? 0 : 1);
         QCOMPARE(form.findChild<ViewOptionDialog*>()->isVisible(), caption == "View Option");
         QCOMPARE(form.findChild<ShowLoadDialog*>()->isVisible(), caption == "Show Load");
         QCOMPARE(w->Picture(), RedrawnNow(form, form.view()));
@@ -492,10 +492,10 @@ void MainWindowTest::buttonsWithoutMenuEntrySetTheMouseMode()
     Window w;
     w.Click("panButton");
     w.Click("selectElemButton");
-    QCOMPARE(w.form.settings().MouseMode, 101);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::SelectElem);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
     w.Click("noMouseModeButton");
-    QCOMPARE(w.form.settings().MouseMode, 102);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::NoAction);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Select Elem"));
 }
 
@@ -506,7 +506,7 @@ void MainWindowTest::forceDoesNothing()
     const ViewTransform view = w.form.view();
     const QStringList panels = w.Panels();
     const QImage picture = w.Picture();
-    const int mode = w.form.settings().MouseMode;
+    const MouseMode mode = w.form.viewSettings().MouseMode;
 
     QAction* force = w.MenuEntry("Post", "Force");
     QVERIFY(force && force->isEnabled());
@@ -515,8 +515,8 @@ void MainWindowTest::forceDoesNothing()
     QVERIFY(SameView(w.form.view(), view));
     QCOMPARE(w.Panels(), panels);
     QCOMPARE(w.Picture(), picture);
-    QCOMPARE(w.form.settings().MouseMode, mode);
-    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, mode);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 1);
 }
 
 // Every command is enabled, and a menu entry with a button is the button's command.
@@ -572,7 +572,7 @@ void MainWindowTest::showingADialogTwiceShowsOne()
     dialog->findChild<QComboBox*>(QStringLiteral("loadCaseCombo"))->setCurrentIndex(0);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(w.form.settings().ShownLoadCase, 1);
+    QCOMPARE(w.form.viewSettings().ShownLoadCase, 1);
     QVERIFY(w.Picture() != before);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
 }
@@ -612,8 +612,8 @@ void MainWindowTest::importShowsTheCountsAndRedraws()
 
     // The view is fitted to the model: Zoom All from where it was.
     ViewTransform fitted = before;
-    Model model = w.form.model();
-    ZoomAll(model, fitted, w.Area());
+    ProjectedModel pixels;
+    ZoomAll(w.form.model(), w.form.results(), pixels, fitted, w.Area());
     QVERIFY(SameView(fitted, w.form.view()));
     QVERIFY(w.Picture() != empty);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
@@ -883,9 +883,9 @@ void MainWindowTest::panDragMovesTheView()
     QVERIFY(SameView(w.form.view(), expected));
 
     w.Click("panButton");
-    QCOMPARE(w.form.settings().MouseMode, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::PanArmed);
     QTest::mousePress(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-    QCOMPARE(w.form.settings().MouseMode, 2);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::Panning);
     QTest::mouseMove(w.form.modelView(), QPoint(130, 120));
     PanBy(expected, 30, 20);
     QVERIFY(SameView(w.form.view(), expected));
@@ -893,14 +893,14 @@ void MainWindowTest::panDragMovesTheView()
     QTest::mouseRelease(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 110));
     PanBy(expected, 20, -10);
     QVERIFY(SameView(w.form.view(), expected));
-    QCOMPARE(w.form.settings().MouseMode, 1);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::PanArmed);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("Pan"));
     QVERIFY(w.Picture() != picture);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
 
     // The right button ends the mode.
     QTest::mouseClick(w.form.modelView(), Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
-    QCOMPARE(w.form.settings().MouseMode, 0);
+    QCOMPARE(w.form.viewSettings().MouseMode, MouseMode::None);
     QCOMPARE(w.form.panel(1)->text(), QStringLiteral("None"));
 }
 
@@ -914,24 +914,24 @@ void MainWindowTest::selectingAFrameOpensItsProperties()
 
     w.Click("selectElemButton");
     // Where the press looks for frame 2: its midpoint in the view on the screen.
-    Model projected = w.form.model();
-    ProjectFrameMarks(projected, w.form.view(), w.form.modelView()->Area());
-    const TFrameElem& frame = projected.Frames[2];
-    const QPoint middle(frame.ScreenXMid, frame.ScreenYMid);
+    ProjectedModel projected = w.form.projected();
+    ProjectFrameMarks(w.form.model(), projected, w.form.view(), w.form.modelView()->Area());
+    const Point mid = projected.Frame(2).Mid;
+    const QPoint middle(mid.X, mid.Y);
 
     // A click away from every frame selects nothing.
     QTest::mouseClick(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     QVERIFY(!properties->isVisible());
 
     QTest::mouseClick(w.form.modelView(), Qt::LeftButton, Qt::NoModifier, middle);
-    QCOMPARE(w.form.settings().SelectedFrame, 2);
+    QCOMPARE(w.form.viewSettings().SelectedFrame, 2);
     QVERIFY(properties->isVisible());
     QVERIFY(w.Picture() != unselected);
     QCOMPARE(w.Picture(), RedrawnNow(w.form, w.form.view()));
 
     // Closing the properties clears the selection and the picture shows no selection.
     properties->close();
-    QCOMPARE(w.form.settings().SelectedFrame, 0);
+    QCOMPARE(w.form.viewSettings().SelectedFrame, 0);
     QCOMPARE(w.Picture(), unselected);
 }
 

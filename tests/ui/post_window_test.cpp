@@ -72,17 +72,18 @@ void SetText(QWidget* dialog, const char* name, const QString& text)
 QImage RedrawnWithDisplacements(const MainWindow& form, const ViewTransform& view,
                                 const std::function<std::array<double, 3>(std::int64_t)>& disp)
 {
-    Model model = form.model();
+    const Model& model = form.model();
+    Results results;
+    results.Joints.resize(static_cast<std::size_t>(model.JointCount()) + 1);
     for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
         const auto d = disp(j);
-        model.Joints.Edit(j).DispX = d[0];
-        model.Joints.Edit(j).DispY = d[1];
-        model.Joints.Edit(j).DispZ = d[2];
+        results.Joints[static_cast<std::size_t>(j)] = {d[0], d[1], d[2]};
     }
-    Settings layers;
+    ViewSettings layers;
     layers.ShowShells = layers.ShowReleases = layers.ShowSolids = false;
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, layers, view);
+    ProjectedModel pixels = form.projected();
+    PaintModel(picture, model, results, pixels, layers, view);
     return picture;
 }
 
@@ -133,12 +134,13 @@ void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
     SetText(dialog, "scaleEdit", QStringLiteral("3"));
     Click(dialog, "okButton");
     QCOMPARE(w.errors, QStringList());
-    QCOMPARE(w.form.model().Joints[3].DispX, JointValue(3, 2, 1));
+    QCOMPARE(w.form.results().Joints.at(3).DispX, JointValue(3, 2, 1));
     QCOMPARE(w.form.view().DeformScale, 3.0);
     QVERIFY(!dialog->isVisible());
     Model model = w.form.model();
     QImage expected = NewModelImage(w.Picture().size());
-    PaintModel(expected, model, w.form.settings(), w.form.view());
+    ProjectedModel pixels = w.form.projected();
+    PaintModel(expected, model, w.form.results(), pixels, w.form.viewSettings(), w.form.view());
     QCOMPARE(w.Picture(), expected);
 }
 
@@ -200,22 +202,23 @@ void PostWindowTest::clearResults()
     SetText(dialog, "scaleEdit", QStringLiteral("2"));
     SetText(dialog, "scaleMaxEdit", QStringLiteral("0.5"));
     Click(dialog, "okButton");
-    QVERIFY(w.form.model().Joints[2].DispZ != 0);
+    QVERIFY(w.form.results().Joints.at(2).DispZ != 0);
 
     QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("clearResultsButton")),
                       Qt::LeftButton);
-    for (const TJoint& joint : w.form.model().Joints)
+    for (const JointDisplacement& joint : w.form.results().Joints)
         QVERIFY(joint.DispX == 0 && joint.DispY == 0 && joint.DispZ == 0);
-    for (const TFrameElem& frame : w.form.model().Frames)
+    for (const FrameResult& frame : w.form.results().Frames)
         QVERIFY(frame.ResultI == 0 && frame.ResultJ == 0);
     // The scales stay; the undeformed model is shown.
     QCOMPARE(w.form.view().DeformScale, 2.0);
-    QCOMPARE(w.form.settings().ScaleMax, 0.5);
+    QCOMPARE(w.form.viewSettings().ScaleMax, 0.5);
     Model model = w.form.model();
     ViewTransform rest = w.form.view();
     rest.DeformScale = 0;
     QImage expected = NewModelImage(w.Picture().size());
-    PaintModel(expected, model, w.form.settings(), rest);
+    ProjectedModel pixels = w.form.projected();
+    PaintModel(expected, model, w.form.results(), pixels, w.form.viewSettings(), rest);
     QCOMPARE(w.Picture(), expected);
 }
 

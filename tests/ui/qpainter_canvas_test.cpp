@@ -484,11 +484,13 @@ void QPainterCanvasTest::animationOnTwoThreadsMatchesOneThread()
     ReadS2kModel(model);
     QVERIFY(model.FrameCount() > 0);
     constexpr std::int32_t Steps = 6;
-    ResizeAnimationSteps(model, Steps);
+    AnimationData animation;
+    ResizeAnimationSteps(model, animation, Steps);
     for (std::int64_t j = 1; j <= model.JointCount(); ++j) {
-        TJoint& joint = model.Joints.Edit(j);
+        JointSteps& joint = animation.Joints[static_cast<std::size_t>(j)];
         for (std::int32_t step = 1; step <= Steps; ++step)
-            joint.AnimDispX[static_cast<std::size_t>(step)] = joint.Z * std::sin(step) / 20;
+            joint.AnimDispX[static_cast<std::size_t>(step)] =
+                model.Joints[j].Z * std::sin(step) / 20;
     }
     TwoBandPainting twoBands;
     for (const QSize size : {QSize(640, 400), QSize(300, 90)})
@@ -496,12 +498,13 @@ void QPainterCanvasTest::animationOnTwoThreadsMatchesOneThread()
             ViewTransform view;
             view.PlanAngle = plan;
             view.TiltAngle = tilt;
-            ZoomAll(model, view, AreaSize{size.width(), size.height()});
+            ProjectedModel pixels;
+            ZoomAll(model, Results(), pixels, view, AreaSize{size.width(), size.height()});
             view.DeformScale = 1;
             for (std::int32_t step = 1; step <= Steps; ++step) {
                 QImage expected = NewModelImage(size), banded = NewModelImage(size);
-                PaintAnimationStep(expected, model, view, step);
-                PaintAnimationStep(banded, model, view, step, &twoBands);
+                PaintAnimationStep(expected, model, animation, pixels, view, step);
+                PaintAnimationStep(banded, model, animation, pixels, view, step, &twoBands);
                 QCOMPARE(DifferentCount(banded, expected), 0);
             }
         }

@@ -5,8 +5,8 @@
 #include "tcl/gui/analysis_setting_dialog.h"
 #include "tcl/gui/recorder_setting_dialog.h"
 #include "tcl/gui/solid_material_dialog.h"
-#include "tcl/solid_materials.h"
 #include "tcl/gui/tcl_file_dialog.h"
+#include "tcl/solid_materials.h"
 #include "tcl/tcl_generator.h"
 
 #include <QAction>
@@ -102,6 +102,7 @@ QByteArray CoreScript(const QString& s2k, Settings settings, const QString& path
     InitSolidMaterials(model, settings);
     TextLines lines;
     std::vector<std::string> warnings;
+    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     SaveTclScript(lines, QFile::encodeName(path).toStdString());
     return FileBytes(path);

@@ -3,8 +3,8 @@
 #include "tcl/gui/analysis_setting_dialog.h"
 #include "tcl/gui/recorder_setting_dialog.h"
 #include "tcl/gui/solid_material_dialog.h"
-#include "tcl/solid_materials.h"
 #include "tcl/gui/tcl_file_dialog.h"
+#include "tcl/solid_materials.h"
 #include "tcl/tcl_generator.h"
 #include "util/text_lines.h"
 
@@ -104,6 +104,7 @@ QByteArray CoreScript(Model model, const Settings& settings, const QString& path
 {
     TextLines lines;
     std::vector<std::string> warnings;
+    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     SaveTclScript(lines, QFile::encodeName(path).toStdString());
     return FileBytes(path);
@@ -402,6 +403,7 @@ void ScriptDialogsTest::aScriptOfHalfAMillionLines()
         Model copy = d.model;
         TextLines core;
         std::vector<std::string> warnings;
+        PrepareForScript(copy, d.settings);
         GenerateTclScript(copy, d.settings, core, warnings);
     }
     const qint64 coreMs = clock.restart();

@@ -47,7 +47,8 @@ QImage RedrawnNow(const MainWindow& form)
 {
     Model model = form.model();
     QImage picture = NewModelImage(form.modelView()->Picture().size());
-    PaintModel(picture, model, form.settings(), form.view());
+    ProjectedModel pixels = form.projected();
+    PaintModel(picture, model, form.results(), pixels, form.viewSettings(), form.view());
     return picture;
 }
 

@@ -111,7 +111,7 @@ private slots:
 
 void DialogsTest::viewOptionOkWritesTheBoxes()
 {
-    Settings settings;
+    ViewSettings settings;
     ViewOptionDialog dialog(settings);
     dialog.show();
     QCOMPARE(Box(dialog, "nodeCheckBox")->text(), QStringLiteral("Node"));
@@ -138,7 +138,7 @@ void DialogsTest::viewOptionOkWritesTheBoxes()
 
 void DialogsTest::viewOptionCancelKeepsTheFlags()
 {
-    Settings settings;
+    ViewSettings settings;
     ViewOptionDialog dialog(settings);
     QSignalSpy redraw(&dialog, &ViewOptionDialog::redrawRequested);
     dialog.show();
@@ -162,7 +162,7 @@ void DialogsTest::viewOptionCancelKeepsTheFlags()
 void DialogsTest::showLoadWithoutCases()
 {
     Model model;
-    Settings settings;
+    ViewSettings settings;
     settings.ShownLoadCase = 3;
     ShowLoadDialog dialog(model, settings);
     QSignalSpy redraw(&dialog, &ShowLoadDialog::redrawRequested);
@@ -186,7 +186,7 @@ void DialogsTest::showLoadChoosesCaseAndType()
     model.LoadCaseNames[0] = "DEAD";
     model.LoadCaseNames[1] = "LIVE";
     model.LoadCaseCount = 2;
-    Settings settings;
+    ViewSettings settings;
     ShowLoadDialog dialog(model, settings);
     QSignalSpy redraw(&dialog, &ShowLoadDialog::redrawRequested);
     auto* types = Child<QComboBox>(dialog, "loadTypeCombo");
@@ -222,7 +222,7 @@ void DialogsTest::showLoadChoosesCaseAndType()
 void DialogsTest::framePropertiesShowsTheSelectedFrame()
 {
     FrameModel data;
-    Settings settings;
+    ViewSettings settings;
     FramePropertiesDialog dialog(data.model, settings);
     auto* grid = Child<QTableWidget>(dialog, "propertyGrid");
     const QStringList captions{"Label",    "Node i", "Node j", "Angle", "Section", "Element Type",
@@ -249,7 +249,7 @@ void DialogsTest::framePropertiesShowsTheSelectedFrame()
 void DialogsTest::framePropertiesRefresh()
 {
     FrameModel data;
-    Settings settings;
+    ViewSettings settings;
     settings.SelectedFrame = 2;
     FramePropertiesDialog dialog(data.model, settings);
     dialog.show();
@@ -269,7 +269,7 @@ void DialogsTest::framePropertiesRefresh()
 void DialogsTest::framePropertiesEveryCloseClearsTheSelection()
 {
     FrameModel data;
-    Settings settings;
+    ViewSettings settings;
     FramePropertiesDialog dialog(data.model, settings);
     const std::pair<const char*, std::function<void()>> closes[] = {
         {"OK", [&] { Child<QPushButton>(dialog, "okButton")->click(); }},
@@ -297,7 +297,7 @@ void DialogsTest::framePropertiesEveryCloseClearsTheSelection()
 void DialogsTest::accessibility()
 {
     Model model;
-    Settings settings;
+    ViewSettings settings;
     ViewOptionDialog viewOption(settings);
     ShowLoadDialog showLoad(model, settings);
     FramePropertiesDialog frameProperties(model, settings);

@@ -1,5 +1,5 @@
-#include "view/model_drawing.h"
 #include "draw/recording_canvas.h"
+#include "view/model_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -32,17 +32,17 @@ const Ops Background = {
     "text 8 50 Comic Sans MS 8 0 -1 Imports SAP2000 s2k models, writes OpenSees Tcl scripts",
 };
 
-Settings NoLayers()
+ViewSettings NoLayers()
 {
-    Settings s;
+    ViewSettings s;
     s.ShowNodes = s.ShowFrames = s.ShowSupports = s.ShowShells = s.ShowReleases = false;
     s.ShowSolids = false;
     return s;
 }
 
-Settings AllLayers()
+ViewSettings AllLayers()
 {
-    Settings s;
+    ViewSettings s;
     s.ShowNodeLabels = s.ShowFrameLabels = s.ShowFrameAxis = s.ShowDiaphragms = true;
     s.ShowHingeCircles = s.ShowShellLabels = s.ShowSolidLabels = true;
     return s;
@@ -66,9 +66,16 @@ void SetJoints(Model& model, const std::vector<Point>& pixels)
         TJoint& joint = model.Joints.Edit(static_cast<std::int64_t>(i) + 1);
         joint.X = pixels[i].X;
         joint.Y = -pixels[i].Y;
-        // Stale pixels of an earlier picture; the redraw projects again.
-        joint.ScreenX = joint.ScreenY = -999;
     }
+}
+
+// Stale pixels of an earlier picture, of more joints than any test has; the redraw projects
+// again.
+ProjectedModel StalePixels()
+{
+    ProjectedModel pixels;
+    pixels.Joints.assign(100, Point{-999, -999});
+    return pixels;
 }
 
 // Frame sections of the given colour and element type.
@@ -127,17 +134,21 @@ void SetSolids(Model& model, const std::vector<std::array<std::int32_t, 8>>& sol
     }
 }
 
-Ops DrawAll(Model& model, const Settings& settings)
+// The operations of the redraw; the pixels it projects go to `pixels` when given.
+Ops DrawAll(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr,
+            const Results& results = Results())
 {
+    ProjectedModel stale = StalePixels();
     RecordingCanvas canvas(200, 100);
-    RedrawModel(canvas, model, settings, PixelView());
+    RedrawModel(canvas, model, results, pixels ? *pixels : stale, settings, PixelView());
     return canvas.Operations;
 }
 
 // The operations after the background and the title.
-Ops Draw(Model& model, const Settings& settings)
+Ops Draw(const Model& model, const ViewSettings& settings, ProjectedModel* pixels = nullptr,
+         const Results& results = Results())
 {
-    Ops ops = DrawAll(model, settings);
+    Ops ops = DrawAll(model, settings, pixels, results);
     EXPECT_GE(ops.size(), Background.size());
     EXPECT_TRUE(std::equal(Background.begin(), Background.end(), ops.begin()));
     ops.erase(ops.begin(), ops.begin() + static_cast<std::ptrdiff_t>(Background.size()));
@@ -164,7 +175,7 @@ TEST(RedrawModel, EmptyModelGetsBackgroundAndTitleOnly)
 {
     Model model;
     EXPECT_EQ(DrawAll(model, AllLayers()), Background);
-    Settings loads = AllLayers();
+    ViewSettings loads = AllLayers();
     loads.ShownLoadCase = 1;
     loads.ShownLoadType = 1;
     EXPECT_EQ(DrawAll(model, loads), Background);
@@ -174,13 +185,14 @@ TEST(RedrawModel, NodesAreBlueDotsWithoutOutline)
 {
     Model model;
     SetJoints(model, {{10, 20}, {100, 50}});
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowNodes = true;
-    EXPECT_EQ(Draw(model, settings),
+    ProjectedModel pixels = StalePixels();
+    EXPECT_EQ(Draw(model, settings, &pixels),
               (Ops{Brush(Blue), Pen(0, 0), "ellipse 6 16 14 24", "ellipse 96 46 104 54"}));
-    // The cached pixels are those of the picture.
-    EXPECT_EQ(model.Joints[1].ScreenX, 10);
-    EXPECT_EQ(model.Joints[2].ScreenY, 50);
+    // The projected pixels are those of the picture.
+    EXPECT_EQ(pixels.Joints.at(1).X, 10);
+    EXPECT_EQ(pixels.Joints.at(2).Y, 50);
 }
 
 TEST(RedrawModel, SupportsColouredByNumberOfFixedDirections)
@@ -194,7 +206,7 @@ TEST(RedrawModel, SupportsColouredByNumberOfFixedDirections)
     // Any value but 0 counts once.
     model.Joints.Edit(4).Restraint = {0, 0, 0, -1, 0, 0, 0};
     model.Joints.Edit(5).Restraint = {0, 0, 1, 0, 0, 0, 0};
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowSupports = true;
     EXPECT_EQ(Draw(model, settings), (Ops{Brush(0), // three: black
                                           Pen(0, 0), "rectangle 5 15 15 25",
@@ -212,7 +224,7 @@ TEST(RedrawModel, FramesInSectionColoursWithoutReleaseLinksAndWithTheSelection)
                              {Blue, ElementKind::Truss},
                              {Green, ElementKind::ReleaseLink}});
     SetFrames(model, {{1, 2, 1}, {2, 3, 1}, {3, 4, 2}, {1, 3, 3}, {4, 1, 1}});
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowFrames = true;
     settings.SelectedFrame = 2;
     EXPECT_EQ(Draw(model, settings), (Ops{Pen(Red, 2), "line 10 20 30 20", "line 30 20 30 60",
@@ -237,7 +249,7 @@ TEST(RedrawModel, ReleaseLinksAreRedCirclesAtTheTruncatedMiddle)
     SetFrameSections(model,
                      {{Blue, ElementKind::ReleaseLink}, {Green, ElementKind::ElasticBeamColumn}});
     SetFrames(model, {{1, 2, 1}, {2, 3, 2}});
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowReleases = true;
     // (-10 + 5) / 2 = -2 and 47 / 2 = 23, truncated toward zero.
     EXPECT_EQ(Draw(model, settings), (Ops{Brush(Red), Pen(Blue, 2), "ellipse -7 18 3 28"}));
@@ -248,7 +260,7 @@ TEST(RedrawModel, NodeAndFrameLabelsRoundMidpointsHalfToEven)
     Model model;
     SetJoints(model, {{10, 20}, {11, 23}, {12, 20}});
     SetFrames(model, {{1, 2, 0}, {2, 3, 0}});
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowNodeLabels = true;
     settings.ShowFrameLabels = true;
     EXPECT_EQ(Draw(model, settings), (Ops{Label(10, 20, Yellow, "1"), Label(11, 23, Yellow, "2"),
@@ -263,7 +275,7 @@ TEST(RedrawModel, FrameAxisFromMidpointToTip)
     SetJoints(model, {{10, 20}, {30, 20}});
     SetFrames(model, {{1, 2, 0}});
     model.Frames.Edit(1).VecXZ2 = -1; // 40 pixels down at zoom 1
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowFrameAxis = true;
     EXPECT_EQ(Draw(model, settings), (Ops{Pen(RgbColor(0, 128, 0), 1), "line 20 20 20 60"}));
 }
@@ -285,7 +297,7 @@ TEST(RedrawModel, DiaphragmLinesFromTheMasterSkipJointsOutsideTheModel)
     second.JointList = {0, 2, 3};
     second.SlaveCount = 1; // joint 3 is listed but not a slave
     second.Master = 1;
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowDiaphragms = true;
     EXPECT_EQ(Draw(model, settings), (Ops{Pen(RgbColor(128, 128, 128), 1), "line 70 70 50 20",
                                           "line 70 70 10 20", "line 10 20 30 20"}));
@@ -296,15 +308,17 @@ TEST(RedrawModel, HingeCirclesInResultColours)
     Model model;
     SetJoints(model, {{0, 20}, {50, 20}, {0, 70}});
     SetFrames(model, {{1, 2, 0}, {1, 3, 0}});
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowHingeCircles = true;
     settings.ScaleMin = -1e-4;
     settings.ScaleMax = 1e-4;
-    model.Frames.Edit(1).ResultI = 1e-4;
-    model.Frames.Edit(1).ResultJ = -2e-5; // 40 % of the scale
-    model.Frames.Edit(2).ResultI = -1e-4;
-    model.Frames.Edit(2).ResultJ = -1;
-    EXPECT_EQ(Draw(model, settings),
+    Results results;
+    results.Frames.resize(3);
+    results.Frames[1].ResultI = 1e-4;
+    results.Frames[1].ResultJ = -2e-5; // 40 % of the scale
+    results.Frames[2].ResultI = -1e-4;
+    results.Frames[2].ResultJ = -1;
+    EXPECT_EQ(Draw(model, settings, nullptr, results),
               (Ops{// The background's black pen is still set.
                    Brush(Magenta), "ellipse 5 15 15 25", Brush(Yellow), "ellipse 35 15 45 25",
                    Brush(Red), "ellipse -5 25 5 35", "ellipse -5 55 5 65"}));
@@ -361,7 +375,7 @@ TEST(RedrawModel, ShellsOfShellSectionsHatchedAndLabelledWithTheirNumbers)
     // Section 2 is of another kind; section 9 does not exist.
     SetShells(model, {{ShellSectionKind::Shell, wall}, {ShellSectionKind::None, Red}},
               {{1, 2, 3, 4, 1}, {2, 5, 6, 3, 2}, {2, 5, 6, 3, 1}, {1, 2, 3, 4, 9}});
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowShells = true;
     settings.ShowShellLabels = true;
     EXPECT_EQ(Draw(model, settings), (Ops{Brush(wall, "diagcross"), // the background pen outlines
@@ -378,7 +392,7 @@ TEST(RedrawModel, SolidsAsTwelveEdgesAndLabels)
     SetJoints(model,
               {{10, 10}, {30, 10}, {30, 30}, {10, 30}, {15, 5}, {35, 5}, {35, 25}, {15, 25}});
     SetSolids(model, {{1, 2, 3, 4, 5, 6, 7, 8}});
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowSolids = true;
     settings.ShowSolidLabels = true;
     // In the background's black pen, which is still set.
@@ -436,7 +450,7 @@ protected:
     }
 
     Model model;
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
 };
 
 TEST_F(LoadDrawing, JointForcesInThousandsAndMomentsInMillions)
@@ -494,7 +508,7 @@ TEST(RedrawModel, LayersInTheirFixedOrder)
     model.Loads.Edit(1).CaseName = "DEAD";
     model.Loads.Edit(1).LoadType = LoadKind::JointForce;
     model.Loads.Edit(1).Target = 3;
-    Settings settings = AllLayers();
+    ViewSettings settings = AllLayers();
     settings.ShownLoadCase = 1;
     settings.ShownLoadType = 1;
     const Ops ops = Draw(model, settings);
@@ -578,7 +592,7 @@ TEST(RedrawModel, ElementsNamingJointsOrFramesOutsideTheModelAreSkipped)
     };
     Model good = build(false);
     Model bad = build(true);
-    Settings settings = AllLayers();
+    ViewSettings settings = AllLayers();
     settings.ShownLoadCase = 1;
     for (std::int32_t type : {1, 2}) {
         settings.ShownLoadType = type;
@@ -598,7 +612,7 @@ TEST(RedrawModel, FarOffPixelsDoNotOverflowTheBoxes)
     model.Joints.Edit(1).X = 1e300;
     model.Joints.Edit(2).Y = 1e300;
     model.Joints.Edit(1).Restraint = {0, 1, 0, 0, 0, 0, 0};
-    Settings settings = NoLayers();
+    ViewSettings settings = NoLayers();
     settings.ShowNodes = settings.ShowSupports = true;
     constexpr std::int64_t max = std::numeric_limits<std::int32_t>::max();
     constexpr std::int64_t min = std::numeric_limits<std::int32_t>::min();

@@ -17,7 +17,7 @@ TEST(ViewFlagTable, CaptionsInDialogOrderBoundToDistinctFlags)
     for (std::size_t i = 0; i < ViewFlagCount; ++i) {
         EXPECT_EQ(std::string(ViewFlagTable[i].Caption), captions[i]) << i;
         // Raising one flag at a time shows which box owns which flag.
-        Settings settings;
+        ViewSettings settings;
         WriteViewFlags(settings, {});
         settings.*ViewFlagTable[i].Flag = true;
         ViewFlagValues expected{};
@@ -45,7 +45,7 @@ TEST(ShowLoad, CaseListTakesTheCountedNamesInOrder)
 
 TEST(ShowLoad, ChoiceSetsOneBasedCaseAndType)
 {
-    Settings settings;
+    ViewSettings settings;
     ApplyShowLoadChoice(settings, 1, 1);
     EXPECT_EQ(settings.ShownLoadCase, 2);
     EXPECT_EQ(settings.ShownLoadType, 2);

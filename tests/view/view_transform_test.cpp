@@ -27,36 +27,59 @@ Model JointsAt(const std::vector<Coordinates>& points)
     return model;
 }
 
-Point PixelOf(const Model& model, std::int64_t joint)
+// The displacement of joint j, the list grown to reach it.
+JointDisplacement& DispOf(Results& results, std::int64_t j)
 {
-    return {model.Joints[joint].ScreenX, model.Joints[joint].ScreenY};
+    const auto i = static_cast<std::size_t>(j);
+    if (results.Joints.size() <= i)
+        results.Joints.resize(i + 1);
+    return results.Joints[i];
+}
+
+JointSteps& StepsOf(AnimationData& animation, std::int64_t j)
+{
+    const auto i = static_cast<std::size_t>(j);
+    if (animation.Joints.size() <= i)
+        animation.Joints.resize(i + 1);
+    return animation.Joints[i];
+}
+
+Point PixelOf(const ProjectedModel& pixels, std::int64_t joint)
+{
+    return pixels.Joints.at(static_cast<std::size_t>(joint));
 }
 
 TEST(ProjectJoints, StartViewRoundsHalfPixelsToEven)
 {
+    Results results;
+    ProjectedModel pixels;
     Model model = JointsAt({{1000, 2000, 3000}, {-2170, 1095, 0}, {-2165, 1090, 0}});
-    ProjectJoints(model, ViewTransform{}, {1069, 639});
+    ProjectJoints(model, results, pixels, ViewTransform{}, {1069, 639});
     // 1000 / 5 + 534.5 = 734.5 and -2000 / 5 + 319.5 = -80.5.
-    EXPECT_EQ(PixelOf(model, 1), (Point{734, -80}));
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{734, -80}));
     // 100.5 goes down to 100, 101.5 up to 102.
-    EXPECT_EQ(PixelOf(model, 2), (Point{100, 100}));
-    EXPECT_EQ(PixelOf(model, 3), (Point{102, 102}));
+    EXPECT_EQ(PixelOf(pixels, 2), (Point{100, 100}));
+    EXPECT_EQ(PixelOf(pixels, 3), (Point{102, 102}));
 }
 
 TEST(ProjectJoints, PanAndZoomMoveAndScaleThePicture)
 {
+    Results results;
+    ProjectedModel pixels;
     Model model = JointsAt({{30, -10, 0}});
     ViewTransform view;
     view.Zoom = 2;
     view.PanX = 10;
     view.PanY = -4;
-    ProjectJoints(model, view, {100, 50});
+    ProjectJoints(model, results, pixels, view, {100, 50});
     // u = 30, w = 10: (30 - 10) / 2 + 50 and (10 + 4) / 2 + 25.
-    EXPECT_EQ(PixelOf(model, 1), (Point{60, 32}));
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{60, 32}));
 }
 
 TEST(ProjectJoints, PresetViewsLookAlongTheAxes)
 {
+    Results results;
+    ProjectedModel pixels;
     Model model = JointsAt({{10, 20, 30}});
     ViewTransform view;
     view.Zoom = 1;
@@ -64,48 +87,51 @@ TEST(ProjectJoints, PresetViewsLookAlongTheAxes)
     const AreaSize area{200, 100};
     // Pixel = (u - 7 + 100, w + 50).
     SetPresetView(view, PresetView::XY);
-    ProjectJoints(model, view, area);
-    EXPECT_EQ(PixelOf(model, 1), (Point{103, 30})); // u = X, w = -Y
+    ProjectJoints(model, results, pixels, view, area);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{103, 30})); // u = X, w = -Y
     SetPresetView(view, PresetView::XZ);
     EXPECT_EQ(view.PlanAngle, 0);
     EXPECT_EQ(view.TiltAngle, -90);
-    ProjectJoints(model, view, area);
-    EXPECT_EQ(PixelOf(model, 1), (Point{103, 20})); // u = X, w = -Z
+    ProjectJoints(model, results, pixels, view, area);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{103, 20})); // u = X, w = -Z
     SetPresetView(view, PresetView::YZ);
     EXPECT_EQ(view.PlanAngle, 90);
     EXPECT_EQ(view.TiltAngle, -90);
-    ProjectJoints(model, view, area);
-    EXPECT_EQ(PixelOf(model, 1), (Point{73, 20})); // u = -Y, w = -Z
+    ProjectJoints(model, results, pixels, view, area);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{73, 20})); // u = -Y, w = -Z
     EXPECT_EQ(view.Zoom, 1);
     EXPECT_EQ(view.PanX, 7);
 }
 
 TEST(ProjectJoints, DisplacementsScaledByDeformScale)
 {
+    Results results;
+    ProjectedModel pixels;
     Model model = JointsAt({{10, 0, 0}, {0, 0, 0}});
-    model.Joints.Edit(1).DispX = 3;
-    model.Joints.Edit(1).DispY = -2;
-    model.Joints.Edit(2).DispX = std::numeric_limits<double>::quiet_NaN();
-    model.Joints.Edit(2).DispY = std::numeric_limits<double>::infinity();
+    DispOf(results, 1).DispX = 3;
+    DispOf(results, 1).DispY = -2;
+    DispOf(results, 2).DispX = std::numeric_limits<double>::quiet_NaN();
+    DispOf(results, 2).DispY = std::numeric_limits<double>::infinity();
     ViewTransform view;
     view.Zoom = 1;
     const AreaSize area{0, 0};
 
-    ProjectJoints(model, view, area);
-    EXPECT_EQ(PixelOf(model, 1), (Point{10, 0}));
+    ProjectJoints(model, results, pixels, view, area);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{10, 0}));
     // A zero scale ignores even displacements that are not numbers.
-    EXPECT_EQ(PixelOf(model, 2), (Point{0, 0}));
+    EXPECT_EQ(PixelOf(pixels, 2), (Point{0, 0}));
 
     view.DeformScale = 2;
-    ProjectJoints(model, view, area);
-    EXPECT_EQ(PixelOf(model, 1), (Point{16, 4}));
+    ProjectJoints(model, results, pixels, view, area);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{16, 4}));
 }
 
 TEST(ProjectJointsAtStep, UsesTheStepAndTreatsMissingStepsAsZero)
 {
+    AnimationData animation;
+    ProjectedModel pixels;
     Model model = JointsAt({{10, 0, 0}, {20, 0, 0}});
-    TJoint& first = model.Joints.Edit(1);
-    first.DispX = 100; // not an animation displacement
+    JointSteps& first = StepsOf(animation, 1);
     first.AnimDispX = {0, 1, 2};
     first.AnimDispY = {0, 5}; // shorter than the X array
     first.AnimDispZ = {0, 0, 9};
@@ -114,14 +140,14 @@ TEST(ProjectJointsAtStep, UsesTheStepAndTreatsMissingStepsAsZero)
     view.DeformScale = 10;
     const AreaSize area{0, 0};
 
-    ProjectJointsAtStep(model, view, area, 1);
-    EXPECT_EQ(PixelOf(model, 1), (Point{20, -50}));
-    EXPECT_EQ(PixelOf(model, 2), (Point{20, 0}));
-    ProjectJointsAtStep(model, view, area, 2);
-    EXPECT_EQ(PixelOf(model, 1), (Point{30, 0}));
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{20, -50}));
+    EXPECT_EQ(PixelOf(pixels, 2), (Point{20, 0}));
+    ProjectJointsAtStep(model, animation, pixels, view, area, 2);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{30, 0}));
     for (std::int32_t step : {3, -1, std::numeric_limits<std::int32_t>::max()}) {
-        ProjectJointsAtStep(model, view, area, step);
-        EXPECT_EQ(PixelOf(model, 1), (Point{10, 0})) << step;
+        ProjectJointsAtStep(model, animation, pixels, view, area, step);
+        EXPECT_EQ(PixelOf(pixels, 1), (Point{10, 0})) << step;
     }
 }
 
@@ -129,44 +155,49 @@ TEST(ProjectJointsAtStep, UsesTheStepAndTreatsMissingStepsAsZero)
 // table are cut to it.
 TEST(ProjectJointsAtStep, RangesProjectTheirJointsOnly)
 {
+    AnimationData animation;
+    ProjectedModel pixels;
     Model model = JointsAt({{10, 0, 0}, {20, 0, 0}, {30, 0, 0}, {40, 0, 0}});
     for (std::int64_t j = 1; j <= 4; ++j)
-        model.Joints.Edit(j).AnimDispX = {0, static_cast<double>(j)};
+        StepsOf(animation, j).AnimDispX = {0, static_cast<double>(j)};
     ViewTransform view;
     view.Zoom = 1;
     view.DeformScale = 1;
     const AreaSize area{0, 0};
     const auto unprojected = [&] {
+        FitJoints(pixels, model);
         for (std::int64_t j = 1; j <= 4; ++j)
-            model.Joints.Edit(j).ScreenX = model.Joints.Edit(j).ScreenY = -7;
+            pixels.Joints[static_cast<std::size_t>(j)] = {-7, -7};
     };
 
     unprojected();
-    ProjectJointsAtStep(model, view, area, 1, 2, 3);
-    EXPECT_EQ(PixelOf(model, 1), (Point{-7, -7}));
-    EXPECT_EQ(PixelOf(model, 2), (Point{22, 0}));
-    EXPECT_EQ(PixelOf(model, 3), (Point{33, 0}));
-    EXPECT_EQ(PixelOf(model, 4), (Point{-7, -7}));
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 2, 3);
+    EXPECT_EQ(PixelOf(pixels, 1), (Point{-7, -7}));
+    EXPECT_EQ(PixelOf(pixels, 2), (Point{22, 0}));
+    EXPECT_EQ(PixelOf(pixels, 3), (Point{33, 0}));
+    EXPECT_EQ(PixelOf(pixels, 4), (Point{-7, -7}));
 
     unprojected();
-    ProjectJointsAtStep(model, view, area, 1, -5, 1);
-    ProjectJointsAtStep(model, view, area, 1, 2, 100);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, -5, 1);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 2, 100);
     for (std::int64_t j = 1; j <= 4; ++j)
-        EXPECT_EQ(PixelOf(model, j), (Point{static_cast<std::int32_t>(11 * j), 0})) << j;
+        EXPECT_EQ(PixelOf(pixels, j), (Point{static_cast<std::int32_t>(11 * j), 0})) << j;
 
     unprojected();
-    ProjectJointsAtStep(model, view, area, 1, 3, 2);
-    ProjectJointsAtStep(model, view, area, 1, 5, 9);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 3, 2);
+    ProjectJointsAtStep(model, animation, pixels, view, area, 1, 5, 9);
     Model empty;
-    ProjectJointsAtStep(empty, view, area, 1, 1, 1);
+    ProjectJointsAtStep(empty, animation, pixels, view, area, 1, 1, 1);
     for (std::int64_t j = 1; j <= 4; ++j)
-        EXPECT_EQ(PixelOf(model, j), (Point{-7, -7})) << j;
+        EXPECT_EQ(PixelOf(pixels, j), (Point{-7, -7})) << j;
 }
 
 TEST(ProjectFrameMarks, MidpointAxisTipAndHingePoints)
 {
+    Results results;
+    ProjectedModel pixels;
     Model model = JointsAt({{0, 0, 0}, {18.5, -11.5, 0}});
-    model.Joints.Edit(2).DispX = 5;
+    DispOf(results, 2).DispX = 5;
     model.Frames.Reset(1);
     TFrameElem& frame = model.Frames.Edit(1);
     frame.NodeI = 1;
@@ -176,18 +207,18 @@ TEST(ProjectFrameMarks, MidpointAxisTipAndHingePoints)
     view.Zoom = 0.5;
     view.DeformScale = 1;
     const AreaSize area{0, 0};
-    ProjectJoints(model, view, area);
-    ProjectFrameMarks(model, view, area);
-    ASSERT_EQ(PixelOf(model, 2), (Point{47, 23})); // with the displacement
+    ProjectJoints(model, results, pixels, view, area);
+    ProjectFrameMarks(model, pixels, view, area);
+    ASSERT_EQ(PixelOf(pixels, 2), (Point{47, 23})); // with the displacement
 
-    const TFrameElem& marks = model.Frames[1];
+    const FrameMarks& marks = pixels.Frames.at(1);
     // The midpoint (9.25, -5.75) of the undeformed frame: pixel 18.5, 11.5.
-    EXPECT_EQ((Point{marks.ScreenXMid, marks.ScreenYMid}), (Point{18, 12}));
+    EXPECT_EQ(marks.Mid, (Point{18, 12}));
     // 40 * 0.5 = 20 model units along -Y: 40 pixels further down.
-    EXPECT_EQ((Point{marks.ScreenXAxis, marks.ScreenYAxis}), (Point{18, 52}));
+    EXPECT_EQ(marks.Axis, (Point{18, 52}));
     // A fifth and four fifths of the way between the pixels: 9.4, 4.6 and 37.6, 18.4.
-    EXPECT_EQ((Point{marks.ScreenXI, marks.ScreenYI}), (Point{9, 5}));
-    EXPECT_EQ((Point{marks.ScreenXJ, marks.ScreenYJ}), (Point{38, 18}));
+    EXPECT_EQ(marks.HingeI, (Point{9, 5}));
+    EXPECT_EQ(marks.HingeJ, (Point{38, 18}));
 }
 
 struct Extent
@@ -195,23 +226,24 @@ struct Extent
     std::int32_t MinX, MaxX, MinY, MaxY;
 };
 
-Extent PixelExtent(const Model& model)
+Extent PixelExtent(const ProjectedModel& pixels)
 {
     Extent e{std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min(),
              std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min()};
-    for (const TJoint& joint : model.Joints) {
-        e.MinX = std::min(e.MinX, joint.ScreenX);
-        e.MaxX = std::max(e.MaxX, joint.ScreenX);
-        e.MinY = std::min(e.MinY, joint.ScreenY);
-        e.MaxY = std::max(e.MaxY, joint.ScreenY);
+    for (std::size_t j = 1; j < pixels.Joints.size(); ++j) {
+        const Point pixel = pixels.Joints[j];
+        e.MinX = std::min(e.MinX, pixel.X);
+        e.MaxX = std::max(e.MaxX, pixel.X);
+        e.MinY = std::min(e.MinY, pixel.Y);
+        e.MaxY = std::max(e.MaxY, pixel.Y);
     }
     return e;
 }
 
 // After ZoomAll the pixel extent is centred and the larger side fills 80 % of the area.
-void ExpectFitted(const Model& model, AreaSize area)
+void ExpectFitted(const ProjectedModel& pixels, AreaSize area)
 {
-    const Extent e = PixelExtent(model);
+    const Extent e = PixelExtent(pixels);
     EXPECT_NEAR((e.MinX + e.MaxX) / 2.0, area.W / 2.0, 1.0);
     EXPECT_NEAR((e.MinY + e.MaxY) / 2.0, area.H / 2.0, 1.0);
     const double fillX = (e.MaxX - e.MinX) / (0.8 * area.W);
@@ -233,6 +265,8 @@ Model BoxAt(double x, double y, double z)
 
 TEST(ZoomAll, CentresAndFitsInEveryView)
 {
+    Results results;
+    ProjectedModel pixels;
     const AreaSize area{1069, 639};
     struct Case
     {
@@ -253,8 +287,8 @@ TEST(ZoomAll, CentresAndFitsInEveryView)
         ViewTransform view;
         view.PlanAngle = c.Plan;
         view.TiltAngle = c.Tilt;
-        ZoomAll(model, view, area);
-        ExpectFitted(model, area);
+        ZoomAll(model, results, pixels, view, area);
+        ExpectFitted(pixels, area);
         EXPECT_EQ(view.PlanAngle, c.Plan);
         EXPECT_EQ(view.TiltAngle, c.Tilt);
     }
@@ -262,37 +296,40 @@ TEST(ZoomAll, CentresAndFitsInEveryView)
 
 TEST(ZoomAll, ProjectsItselfAndLeavesFreshCaches)
 {
+    Results results;
+    ProjectedModel pixels;
     Model model = BoxAt(100, 100, 0);
     model.Frames.Reset(1);
     model.Frames.Edit(1).NodeI = 1;
     model.Frames.Edit(1).NodeJ = 8;
     // Stale pixels of some other picture must not be used.
-    for (std::int64_t i = 1; i <= model.JointCount(); ++i)
-        model.Joints.Edit(i).ScreenX = model.Joints.Edit(i).ScreenY = 5;
+    pixels.Joints.assign(static_cast<std::size_t>(model.JointCount()) + 1, Point{5, 5});
     ViewTransform view;
     view.Zoom = 1e6; // every joint on one pixel at first
     const AreaSize area{400, 300};
-    ZoomAll(model, view, area);
-    ExpectFitted(model, area);
+    ZoomAll(model, results, pixels, view, area);
+    ExpectFitted(pixels, area);
 
-    Model fresh = model;
-    ProjectJoints(fresh, view, area);
-    ProjectFrameMarks(fresh, view, area);
+    ProjectedModel fresh;
+    ProjectJoints(model, results, fresh, view, area);
+    ProjectFrameMarks(model, fresh, view, area);
     for (std::int64_t i = 1; i <= model.JointCount(); ++i)
-        EXPECT_EQ(PixelOf(model, i), PixelOf(fresh, i)) << i;
-    EXPECT_EQ(model.Frames[1].ScreenXMid, fresh.Frames[1].ScreenXMid);
-    EXPECT_EQ(model.Frames[1].ScreenYAxis, fresh.Frames[1].ScreenYAxis);
-    EXPECT_EQ(model.Frames[1].ScreenXJ, fresh.Frames[1].ScreenXJ);
+        EXPECT_EQ(PixelOf(pixels, i), PixelOf(fresh, i)) << i;
+    EXPECT_EQ(pixels.Frames.at(1).Mid, fresh.Frames.at(1).Mid);
+    EXPECT_EQ(pixels.Frames.at(1).Axis, fresh.Frames.at(1).Axis);
+    EXPECT_EQ(pixels.Frames.at(1).HingeJ, fresh.Frames.at(1).HingeJ);
 }
 
 TEST(ZoomAll, DegenerateModelsAndAreas)
 {
+    Results results;
+    ProjectedModel pixels;
     // One joint: nothing to fit, the view starts over.
     Model single = JointsAt({{300, 400, 500}});
     ViewTransform view;
     view.PanX = 12;
     view.PanY = -3;
-    ZoomAll(single, view, {800, 600});
+    ZoomAll(single, results, pixels, view, {800, 600});
     EXPECT_EQ(view.PanX, 0);
     EXPECT_EQ(view.PanY, 0);
     EXPECT_EQ(view.Zoom, 1.0);
@@ -302,8 +339,8 @@ TEST(ZoomAll, DegenerateModelsAndAreas)
     for (double zoom : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN()}) {
         view.Zoom = zoom;
         view.PanX = std::numeric_limits<double>::infinity();
-        ZoomAll(box, view, {800, 600});
-        ExpectFitted(box, {800, 600});
+        ZoomAll(box, results, pixels, view, {800, 600});
+        ExpectFitted(pixels, {800, 600});
     }
 
     // No joints, or an area without size: the view stays.
@@ -315,12 +352,12 @@ TEST(ZoomAll, DegenerateModelsAndAreas)
     }();
     Model empty;
     view = before;
-    ZoomAll(empty, view, {800, 600});
+    ZoomAll(empty, results, pixels, view, {800, 600});
     EXPECT_EQ(view.PanX, 12);
     EXPECT_EQ(view.Zoom, 3);
     for (AreaSize area : {AreaSize{0, 600}, AreaSize{800, 0}}) {
         view = before;
-        ZoomAll(box, view, area);
+        ZoomAll(box, results, pixels, view, area);
         EXPECT_EQ(view.PanX, 12);
         EXPECT_EQ(view.Zoom, 3);
     }

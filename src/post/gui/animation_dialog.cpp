@@ -16,26 +16,33 @@
 
 namespace vek {
 
-void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
+void PaintAnimationStep(QImage& image, const Model& model, const AnimationData& animation,
+                        ProjectedModel& projected, const ViewTransform& view, std::int32_t step,
                         TwoBandPainting* twoBands)
 {
     if (twoBands == nullptr) {
         QPainterCanvas canvas(image);
-        DrawAnimationStep(canvas, model, view, step);
+        DrawAnimationStep(canvas, model, animation, projected, view, step);
         return;
     }
     // The joints are projected half here, half on the helper: each writes its own joints.
     twoBands->Prepare();
+    FitJoints(projected, model);
     const AreaSize area{image.width(), image.height()};
     const std::int64_t joints = model.JointCount(), half = joints / 2;
-    twoBands->Share([&] { ProjectJointsAtStep(model, view, area, step, half + 1, joints); },
-                    [&] { ProjectJointsAtStep(model, view, area, step, 1, half); });
-    const Model& projected = model;
-    twoBands->Paint(image, [&projected](Canvas& canvas) { DrawBareModel(canvas, projected); });
+    twoBands->Share(
+        [&] {
+            ProjectJointsAtStep(model, animation, projected, view, area, step, half + 1, joints);
+        },
+        [&] { ProjectJointsAtStep(model, animation, projected, view, area, step, 1, half); });
+    const ProjectedModel& pixels = projected;
+    twoBands->Paint(image,
+                    [&model, &pixels](Canvas& canvas) { DrawBareModel(canvas, model, pixels); });
 }
 
-AnimationDialog::AnimationDialog(Model& model, QTimer& timer, QWidget* parent)
-    : QDialog(parent), model_(model), timer_(timer)
+AnimationDialog::AnimationDialog(const Model& model, AnimationData& animation, QTimer& timer,
+                                 QWidget* parent)
+    : QDialog(parent), model_(model), animation_(animation), timer_(timer)
 {
     setObjectName(QStringLiteral("animationDialog"));
     setWindowTitle(QStringLiteral("Animation"));
@@ -85,13 +92,13 @@ void AnimationDialog::LoadAnimationData()
     RunGuarded(this, reporter_, [this] {
         const std::int32_t stepCount = StrToInt(stepCountEdit_->text().toStdString());
         const double scale = StrToFloat(scaleEdit_->text().toStdString());
-        ResizeAnimationSteps(model_, stepCount);
+        ResizeAnimationSteps(model_, animation_, stepCount);
         state_.StepCount = stepCount;
         state_.Scale = scale;
         const QString file = chooser_ ? chooser_() : QString();
         if (file.isEmpty())
             return;
-        LoadAnimationSteps(model_, FolderOfFile(file), stepCount);
+        LoadAnimationSteps(model_, animation_, FolderOfFile(file), stepCount);
     });
 }
 

@@ -20,7 +20,8 @@ namespace vek {
 
 // Paints one animation picture into the image: DrawAnimationStep on a QPainterCanvas, or on
 // two threads with `twoBands`.
-void PaintAnimationStep(QImage& image, Model& model, const ViewTransform& view, std::int32_t step,
+void PaintAnimationStep(QImage& image, const Model& model, const AnimationData& animation,
+                        ProjectedModel& projected, const ViewTransform& view, std::int32_t step,
                         TwoBandPainting* twoBands = nullptr);
 
 // "Animation": loads the joint displacements of consecutive steps from the node displacement
@@ -34,7 +35,8 @@ class AnimationDialog : public QDialog
     Q_OBJECT
 
 public:
-    AnimationDialog(Model& model, QTimer& timer, QWidget* parent = nullptr);
+    AnimationDialog(const Model& model, AnimationData& animation, QTimer& timer,
+                    QWidget* parent = nullptr);
 
     void SetMessageReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(OpenFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -50,7 +52,8 @@ private:
     void ToggleAnimation();
     void SetPace(int stepsPerSecond);
 
-    Model& model_;
+    const Model& model_;
+    AnimationData& animation_;
     QTimer& timer_;
     ErrorReporter reporter_;
     OpenFileChooser chooser_;

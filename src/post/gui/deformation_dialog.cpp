@@ -34,9 +34,11 @@ QPixmap LegendPicture(const TPalette& palette)
 
 } // namespace
 
-DeformationDialog::DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
+DeformationDialog::DeformationDialog(const Model& model, Results& results, const Settings& settings,
+                                     ViewSettings& viewSettings, ViewTransform& view,
                                      QWidget* parent)
-    : QDialog(parent), model_(model), settings_(settings), view_(view)
+    : QDialog(parent), model_(model), results_(results), settings_(settings),
+      viewSettings_(viewSettings), view_(view)
 {
     setObjectName(QStringLiteral("deformationDialog"));
     setWindowTitle(QStringLiteral("Deformation Shape"));
@@ -134,7 +136,7 @@ void DeformationDialog::LoadNodeDeformData()
         loadStep_ = StrToInt(Text(loadStepEdit_));
         const std::string folder = ChooseFolder();
         if (!folder.empty())
-            vek::LoadNodeDeformData(model_, folder, loadStep_);
+            vek::LoadNodeDeformData(model_, results_, folder, loadStep_);
     });
 }
 
@@ -146,9 +148,10 @@ void DeformationDialog::LoadSecDeformData()
         const std::string folder = ChooseFolder();
         if (folder.empty())
             return;
-        if (vek::LoadSecDeformData(model_, settings_, folder, loadStep_, kind)) {
-            scaleMaxEdit_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMax)));
-            scaleMinEdit_->setText(QString::fromStdString(FormatGeneral(settings_.ScaleMin)));
+        if (vek::LoadSecDeformData(model_, settings_, results_, viewSettings_, folder, loadStep_,
+                                   kind)) {
+            scaleMaxEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMax)));
+            scaleMinEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMin)));
         }
     });
 }
@@ -159,14 +162,14 @@ void DeformationDialog::LoadModeShape()
         const std::int32_t mode = StrToInt(Text(modeEdit_));
         const std::string folder = ChooseFolder();
         if (!folder.empty())
-            vek::LoadModeShape(model_, folder, mode);
+            vek::LoadModeShape(model_, results_, folder, mode);
     });
 }
 
 void DeformationDialog::OkClicked()
 {
     Run([this] {
-        ApplyDeformationScales(settings_, view_, Text(scaleMaxEdit_), Text(scaleMinEdit_),
+        ApplyDeformationScales(viewSettings_, view_, Text(scaleMaxEdit_), Text(scaleMinEdit_),
                                Text(scaleEdit_));
         emit redrawRequested();
         accept();

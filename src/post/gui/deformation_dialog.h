@@ -4,6 +4,7 @@
 #include "gui/file_choice.h"
 #include "model/model.h"
 #include "tcl/settings.h"
+#include "view/view_settings.h"
 #include "view/view_transform.h"
 
 #include <QDialog>
@@ -26,8 +27,8 @@ class DeformationDialog : public QDialog
     Q_OBJECT
 
 public:
-    DeformationDialog(Model& model, Settings& settings, ViewTransform& view,
-                      QWidget* parent = nullptr);
+    DeformationDialog(const Model& model, Results& results, const Settings& settings,
+                      ViewSettings& viewSettings, ViewTransform& view, QWidget* parent = nullptr);
 
     void SetMessageReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(OpenFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -51,8 +52,10 @@ private:
     std::string ChooseFolder();
     void Run(const std::function<void()>& command);
 
-    Model& model_;
-    Settings& settings_;
+    const Model& model_;
+    Results& results_;
+    const Settings& settings_;
+    ViewSettings& viewSettings_;
     ViewTransform& view_;
     ErrorReporter reporter_;
     OpenFileChooser chooser_;

@@ -25,7 +25,7 @@ constexpr int ValueColumnWidth = 110;
 
 } // namespace
 
-FramePropertiesDialog::FramePropertiesDialog(const Model& model, Settings& settings,
+FramePropertiesDialog::FramePropertiesDialog(const Model& model, ViewSettings& settings,
                                              QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {

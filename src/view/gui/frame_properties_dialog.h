@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model.h"
-#include "tcl/settings.h"
+#include "view/view_settings.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ class FramePropertiesDialog : public QDialog
     Q_OBJECT
 
 public:
-    FramePropertiesDialog(const Model& model, Settings& settings, QWidget* parent = nullptr);
+    FramePropertiesDialog(const Model& model, ViewSettings& settings, QWidget* parent = nullptr);
 
 signals:
     void redrawRequested();
@@ -34,7 +34,7 @@ private:
     void refresh();
 
     const Model& model_;
-    Settings& settings_;
+    ViewSettings& settings_;
     QLineEdit* frameLabel_ = nullptr;
     QPushButton* refresh_ = nullptr;
     QTableWidget* grid_ = nullptr;

@@ -12,7 +12,7 @@
 
 namespace vek {
 
-ShowLoadDialog::ShowLoadDialog(const Model& model, Settings& settings, QWidget* parent)
+ShowLoadDialog::ShowLoadDialog(const Model& model, ViewSettings& settings, QWidget* parent)
     : QDialog(parent), model_(model), settings_(settings)
 {
     setWindowTitle(QStringLiteral("Show Load"));

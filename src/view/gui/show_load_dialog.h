@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model.h"
-#include "tcl/settings.h"
+#include "view/view_settings.h"
 
 #include <QDialog>
 
@@ -17,7 +17,7 @@ class ShowLoadDialog : public QDialog
     Q_OBJECT
 
 public:
-    ShowLoadDialog(const Model& model, Settings& settings, QWidget* parent = nullptr);
+    ShowLoadDialog(const Model& model, ViewSettings& settings, QWidget* parent = nullptr);
 
 signals:
     void redrawRequested();
@@ -29,7 +29,7 @@ private:
     void okClicked();
 
     const Model& model_;
-    Settings& settings_;
+    ViewSettings& settings_;
     QComboBox* loadType_ = nullptr;
     QComboBox* loadCase_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -22,7 +22,7 @@ constexpr std::array<const char*, ViewFlagCount> BoxNames{
 
 } // namespace
 
-ViewOptionDialog::ViewOptionDialog(Settings& settings, QWidget* parent)
+ViewOptionDialog::ViewOptionDialog(ViewSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings)
 {
     setWindowTitle(QStringLiteral("View Option"));

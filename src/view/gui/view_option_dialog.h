@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tcl/settings.h"
 #include "view/view_options.h"
+#include "view/view_settings.h"
 
 #include <QDialog>
 
@@ -19,7 +19,7 @@ class ViewOptionDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit ViewOptionDialog(Settings& settings, QWidget* parent = nullptr);
+    explicit ViewOptionDialog(ViewSettings& settings, QWidget* parent = nullptr);
 
 signals:
     void redrawRequested();
@@ -30,7 +30,7 @@ protected:
 private:
     void okClicked();
 
-    Settings& settings_;
+    ViewSettings& settings_;
     std::array<QCheckBox*, ViewFlagCount> boxes_{};
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
