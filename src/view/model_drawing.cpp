@@ -262,7 +262,8 @@ void ShowFrames(Painter& painter, const Model& model, const ProjectedModel& proj
     Point i, j;
     for (const TFrameElem& frame : model.Frames) {
         const TFrameSection& section = SectionOf(model, frame);
-        if (section.ElemType == ElementKind::ReleaseLink || !FrameEnds(model, projected, frame, i, j))
+        if (section.ElemType == ElementKind::ReleaseLink ||
+            !FrameEnds(model, projected, frame, i, j))
             continue;
         painter.Pen(section.Color, 2);
         painter.Line(i, j);
@@ -390,7 +391,8 @@ void ShowReleases(Painter& painter, const Model& model, const ProjectedModel& pr
     Point i, j;
     for (const TFrameElem& frame : model.Frames) {
         const TFrameSection& section = SectionOf(model, frame);
-        if (section.ElemType != ElementKind::ReleaseLink || !FrameEnds(model, projected, frame, i, j))
+        if (section.ElemType != ElementKind::ReleaseLink ||
+            !FrameEnds(model, projected, frame, i, j))
             continue;
         const auto mx = static_cast<std::int32_t>((static_cast<std::int64_t>(i.X) + j.X) / 2);
         const auto my = static_cast<std::int32_t>((static_cast<std::int64_t>(i.Y) + j.Y) / 2);

@@ -1,8 +1,8 @@
 #include "post/gui/animation_dialog.h"
 
+#include "gui/form_rows.h"
 #include "gui/qpainter_canvas.h"
 #include "util/number_parse.h"
-#include "gui/form_rows.h"
 #include "view/model_drawing.h"
 
 #include <QFormLayout>

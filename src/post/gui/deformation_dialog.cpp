@@ -1,12 +1,12 @@
 #include "post/gui/deformation_dialog.h"
 
+#include "gui/form_rows.h"
 #include "gui/model_view.h"
 #include "gui/qpainter_canvas.h"
 #include "post/deformation_data.h"
 #include "post/scale_legend.h"
 #include "util/format.h"
 #include "util/number_parse.h"
-#include "gui/form_rows.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,9 +1,9 @@
 #include "tcl/gui/tcl_file_dialog.h"
 
-#include "tcl/tcl_generator.h"
-#include "util/error.h"
 #include "gui/file_choice.h"
 #include "gui/form_rows.h"
+#include "tcl/tcl_generator.h"
+#include "util/error.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #include "view/gui/frame_properties_dialog.h"
 
-#include "util/format.h"
 #include "gui/form_rows.h"
+#include "util/format.h"
 #include "view/frame_properties.h"
 
 #include <QHBoxLayout>
