@@ -142,6 +142,24 @@ void PostWindowTest::deformationOkRedrawsWithTheLoadedDisplacements()
     ProjectedModel pixels = w.form.projected();
     PaintModel(expected, model, w.form.results(), pixels, w.form.viewSettings(), w.form.view());
     QCOMPARE(w.Picture(), expected);
+
+    // A new import starts without the results and the animation of the old model.
+    auto* animation = w.Dialog<AnimationDialog>();
+    animation->SetFileChooser([&] { return QString::fromStdString(folder.File("x")); });
+    animation->show();
+    dialog->show();
+    SetText(animation, "stepCountEdit", QStringLiteral("1"));
+    Click(animation, "loadDispButton");
+    Click(dialog, "loadNodeDeformButton");
+    QVERIFY(w.form.results().Joints.at(2).DispZ != 0);
+    QVERIFY(!w.form.animation().Joints.empty());
+    w.form.ImportS2kFile(Portal);
+    for (const JointDisplacement& joint : w.form.results().Joints)
+        QVERIFY(joint.DispX == 0 && joint.DispY == 0 && joint.DispZ == 0);
+    for (const auto& joint : w.form.animation().Joints)
+        for (const double d : joint.AnimDispZ)
+            QCOMPARE(d, 0.0);
+    QCOMPARE(w.errors, QStringList());
 }
 
 void PostWindowTest::animationTicksRedrawAtTheNextStep()
