@@ -1,7 +1,7 @@
 #include "gui/two_band_painting.h"
 
-#include "gui/qpainter_canvas.h"
 #include "draw/band_canvas.h"
+#include "gui/qpainter_canvas.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/model.h"
 #include "draw/canvas.h"
+#include "model/model.h"
 
 #include <cstdint>
 #include <optional>

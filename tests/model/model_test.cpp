@@ -108,10 +108,8 @@ TEST(ModelToJson, WritesCountsTablesAndExactReals)
     const std::string json = ModelToJson(model);
     EXPECT_NE(json.find("\"JointCount\":1,"), std::string::npos);
     EXPECT_NE(json.find("\"LoadCaseNames\":[\"DEAD\"]"), std::string::npos);
-    EXPECT_NE(
-        json.find(
-            "\"Joints\":[{\"X\":0.1,\"Y\":0,\"Z\":0,\"Restraint\":[1,0,1,0,0,1]"),
-        std::string::npos);
+    EXPECT_NE(json.find("\"Joints\":[{\"X\":0.1,\"Y\":0,\"Z\":0,\"Restraint\":[1,0,1,0,0,1]"),
+              std::string::npos);
     EXPECT_NE(json.find("\"Name\":\"C\\\"30\\\\\\u0001\\u00e9\""), std::string::npos);
     EXPECT_NE(json.find("\"JointList\":[4,5]"), std::string::npos);
     EXPECT_NE(json.find("\"Fibers\":[{\"Y\":1.5,\"Z\":-2,\"Area\":3,\"MatTag\":4}]"),

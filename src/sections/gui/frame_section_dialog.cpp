@@ -1,12 +1,12 @@
 #include "sections/gui/frame_section_dialog.h"
 
+#include "gui/color_swatch.h"
+#include "gui/form_rows.h"
 #include "gui/model_view.h"
 #include "gui/qpainter_canvas.h"
-#include "gui/color_swatch.h"
 #include "sections/material_form.h"
 #include "sections/section_layout.h"
 #include "util/error.h"
-#include "gui/form_rows.h"
 
 #include <QColorDialog>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/model.h"
 #include "gui/editor_dialog.h"
+#include "model/model.h"
 #include "sections/frame_section_form.h"
 
 #include <QImage>

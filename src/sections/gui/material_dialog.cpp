@@ -1,7 +1,7 @@
 #include "sections/gui/material_dialog.h"
 
-#include "sections/material_form.h"
 #include "gui/form_rows.h"
+#include "sections/material_form.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "sections/gui/shell_section_dialog.h"
 
-#include "sections/shell_section_form.h"
 #include "gui/form_rows.h"
+#include "sections/shell_section_form.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "tcl/gui/solid_material_dialog.h"
 
-#include "tcl/solid_material_form.h"
 #include "gui/form_rows.h"
+#include "tcl/solid_material_form.h"
 
 #include <QGridLayout>
 #include <QLabel>
