@@ -70,7 +70,6 @@ void BM_GenerateAndSave(benchmark::State& state)
         std::vector<std::string> warnings;
         state.ResumeTiming();
         const auto start = Clock::now();
-        PrepareForScript(*model, Settings());
         GenerateTclScript(*model, Settings(), *lines, warnings);
         SaveTclScript(*lines, g_scriptPath);
         KeepBest(g_bestGenerate, start);

@@ -135,7 +135,6 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     TextLines tclLines;
     std::vector<std::string> warnings;
     try {
-        PrepareForScript(model, options.settings);
         GenerateTclScript(model, options.settings, tclLines, warnings);
         for (const std::string& warning : warnings)
             err << "warning: " << warning << '\n';

@@ -212,27 +212,6 @@ std::string ModelToJson(const Model& model)
         json.Member("Material", s.Material);
         json.Member("Name", s.Name);
         json.Member("Color", s.Color);
-        json.Member("A", s.A);
-        json.Member("Iz", s.Iz);
-        json.Member("Iy", s.Iy);
-        json.Member("Asy", s.Asy);
-        json.Member("Asz", s.Asz);
-        json.Member("J", s.J);
-        json.Member("G", s.G);
-        json.Key("Fibers");
-        json.BeginArray();
-        for (std::int32_t k = 1;
-             k <= s.FiberCount && k < static_cast<std::int32_t>(s.Fibers.size()); ++k) {
-            const TFiber& fiber = s.Fibers[static_cast<std::size_t>(k)];
-            json.BeginObject();
-            json.Member("Y", fiber.Y);
-            json.Member("Z", fiber.Z);
-            json.Member("Area", fiber.Area);
-            json.Member("MatTag", fiber.MatTag);
-            json.EndObject();
-        }
-        json.EndArray();
-        json.Member("FiberCount", s.FiberCount);
         json.Member("DivideFX", s.DivideFX);
         json.Member("DivideFY", s.DivideFY);
         json.Member("BarNumNX", s.BarNumNX);

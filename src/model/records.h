@@ -33,6 +33,7 @@ struct TFrameElem
     std::int32_t NodeI = 0, NodeJ = 0;
     double Angle = 0;
     double VecXZ1 = 0, VecXZ2 = 0, VecXZ3 = 0;
+    // As the file gives it; the script gives every frame the analysis setting's number.
     std::int32_t IntegrationPoints = 0;
     // Release links only: the end that follows the other in the translations.
     FrameRelease Release = FrameRelease::None;
@@ -54,16 +55,6 @@ struct TSolidElem
     std::int32_t Node5 = 0, Node6 = 0, Node7 = 0, Node8 = 0;
 };
 
-// One fibre of a frame section, coordinates from the centre of the section.
-struct TFiber
-{
-    double Y = 0, Z = 0, Area = 0;
-    std::int32_t MatTag = 0;
-};
-
-// Room the fibre list of a section starts with; the fibre builder grows it when needed.
-constexpr std::int32_t InitialFiberCapacity = 80;
-
 struct TFrameSection
 {
     SectionShape Shape = SectionShape::None;
@@ -72,11 +63,6 @@ struct TFrameSection
     std::int32_t Material = 0;
     std::string Name;
     std::int32_t Color = 0;
-    double A = 0, Iz = 0, Iy = 0, Asy = 0, Asz = 0, J = 0;
-    double G = 0;
-    // Entries 1..FiberCount are used; entry 0 stays empty.
-    std::vector<TFiber> Fibers = std::vector<TFiber>(InitialFiberCapacity + 1);
-    std::int32_t FiberCount = 0;
     std::int32_t DivideFX = 0, DivideFY = 0;
     std::int32_t BarNumNX = 0, BarNumNY = 0;
     double Cover = 0;

@@ -1,6 +1,5 @@
 #include "sections/fiber_builder.h"
 
-#include "model/element_kinds.h"
 #include "util/error.h"
 
 #include <algorithm>
@@ -147,7 +146,7 @@ void BuildPipe(const TFrameSection& s, const Counts& n, FiberWriter& out)
 
 } // namespace
 
-void BuildFiberList(TFrameSection& section, std::int32_t rebarMaterialTag)
+FiberList BuildFiberList(const TFrameSection& section, std::int32_t rebarMaterialTag)
 {
     const Counts n = CountsOf(section);
     const std::int64_t count = FiberCountOf(section, n);
@@ -156,12 +155,9 @@ void BuildFiberList(TFrameSection& section, std::int32_t rebarMaterialTag)
                        " fibres; at most " + std::to_string(MaxFibersPerSection) +
                        " are possible.");
 
-    const std::size_t needed = static_cast<std::size_t>(count) + 1;
-    if (section.Fibers.size() < needed)
-        section.Fibers.resize(needed);
-    section.FiberCount = static_cast<std::int32_t>(count);
-
-    FiberWriter out(section.Fibers);
+    FiberList list;
+    list.Fibers.resize(static_cast<std::size_t>(count) + 1);
+    FiberWriter out(list.Fibers);
     switch (section.Shape) {
     case SectionShape::Rectangle:
         BuildRectangle(section, n, rebarMaterialTag, out);
@@ -181,17 +177,7 @@ void BuildFiberList(TFrameSection& section, std::int32_t rebarMaterialTag)
     default:
         break;
     }
-}
-
-void BuildFiberLists(Model& model, std::int32_t rebarMaterialTag)
-{
-    for (std::int32_t i = 1; i <= model.FrameSectionCount(); ++i) {
-        if (!model.FrameSections.Contains(i))
-            break;
-        TFrameSection& section = model.FrameSections.Edit(i);
-        if (InfoOf(section.ElemType).UsesFibers)
-            BuildFiberList(section, rebarMaterialTag);
-    }
+    return list;
 }
 
 } // namespace vek

@@ -3,16 +3,28 @@
 #include "model/model.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace vek {
 
-// Rebuilds the fibre list of every frame section whose element type uses fibres (2 to 6),
-// by its shape; other sections keep their list. Bar fibres take rebarMaterialTag as their
-// material, the others the section's material. The list grows past its first 80 entries
-// when the divisions ask for more.
-void BuildFiberLists(Model& model, std::int32_t rebarMaterialTag);
+// One fibre of a frame section, coordinates from the centre of the section.
+struct TFiber
+{
+    double Y = 0, Z = 0, Area = 0;
+    std::int32_t MatTag = 0;
+};
 
-// The same for one section.
-void BuildFiberList(TFrameSection& section, std::int32_t rebarMaterialTag);
+// The fibres of a frame section, entries 1..Count(); entry 0 stays empty.
+struct FiberList
+{
+    std::vector<TFiber> Fibers = std::vector<TFiber>(1);
+
+    std::int32_t Count() const { return static_cast<std::int32_t>(Fibers.size()) - 1; }
+};
+
+// The fibres of a section by its shape: cells of the section's material, then bars of
+// rebarMaterialTag. Shapes without a fibre layout have none. A section that asks for more
+// than a million fibres raises VekError before anything is allocated.
+FiberList BuildFiberList(const TFrameSection& section, std::int32_t rebarMaterialTag);
 
 } // namespace vek

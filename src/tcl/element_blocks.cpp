@@ -40,16 +40,16 @@ public:
         for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
             const TFrameSection& section = model.FrameSections[s];
             const TMaterial& material = model.Materials[section.Material];
+            const SectionProperties& p = ctx.Sections[s].Properties;
             const std::int64_t tag = ctx.settings.UseSectionAggregator ? 1000 + s : s;
             std::string& text = texts_[static_cast<std::size_t>(s)];
             if (section.ElemType == ElementKind::ElasticBeamColumn)
-                text =
-                    Format("%0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
-                           {section.A, material.E, material.G, section.J, section.Iy, section.Iz});
+                text = Format("%0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
+                              {p.A, material.E, material.G, p.J, p.Iy, p.Iz});
             else if (section.ElemType == ElementKind::BeamWithHinge)
                 text = Format("%d %0.0f %d %0.0f %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
                               {tag, section.HingeLengthI, tag, section.HingeLengthJ, material.E,
-                               section.A, section.Iz, section.Iy, material.G, section.J});
+                               p.A, p.Iz, p.Iy, material.G, p.J});
         }
     }
 
@@ -63,6 +63,7 @@ void WriteFrameElements(TclContext& ctx)
 {
     const Model& model = ctx.model;
     const bool aggregated = ctx.settings.UseSectionAggregator;
+    const std::int32_t points = ctx.settings.NumIntegrationPoints;
 
     ctx.Line("puts \"transformation\"");
     for (std::int64_t i = 1; i <= model.FrameCount(); ++i) {
@@ -103,11 +104,11 @@ void WriteFrameElements(TclContext& ctx)
             break;
         case ElementKind::NonlinearBeamColumn:
             ctx.Line("element nonlinearBeamColumn %d %d %d %d %d %d",
-                     {i, frame.NodeI, frame.NodeJ, frame.IntegrationPoints, sectionTag, i});
+                     {i, frame.NodeI, frame.NodeJ, points, sectionTag, i});
             break;
         case ElementKind::DispBeamColumn:
             ctx.Line("element dispBeamColumn %d %d %d %d %d %d",
-                     {i, frame.NodeI, frame.NodeJ, frame.IntegrationPoints, sectionTag, i});
+                     {i, frame.NodeI, frame.NodeJ, points, sectionTag, i});
             break;
         case ElementKind::BeamWithHinge:
             ctx.Line("element beamWithHinges %d %d %d %s %D ",

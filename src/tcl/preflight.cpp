@@ -366,7 +366,7 @@ void CheckEmptyFiberSections(Preflight& p, const std::vector<std::int64_t>& fram
         if (!HasFiberLayout(section.Shape))
             why = "its shape has no fibre layout (only rectangle, I, box and pipe sections have "
                   "one)";
-        else if (section.FiberCount == 0)
+        else if (p.ctx.Sections[s].Fibers.Count() == 0)
             why = "its fibre divisions make none (DivideFX " + Str(section.DivideFX) +
                   ", DivideFY " + Str(section.DivideFY) + ", BarNumNX " + Str(section.BarNumNX) +
                   ", BarNumNY " + Str(section.BarNumNY) + ")";

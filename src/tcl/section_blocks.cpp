@@ -11,137 +11,6 @@
 
 namespace vek {
 
-namespace {
-
-using Real = long double;
-
-constexpr Real pi = std::numbers::pi_v<Real>;
-
-// Division in extended precision that raises the program's errors where IEEE arithmetic
-// would give inf or NaN, as CheckedDivide does for doubles.
-Real Divide(Real numerator, Real denominator)
-{
-    if (std::isnan(numerator) || std::isnan(denominator))
-        throw VekError("Invalid floating point operation");
-    if (denominator == 0) {
-        if (numerator == 0)
-            throw VekError("Invalid floating point operation");
-        throw VekError("Floating point division by zero");
-    }
-    const Real quotient = numerator / denominator;
-    if (!std::isfinite(quotient))
-        throw VekError("Invalid floating point operation");
-    return quotient;
-}
-
-Real Square(Real x)
-{
-    return x * x;
-}
-Real Cube(Real x)
-{
-    return x * x * x;
-}
-Real Fourth(Real x)
-{
-    return x * x * x * x;
-}
-
-struct Properties
-{
-    Real A = 0, Iz = 0, Iy = 0, Asy = 0, Asz = 0, J = 0;
-};
-
-// T1 depth, T2 width.
-Properties Rectangle(Real t1, Real t2)
-{
-    Properties p;
-    p.A = t1 * t2;
-    p.Iz = t1 * Cube(t2) / 12.0L;
-    p.Iy = t2 * Cube(t1) / 12.0L;
-    p.Asy = (5.0L / 6.0L) * t1 * t2;
-    p.Asz = p.Asy;
-    // Saint-Venant torsion of a solid rectangle with half sides a >= b.
-    const Real a = std::max(t1, t2) / 2.0L;
-    const Real b = std::min(t1, t2) / 2.0L;
-    p.J = a * Cube(b) *
-          ((16.0L / 3.0L) - 3.36L * Divide(b, a) * (1.0L - Divide(Fourth(b), 12.0L * Fourth(a))));
-    return p;
-}
-
-// T1 depth, T2 flange width, T3 flange thickness, T4 web thickness.
-Properties ISection(Real t1, Real t2, Real t3, Real t4)
-{
-    Properties p;
-    p.A = (t1 - 2.0L * t3) * t4 + 2.0L * t3 * t2;
-    p.Iz = t1 * Cube(t4) / 12.0L + t3 * Cube(t2) / 6.0L;
-    p.Iy = 2.0L * t2 * t3 * Square(t1 / 2.0L - t3 / 2.0L) + t4 * Cube(t1) / 12.0L;
-    p.Asy = (5.0L / 6.0L) * t1 * t4;
-    p.Asz = (5.0L / 3.0L) * t2 * t3;
-    p.J = (t1 * Cube(t4) + 2.0L * t2 * Cube(t3)) / 3.0L;
-    return p;
-}
-
-// Dimensions as for the I section; the two webs are T4 thick.
-Properties Box(Real t1, Real t2, Real t3, Real t4)
-{
-    Properties p;
-    p.A = 2.0L * (t1 - 2.0L * t3) * t4 + 2.0L * t3 * t2;
-    p.Iz = 2.0L * t1 * t4 * Square(t2 / 2.0L - t4 / 2.0L) + 2.0L * t3 * Cube(t2) / 12.0L;
-    p.Iy = 2.0L * t2 * t3 * Square(t1 / 2.0L - t3 / 2.0L) + 2.0L * t4 * Cube(t1) / 12.0L;
-    p.Asy = 2.0L * t1 * t4;
-    p.Asz = 2.0L * t2 * t3;
-    p.J = Divide(2.0L * Square(t1 * t2), Divide(t2, t3) + Divide(t1, t4));
-    return p;
-}
-
-// T1 outside diameter, T2 wall thickness.
-Properties Pipe(Real t1, Real t2)
-{
-    Properties p;
-    p.A = (pi / 4.0L) * (Square(t1) - Square(t1 - 2.0L * t2));
-    p.Iz = (pi / 64.0L) * (Fourth(t1) - Fourth(t1 - 2.0L * t2));
-    p.Iy = p.Iz;
-    p.Asy = p.A;
-    p.Asz = p.A;
-    p.J = (pi / 2.0L) * (Fourth(t1 / 2.0L) - Fourth((t1 - 2.0L * t2) / 2.0L));
-    return p;
-}
-
-} // namespace
-
-void ComputeSectionProperties(Model& model)
-{
-    for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
-        TFrameSection& section = model.FrameSections.Edit(s);
-        const Real t1 = section.T1, t2 = section.T2, t3 = section.T3, t4 = section.T4;
-        Properties p;
-        switch (section.Shape) {
-        case SectionShape::Rectangle:
-            p = Rectangle(t1, t2);
-            break;
-        case SectionShape::I:
-            p = ISection(t1, t2, t3, t4);
-            break;
-        case SectionShape::Box:
-            p = Box(t1, t2, t3, t4);
-            break;
-        case SectionShape::Pipe:
-            p = Pipe(t1, t2);
-            break;
-        default:
-            continue;
-        }
-        section.A = static_cast<double>(p.A);
-        section.Iz = static_cast<double>(p.Iz);
-        section.Iy = static_cast<double>(p.Iy);
-        section.Asy = static_cast<double>(p.Asy);
-        section.Asz = static_cast<double>(p.Asz);
-        section.J = static_cast<double>(p.J);
-        section.G = model.Materials[section.Material].G;
-    }
-}
-
 void WriteMaterials(TclContext& ctx)
 {
     const Model& model = ctx.model;
@@ -156,10 +25,10 @@ void WriteMaterials(TclContext& ctx)
         return;
     // The shear and torsion springs the aggregator adds to each section.
     for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
-        const TFrameSection& section = model.FrameSections[s];
-        ctx.Line("uniaxialMaterial Elastic %d %0.4e", {200 + s, section.G * section.Asy});
-        ctx.Line("uniaxialMaterial Elastic %d %0.4e", {300 + s, section.G * section.Asz});
-        ctx.Line("uniaxialMaterial Elastic %d %0.4e", {400 + s, section.G * section.J});
+        const SectionProperties& p = ctx.Sections[s].Properties;
+        ctx.Line("uniaxialMaterial Elastic %d %0.4e", {200 + s, p.G * p.Asy});
+        ctx.Line("uniaxialMaterial Elastic %d %0.4e", {300 + s, p.G * p.Asz});
+        ctx.Line("uniaxialMaterial Elastic %d %0.4e", {400 + s, p.G * p.J});
     }
 }
 
@@ -172,10 +41,12 @@ void WriteFiberSections(TclContext& ctx)
         if (!InfoOf(section.ElemType).UsesFibers)
             continue;
         ctx.Line("##%S ", {section.Name});
-        ctx.Line("section Fiber %D -GJ %0.4E {", {s, section.G * section.J});
-        const auto stored = static_cast<std::int64_t>(section.Fibers.size());
-        for (std::int64_t k = 1; k <= section.FiberCount && k < stored; ++k) {
-            const TFiber& fiber = section.Fibers[static_cast<std::size_t>(k)];
+        const PreparedSection& prepared = ctx.Sections[s];
+        ctx.Line("section Fiber %D -GJ %0.4E {",
+                 {s, prepared.Properties.G * prepared.Properties.J});
+        const std::vector<TFiber>& fibers = prepared.Fibers.Fibers;
+        for (std::size_t k = 1; k < fibers.size(); ++k) {
+            const TFiber& fiber = fibers[k];
             ctx.Line("fiber %0.4E %0.4E %0.4E %D", {fiber.Y, fiber.Z, fiber.Area, fiber.MatTag});
         }
         ctx.Line("}");

@@ -37,10 +37,4 @@ inline void WriteLoadPattern(TclContext& ctx, std::int32_t c)
     WriteLoadPattern(ctx, c, c);
 }
 
-// Preparation passes, run before any block.
-// Every frame's IntegrationPoints := NumIntegrationPoints.
-void CopyIntegrationPoints(Model& model, const Settings& settings);
-// A, Iz, Iy, Asy, Asz, J and G of every frame section from its shape and dimensions.
-void ComputeSectionProperties(Model& model);
-
 } // namespace vek

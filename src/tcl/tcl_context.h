@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/model.h"
+#include "tcl/prepared_sections.h"
 #include "tcl/settings.h"
 #include "tcl/solid_joints.h"
 #include "util/format.h"
@@ -29,6 +30,10 @@ struct TclContext
 
     // The solid and shared joints of the model, classified by the driver before any block.
     SolidJoints JointClasses{};
+
+    // The properties and fibres of the frame sections, prepared by the driver before any
+    // block.
+    PreparedSections Sections{};
 
     // The tags of the nD materials written so far.
     std::set<std::int32_t> NdMaterialTags{};

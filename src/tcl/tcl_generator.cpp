@@ -1,27 +1,11 @@
 #include "tcl/tcl_generator.h"
 
-#include "sections/fiber_builder.h"
 #include "tcl/preflight.h"
 #include "tcl/tcl_blocks.h"
 
 #include <algorithm>
 
 namespace vek {
-
-void CopyIntegrationPoints(Model& model, const Settings& settings)
-{
-    for (std::int32_t i = 1; i <= model.FrameCount(); ++i)
-        model.Frames.Edit(i).IntegrationPoints = settings.NumIntegrationPoints;
-}
-
-void PrepareForScript(Model& model, const Settings& settings)
-{
-    CopyIntegrationPoints(model, settings);
-    ComputeSectionProperties(model);
-    BuildFiberLists(model, settings.RebarMaterialTag);
-    if (model.Frames.Count < 0)
-        model.Frames.Count = 0;
-}
 
 void GenerateTclScript(const Model& model, const Settings& settings, TextLines& tclLines,
                        std::vector<std::string>& warnings)
@@ -39,6 +23,7 @@ void GenerateTclScript(const Model& model, const Settings& settings, TextLines& 
     tclLines.reserve(expectedLines, 60 * expectedLines);
     TclContext ctx{model, settings, tclLines, warnings};
     ctx.JointClasses.Classify(model);
+    ctx.Sections = PrepareSections(model, settings.RebarMaterialTag);
     WriteModelHeader(ctx);
     WriteNodeBlock(ctx);
     WriteEqualDofBlock(ctx);

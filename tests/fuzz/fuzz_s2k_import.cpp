@@ -39,7 +39,6 @@ void Generate(vek::Model& model, const vek::Settings& settings)
     vek::TextLines script;
     std::vector<std::string> warnings;
     try {
-        vek::PrepareForScript(model, settings);
         vek::GenerateTclScript(model, settings, script, warnings);
     } catch (const vek::VekError&) {
     }

@@ -75,7 +75,6 @@ TEST(Model, StartsEmptyWithThePalette)
     EXPECT_EQ(model.Palette[4], RgbColor(0, 94, 31));
     EXPECT_EQ(model.Palette[9], 0x623500);
     EXPECT_EQ(model.Palette[16], RgbColor(255, 0, 255));
-    EXPECT_EQ(model.FrameSections[0].Fibers.size(), 81u);
 }
 
 TEST(Model, LoadCaseNameOutsideTheListIsEmpty)
@@ -100,9 +99,6 @@ TEST(ModelToJson, WritesCountsTablesAndExactReals)
     model.Materials.Edit(1).Name = "C\"30\\\x01\xe9";
     model.Constraints.Reset(1);
     model.Constraints.Edit(1).JointList = {0, 4, 5};
-    model.FrameSections.Reset(1);
-    model.FrameSections.Edit(1).FiberCount = 1;
-    model.FrameSections.Edit(1).Fibers[1] = {1.5, -2, 3, 4};
     model.LoadCaseNames[0] = "DEAD";
     model.LoadCaseCount = 1;
     const std::string json = ModelToJson(model);
@@ -112,8 +108,6 @@ TEST(ModelToJson, WritesCountsTablesAndExactReals)
               std::string::npos);
     EXPECT_NE(json.find("\"Name\":\"C\\\"30\\\\\\u0001\\u00e9\""), std::string::npos);
     EXPECT_NE(json.find("\"JointList\":[4,5]"), std::string::npos);
-    EXPECT_NE(json.find("\"Fibers\":[{\"Y\":1.5,\"Z\":-2,\"Area\":3,\"MatTag\":4}]"),
-              std::string::npos);
     EXPECT_NE(json.find("\"Frames\":[]"), std::string::npos);
     EXPECT_EQ(json.back(), '\n');
 }

@@ -44,7 +44,6 @@ void ExpectScriptCanBeWritten(Model& model)
     TextLines script;
     std::vector<std::string> warnings;
     try {
-        PrepareForScript(model, settings);
         GenerateTclScript(model, settings, script, warnings);
     } catch (const VekError&) {
     }

@@ -301,17 +301,17 @@ TEST(DrawSectionLayout, BarsAreWhereTheBuilderPutsTheirFibres)
         SCOPED_TRACE(std::to_string(s.T1) + " x " + std::to_string(s.T2) + " kind " +
                      std::to_string(CodeNumber(s.SectionKind)));
         const Ops ops = Drawn(s);
-        BuildFiberList(s, Rebar);
+        const FiberList list = BuildFiberList(s, Rebar);
         const double scale = 160 / std::max(s.T1, s.T2);
         std::multiset<std::pair<int, int>> fibres;
-        for (std::int32_t k = 1; k <= s.FiberCount; ++k) {
-            const TFiber& f = s.Fibers[k];
+        for (std::int32_t k = 1; k <= list.Count(); ++k) {
+            const TFiber& f = list.Fibers[k];
             if (f.MatTag == Rebar)
                 fibres.insert(
                     {100 + RoundHalfEvenToInt(scale * f.Y), 100 - RoundHalfEvenToInt(scale * f.Z)});
         }
         EXPECT_EQ(DrawnBarCentres(ops), fibres);
-        EXPECT_EQ(ops.back(), CountText(s.FiberCount));
+        EXPECT_EQ(ops.back(), CountText(list.Count()));
     }
 }
 
@@ -323,7 +323,7 @@ TEST(DrawSectionLayout, CellsAreWhereTheBuilderPutsTheConcreteFibres)
     s.DivideFX = 4;
     s.DivideFY = 7;
     const Ops ops = Drawn(s);
-    BuildFiberList(s, 1);
+    const FiberList list = BuildFiberList(s, 1);
     const double scale = 160 / std::max(s.T1, s.T2);
 
     std::vector<int> xs{100 - RoundHalfEvenToInt(scale * s.T2 / 2),
@@ -342,7 +342,7 @@ TEST(DrawSectionLayout, CellsAreWhereTheBuilderPutsTheConcreteFibres)
 
     std::set<std::pair<int, int>> cells;
     for (std::int32_t k = 1; k <= s.DivideFX * s.DivideFY; ++k) {
-        const double x = 100 + scale * s.Fibers[k].Y, y = 100 - scale * s.Fibers[k].Z;
+        const double x = 100 + scale * list.Fibers[k].Y, y = 100 - scale * list.Fibers[k].Z;
         const auto column = std::upper_bound(xs.begin(), xs.end(), x) - xs.begin();
         const auto row = std::upper_bound(ys.begin(), ys.end(), y) - ys.begin();
         ASSERT_GE(column, 1);
@@ -406,9 +406,8 @@ TEST(SectionPictureFiberCount, ByShapeAndKind)
     EXPECT_EQ(SectionPictureFiberCount(NewSection(SectionShape::Pipe, 1, 1)), std::nullopt);
     EXPECT_EQ(SectionPictureFiberCount(NewSection(SectionShape::None, 1, 1)), std::nullopt);
     // The picture counts a box's fibres as the builder makes them.
-    TFrameSection box = NewSection(SectionShape::Box, 400, 200);
-    BuildFiberList(box, 1);
-    EXPECT_EQ(SectionPictureFiberCount(box), box.FiberCount);
+    const TFrameSection box = NewSection(SectionShape::Box, 400, 200);
+    EXPECT_EQ(SectionPictureFiberCount(box), BuildFiberList(box, 1).Count());
 }
 
 } // namespace

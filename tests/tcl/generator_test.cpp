@@ -1,4 +1,5 @@
 #include "support/s2k_test_support.h"
+#include "tcl/prepared_sections.h"
 #include "tcl/tcl_generator.h"
 #include "util/text_lines.h"
 
@@ -26,7 +27,6 @@ std::vector<std::string> Generate(Model& model, const Settings& settings = Setti
 {
     TextLines lines;
     std::vector<std::string> warnings;
-    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     EXPECT_EQ(warnings, std::vector<std::string>{});
     return LinesOf(lines);
@@ -102,7 +102,6 @@ TEST(GenerateTclScript, EmptyModelStillWritesEveryHeading)
     };
     TextLines lines;
     std::vector<std::string> warnings;
-    PrepareForScript(model, Settings());
     GenerateTclScript(model, Settings(), lines, warnings);
     std::vector<std::string> got = LinesOf(lines);
     ASSERT_GE(got.size(), expected.size());
@@ -112,15 +111,19 @@ TEST(GenerateTclScript, EmptyModelStillWritesEveryHeading)
     EXPECT_EQ(warnings.size(), 1u);
 }
 
-TEST(PrepareForScript, ItsPassesStayInTheModel)
+TEST(PrepareSections, PropertiesOfEverySectionFibresOfFibreTypesOnly)
 {
     Model model = Import(columnModel);
-    Settings settings;
-    settings.NumIntegrationPoints = 5;
-    PrepareForScript(model, settings);
-    EXPECT_EQ(model.Frames[1].IntegrationPoints, 5);
-    EXPECT_EQ(model.FrameSections[1].A, 180000);
-    EXPECT_DOUBLE_EQ(model.FrameSections[1].G, 25000 / 2.0 / 1.2);
+    const PreparedSections elastic = PrepareSections(model, 1);
+    EXPECT_EQ(elastic[1].Properties.A, 180000);
+    EXPECT_DOUBLE_EQ(elastic[1].Properties.G, 25000 / 2.0 / 1.2);
+    EXPECT_EQ(elastic[1].Fibers.Count(), 0);
+    EXPECT_EQ(elastic[2].Properties.A, 0); // no such section
+
+    model.FrameSections.Edit(1).ElemType = ElementKind::DispBeamColumn;
+    const PreparedSections fibres = PrepareSections(model, 7);
+    EXPECT_GT(fibres[1].Fibers.Count(), 0);
+    EXPECT_EQ(fibres[1].Fibers.Fibers.back().MatTag, 7);
 }
 
 TEST(GenerateTclScript, ErrorLeavesTheLinesWrittenSoFar)
@@ -131,7 +134,6 @@ TEST(GenerateTclScript, ErrorLeavesTheLinesWrittenSoFar)
     TextLines lines;
     std::vector<std::string> warnings;
     try {
-        PrepareForScript(model, settings);
         GenerateTclScript(model, settings, lines, warnings);
         FAIL() << "no error";
     } catch (const VekError& error) {
@@ -146,7 +148,6 @@ TEST(SaveTclScript, EveryLineEndsWithCrLf)
     Model model = Import(columnModel);
     TextLines lines;
     std::vector<std::string> warnings;
-    PrepareForScript(model, Settings());
     GenerateTclScript(model, Settings(), lines, warnings);
     const std::string path = (std::filesystem::temp_directory_path() / "vek-column.tcl").string();
     SaveTclScript(lines, path);

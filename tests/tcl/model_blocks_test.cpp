@@ -1,11 +1,9 @@
 #include "support/s2k_test_support.h"
 #include "tcl/tcl_blocks.h"
 #include "tcl/tcl_generator.h"
-#include "util/error.h"
 
 #include <gtest/gtest.h>
 
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -26,12 +24,15 @@ struct BlockOutput
     bool multiPoint = false;
 };
 
+// The block run on sections prepared from the model, or on `prepared` where given.
 BlockOutput RunBlock(void (*block)(TclContext&), Model& model,
-                     const Settings& settings = Settings())
+                     const Settings& settings = Settings(),
+                     const PreparedSections* prepared = nullptr)
 {
     TextLines lines;
     BlockOutput out;
     TclContext ctx{model, settings, lines, out.warnings};
+    ctx.Sections = prepared ? *prepared : PrepareSections(model, settings.RebarMaterialTag);
     block(ctx);
     out.lines = LinesOf(lines);
     out.multiPoint = ctx.HasMultiPointConstraints;
@@ -160,110 +161,18 @@ TEST(EqualDofBlock, ReleaseLinksTieTheReleasedEnd)
     EXPECT_FALSE(unreleased.multiPoint);
 }
 
-TEST(ComputeSectionProperties, EveryShapeFromItsDimensions)
-{
-    constexpr double pi = std::numbers::pi;
-    Model model;
-    model.Materials.Reset(2);
-    AddElastic(model, 1, 25000, 10000);
-    AddElastic(model, 2, 200000, 80000);
-    model.FrameSections.Reset(7);
-    auto section = [&](std::int32_t s, SectionShape shape, double t1, double t2, double t3 = 0,
-                       double t4 = 0) {
-        TFrameSection& f = model.FrameSections.Edit(s);
-        f.Shape = shape;
-        f.T1 = t1;
-        f.T2 = t2;
-        f.T3 = t3;
-        f.T4 = t4;
-        f.Material = s > 3 ? 2 : 1;
-    };
-    section(1, SectionShape::Rectangle, 600, 300);
-    section(2, SectionShape::Rectangle, 300, 600);
-    section(3, SectionShape::Rectangle, 400, 400);
-    section(4, SectionShape::I, 400, 200, 20, 10);
-    section(5, SectionShape::Box, 400, 300, 20, 10);
-    section(6, SectionShape::Pipe, 200, 10);
-    // A shape without formulas keeps what it had.
-    model.FrameSections.Edit(7) = {
-        .Shape = static_cast<SectionShape>(9), .T1 = 100, .Name = "X", .A = 5, .J = 6, .G = 7};
-
-    ComputeSectionProperties(model);
-    const TFrameSection& r = model.FrameSections[1];
-    EXPECT_EQ(r.A, 180000);
-    EXPECT_EQ(r.Iz, 1.35E9);
-    EXPECT_EQ(r.Iy, 5.4E9);
-    EXPECT_EQ(r.Asy, 150000);
-    EXPECT_EQ(r.Asz, 150000);
-    EXPECT_DOUBLE_EQ(r.J, 1.0125E9 * (16.0 / 3 - 1.68 * (191.0 / 192)));
-    EXPECT_EQ(FormatScientific(r.J, 4), "3.708E+009");
-    EXPECT_EQ(r.G, 10000);
-    // Lying on its side: the bending axes swap, the torsion stays.
-    const TFrameSection& side = model.FrameSections[2];
-    EXPECT_EQ(side.Iz, 5.4E9);
-    EXPECT_EQ(side.Iy, 1.35E9);
-    EXPECT_EQ(side.J, r.J);
-    EXPECT_DOUBLE_EQ(model.FrameSections[3].J, 1.6E9 * (16.0 / 3 - 3.36 * 11 / 12));
-
-    const TFrameSection& i = model.FrameSections[4];
-    EXPECT_EQ(i.A, 11600);
-    EXPECT_DOUBLE_EQ(i.Iz, 26700000);
-    EXPECT_DOUBLE_EQ(i.Iy, 288800000 + 160000000.0 / 3);
-    EXPECT_DOUBLE_EQ(i.Asy, 10000.0 / 3);
-    EXPECT_DOUBLE_EQ(i.Asz, 20000.0 / 3);
-    EXPECT_EQ(i.J, 1200000);
-    EXPECT_EQ(i.G, 80000);
-
-    const TFrameSection& box = model.FrameSections[5];
-    EXPECT_EQ(box.A, 19200);
-    EXPECT_EQ(box.Iz, 258200000);
-    EXPECT_DOUBLE_EQ(box.Iy, 433200000 + 320000000.0 / 3);
-    EXPECT_EQ(box.Asy, 8000);
-    EXPECT_EQ(box.Asz, 12000);
-    EXPECT_DOUBLE_EQ(box.J, 2.88E10 / 55);
-
-    const TFrameSection& pipe = model.FrameSections[6];
-    EXPECT_DOUBLE_EQ(pipe.A, 1900 * pi);
-    EXPECT_DOUBLE_EQ(pipe.Iz, 8597500 * pi);
-    EXPECT_EQ(pipe.Iy, pipe.Iz);
-    EXPECT_EQ(pipe.Asy, pipe.A);
-    EXPECT_EQ(pipe.Asz, pipe.A);
-    EXPECT_DOUBLE_EQ(pipe.J, 17195000 * pi);
-
-    const TFrameSection& other = model.FrameSections[7];
-    EXPECT_EQ(other.A, 5);
-    EXPECT_EQ(other.Iz, 0);
-    EXPECT_EQ(other.J, 6);
-    EXPECT_EQ(other.G, 7);
-}
-
-TEST(ComputeSectionProperties, ZeroDimensionsRaiseInsteadOfInfinities)
-{
-    auto error = [](SectionShape shape, double t1, double t2, double t3, double t4) {
-        Model model;
-        model.FrameSections.Reset(1);
-        model.FrameSections.Edit(1) = {
-            .Shape = shape, .T1 = t1, .T2 = t2, .T3 = t3, .T4 = t4, .Name = "Z"};
-        try {
-            ComputeSectionProperties(model);
-        } catch (const VekError& e) {
-            return std::string(e.what());
-        }
-        return std::string();
-    };
-    EXPECT_EQ(error(SectionShape::Rectangle, 0, 0, 0, 0), "Invalid floating point operation");
-    EXPECT_EQ(error(SectionShape::Box, 400, 300, 0, 10), "Floating point division by zero");
-    EXPECT_EQ(error(SectionShape::Box, 400, 300, 20, 0), "Floating point division by zero");
-    EXPECT_EQ(error(SectionShape::Box, 400, 0, 0, 10), "Invalid floating point operation");
-    // Zero walls that divide nothing are fine.
-    EXPECT_EQ(error(SectionShape::I, 400, 200, 0, 0), "");
-    EXPECT_EQ(error(SectionShape::Pipe, 0, 0, 0, 0), "");
-}
-
-// Two materials and three frame sections with their derived values set.
-Model SectionModel()
+// Two materials and three frame sections, with their prepared values set by hand.
+struct SectionFixture
 {
     Model model;
+    PreparedSections prepared;
+};
+
+SectionFixture SectionModel()
+{
+    SectionFixture fixture;
+    Model& model = fixture.model;
+    fixture.prepared.Sections.resize(4);
     model.Materials.Reset(2);
     AddElastic(model, 1, 25000, 10000);
     model.Materials.Edit(2) = {.Name = "S", .MatType = MaterialType::Steel01, .E = 200000};
@@ -274,20 +183,18 @@ Model SectionModel()
         TFrameSection& section = model.FrameSections.Edit(s);
         section.Name = "S" + std::to_string(s);
         section.ElemType = types[s - 1];
-        section.G = 10000;
-        section.Asy = 150000 * s;
-        section.Asz = 20000;
-        section.J = 3;
+        fixture.prepared.Sections[s].Properties = {
+            .Asy = 150000.0 * s, .Asz = 20000, .J = 3, .G = 10000};
     }
-    return model;
+    return fixture;
 }
 
 TEST(Materials, ElasticMaterialsAndAggregatorSprings)
 {
-    Model model = SectionModel();
-    EXPECT_EQ(RunBlock(WriteMaterials, model).lines,
+    SectionFixture f = SectionModel();
+    EXPECT_EQ(RunBlock(WriteMaterials, f.model, Settings(), &f.prepared).lines,
               (Lines{"puts \"material\"", "uniaxialMaterial Elastic 1 2.500E+004"}));
-    EXPECT_EQ(RunBlock(WriteMaterials, model, WithAggregator(true)).lines,
+    EXPECT_EQ(RunBlock(WriteMaterials, f.model, WithAggregator(true), &f.prepared).lines,
               (Lines{
                   "puts \"material\"",
                   "uniaxialMaterial Elastic 1 2.500E+004",
@@ -305,16 +212,11 @@ TEST(Materials, ElasticMaterialsAndAggregatorSprings)
 
 TEST(FiberSections, FibresOfNonlinearSectionsAndAggregators)
 {
-    Model model = SectionModel();
-    TFrameSection& column = model.FrameSections.Edit(2);
-    column.FiberCount = 2;
-    column.Fibers[1] = {.Y = -150, .Z = 75.5, .Area = 900, .MatTag = 1};
-    column.Fibers[2] = {.Y = 150, .Z = -75.5, .Area = 314.2, .MatTag = 2};
-    // A count past the stored fibres writes only the stored ones.
-    TFrameSection& truss = model.FrameSections.Edit(3);
-    truss.Fibers.resize(2);
-    truss.Fibers[1] = {.Y = 0, .Z = 0, .Area = 1000, .MatTag = 2};
-    truss.FiberCount = 7;
+    SectionFixture f = SectionModel();
+    f.prepared.Sections[2].Fibers.Fibers = {{},
+                                            {.Y = -150, .Z = 75.5, .Area = 900, .MatTag = 1},
+                                            {.Y = 150, .Z = -75.5, .Area = 314.2, .MatTag = 2}};
+    f.prepared.Sections[3].Fibers.Fibers = {{}, {.Y = 0, .Z = 0, .Area = 1000, .MatTag = 2}};
     const Lines fibres = {
         "##S2 ",
         "section Fiber 2 -GJ 3.000E+004 {",
@@ -326,11 +228,12 @@ TEST(FiberSections, FibresOfNonlinearSectionsAndAggregators)
         "fiber 0.000E+000 0.000E+000 1.000E+003 2",
         "}",
     };
-    EXPECT_EQ(RunBlock(WriteFiberSections, model).lines, fibres);
+    EXPECT_EQ(RunBlock(WriteFiberSections, f.model, Settings(), &f.prepared).lines, fibres);
 
     Lines aggregated = fibres;
     aggregated.push_back("section Aggregator 1002 202 Vy 302 Vz -section 2");
-    EXPECT_EQ(RunBlock(WriteFiberSections, model, WithAggregator(true)).lines, aggregated);
+    EXPECT_EQ(RunBlock(WriteFiberSections, f.model, WithAggregator(true), &f.prepared).lines,
+              aggregated);
 }
 
 TEST(PlateFiberSections, PlateFibreOrElasticMembraneSections)
@@ -388,9 +291,11 @@ TEST(PlateFiberSections, PlateFibreOrElasticMembraneSections)
 }
 
 // One frame section of every element type, used by frames 1..8 in a shuffled order.
-Model ElementModel()
+SectionFixture ElementModel()
 {
-    Model model;
+    SectionFixture fixture;
+    Model& model = fixture.model;
+    fixture.prepared.Sections.resize(9);
     model.Materials.Reset(2);
     AddElastic(model, 1, 25000, 10000);
     AddElastic(model, 2, 200000, 80000);
@@ -401,19 +306,14 @@ Model ElementModel()
         section.Material = 1;
         section.GeomTransf = Transformation::Linear;
     }
-    TFrameSection& elastic = model.FrameSections.Edit(1);
-    elastic.A = 180000;
-    elastic.J = 3.7079E9;
-    elastic.Iy = 5.4E9;
-    elastic.Iz = 1.35E9;
+    fixture.prepared.Sections[1].Properties = {
+        .A = 180000, .Iz = 1.35E9, .Iy = 5.4E9, .J = 3.7079E9};
     model.FrameSections.Edit(2).GeomTransf = Transformation::PDelta;
     model.FrameSections.Edit(3).GeomTransf = Transformation::Corotational;
     TFrameSection& hinged = model.FrameSections.Edit(4);
     hinged.Material = 2;
-    hinged.A = 11600;
-    hinged.Iz = 2.67E7;
-    hinged.Iy = 3.4213E8;
-    hinged.J = 1.2E6;
+    fixture.prepared.Sections[4].Properties = {
+        .A = 11600, .Iz = 2.67E7, .Iy = 3.4213E8, .J = 1.2E6};
     hinged.GeomTransf = Transformation::None;
     hinged.HingeLengthI = 1000.4;
     hinged.HingeLengthJ = 999.5;
@@ -424,19 +324,18 @@ Model ElementModel()
     for (std::int32_t i = 1; i <= 8; ++i) {
         TFrameElem& frame = model.Frames.Edit(i) = Frame(sections[i - 1], i, i + 10);
         frame.VecXZ3 = 1;
-        frame.IntegrationPoints = 5;
     }
     TFrameElem& example = model.Frames.Edit(4);
     example.NodeI = 2;
     example.NodeJ = 7;
     model.Frames.Edit(1).VecXZ1 = -0.0001;
     model.Frames.Edit(2).VecXZ2 = -0.7071;
-    return model;
+    return fixture;
 }
 
 TEST(FrameElements, EveryElementTypeWithItsTransformation)
 {
-    Model model = ElementModel();
+    SectionFixture f = ElementModel();
     const Lines transformations = {
         "puts \"transformation\"",
         "geomTransf PDelta 1 0.000 0.000 1.000 ",
@@ -455,7 +354,9 @@ TEST(FrameElements, EveryElementTypeWithItsTransformation)
                       "element zeroLength 7 7 17 -mat 2 2 2 -dir 4 5 6"});
         return lines;
     };
-    const BlockOutput plain = RunBlock(WriteFrameElements, model);
+    Settings fivePoints;
+    fivePoints.NumIntegrationPoints = 5;
+    const BlockOutput plain = RunBlock(WriteFrameElements, f.model, fivePoints, &f.prepared);
     EXPECT_EQ(plain.lines, expected("element nonlinearBeamColumn 1 1 11 5 2 1",
                                     "element dispBeamColumn 2 2 12 5 3 2",
                                     "element beamWithHinges 3 3 13 4 1000 4 1000 2.000E+005 "
@@ -463,13 +364,15 @@ TEST(FrameElements, EveryElementTypeWithItsTransformation)
     EXPECT_EQ(plain.warnings, std::vector<std::string>{});
 
     // With aggregators the beam-column elements use the aggregated sections; trusses do not.
-    EXPECT_EQ(RunBlock(WriteFrameElements, model, WithAggregator(true)).lines,
+    Settings aggregated = fivePoints;
+    aggregated.UseSectionAggregator = true;
+    EXPECT_EQ(RunBlock(WriteFrameElements, f.model, aggregated, &f.prepared).lines,
               expected("element nonlinearBeamColumn 1 1 11 5 1002 1",
                        "element dispBeamColumn 2 2 12 5 1003 2",
                        "element beamWithHinges 3 3 13 1004 1000 1004 1000 2.000E+005 "
                        "1.160E+004 2.670E+007 3.421E+008 8.000E+004 1.200E+006 3 "));
 
-    Model trusses = ElementModel();
+    Model trusses = ElementModel().model;
     trusses.Frames.Count = 2;
     trusses.Frames.Edit(1).Section = 5;
     trusses.Frames.Edit(2).Section = 6;
@@ -530,9 +433,6 @@ TEST(ShellElements, NumberedAfterTheFrames)
     ASSERT_LT(noFrames.FrameCount(), 0);
     EXPECT_EQ(RunBlock(WriteShellElements, noFrames).lines,
               (Lines{"puts \"shell element\"", "element ShellMITC4 1 1 2 3 4 701"}));
-    // The preparation gives the model its empty FRAME table.
-    PrepareForScript(noFrames, Settings());
-    EXPECT_EQ(noFrames.FrameCount(), 0);
 }
 
 TEST(SolidElements, CornersInOrderThenTheTag)

@@ -50,6 +50,7 @@ Warnings Preflight(Model& model, const Settings& settings)
     TextLines lines;
     Warnings warnings;
     TclContext ctx{model, settings, lines, warnings};
+    ctx.Sections = PrepareSections(model, settings.RebarMaterialTag);
     AddPreflightWarnings(ctx);
     return warnings;
 }
@@ -315,7 +316,8 @@ TEST(Preflight, JointsOnlyTrussesReach)
         TFrameSection& truss = model.FrameSections.Edit(s);
         truss.ElemType = s == 1 ? ElementKind::Truss : ElementKind::CorotTruss;
         truss.Shape = SectionShape::Rectangle;
-        truss.FiberCount = 1;
+        truss.T1 = truss.T2 = 100;
+        truss.DivideFX = truss.DivideFY = 1;
     }
     model.FrameSections.Edit(3).ElemType = ElementKind::ElasticBeamColumn;
     model.Joints.Reset(11);
@@ -374,7 +376,6 @@ TEST(Preflight, FibreSectionsWithoutFibres)
     Restrain(model.Joints.Edit(1), {1, 2, 3, 4, 5, 6});
     TFrameSection& wide = model.FrameSections.Edit(2);
     wide.DivideFX = wide.DivideFY = 0;
-    BuildFiberLists(model, Settings().RebarMaterialTag);
 
     const Warnings warnings = Preflight(model, Settings());
     ASSERT_EQ(warnings.size(), 2u);
@@ -389,7 +390,6 @@ TEST(Preflight, FibreSectionsWithoutFibres)
                                             "Its 2 frames (dispBeamColumn elements)"}));
 
     wide.DivideFX = 4;
-    BuildFiberLists(model, Settings().RebarMaterialTag);
     model.Frames.Edit(1).Section = 3;
     EXPECT_EQ(Preflight(model, Settings()), Warnings{});
 }
@@ -410,7 +410,6 @@ TEST(Preflight, OddSectionValuesAndIntegrationPoints)
                          "  2  J=1,2  SEC=HBEAM  NSEG=4  ANG=0\n"
                          "  3  J=1,2  SEC=DCOL  NSEG=4  ANG=0\n\n");
     Restrain(model.Joints.Edit(1), {1, 2, 3, 4, 5, 6});
-    BuildFiberLists(model, Settings().RebarMaterialTag);
     EXPECT_EQ(Preflight(model, Settings()),
               (Warnings{"Frame section \"NMETRE\" has a cover of 35, and half its smaller side is "
                         "0.2: its bars lie at or past the middle of the section, with no concrete "
@@ -479,7 +478,6 @@ Warnings ExampleWarnings(const std::string& name, const Settings& settings)
     Model model = Import(ReadWholeFile(std::string(VEK_EXAMPLES_DIR) + "/" + name));
     TextLines lines;
     Warnings generated;
-    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, generated);
     return Preflight(model, settings);
 }

@@ -79,7 +79,6 @@ Generated GenerateWithSolidMaterials(Model& model, Settings settings = Settings(
     InitSolidMaterials(model, settings);
     TextLines lines;
     Generated out;
-    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, out.warnings);
     out.lines = LinesOf(lines);
     return out;
@@ -100,6 +99,7 @@ BlockOutput RunBlocks(Model& model, std::initializer_list<void (*)(TclContext&)>
     BlockOutput out;
     TclContext ctx{model, settings, lines, out.warnings};
     ctx.JointClasses.Classify(model);
+    ctx.Sections = PrepareSections(model, settings.RebarMaterialTag);
     for (auto block : blocks)
         block(ctx);
     out.lines = LinesOf(lines);
@@ -257,7 +257,6 @@ TEST(SolidScript, BricksOnly)
     // InitSolidMaterials would clear the entry: the import gave no material 100.
     TextLines lines;
     std::vector<std::string> warnings;
-    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     const Lines expected = {
         "wipe",

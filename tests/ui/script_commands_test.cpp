@@ -102,7 +102,6 @@ QByteArray CoreScript(const QString& s2k, Settings settings, const QString& path
     InitSolidMaterials(model, settings);
     TextLines lines;
     std::vector<std::string> warnings;
-    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     SaveTclScript(lines, QFile::encodeName(path).toStdString());
     return FileBytes(path);

@@ -104,7 +104,6 @@ QByteArray CoreScript(Model model, const Settings& settings, const QString& path
 {
     TextLines lines;
     std::vector<std::string> warnings;
-    PrepareForScript(model, settings);
     GenerateTclScript(model, settings, lines, warnings);
     SaveTclScript(lines, QFile::encodeName(path).toStdString());
     return FileBytes(path);
@@ -403,7 +402,6 @@ void ScriptDialogsTest::aScriptOfHalfAMillionLines()
         Model copy = d.model;
         TextLines core;
         std::vector<std::string> warnings;
-        PrepareForScript(copy, d.settings);
         GenerateTclScript(copy, d.settings, core, warnings);
     }
     const qint64 coreMs = clock.restart();

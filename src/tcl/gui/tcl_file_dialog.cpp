@@ -125,7 +125,6 @@ void TclFileDialog::Generate()
 {
     std::vector<std::string> warnings;
     if (RunGuarded(this, reporter_, [&] {
-            PrepareForScript(model_, settings_);
             GenerateTclScript(model_, settings_, tclLines_, warnings);
             ShowScript();
         }))
