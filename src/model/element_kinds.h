@@ -12,6 +12,9 @@ namespace vek {
 // need to know of a frame element kind.
 struct ElementKindInfo
 {
+    // The caption of the kind in the frame section dialog's element list; a kind without one
+    // is not offered there.
+    const char* Caption = nullptr;
     // The OpenSees element a frame of this kind is written as; empty when none is written.
     std::string_view OpenSeesName;
     // The element is built from the fibre section of its frame section.
@@ -29,29 +32,42 @@ namespace detail {
 // Entry k describes the kind with the stored number k; entry 0 a number with no kind.
 inline constexpr std::array<ElementKindInfo, 8> ElementKindTable{{
     {},
-    // ElasticBeamColumn
-    {.OpenSeesName = "elasticBeamColumn", .NeedsTransformation = true},
-    // NonlinearBeamColumn
-    {.OpenSeesName = "nonlinearBeamColumn",
+    {.Caption = "Elastic BeamColumn",
+     .OpenSeesName = "elasticBeamColumn",
+     .NeedsTransformation = true},
+    {.Caption = "Nonlinear BeamColumn",
+     .OpenSeesName = "nonlinearBeamColumn",
      .UsesFibers = true,
      .NeedsTransformation = true,
      .HasIntegrationPoints = true},
-    // DispBeamColumn
-    {.OpenSeesName = "dispBeamColumn",
+    {.Caption = "Disp BeamColumn",
+     .OpenSeesName = "dispBeamColumn",
      .UsesFibers = true,
      .NeedsTransformation = true,
      .HasIntegrationPoints = true},
-    // BeamWithHinge
-    {.OpenSeesName = "beamWithHinges", .UsesFibers = true, .NeedsTransformation = true},
-    // Truss
-    {.OpenSeesName = "trussSection", .UsesFibers = true, .IsTruss = true},
-    // CorotTruss
-    {.OpenSeesName = "corotTrussSection", .UsesFibers = true, .IsTruss = true},
-    // ReleaseLink
+    {.Caption = "Beam with Hinge",
+     .OpenSeesName = "beamWithHinges",
+     .UsesFibers = true,
+     .NeedsTransformation = true},
+    {.Caption = "Truss", .OpenSeesName = "trussSection", .UsesFibers = true, .IsTruss = true},
+    {.Caption = "corotTruss",
+     .OpenSeesName = "corotTrussSection",
+     .UsesFibers = true,
+     .IsTruss = true},
+    // ReleaseLink: made by the import and not offered in the dialog.
     {.OpenSeesName = "zeroLength"},
 }};
 
 } // namespace detail
+
+// The captions of the kinds the frame section dialog offers, in the order of their numbers
+// from 1: list position k is the kind with the number k + 1.
+inline constexpr auto FrameTypeItems = [] {
+    std::array<const char*, 6> captions{};
+    for (std::size_t k = 0; k < captions.size(); ++k)
+        captions[k] = detail::ElementKindTable[k + 1].Caption;
+    return captions;
+}();
 
 // The description of `kind`; a number with no kind gets the empty description.
 constexpr const ElementKindInfo& InfoOf(ElementKind kind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/element_kinds.h"
 #include "model/model.h"
 
 #include <array>
@@ -10,9 +11,7 @@
 namespace vek {
 
 // The items of the frame section dialog's lists; a list's position is the stored code - 1.
-inline constexpr std::array<const char*, 6> FrameTypeItems{
-    "Elastic BeamColumn", "Nonlinear BeamColumn", "Disp BeamColumn", "Beam with Hinge", "Truss",
-    "corotTruss"};
+// The element list is FrameTypeItems, from the table of element kinds.
 // Rectangle, I-shape, box, pipe.
 inline constexpr std::array<const char*, 4> SectionShapeItems{"矩形", "工字形", "方形", "圆管形"};
 inline constexpr std::array<const char*, 3> GeomTransfItems{"Linear", "P-Delta", "Corotational "};

@@ -3,6 +3,7 @@
 #include "tcl/settings_names.h"
 #include "util/error.h"
 #include "util/format.h"
+#include "util/named_member.h"
 #include "util/number_parse.h"
 
 #include <limits>
@@ -67,17 +68,8 @@ void SetSettingByName(Settings& settings, std::string_view name, std::string_vie
     for (const NamedSetting& named : namedSettings) {
         if (named.name != name)
             continue;
-        std::visit(
-            [&](auto member) {
-                using Value = std::remove_reference_t<decltype(settings.*member)>;
-                if constexpr (std::is_same_v<Value, bool>)
-                    settings.*member = ParseFlag(value);
-                else if constexpr (std::is_same_v<Value, std::int32_t>)
-                    settings.*member = IntegerIn(named, value);
-                else
-                    settings.*member = StrToFloat(value);
-            },
-            named.member);
+        SetMemberFromText(settings, named.member, value,
+                          [&](std::string_view text) { return IntegerIn(named, text); });
         return;
     }
     throw VekError("Unknown setting '" + std::string(name) + "'");

@@ -1,6 +1,7 @@
 #include "view/view_setting_names.h"
 
 #include "util/error.h"
+#include "util/named_member.h"
 #include "util/number_parse.h"
 
 #include <string>
@@ -60,17 +61,7 @@ void SetViewSettingByName(ViewSettings& settings, std::string_view name, std::st
     const NamedViewSetting* named = FindViewSetting(name);
     if (!named)
         throw VekError("Unknown setting '" + std::string(name) + "'");
-    std::visit(
-        [&](auto member) {
-            using Value = std::remove_reference_t<decltype(settings.*member)>;
-            if constexpr (std::is_same_v<Value, bool>)
-                settings.*member = ParseFlag(value);
-            else if constexpr (std::is_same_v<Value, std::int32_t>)
-                settings.*member = StrToInt(value);
-            else
-                settings.*member = StrToFloat(value);
-        },
-        named->member);
+    SetMemberFromText(settings, named->member, value, StrToInt);
 }
 
 } // namespace vek
