@@ -1,268 +1,160 @@
 #include "model/model_json.h"
 
-#include "util/format.h"
+#include <nlohmann/json.hpp>
 
-#include "util/format.h"
-
-#include <charconv>
-#include <cmath>
-#include <cstdio>
+#include <string_view>
 
 namespace vek {
 
 namespace {
 
-// Writes one JSON object member by member, keeping track of the separating commas.
-class JsonWriter
+using Json = nlohmann::ordered_json;
+
+// A code as the number the model stores.
+template <class T> Json ValueOf(const T& value)
+{
+    if constexpr (std::is_enum_v<T>)
+        return CodeNumber(value);
+    else
+        return value;
+}
+
+// The fields of one record, in the order given.
+class RecordJson
 {
 public:
-    explicit JsonWriter(std::string& out) : out_(out) {}
-
-    void BeginObject() { Open('{'); }
-    void EndObject() { Close('}'); }
-    void BeginArray() { Open('['); }
-    void EndArray() { Close(']'); }
-
-    void Key(std::string_view key)
+    template <class T> RecordJson& Member(std::string_view key, const T& value)
     {
-        Separate();
-        String(key);
-        out_ += ':';
-        afterKey_ = true;
+        json_[std::string(key)] = ValueOf(value);
+        return *this;
     }
 
-    void Int(std::int64_t value)
-    {
-        Separate();
-        char buf[24];
-        const auto result = std::to_chars(buf, buf + sizeof buf, value);
-        out_.append(buf, result.ptr);
-    }
-
-    void Real(double value)
-    {
-        Separate();
-        if (!std::isfinite(value)) {
-            out_ += "null";
-            return;
-        }
-        out_ += FormatShortest(value);
-    }
-
-    void Text(std::string_view text)
-    {
-        Separate();
-        String(text);
-    }
-
-    template <class T> void Member(std::string_view key, const T& value)
-    {
-        Key(key);
-        if constexpr (std::is_floating_point_v<T>)
-            Real(value);
-        else if constexpr (std::is_integral_v<T>)
-            Int(value);
-        else if constexpr (std::is_enum_v<T>)
-            Int(CodeNumber(value));
-        else
-            Text(value);
-    }
+    Json Take() { return std::move(json_); }
 
 private:
-    void Open(char bracket)
-    {
-        Separate();
-        out_ += bracket;
-        first_ = true;
-    }
-
-    void Close(char bracket)
-    {
-        out_ += bracket;
-        first_ = false;
-    }
-
-    void Separate()
-    {
-        if (afterKey_) {
-            afterKey_ = false;
-            return;
-        }
-        if (!first_)
-            out_ += ',';
-        first_ = false;
-    }
-
-    void String(std::string_view text)
-    {
-        out_ += '"';
-        for (char ch : text) {
-            const auto c = static_cast<unsigned char>(ch);
-            if (c == '"' || c == '\\') {
-                out_ += '\\';
-                out_ += ch;
-            } else if (c < 0x20 || c >= 0x7f) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out_ += buf;
-            } else {
-                out_ += ch;
-            }
-        }
-        out_ += '"';
-    }
-
-    std::string& out_;
-    bool first_ = true;
-    bool afterKey_ = false;
+    Json json_ = Json::object();
 };
 
 template <class Record, class WriteFields>
-void WriteTable(JsonWriter& json, std::string_view name, const Table<Record>& table,
-                WriteFields writeFields)
+void AddTable(Json& json, std::string_view name, const Table<Record>& table,
+              WriteFields writeFields)
 {
-    json.Key(name);
-    json.BeginArray();
+    Json records = Json::array();
     for (const Record& record : table) {
-        json.BeginObject();
-        writeFields(record);
-        json.EndObject();
+        RecordJson fields;
+        writeFields(fields, record);
+        records.push_back(fields.Take());
     }
-    json.EndArray();
+    json[std::string(name)] = std::move(records);
+}
+
+void AddCounts(Json& json, const Model& model)
+{
+    json["JointCount"] = model.JointCount();
+    json["FrameCount"] = model.FrameCount();
+    json["ShellCount"] = model.ShellCount();
+    json["ShellElemCount"] = model.ShellElemCount;
+    json["SolidCount"] = model.SolidCount();
+    json["MaterialCount"] = model.MaterialCount();
+    json["FrameSectionCount"] = model.FrameSectionCount();
+    json["ShellSectionCount"] = model.ShellSectionCount();
+    json["LoadCount"] = model.LoadCount();
+    json["ConstraintCount"] = model.ConstraintCount();
+    json["LoadCaseCount"] = model.LoadCaseCount;
+    Json names = Json::array();
+    for (std::int32_t c = 1; c <= model.LoadCaseCount; ++c)
+        names.push_back(std::string(model.LoadCaseName(c)));
+    json["LoadCaseNames"] = std::move(names);
+}
+
+void AddElementTables(Json& json, const Model& model)
+{
+    AddTable(json, "Joints", model.Joints, [](RecordJson& r, const TJoint& j) {
+        r.Member("X", j.X).Member("Y", j.Y).Member("Z", j.Z);
+        Json restraint = Json::array();
+        for (std::size_t k = 1; k <= 6; ++k)
+            restraint.push_back(j.Restraint[k]);
+        r.Member("Restraint", restraint);
+        r.Member("MassU1", j.MassU1).Member("MassU2", j.MassU2).Member("MassU3", j.MassU3);
+        r.Member("MassR1", j.MassR1).Member("MassR2", j.MassR2).Member("MassR3", j.MassR3);
+        r.Member("LinkedJoint", j.LinkedJoint);
+    });
+    AddTable(json, "Frames", model.Frames, [](RecordJson& r, const TFrameElem& f) {
+        r.Member("SectionName", f.SectionName).Member("Section", f.Section);
+        r.Member("NodeI", f.NodeI).Member("NodeJ", f.NodeJ).Member("Angle", f.Angle);
+        r.Member("VecXZ1", f.VecXZ1).Member("VecXZ2", f.VecXZ2).Member("VecXZ3", f.VecXZ3);
+        r.Member("IntegrationPoints", f.IntegrationPoints).Member("Release", f.Release);
+    });
+    AddTable(json, "Shells", model.Shells, [](RecordJson& r, const TShellElem& s) {
+        r.Member("SectionName", s.SectionName).Member("Section", s.Section);
+        r.Member("Node1", s.Node1).Member("Node2", s.Node2);
+        r.Member("Node3", s.Node3).Member("Node4", s.Node4);
+    });
+    AddTable(json, "Solids", model.Solids, [](RecordJson& r, const TSolidElem& s) {
+        r.Member("SectionTag", s.SectionTag);
+        const std::int32_t nodes[] = {s.Node1, s.Node2, s.Node3, s.Node4,
+                                      s.Node5, s.Node6, s.Node7, s.Node8};
+        for (std::size_t k = 0; k < 8; ++k)
+            r.Member("Node" + std::to_string(k + 1), nodes[k]);
+    });
+}
+
+void AddSectionTables(Json& json, const Model& model)
+{
+    AddTable(json, "FrameSections", model.FrameSections, [](RecordJson& r, const TFrameSection& s) {
+        r.Member("Shape", s.Shape).Member("ElemType", s.ElemType);
+        r.Member("T1", s.T1).Member("T2", s.T2).Member("T3", s.T3);
+        r.Member("T4", s.T4).Member("T5", s.T5).Member("T6", s.T6);
+        r.Member("Material", s.Material).Member("Name", s.Name);
+        r.Member("Color", s.Color);
+        r.Member("DivideFX", s.DivideFX).Member("DivideFY", s.DivideFY);
+        r.Member("BarNumNX", s.BarNumNX).Member("BarNumNY", s.BarNumNY);
+        r.Member("Cover", s.Cover);
+        r.Member("XBarTop", s.XBarTop).Member("YBarBot", s.YBarBot);
+        r.Member("SectionKind", s.SectionKind).Member("GeomTransf", s.GeomTransf);
+        r.Member("HingeLengthI", s.HingeLengthI);
+        r.Member("HingeLengthJ", s.HingeLengthJ);
+    });
+    AddTable(json, "ShellSections", model.ShellSections, [](RecordJson& r, const TShellSection& s) {
+        r.Member("Thickness", s.Thickness).Member("Kind", s.Kind);
+        r.Member("Material", s.Material).Member("Name", s.Name);
+        r.Member("Color", s.Color).Member("ShellElemType", s.ShellElemType);
+    });
+    AddTable(json, "Materials", model.Materials, [](RecordJson& r, const TMaterial& m) {
+        r.Member("Name", m.Name).Member("MatType", m.MatType);
+        r.Member("E", m.E).Member("Poisson", m.Poisson).Member("G", m.G);
+    });
+}
+
+void AddLoadTables(Json& json, const Model& model)
+{
+    AddTable(json, "Loads", model.Loads, [](RecordJson& r, const TLoad& l) {
+        r.Member("Target", l.Target).Member("LoadType", l.LoadType);
+        r.Member("CaseName", l.CaseName).Member("Direction", l.Direction);
+        r.Member("UX", l.UX).Member("UY", l.UY).Member("UZ", l.UZ);
+        r.Member("RX", l.RX).Member("RY", l.RY).Member("RZ", l.RZ);
+    });
+    AddTable(json, "Constraints", model.Constraints, [](RecordJson& r, const TConstraint& c) {
+        r.Member("SlaveCount", c.SlaveCount);
+        Json joints = Json::array();
+        for (std::size_t k = 1; k < c.JointList.size(); ++k)
+            joints.push_back(c.JointList[k]);
+        r.Member("JointList", joints).Member("Master", c.Master);
+    });
 }
 
 } // namespace
 
 std::string ModelToJson(const Model& model)
 {
-    std::string out;
-    JsonWriter json(out);
-    json.BeginObject();
-    json.Member("JointCount", model.JointCount());
-    json.Member("FrameCount", model.FrameCount());
-    json.Member("ShellCount", model.ShellCount());
-    json.Member("ShellElemCount", model.ShellElemCount);
-    json.Member("SolidCount", model.SolidCount());
-    json.Member("MaterialCount", model.MaterialCount());
-    json.Member("FrameSectionCount", model.FrameSectionCount());
-    json.Member("ShellSectionCount", model.ShellSectionCount());
-    json.Member("LoadCount", model.LoadCount());
-    json.Member("ConstraintCount", model.ConstraintCount());
-    json.Member("LoadCaseCount", model.LoadCaseCount);
-
-    json.Key("LoadCaseNames");
-    json.BeginArray();
-    for (std::int32_t c = 1; c <= model.LoadCaseCount; ++c)
-        json.Text(model.LoadCaseName(c));
-    json.EndArray();
-
-    WriteTable(json, "Joints", model.Joints, [&](const TJoint& j) {
-        json.Member("X", j.X);
-        json.Member("Y", j.Y);
-        json.Member("Z", j.Z);
-        json.Key("Restraint");
-        json.BeginArray();
-        for (std::size_t k = 1; k <= 6; ++k)
-            json.Int(j.Restraint[k]);
-        json.EndArray();
-        json.Member("MassU1", j.MassU1);
-        json.Member("MassU2", j.MassU2);
-        json.Member("MassU3", j.MassU3);
-        json.Member("MassR1", j.MassR1);
-        json.Member("MassR2", j.MassR2);
-        json.Member("MassR3", j.MassR3);
-        json.Member("LinkedJoint", j.LinkedJoint);
-    });
-    WriteTable(json, "Frames", model.Frames, [&](const TFrameElem& f) {
-        json.Member("SectionName", f.SectionName);
-        json.Member("Section", f.Section);
-        json.Member("NodeI", f.NodeI);
-        json.Member("NodeJ", f.NodeJ);
-        json.Member("Angle", f.Angle);
-        json.Member("VecXZ1", f.VecXZ1);
-        json.Member("VecXZ2", f.VecXZ2);
-        json.Member("VecXZ3", f.VecXZ3);
-        json.Member("IntegrationPoints", f.IntegrationPoints);
-        json.Member("Release", f.Release);
-    });
-    WriteTable(json, "Shells", model.Shells, [&](const TShellElem& s) {
-        json.Member("SectionName", s.SectionName);
-        json.Member("Section", s.Section);
-        json.Member("Node1", s.Node1);
-        json.Member("Node2", s.Node2);
-        json.Member("Node3", s.Node3);
-        json.Member("Node4", s.Node4);
-    });
-    WriteTable(json, "Solids", model.Solids, [&](const TSolidElem& s) {
-        json.Member("SectionTag", s.SectionTag);
-        const std::int32_t nodes[] = {s.Node1, s.Node2, s.Node3, s.Node4,
-                                      s.Node5, s.Node6, s.Node7, s.Node8};
-        for (std::size_t k = 0; k < 8; ++k)
-            json.Member("Node" + std::to_string(k + 1), nodes[k]);
-    });
-    WriteTable(json, "FrameSections", model.FrameSections, [&](const TFrameSection& s) {
-        json.Member("Shape", s.Shape);
-        json.Member("ElemType", s.ElemType);
-        json.Member("T1", s.T1);
-        json.Member("T2", s.T2);
-        json.Member("T3", s.T3);
-        json.Member("T4", s.T4);
-        json.Member("T5", s.T5);
-        json.Member("T6", s.T6);
-        json.Member("Material", s.Material);
-        json.Member("Name", s.Name);
-        json.Member("Color", s.Color);
-        json.Member("DivideFX", s.DivideFX);
-        json.Member("DivideFY", s.DivideFY);
-        json.Member("BarNumNX", s.BarNumNX);
-        json.Member("BarNumNY", s.BarNumNY);
-        json.Member("Cover", s.Cover);
-        json.Member("XBarTop", s.XBarTop);
-        json.Member("YBarBot", s.YBarBot);
-        json.Member("SectionKind", s.SectionKind);
-        json.Member("GeomTransf", s.GeomTransf);
-        json.Member("HingeLengthI", s.HingeLengthI);
-        json.Member("HingeLengthJ", s.HingeLengthJ);
-    });
-    WriteTable(json, "ShellSections", model.ShellSections, [&](const TShellSection& s) {
-        json.Member("Thickness", s.Thickness);
-        json.Member("Kind", s.Kind);
-        json.Member("Material", s.Material);
-        json.Member("Name", s.Name);
-        json.Member("Color", s.Color);
-        json.Member("ShellElemType", s.ShellElemType);
-    });
-    WriteTable(json, "Materials", model.Materials, [&](const TMaterial& m) {
-        json.Member("Name", m.Name);
-        json.Member("MatType", m.MatType);
-        json.Member("E", m.E);
-        json.Member("Poisson", m.Poisson);
-        json.Member("G", m.G);
-    });
-    WriteTable(json, "Loads", model.Loads, [&](const TLoad& l) {
-        json.Member("Target", l.Target);
-        json.Member("LoadType", l.LoadType);
-        json.Member("CaseName", l.CaseName);
-        json.Member("Direction", l.Direction);
-        json.Member("UX", l.UX);
-        json.Member("UY", l.UY);
-        json.Member("UZ", l.UZ);
-        json.Member("RX", l.RX);
-        json.Member("RY", l.RY);
-        json.Member("RZ", l.RZ);
-    });
-    WriteTable(json, "Constraints", model.Constraints, [&](const TConstraint& c) {
-        json.Member("SlaveCount", c.SlaveCount);
-        json.Key("JointList");
-        json.BeginArray();
-        for (std::size_t k = 1; k < c.JointList.size(); ++k)
-            json.Int(c.JointList[k]);
-        json.EndArray();
-        json.Member("Master", c.Master);
-    });
-    json.EndObject();
-    out += '\n';
-    return out;
+    Json json = Json::object();
+    AddCounts(json, model);
+    AddElementTables(json, model);
+    AddSectionTables(json, model);
+    AddLoadTables(json, model);
+    // ASCII only; a name that is not valid UTF-8 (an s2k file in a local code page) has each
+    // bad byte replaced by U+FFFD instead of stopping the dump.
+    return json.dump(-1, ' ', true, Json::error_handler_t::replace) + '\n';
 }
 
 } // namespace vek
