@@ -76,8 +76,8 @@ TEST(VekCli, DumpWritesTheModel)
     const CliResult r = RunVekCli({"dump", portal});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out.rfind("{\"JointCount\":3,\"FrameCount\":2,\"ShellCount\":-1,", 0), 0u);
-    EXPECT_NE(r.out.find("\"Materials\":[{\"Name\":\"C30\",\"MatType\":1,\"E\":30000,"
-                         "\"Poisson\":0.2,\"G\":12500}]"),
+    EXPECT_NE(r.out.find("\"Materials\":[{\"Name\":\"C30\",\"MatType\":1,\"E\":30000.0,"
+                         "\"Poisson\":0.2,\"G\":12500.0}]"),
               std::string::npos);
 }
 
