@@ -2,7 +2,9 @@
 
 #include "cli/cli_convert.h"
 #include "cli/cli_help.h"
+#include "cli/cli_input.h"
 #include "cli/cli_post.h"
+#include "cli/cli_project.h"
 #include "cli/cli_support.h"
 #include "cli/cli_tcl.h"
 #include "model/model_json.h"
@@ -25,10 +27,10 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 {
     if (args.size() != 2)
         return UsageError("info", "give one s2k file", err);
-    Model model;
-    if (!ImportForCli(model, args[1], err))
+    const std::optional<CliInput> input = LoadCliInput(args[1], err);
+    if (!input)
         return 1;
-    const ModelCountTexts counts = ShowModelCounts(model);
+    const ModelCountTexts counts = ShowModelCounts(input->InputModel);
     static constexpr const char* headings[] = {"Node", "Frame", "Shell", "Solid",
                                                "Mat",  "Fsec",  "Wsec"};
     for (std::size_t k = 0; k < counts.size(); ++k)
@@ -41,10 +43,10 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 {
     if (args.size() != 2)
         return UsageError("dump", "give one s2k file", err);
-    Model model;
-    if (!ImportForCli(model, args[1], err))
+    const std::optional<CliInput> input = LoadCliInput(args[1], err);
+    if (!input)
         return 1;
-    out << ModelToJson(model);
+    out << ModelToJson(input->InputModel);
     return 0;
 }
 
@@ -103,6 +105,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return SectionsCommand(args, out, err);
     if (command == "tcl")
         return TclCommand(args, out, err);
+    if (command == "project")
+        return ProjectCommand(args, out, err);
     return UsageError("", "unknown command '" + command + "'", err);
 }
 

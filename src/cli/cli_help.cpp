@@ -27,7 +27,9 @@ constexpr CommandHelp Commands[] = {
      "count, the load case names and every table with its fields.\n"},
     {"tcl", "tcl FILE.s2k [-o OUT.tcl] [OPTIONS]",
      "Import the file and write its OpenSees Tcl script to OUT.tcl, or to\n"
-     "the standard output, every line ended by CR LF. Warnings about\n"
+     "the standard output, every line ended by CR LF, and with -o the record\n"
+     "of its settings beside it (OUT.tcl.vek.json), which disp and sections\n"
+     "read from the folder of the recorder files. Warnings about\n"
      "settings that will make OpenSees fail go to the standard error.\n"
      "Options, each as often as needed:\n"
      "  --set Name=Value    an analysis, recorder or view setting, e.g.\n"
@@ -46,6 +48,11 @@ constexpr CommandHelp Commands[] = {
      "                      both fields given (E > 0, -1 < Poisson < 0.5);\n"
      "                      without it a tag T in 1..MaterialCount takes\n"
      "                      material T's E and Poisson's ratio\n"},
+    {"project", "project FILE.s2k -o P.vek [OPTIONS]",
+     "Import the file, apply the options as tcl does (--set, --section,\n"
+     "--shell-section, --solid-material) and save the project file P.vek:\n"
+     "the s2k file's path relative to P.vek's folder and its size and hash,\n"
+     "the section fields the options changed, and the settings.\n"},
     {"convert", "convert IN.s2k OUT.s2k",
      "Rewrite a SAP2000 V14 s2k file of a solid model (joints, restraints,\n"
      "joint forces, 8-node solids) in the version 6 layout that VEK\n"
@@ -71,6 +78,11 @@ constexpr CommandHelp Commands[] = {
 // Where the text of a command starts in the whole help, and the width of the longest
 // argument list that still has its text on the same line.
 constexpr std::size_t TextColumn = 18;
+
+// Said of the commands that read an s2k file.
+constexpr const char* ProjectInput =
+    "A project file (a path ending in .vek) may stand for FILE.s2k: its s2k file is imported,\n"
+    "then its section edits and settings apply, then the command's own options.\n";
 
 constexpr const char* ExitCodes =
     "When an import or a generation stops, the error's message is printed alone on the first\n"
@@ -123,6 +135,7 @@ void WriteCliHelp(std::ostream& out)
     }
     out << "  --help          Print this text; COMMAND --help prints the command's own.\n"
            "\n"
+        << ProjectInput << '\n'
         << ExitCodes;
 }
 
@@ -135,6 +148,8 @@ void WriteCommandHelp(std::ostream& out, std::string_view command)
     WriteIndented(out, help->Synopsis, 0, 15);
     out << '\n';
     WriteIndented(out, help->Text, 0, 0);
+    if (command != "convert")
+        out << '\n' << ProjectInput;
     out << '\n' << ExitCodes;
 }
 

@@ -7,6 +7,8 @@
 #include "util/number_parse.h"
 #include "view/view_setting_names.h"
 
+#include <algorithm>
+#include <ostream>
 #include <tuple>
 
 namespace vek {
@@ -76,6 +78,90 @@ void ApplySectionOptions(Model& model, const std::vector<SectionOption>& section
             throw VekError("frame section " + FormatInt(option.Number) + ": " + error.what());
         }
     }
+}
+
+SolidMaterialOption ParseSolidMaterialOption(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw VekError("'" + text + "' is not of the form T:E=Value,Poisson=Value");
+    SolidMaterialOption option;
+    option.Tag = StrToInt(text.substr(0, colon));
+    bool hasE = false, hasPoisson = false;
+    std::size_t start = colon + 1;
+    while (true) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const auto [key, value] = SplitAssignment(text.substr(start, comma - start));
+        bool& given = key == "E" ? hasE : hasPoisson;
+        if (key != "E" && key != "Poisson")
+            throw VekError("unknown solid material field '" + key + "' (use E and Poisson)");
+        if (given)
+            throw VekError("'" + text + "' gives " + key + " twice");
+        given = true;
+        (key == "E" ? option.Material.E : option.Material.Poisson) = StrToFloat(value);
+        if (comma == text.size())
+            break;
+        start = comma + 1;
+    }
+    if (!hasE || !hasPoisson)
+        throw VekError("'" + text + "' needs both E and Poisson");
+    if (!(option.Material.E > 0))
+        throw VekError("the E of solid material " + std::to_string(option.Tag) +
+                       " must be greater than 0");
+    if (!(option.Material.Poisson > -1 && option.Material.Poisson < 0.5))
+        throw VekError("the Poisson's ratio of solid material " + std::to_string(option.Tag) +
+                       " must lie between -1 and 0.5");
+    return option;
+}
+
+bool ReadModelOption(const std::vector<std::string>& args, std::size_t& k, ModelOptionKinds kinds,
+                     ModelOptions& options)
+{
+    const std::string& arg = args[k];
+    const bool all = kinds == ModelOptionKinds::All;
+    if (arg == "--set") {
+        Settings scratch;
+        ViewSettings scratchView;
+        SetSettingOption(scratch, scratchView, OptionValue(args, k));
+        options.Sets.push_back(args[k]);
+    } else if (arg == "--section" || (all && arg == "--shell-section")) {
+        const bool shell = arg == "--shell-section";
+        options.Sections.push_back(ParseSectionOption(OptionValue(args, k), shell));
+    } else if (all && arg == "--solid-material") {
+        options.SolidMaterials.push_back(ParseSolidMaterialOption(OptionValue(args, k)));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Sets the solid materials given on the command line, over the ones the input has. A tag no
+// solid names changes nothing, which a warning says.
+void ApplySolidMaterialOptions(const Model& model, Settings& settings,
+                               const std::vector<SolidMaterialOption>& options, std::ostream& err)
+{
+    for (const SolidMaterialOption& option : options) {
+        settings.SolidMaterials[option.Tag] = option.Material;
+        const bool used =
+            std::any_of(model.Solids.begin(), model.Solids.end(),
+                        [&](const TSolidElem& s) { return s.SectionTag == option.Tag; });
+        if (!used)
+            err << "warning: no solid names the material " << option.Tag << ": --solid-material "
+                << option.Tag << " changes nothing.\n";
+    }
+}
+
+} // namespace
+
+void ApplyModelOptions(const ModelOptions& options, Model& model, Settings& settings,
+                       ViewSettings& viewSettings, std::ostream& err)
+{
+    for (const std::string& text : options.Sets)
+        SetSettingOption(settings, viewSettings, text);
+    ApplySolidMaterialOptions(model, settings, options.SolidMaterials, err);
+    ApplySectionOptions(model, options.Sections);
 }
 
 } // namespace vek

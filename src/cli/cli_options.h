@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,5 +46,44 @@ SectionOption ParseSectionOption(const std::string& text, bool shell);
 // not exist in the model" (or "shell section N ...") for a section the model does not have,
 // and "frame section N: <message>" for a value that section cannot take.
 void ApplySectionOptions(Model& model, const std::vector<SectionOption>& sections);
+
+// "T:E=Value,Poisson=Value" of a --solid-material option.
+struct SolidMaterialOption
+{
+    std::int32_t Tag = 0;
+    SolidMaterial Material;
+};
+
+// Reads "T:E=Value,Poisson=Value"; both fields are needed, E > 0 and -1 < Poisson < 0.5.
+SolidMaterialOption ParseSolidMaterialOption(const std::string& text);
+
+// The options that change the model and its settings, in the order given: --set,
+// --section, --shell-section and --solid-material.
+struct ModelOptions
+{
+    // The "Name=Value" texts of the --set options.
+    std::vector<std::string> Sets;
+    std::vector<SectionOption> Sections;
+    std::vector<SolidMaterialOption> SolidMaterials;
+};
+
+// Which of the model options a command takes.
+enum class ModelOptionKinds {
+    All,
+    // --set and --section only.
+    SetAndFrameSection,
+};
+
+// Reads args[k] into `options` when it is one of the model options of `kinds` (k moves on to
+// its value) and returns true; false for any other argument. A bad value raises VekError at
+// once, before the import; the --set values are checked on scratch settings.
+bool ReadModelOption(const std::vector<std::string>& args, std::size_t& k, ModelOptionKinds kinds,
+                     ModelOptions& options);
+
+// Applies the options over the model and settings of a command's input: the settings first,
+// then the solid materials (a tag no solid names is a warning on `err`), then the section
+// fields. A value the model cannot take raises VekError with the usage error's text.
+void ApplyModelOptions(const ModelOptions& options, Model& model, Settings& settings,
+                       ViewSettings& viewSettings, std::ostream& err);
 
 } // namespace vek

@@ -1,8 +1,10 @@
 #include "cli/cli_post.h"
+#include "cli/cli_input.h"
 #include "cli/cli_options.h"
 #include "cli/cli_support.h"
 
 #include "post/deformation_data.h"
+#include "project/script_record.h"
 #include "util/error.h"
 #include "util/format.h"
 #include "util/number_parse.h"
@@ -22,9 +24,7 @@ struct PostOptions
     std::int32_t Step = 1;
     std::optional<std::int32_t> Mode;
     std::int32_t Kind = AxialStrain;
-    Settings Values;
-    ViewSettings View;
-    std::vector<SectionOption> Sections;
+    ModelOptions Changes;
 };
 
 // The options of disp (`sections` false) or sections; raises VekError for a usage error.
@@ -42,10 +42,9 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
             options.Kind = StrToInt(OptionValue(args, k));
             if (options.Kind < AxialStrain || options.Kind > CurvatureKy)
                 throw VekError("--kind is 1 (axial strain), 2 (curvature z) or 3 (curvature y)");
-        } else if (arg == "--set" && sections) {
-            SetSettingOption(options.Values, options.View, OptionValue(args, k));
-        } else if (arg == "--section" && sections) {
-            options.Sections.push_back(ParseSectionOption(OptionValue(args, k), false));
+        } else if (sections && ReadModelOption(args, k, ModelOptionKinds::SetAndFrameSection,
+                                               options.Changes)) {
+            continue;
         } else if (!arg.empty() && arg[0] == '-') {
             throw VekError("unknown option '" + arg + "'");
         } else {
@@ -57,6 +56,24 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
     options.Input = files[0];
     options.Folder = files[1];
     return options;
+}
+
+// The input of a post-processing command as the script of the recorder files was written:
+// with the settings and element kinds of the script record in the folder, when there is one.
+// Prints an error and returns none when the input or the record cannot be read.
+std::optional<CliInput> LoadPostInput(const PostOptions& options, std::ostream& err)
+{
+    std::optional<CliInput> input = LoadCliInput(options.Input, err);
+    if (!input)
+        return std::nullopt;
+    try {
+        if (const std::optional<ScriptRecord> record = FindScriptRecord(options.Folder))
+            ApplyScriptRecord(*record, input->InputModel, input->InputSettings);
+    } catch (const VekError& error) {
+        err << error.what() << '\n';
+        return std::nullopt;
+    }
+    return input;
 }
 
 void WriteLine(std::ostream& out, std::int64_t number, std::initializer_list<double> values)
@@ -77,9 +94,10 @@ int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     } catch (const VekError& error) {
         return UsageError("disp", error.what(), err);
     }
-    Model model;
-    if (!ImportForCli(model, options.Input, err))
+    std::optional<CliInput> input = LoadPostInput(options, err);
+    if (!input)
         return 1;
+    const Model& model = input->InputModel;
     Results results;
     try {
         if (options.Mode)
@@ -105,17 +123,18 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     } catch (const VekError& error) {
         return UsageError("sections", error.what(), err);
     }
-    Model model;
-    if (!ImportForCli(model, options.Input, err))
+    std::optional<CliInput> input = LoadPostInput(options, err);
+    if (!input)
         return 1;
+    Model& model = input->InputModel;
     try {
-        ApplySectionOptions(model, options.Sections);
+        ApplyModelOptions(options.Changes, model, input->InputSettings, input->View, err);
     } catch (const VekError& error) {
         return UsageError("sections", error.what(), err);
     }
     Results results;
     try {
-        LoadSecDeformData(model, options.Values, results, options.View, options.Folder,
+        LoadSecDeformData(model, input->InputSettings, results, input->View, options.Folder,
                           options.Step, options.Kind);
     } catch (const VekError& error) {
         err << error.what() << '\n';

@@ -1,13 +1,13 @@
 #include "cli/cli_tcl.h"
+#include "cli/cli_input.h"
 #include "cli/cli_options.h"
 #include "cli/cli_support.h"
 
-#include "tcl/solid_materials.h"
+#include "project/script_record.h"
 #include "tcl/tcl_generator.h"
 #include "util/error.h"
-#include "util/number_parse.h"
 
-#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -15,57 +15,12 @@ namespace vek {
 
 namespace {
 
-// "T:E=Value,Poisson=Value" of a --solid-material option.
-struct SolidMaterialOption
-{
-    std::int32_t tag = 0;
-    SolidMaterial material;
-};
-
 struct TclOptions
 {
-    std::string input;
-    std::optional<std::string> output;
-    Settings settings;
-    // Named by --set as in the window; the script does not read them.
-    ViewSettings viewSettings;
-    std::vector<SectionOption> sections;
-    std::vector<SolidMaterialOption> solidMaterials;
+    std::string Input;
+    std::optional<std::string> Output;
+    ModelOptions Changes;
 };
-
-SolidMaterialOption ParseSolidMaterialOption(const std::string& text)
-{
-    const auto colon = text.find(':');
-    if (colon == std::string::npos)
-        throw VekError("'" + text + "' is not of the form T:E=Value,Poisson=Value");
-    SolidMaterialOption option;
-    option.tag = StrToInt(text.substr(0, colon));
-    bool hasE = false, hasPoisson = false;
-    std::size_t start = colon + 1;
-    while (true) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const auto [key, value] = SplitAssignment(text.substr(start, comma - start));
-        bool& given = key == "E" ? hasE : hasPoisson;
-        if (key != "E" && key != "Poisson")
-            throw VekError("unknown solid material field '" + key + "' (use E and Poisson)");
-        if (given)
-            throw VekError("'" + text + "' gives " + key + " twice");
-        given = true;
-        (key == "E" ? option.material.E : option.material.Poisson) = StrToFloat(value);
-        if (comma == text.size())
-            break;
-        start = comma + 1;
-    }
-    if (!hasE || !hasPoisson)
-        throw VekError("'" + text + "' needs both E and Poisson");
-    if (!(option.material.E > 0))
-        throw VekError("the E of solid material " + std::to_string(option.tag) +
-                       " must be greater than 0");
-    if (!(option.material.Poisson > -1 && option.material.Poisson < 0.5))
-        throw VekError("the Poisson's ratio of solid material " + std::to_string(option.tag) +
-                       " must lie between -1 and 0.5");
-    return option;
-}
 
 TclOptions ParseTclOptions(const std::vector<std::string>& args)
 {
@@ -73,41 +28,28 @@ TclOptions ParseTclOptions(const std::vector<std::string>& args)
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string& arg = args[k];
         if (arg == "-o") {
-            options.output = OptionValue(args, k);
-        } else if (arg == "--set") {
-            SetSettingOption(options.settings, options.viewSettings, OptionValue(args, k));
-        } else if (arg == "--section" || arg == "--shell-section") {
-            const bool shell = arg == "--shell-section";
-            options.sections.push_back(ParseSectionOption(OptionValue(args, k), shell));
-        } else if (arg == "--solid-material") {
-            options.solidMaterials.push_back(ParseSolidMaterialOption(OptionValue(args, k)));
+            options.Output = OptionValue(args, k);
+        } else if (ReadModelOption(args, k, ModelOptionKinds::All, options.Changes)) {
+            continue;
         } else if (!arg.empty() && arg[0] == '-') {
             throw VekError("unknown option '" + arg + "'");
-        } else if (options.input.empty()) {
-            options.input = arg;
+        } else if (options.Input.empty()) {
+            options.Input = arg;
         } else {
             throw VekError("more than one s2k file given");
         }
     }
-    if (options.input.empty())
+    if (options.Input.empty())
         throw VekError("give an s2k file");
     return options;
 }
 
-// Sets the solid materials given on the command line, over the ones the import gave. A tag no
-// solid names changes nothing, which a warning says.
-void ApplySolidMaterialOptions(const Model& model, Settings& settings,
-                               const std::vector<SolidMaterialOption>& options, std::ostream& err)
+// Writes the script to the file, with the record of its settings beside it.
+void SaveScriptAndRecord(const TextLines& tclLines, const CliInput& input, const std::string& path)
 {
-    for (const SolidMaterialOption& option : options) {
-        settings.SolidMaterials[option.tag] = option.material;
-        const bool used =
-            std::any_of(model.Solids.begin(), model.Solids.end(),
-                        [&](const TSolidElem& s) { return s.SectionTag == option.tag; });
-        if (!used)
-            err << "warning: no solid names the material " << option.tag << ": --solid-material "
-                << option.tag << " changes nothing.\n";
-    }
+    SaveTclScript(tclLines, path);
+    const std::string name = std::filesystem::path(path).filename().string();
+    SaveScriptRecord(path, RecordOfScript(input.InputModel, input.InputSettings, name));
 }
 
 } // namespace
@@ -121,13 +63,12 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return UsageError("tcl", error.what(), err);
     }
 
-    Model model;
-    if (!ImportForCli(model, options.input, err))
+    std::optional<CliInput> input = LoadCliInput(options.Input, err);
+    if (!input)
         return 1;
-    InitSolidMaterials(model, options.settings);
-    ApplySolidMaterialOptions(model, options.settings, options.solidMaterials, err);
     try {
-        ApplySectionOptions(model, options.sections);
+        ApplyModelOptions(options.Changes, input->InputModel, input->InputSettings, input->View,
+                          err);
     } catch (const VekError& error) {
         return UsageError("tcl", error.what(), err);
     }
@@ -135,11 +76,11 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     TextLines tclLines;
     std::vector<std::string> warnings;
     try {
-        GenerateTclScript(model, options.settings, tclLines, warnings);
+        GenerateTclScript(input->InputModel, input->InputSettings, tclLines, warnings);
         for (const std::string& warning : warnings)
             err << "warning: " << warning << '\n';
-        if (options.output)
-            SaveTclScript(tclLines, *options.output);
+        if (options.Output)
+            SaveScriptAndRecord(tclLines, *input, *options.Output);
         else
             out << tclLines.JoinCrLf();
     } catch (const VekError& error) {

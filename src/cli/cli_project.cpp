@@ -1,0 +1,83 @@
+#include "cli/cli_project.h"
+#include "cli/cli_input.h"
+#include "cli/cli_options.h"
+#include "cli/cli_support.h"
+
+#include "project/project.h"
+#include "util/error.h"
+#include "util/file_fingerprint.h"
+
+#include <optional>
+#include <ostream>
+
+namespace vek {
+
+namespace {
+
+struct ProjectOptions
+{
+    std::string Input;
+    std::string Output;
+    ModelOptions Changes;
+};
+
+ProjectOptions ParseProjectOptions(const std::vector<std::string>& args)
+{
+    ProjectOptions options;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        if (arg == "-o") {
+            options.Output = OptionValue(args, k);
+        } else if (ReadModelOption(args, k, ModelOptionKinds::All, options.Changes)) {
+            continue;
+        } else if (!arg.empty() && arg[0] == '-') {
+            throw VekError("unknown option '" + arg + "'");
+        } else if (options.Input.empty()) {
+            options.Input = arg;
+        } else {
+            throw VekError("more than one s2k file given");
+        }
+    }
+    if (options.Input.empty())
+        throw VekError("give an s2k file");
+    if (options.Output.empty())
+        throw VekError("give the project file to write with -o P.vek");
+    if (!IsProjectPath(options.Output))
+        throw VekError("the project file '" + options.Output + "' does not end in .vek");
+    return options;
+}
+
+} // namespace
+
+int ProjectCommand(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err)
+{
+    ProjectOptions options;
+    try {
+        options = ParseProjectOptions(args);
+    } catch (const VekError& error) {
+        return UsageError("project", error.what(), err);
+    }
+
+    std::optional<CliInput> input = LoadCliInput(options.Input, err);
+    if (!input)
+        return 1;
+    try {
+        ApplyModelOptions(options.Changes, input->InputModel, input->InputSettings, input->View,
+                          err);
+    } catch (const VekError& error) {
+        return UsageError("project", error.what(), err);
+    }
+
+    try {
+        const FileFingerprint s2k = FingerprintOfFile(input->S2kPath);
+        SaveProject(options.Output,
+                    ProjectOf(options.Output, input->S2kPath, s2k, input->InputModel,
+                              input->Baseline, input->InputSettings, input->View, std::nullopt));
+    } catch (const VekError& error) {
+        err << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vek
