@@ -70,9 +70,11 @@ constexpr CommandHelp Commands[] = {
      "Import the file, read the deformations of the first and the last\n"
      "section of every frame at load step N from ele<k>_secs.out and\n"
      "ele<k>_secn.out in FOLDER (kind 1 axial strain, the default, 2\n"
-     "curvature z, 3 curvature y) and print frame,resultI,resultJ. Give the\n"
-     "--set and --section options the script was written with\n"
-     "(UseSectionAggregator, NumIntegrationPoints, ElemType...).\n"},
+     "curvature z, 3 curvature y) and print frame,resultI,resultJ. The\n"
+     "settings and element types are those of the script's record in FOLDER\n"
+     "(written by tcl -o beside the script; the newest when there are more),\n"
+     "the options on top. Without a record give the --set and --section\n"
+     "options the script was written with (UseSectionAggregator, ElemType...).\n"},
 };
 
 // Where the text of a command starts in the whole help, and the width of the longest
@@ -85,9 +87,10 @@ constexpr const char* ProjectInput =
     "then its section edits and settings apply, then the command's own options.\n";
 
 constexpr const char* ExitCodes =
-    "When an import or a generation stops, the error's message is printed alone on the first\n"
-    "line of the standard error (for an import, the line of the file where it stopped follows)\n"
-    "and the exit code is 1. A usage error, an unknown setting or a bad value exits with 2.\n";
+    "When an import, the opening of a project or a generation stops, the error's message is\n"
+    "printed alone on the first line of the standard error (for an import, the line of the file\n"
+    "where it stopped follows) and the exit code is 1. A usage error, an unknown setting or a bad "
+    "value exits with 2.\n";
 
 const CommandHelp* FindCommand(std::string_view command)
 {
