@@ -95,6 +95,7 @@ TEST(VekCli, TclWritesTheScriptAsSaveWould)
     EXPECT_EQ(saved.out, "");
     EXPECT_EQ(ReadWholeFile(path), r.out);
     std::filesystem::remove(path);
+    std::filesystem::remove(path + ".vek.json");
 }
 
 TEST(VekCli, TclAppliesSettingsAndSectionFields)
