@@ -161,12 +161,13 @@ template <class Object, class GetValue, class SetValue>
 void NamedFromJson(const Json& json, const Place& place, Object& object,
                    const std::vector<std::string_view>& names, GetValue getValue, SetValue setValue)
 {
-    for (const auto& [name, value] : AsObject(json, place).items()) {
+    for (const auto& item : AsObject(json, place).items()) {
+        const std::string& name = item.key();
         const Place at = place.At(name);
         if (std::find(names.begin(), names.end(), name) == names.end())
             at.Fail("Unknown setting '" + name + "'");
         const MemberValue current = Within(at, [&] { return getValue(object, name); });
-        const std::string text = SettingTextOf(value, current, at);
+        const std::string text = SettingTextOf(item.value(), current, at);
         Within(at, [&] { setValue(object, name, text); });
     }
 }

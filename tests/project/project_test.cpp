@@ -15,7 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::PortalFolder;
 
-// Saves the portal with its section E400 edited and LoadSteps 7 as p.vek in the folder.
+// Saves the portal with its section E400 edited, LoadSteps 7 and the last script portal.tcl as
+// p.vek in the folder.
 void SaveEditedPortal(PortalFolder& folder)
 {
     const EditBaseline baseline = BaselineOf(folder.PortalModel);
@@ -26,15 +27,17 @@ void SaveEditedPortal(PortalFolder& folder)
     settings.LoadSteps = 7;
     SaveProject(folder.File("p.vek"),
                 ProjectOf(folder.File("p.vek"), folder.S2kPath(), folder.S2k(), folder.PortalModel,
-                          baseline, settings, ViewSettings(), std::nullopt));
+                          baseline, settings, ViewSettings(),
+                          ScriptRecord{folder.File("portal.tcl"), settings, {}}));
 }
 
 TEST(Project, SavedEditsAndSettingsComeBackAfterTheFolderMoved)
 {
     PortalFolder folder("project_reopen");
     SaveEditedPortal(folder);
-    EXPECT_NE(ReadWholeFile(folder.File("p.vek")).find("\"path\": \"portal.s2k\""),
-              std::string::npos);
+    const std::string json = ReadWholeFile(folder.File("p.vek"));
+    for (const char* line : {"\"path\": \"portal.s2k\"", "\"script\": \"portal.tcl\""})
+        EXPECT_NE(json.find(line), std::string::npos) << line;
     const fs::path moved = folder.Path() / "moved";
     fs::create_directory(moved);
     fs::rename(folder.File("p.vek"), moved / "p.vek");
@@ -48,6 +51,8 @@ TEST(Project, SavedEditsAndSettingsComeBackAfterTheFolderMoved)
     const ProjectEdits edits{{{"E400", {{"ElemType", "2"}, {"DivideFX", "8"}}}}, {}};
     EXPECT_EQ(EditsSince(opened.Baseline, opened.OpenedModel), edits);
     EXPECT_EQ(opened.ProjectSettings.LoadSteps, 7);
+    ASSERT_TRUE(opened.LastScript);
+    EXPECT_EQ(opened.LastScript->Script, (moved / "portal.tcl").string());
     EXPECT_EQ(opened.Counts[1], "2");
     EXPECT_TRUE(opened.Warnings.empty());
 }
