@@ -65,11 +65,59 @@ const Json& AsArray(const Json& value, const Place& place)
     return value;
 }
 
+// The bytes of a text that is not UTF-8, from its hex digits.
+std::string BytesFromHex(const Json& value, const Place& place)
+{
+    const Json& hex = value.at("bytes");
+    if (!hex.is_string() || hex.get_ref<const std::string&>().size() % 2 != 0)
+        place.At("bytes").Fail("must be a text of hex digit pairs");
+    const std::string& digits = hex.get_ref<const std::string&>();
+    std::string bytes;
+    for (std::size_t k = 0; k < digits.size(); k += 2) {
+        unsigned byte = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data() + k, digits.data() + k + 2, byte, 16);
+        if (error != std::errc() || end != digits.data() + k + 2)
+            place.At("bytes").Fail("must be a text of hex digit pairs");
+        bytes.push_back(static_cast<char>(byte));
+    }
+    return bytes;
+}
+
+// A text: a JSON string, or for a name or path that is not UTF-8 (an 8-bit s2k file's
+// section names) {"bytes": "hex digits"}.
 std::string AsText(const Json& value, const Place& place)
 {
+    if (value.is_object() && value.size() == 1 && value.contains("bytes"))
+        return BytesFromHex(value, place);
     if (!value.is_string())
         place.Fail("must be a text");
     return value.get<std::string>();
+}
+
+bool IsUtf8(const std::string& text)
+{
+    try {
+        (void)Json(text).dump();
+        return true;
+    } catch (const Json::type_error&) {
+        return false;
+    }
+}
+
+// The JSON of a name or path, kept byte for byte: see AsText.
+Json TextToJson(const std::string& text)
+{
+    if (IsUtf8(text))
+        return text;
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex.push_back(digits[byte >> 4]);
+        hex.push_back(digits[byte & 15]);
+    }
+    return Json{{"bytes", hex}};
 }
 
 bool AsFlag(const Json& value, const Place& place)
@@ -254,7 +302,7 @@ Json EditsToJson(const std::vector<RecordEdits>& edits)
         Json fields = Json::object();
         for (const auto& [field, value] : record.Fields)
             fields[field] = FieldValueToJson(value, record.Name, field);
-        json.push_back({{"name", record.Name}, {"fields", std::move(fields)}});
+        json.push_back({{"name", TextToJson(record.Name)}, {"fields", std::move(fields)}});
     }
     return json;
 }
@@ -283,11 +331,11 @@ std::vector<RecordEdits> EditsFromJson(const Json& json, const Place& place,
 Json RecordBodyToJson(const ScriptRecord& record)
 {
     Json json = Json::object();
-    json["script"] = record.Script;
+    json["script"] = TextToJson(record.Script);
     PutSettings(json, record.ScriptSettings);
     Json kinds = Json::array();
     for (const auto& [name, kind] : record.SectionKinds)
-        kinds.push_back({{"name", name}, {"elemType", CodeNumber(kind)}});
+        kinds.push_back({{"name", TextToJson(name)}, {"elemType", CodeNumber(kind)}});
     json["sectionKinds"] = std::move(kinds);
     return json;
 }
@@ -344,12 +392,7 @@ void CheckFormat(const Json& json, const Place& place, std::string_view format,
 
 std::string Dump(const Json& json)
 {
-    try {
-        return json.dump(2) + "\n";
-    } catch (const Json::type_error&) {
-        throw VekError("A section name or a path is not UTF-8 text and cannot be kept in a "
-                       "project file");
-    }
+    return json.dump(2) + "\n";
 }
 
 } // namespace
@@ -359,8 +402,9 @@ std::string ProjectToJson(const ProjectFile& project)
     Json json = Json::object();
     json["format"] = ProjectFormatName;
     json["version"] = ProjectFormatVersion;
-    json["s2k"] = {
-        {"path", project.S2kPath}, {"size", project.S2k.Size}, {"hash", project.S2k.Hash}};
+    json["s2k"] = {{"path", TextToJson(project.S2kPath)},
+                   {"size", project.S2k.Size},
+                   {"hash", project.S2k.Hash}};
     json["edits"] = {{"frameSections", EditsToJson(project.Edits.FrameSections)},
                      {"shellSections", EditsToJson(project.Edits.ShellSections)}};
     PutSettings(json, project.ProjectSettings);

@@ -2,6 +2,7 @@
 
 #include "util/error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -29,11 +30,29 @@ mode_t ModeOfOldFile(const std::string& path)
     return 0644;
 }
 
-// A file that exists and is read-only: rename would replace it all the same.
+// Read-only: no write permission for anyone, or none for this user. The permission bits are
+// checked as well, since the superuser may write anything.
+bool IsReadOnly(const std::string& path)
+{
+    struct stat status
+    {
+    };
+    if (::stat(path.c_str(), &status) != 0)
+        return false;
+    return (status.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+// A read-only file would be replaced by the rename all the same, and a read-only folder
+// is written by the superuser: both are refused first.
 void RefuseReadOnlyTarget(const std::string& path)
 {
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
-        CannotSave(path, errno);
+    if (IsReadOnly(path))
+        CannotSave(path, EACCES);
+    const std::string folder = path.find('/') == std::string::npos
+                                   ? std::string(".")
+                                   : path.substr(0, std::max<std::size_t>(path.rfind('/'), 1));
+    if (IsReadOnly(folder))
+        CannotSave(path, EACCES);
 }
 
 // Writes every byte to the open file and flushes it to the disk; false with errno set on a

@@ -17,7 +17,9 @@ ProjectFile EditedProject()
     project.S2k = {812, "0123456789abcdef"};
     project.Edits.FrameSections = {{"E400", {{"ElemType", "2"}, {"DivideFX", "8"}}},
                                    {"B 300", {{"Cover", "37.5"}, {"HingeLengthI", "0.1"}}}};
-    project.Edits.ShellSections = {{"W200", {{"ShellElemType", "1"}}}};
+    // An 8-bit (GBK) name, not UTF-8, is kept byte for byte.
+    project.Edits.ShellSections = {{"W200", {{"ShellElemType", "1"}}},
+                                   {"\xb0\xe5", {{"ShellElemType", "0"}}}};
     project.ProjectSettings.RecordFrameForce = true;
     project.ProjectSettings.LoadSteps = 7;
     project.ProjectSettings.LoadFactor = 0.1 + 0.2;
@@ -35,7 +37,8 @@ TEST(ProjectFile, TheJsonTextReadsBackToTheSameProject)
     const ProjectFile project = EditedProject();
     const std::string json = ProjectToJson(project);
     for (const char* line : {"\"format\": \"VEK project\",", "\"DivideFX\": 8", "\"Cover\": 37.5",
-                             "\"RecordFrameForce\": true,", "\"LoadFactor\": 0.30000000000000004,"})
+                             "\"RecordFrameForce\": true,", "\"LoadFactor\": 0.30000000000000004,",
+                             "\"bytes\": \"b0e5\""})
         EXPECT_NE(json.find(line), std::string::npos) << line;
     EXPECT_EQ(ProjectFromJson(json, "p.vek"), project);
     ProjectFile plain;
