@@ -353,7 +353,8 @@ void MainWindowTest::menusHoldTheEntriesInOrder()
 
     const QList<QAction*> menus = w.form.menuBar()->actions();
     QCOMPARE(Entries(menus[0]->menu()),
-             QStringList({"Import Sap2000 txt file", "|", "Sap2000V14 to Sap2000 v6 (s2k)"}));
+             QStringList({"Open Project", "Save Project", "Save Project As", "Recent Projects", "|",
+                          "Import Sap2000 txt file", "|", "Sap2000V14 to Sap2000 v6 (s2k)"}));
     QCOMPARE(Entries(menus[1]->menu()),
              QStringList({"Pan", "Zoom All", "Rotate View", "Refresh", "|", "XY View", "XZ View",
                           "YZ View", "|", "View Option", "Show Load"}));
