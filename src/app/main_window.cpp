@@ -317,7 +317,11 @@ void MainWindow::CreateRecentProjectsMenu()
 
 void MainWindow::FillRecentProjectsMenu()
 {
-    recentProjectsMenu_->clear();
+    // An entry may be the one being chosen: it goes once its signal is done.
+    for (QAction* entry : recentProjectsMenu_->actions()) {
+        recentProjectsMenu_->removeAction(entry);
+        entry->deleteLater();
+    }
     const QStringList recent = RecentProjects(QSettings());
     for (const QString& path : recent) {
         QAction* entry = recentProjectsMenu_->addAction(path);
