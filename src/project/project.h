@@ -28,6 +28,8 @@ struct OpenedProject
     Settings ProjectSettings;
     ViewSettings View;
     EditBaseline Baseline;
+    // The last script's record, its Script the path of the script (found from the project's
+    // folder).
     std::optional<ScriptRecord> LastScript;
     // The s2k file as found, and its fingerprint.
     std::string S2kPath;
@@ -49,11 +51,12 @@ struct OpenOptions
 // naming the file and, for a field, the field; nothing of the caller's state is touched.
 OpenedProject OpenProject(const std::string& projectPath, const OpenOptions& options = {});
 
-// The project file of a session: the s2k path is made relative to projectPath's folder.
+// The project file of a session: the s2k path and the last script's path are made relative to
+// projectPath's folder; the edits are those since `baseline`.
 ProjectFile ProjectOf(const std::string& projectPath, const std::string& s2kPath,
-                      const FileFingerprint& s2k, const Model& model,
-                      const EditBaseline& baseline, const Settings& settings,
-                      const ViewSettings& view, const std::optional<ScriptRecord>& lastScript);
+                      const FileFingerprint& s2k, const Model& model, const EditBaseline& baseline,
+                      const Settings& settings, const ViewSettings& view,
+                      const std::optional<ScriptRecord>& lastScript);
 
 // Writes the project file atomically (WriteFileAtomically).
 void SaveProject(const std::string& projectPath, const ProjectFile& project);

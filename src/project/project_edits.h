@@ -4,6 +4,7 @@
 #include "project/project_file.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vek {
@@ -16,6 +17,18 @@ struct EditBaseline
 };
 
 EditBaseline BaselineOf(const Model& model);
+
+// The fields SetFrameSectionField sets, in the order edits apply them.
+std::vector<std::string_view> FrameSectionFieldNames();
+
+// A frame section field's value as text that SetFrameSectionField reads back to the same
+// value: a code as its stored number, a count in decimal, a real in its shortest exact form.
+// An unknown field raises VekError.
+std::string FrameSectionFieldText(const TFrameSection& section, std::string_view field);
+
+// The same for shell sections (ShellElemType).
+std::vector<std::string_view> ShellSectionFieldNames();
+std::string ShellSectionFieldText(const TShellSection& section, std::string_view field);
 
 // Every editable field whose value differs from the baseline's section of the same name.
 ProjectEdits EditsSince(const EditBaseline& baseline, const Model& model);

@@ -45,6 +45,8 @@ struct ScriptRecord
     std::string Script;
     Settings ScriptSettings;
     std::vector<std::pair<std::string, ElementKind>> SectionKinds;
+
+    bool operator==(const ScriptRecord&) const = default;
 };
 
 // The contents of a project file.
@@ -63,6 +65,8 @@ struct ProjectFile
     ViewSettings View;
     // The settings of the last script written while the project was open.
     std::optional<ScriptRecord> LastScript;
+
+    bool operator==(const ProjectFile&) const = default;
 };
 
 // The project as the JSON text of a .vek file, ended by a new line.

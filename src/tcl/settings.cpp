@@ -61,18 +61,31 @@ std::int32_t IntegerIn(const NamedSetting& named, std::string_view value)
     throw VekError(std::string(named.name) + range + ", not " + FormatInt(x));
 }
 
+const NamedSetting& FindSetting(std::string_view name)
+{
+    for (const NamedSetting& named : namedSettings)
+        if (named.name == name)
+            return named;
+    throw VekError("Unknown setting '" + std::string(name) + "'");
+}
+
 } // namespace
 
 void SetSettingByName(Settings& settings, std::string_view name, std::string_view value)
 {
-    for (const NamedSetting& named : namedSettings) {
-        if (named.name != name)
-            continue;
-        SetMemberFromText(settings, named.member, value,
-                          [&](std::string_view text) { return IntegerIn(named, text); });
-        return;
-    }
-    throw VekError("Unknown setting '" + std::string(name) + "'");
+    const NamedSetting& named = FindSetting(name);
+    SetMemberFromText(settings, named.member, value,
+                      [&](std::string_view text) { return IntegerIn(named, text); });
+}
+
+MemberValue SettingValue(const Settings& settings, std::string_view name)
+{
+    return MemberValueOf(settings, FindSetting(name).member);
+}
+
+std::string SettingText(const Settings& settings, std::string_view name)
+{
+    return MemberValueText(SettingValue(settings, name));
 }
 
 std::vector<std::string_view> SettingNames()

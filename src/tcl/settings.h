@@ -10,6 +10,8 @@ struct SolidMaterial
 {
     double E = 0;
     double Poisson = 0;
+
+    bool operator==(const SolidMaterial&) const = default;
 };
 
 // The analysis types, in the order of the analysis settings' list.
@@ -57,6 +59,8 @@ struct Settings
     // Filled after each import (InitSolidMaterials), then changed by the Solid Material dialog
     // or --solid-material.
     std::map<std::int32_t, SolidMaterial> SolidMaterials;
+
+    bool operator==(const Settings&) const = default;
 };
 
 } // namespace vek

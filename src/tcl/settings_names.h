@@ -1,7 +1,9 @@
 #pragma once
 
 #include "tcl/settings.h"
+#include "util/named_member.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,5 +18,12 @@ void SetSettingByName(Settings& settings, std::string_view name, std::string_vie
 
 // The names SetSettingByName knows, in a fixed order.
 std::vector<std::string_view> SettingNames();
+
+// The value of the setting of that name, of its own type (a flag, an integer or a real); an
+// unknown name raises VekError.
+MemberValue SettingValue(const Settings& settings, std::string_view name);
+
+// The same as text that SetSettingByName reads back to the same value (MemberValueText).
+std::string SettingText(const Settings& settings, std::string_view name);
 
 } // namespace vek

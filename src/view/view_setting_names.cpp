@@ -4,6 +4,7 @@
 #include "util/named_member.h"
 #include "util/number_parse.h"
 
+#include <cstddef>
 #include <string>
 #include <variant>
 
@@ -41,12 +42,23 @@ const NamedViewSetting namedViewSettings[] = {
     {"ScaleMin", &ViewSettings::ScaleMin},
 };
 
+// The first of namedViewSettings that a project keeps: all up to the colour scale.
+constexpr std::size_t ProjectViewSettingCount = 15;
+
 const NamedViewSetting* FindViewSetting(std::string_view name)
 {
     for (const NamedViewSetting& named : namedViewSettings)
         if (named.name == name)
             return &named;
     return nullptr;
+}
+
+const NamedViewSetting& KnownViewSetting(std::string_view name)
+{
+    const NamedViewSetting* named = FindViewSetting(name);
+    if (!named)
+        throw VekError("Unknown setting '" + std::string(name) + "'");
+    return *named;
 }
 
 } // namespace
@@ -58,10 +70,25 @@ bool IsViewSettingName(std::string_view name)
 
 void SetViewSettingByName(ViewSettings& settings, std::string_view name, std::string_view value)
 {
-    const NamedViewSetting* named = FindViewSetting(name);
-    if (!named)
-        throw VekError("Unknown setting '" + std::string(name) + "'");
-    SetMemberFromText(settings, named->member, value, StrToInt);
+    SetMemberFromText(settings, KnownViewSetting(name).member, value, StrToInt);
+}
+
+std::vector<std::string_view> ViewSettingNames()
+{
+    std::vector<std::string_view> names;
+    for (std::size_t i = 0; i < ProjectViewSettingCount; ++i)
+        names.push_back(namedViewSettings[i].name);
+    return names;
+}
+
+MemberValue ViewSettingValue(const ViewSettings& settings, std::string_view name)
+{
+    return MemberValueOf(settings, KnownViewSetting(name).member);
+}
+
+std::string ViewSettingText(const ViewSettings& settings, std::string_view name)
+{
+    return MemberValueText(ViewSettingValue(settings, name));
 }
 
 } // namespace vek

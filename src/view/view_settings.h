@@ -41,6 +41,8 @@ struct ViewSettings
     // The result colour scale.
     double ScaleMax = 1.0E-4;
     double ScaleMin = -1.0E-4;
+
+    bool operator==(const ViewSettings&) const = default;
 };
 
 } // namespace vek

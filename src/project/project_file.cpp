@@ -1,0 +1,404 @@
+#include "project/project_file.h"
+
+#include "project/project_edits.h"
+#include "tcl/settings_names.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/named_member.h"
+#include "util/number_parse.h"
+#include "view/view_setting_names.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <limits>
+
+namespace vek {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view ScriptRecordFormatName = "VEK script settings";
+constexpr std::int32_t ScriptRecordFormatVersion = 1;
+
+// Where a value lies in a file, for messages: "P.vek: edits/frameSections/0/name: ...".
+struct Place
+{
+    const std::string* File;
+    std::string Path;
+
+    Place At(std::string_view key) const
+    {
+        return {File, Path.empty() ? std::string(key) : Path + "/" + std::string(key)};
+    }
+    Place At(std::size_t index) const { return At(std::to_string(index)); }
+
+    [[noreturn]] void Fail(const std::string& what) const
+    {
+        throw VekError(*File + ": " + (Path.empty() ? "" : Path + ": ") + what);
+    }
+};
+
+// ---- Reading values of the expected type
+
+const Json& Member(const Json& object, const Place& place, std::string_view key)
+{
+    const auto found = object.find(std::string(key));
+    if (found == object.end())
+        place.At(key).Fail("missing");
+    return *found;
+}
+
+const Json& AsObject(const Json& value, const Place& place)
+{
+    if (!value.is_object())
+        place.Fail("must be an object");
+    return value;
+}
+
+const Json& AsArray(const Json& value, const Place& place)
+{
+    if (!value.is_array())
+        place.Fail("must be an array");
+    return value;
+}
+
+std::string AsText(const Json& value, const Place& place)
+{
+    if (!value.is_string())
+        place.Fail("must be a text");
+    return value.get<std::string>();
+}
+
+bool AsFlag(const Json& value, const Place& place)
+{
+    if (!value.is_boolean())
+        place.Fail("must be true or false");
+    return value.get<bool>();
+}
+
+std::int64_t AsInteger(const Json& value, const Place& place, std::int64_t least, std::int64_t most)
+{
+    if (!value.is_number_integer())
+        place.Fail("must be an integer");
+    if (value.is_number_unsigned() ? value.get<std::uint64_t>() > static_cast<std::uint64_t>(most)
+                                   : value.get<std::int64_t>() > most)
+        place.Fail("must be " + FormatInt(most) + " or less");
+    const std::int64_t x = value.is_number_unsigned()
+                               ? static_cast<std::int64_t>(value.get<std::uint64_t>())
+                               : value.get<std::int64_t>();
+    if (x < least)
+        place.Fail("must be " + FormatInt(least) + " or more");
+    return x;
+}
+
+std::int32_t AsInt32(const Json& value, const Place& place)
+{
+    return static_cast<std::int32_t>(AsInteger(value, place,
+                                               std::numeric_limits<std::int32_t>::min(),
+                                               std::numeric_limits<std::int32_t>::max()));
+}
+
+double AsReal(const Json& value, const Place& place)
+{
+    if (!value.is_number())
+        place.Fail("must be a number");
+    return value.get<double>();
+}
+
+// A number as the text the setters read: an integer in decimal, a real in its shortest form.
+std::string NumberText(const Json& value, const Place& place)
+{
+    if (value.is_number_integer())
+        return value.is_number_unsigned() ? std::to_string(value.get<std::uint64_t>())
+                                          : std::to_string(value.get<std::int64_t>());
+    return FormatShortest(AsReal(value, place));
+}
+
+// Runs `read`, and gives an error it raises the place it arose at.
+template <class Read> auto Within(const Place& place, Read read)
+{
+    try {
+        return read();
+    } catch (const VekError& error) {
+        place.Fail(error.what());
+    }
+}
+
+// ---- Named settings, as an object of typed values
+
+Json ToJson(const MemberValue& value)
+{
+    return std::visit([](auto x) { return Json(x); }, value);
+}
+
+// The text of a named setting's value, checked against the type of the setting's current
+// value `current`.
+std::string SettingTextOf(const Json& value, const MemberValue& current, const Place& place)
+{
+    if (std::holds_alternative<bool>(current))
+        return AsFlag(value, place) ? "true" : "false";
+    if (std::holds_alternative<std::int32_t>(current))
+        return std::to_string(AsInt32(value, place));
+    return FormatShortest(AsReal(value, place));
+}
+
+template <class Object, class GetValue>
+Json NamedToJson(const Object& object, const std::vector<std::string_view>& names,
+                 GetValue getValue)
+{
+    Json json = Json::object();
+    for (const std::string_view name : names)
+        json[std::string(name)] = ToJson(getValue(object, name));
+    return json;
+}
+
+// Sets each named setting of the JSON object; a setting the object lacks keeps its value.
+template <class Object, class GetValue, class SetValue>
+void NamedFromJson(const Json& json, const Place& place, Object& object, GetValue getValue,
+                   SetValue setValue)
+{
+    for (const auto& [name, value] : AsObject(json, place).items()) {
+        const Place at = place.At(name);
+        const MemberValue current = Within(at, [&] { return getValue(object, name); });
+        const std::string text = SettingTextOf(value, current, at);
+        Within(at, [&] { setValue(object, name, text); });
+    }
+}
+
+Json SettingsToJson(const Settings& settings)
+{
+    return NamedToJson(settings, SettingNames(), SettingValue);
+}
+
+void SettingsFromJson(const Json& json, const Place& place, Settings& settings)
+{
+    NamedFromJson(json, place, settings, SettingValue, SetSettingByName);
+}
+
+Json ViewToJson(const ViewSettings& view)
+{
+    return NamedToJson(view, ViewSettingNames(), ViewSettingValue);
+}
+
+ViewSettings ViewFromJson(const Json& json, const Place& place)
+{
+    ViewSettings view;
+    NamedFromJson(json, place, view, ViewSettingValue, SetViewSettingByName);
+    return view;
+}
+
+// ---- Solid materials
+
+Json SolidMaterialsToJson(const std::map<std::int32_t, SolidMaterial>& materials)
+{
+    Json json = Json::array();
+    for (const auto& [tag, material] : materials)
+        json.push_back({{"tag", tag}, {"E", material.E}, {"Poisson", material.Poisson}});
+    return json;
+}
+
+std::map<std::int32_t, SolidMaterial> SolidMaterialsFromJson(const Json& json, const Place& place)
+{
+    std::map<std::int32_t, SolidMaterial> materials;
+    for (std::size_t i = 0; i < AsArray(json, place).size(); ++i) {
+        const Place at = place.At(i);
+        const Json& entry = AsObject(json[i], at);
+        const std::int32_t tag = AsInt32(Member(entry, at, "tag"), at.At("tag"));
+        materials[tag] = {AsReal(Member(entry, at, "E"), at.At("E")),
+                          AsReal(Member(entry, at, "Poisson"), at.At("Poisson"))};
+    }
+    return materials;
+}
+
+// The settings and their solid materials, as two members of `json`.
+void PutSettings(Json& json, const Settings& settings)
+{
+    json["settings"] = SettingsToJson(settings);
+    json["solidMaterials"] = SolidMaterialsToJson(settings.SolidMaterials);
+}
+
+Settings TakeSettings(const Json& json, const Place& place)
+{
+    Settings settings;
+    SettingsFromJson(Member(json, place, "settings"), place.At("settings"), settings);
+    settings.SolidMaterials =
+        SolidMaterialsFromJson(Member(json, place, "solidMaterials"), place.At("solidMaterials"));
+    return settings;
+}
+
+// ---- Section edits: field values are stored as JSON numbers
+
+Json FieldValueToJson(const std::string& text, const std::string& section, const std::string& field)
+{
+    std::int32_t integer = 0;
+    double real = 0;
+    if (TryStrToInt(text, integer))
+        return integer;
+    if (TryStrToFloat(text, real))
+        return real;
+    throw VekError("section \"" + section + "\": " + field + ": '" + text + "' is not a number");
+}
+
+Json EditsToJson(const std::vector<RecordEdits>& edits)
+{
+    Json json = Json::array();
+    for (const RecordEdits& record : edits) {
+        Json fields = Json::object();
+        for (const auto& [field, value] : record.Fields)
+            fields[field] = FieldValueToJson(value, record.Name, field);
+        json.push_back({{"name", record.Name}, {"fields", std::move(fields)}});
+    }
+    return json;
+}
+
+std::vector<RecordEdits> EditsFromJson(const Json& json, const Place& place,
+                                       const std::vector<std::string_view>& fieldNames)
+{
+    std::vector<RecordEdits> edits;
+    for (std::size_t i = 0; i < AsArray(json, place).size(); ++i) {
+        const Place at = place.At(i);
+        const Json& entry = AsObject(json[i], at);
+        RecordEdits record{AsText(Member(entry, at, "name"), at.At("name")), {}};
+        const Place fieldsAt = at.At("fields");
+        for (const auto& [field, value] : AsObject(Member(entry, at, "fields"), fieldsAt).items()) {
+            if (std::find(fieldNames.begin(), fieldNames.end(), field) == fieldNames.end())
+                fieldsAt.At(field).Fail("not a section field");
+            record.Fields.emplace_back(field, NumberText(value, fieldsAt.At(field)));
+        }
+        edits.push_back(std::move(record));
+    }
+    return edits;
+}
+
+// ---- The script record's body, shared by the record file and a project's last script
+
+Json RecordBodyToJson(const ScriptRecord& record)
+{
+    Json json = Json::object();
+    json["script"] = record.Script;
+    PutSettings(json, record.ScriptSettings);
+    Json kinds = Json::array();
+    for (const auto& [name, kind] : record.SectionKinds)
+        kinds.push_back({{"name", name}, {"elemType", CodeNumber(kind)}});
+    json["sectionKinds"] = std::move(kinds);
+    return json;
+}
+
+ScriptRecord RecordBodyFromJson(const Json& json, const Place& place)
+{
+    AsObject(json, place);
+    ScriptRecord record;
+    record.Script = AsText(Member(json, place, "script"), place.At("script"));
+    record.ScriptSettings = TakeSettings(json, place);
+    const Place kindsAt = place.At("sectionKinds");
+    const Json& kinds = AsArray(Member(json, place, "sectionKinds"), kindsAt);
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const Place at = kindsAt.At(i);
+        const Json& entry = AsObject(kinds[i], at);
+        const std::int64_t kind =
+            AsInteger(Member(entry, at, "elemType"), at.At("elemType"),
+                      CodeNumber(ElementKind::None), CodeNumber(ElementKind::ReleaseLink));
+        record.SectionKinds.emplace_back(AsText(Member(entry, at, "name"), at.At("name")),
+                                         static_cast<ElementKind>(kind));
+    }
+    return record;
+}
+
+// ---- The whole file
+
+Json Parse(std::string_view text, const std::string& fileName)
+{
+    try {
+        return Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& error) {
+        throw VekError(fileName + ": not a readable JSON text (byte " + std::to_string(error.byte) +
+                       ")");
+    }
+}
+
+// Checks the "format" and "version" fields: `kind` names the format in messages.
+void CheckFormat(const Json& json, const Place& place, std::string_view format,
+                 std::int32_t version, std::string_view kind)
+{
+    AsObject(json, place);
+    if (AsText(Member(json, place, "format"), place.At("format")) != format)
+        place.At("format").Fail("not a " + std::string(format) + " file");
+    const std::int64_t found = AsInteger(Member(json, place, "version"), place.At("version"), 1,
+                                         std::numeric_limits<std::int64_t>::max());
+    if (found > version)
+        throw VekError(*place.File + " was written by a later VEK (" + std::string(kind) +
+                       " version " + std::to_string(found) + "); this VEK reads version " +
+                       std::to_string(version));
+}
+
+std::string Dump(const Json& json)
+{
+    return json.dump(2) + "\n";
+}
+
+} // namespace
+
+std::string ProjectToJson(const ProjectFile& project)
+{
+    Json json = Json::object();
+    json["format"] = ProjectFormatName;
+    json["version"] = ProjectFormatVersion;
+    json["s2k"] = {
+        {"path", project.S2kPath}, {"size", project.S2k.Size}, {"hash", project.S2k.Hash}};
+    json["edits"] = {{"frameSections", EditsToJson(project.Edits.FrameSections)},
+                     {"shellSections", EditsToJson(project.Edits.ShellSections)}};
+    PutSettings(json, project.ProjectSettings);
+    json["view"] = ViewToJson(project.View);
+    if (project.LastScript)
+        json["lastScript"] = RecordBodyToJson(*project.LastScript);
+    return Dump(json);
+}
+
+ProjectFile ProjectFromJson(std::string_view text, const std::string& fileName)
+{
+    const Json json = Parse(text, fileName);
+    const Place top{&fileName, ""};
+    CheckFormat(json, top, ProjectFormatName, ProjectFormatVersion, "project");
+    ProjectFile project;
+    const Place s2kAt = top.At("s2k");
+    const Json& s2k = AsObject(Member(json, top, "s2k"), s2kAt);
+    project.S2kPath = AsText(Member(s2k, s2kAt, "path"), s2kAt.At("path"));
+    project.S2k.Size = static_cast<std::uint64_t>(AsInteger(
+        Member(s2k, s2kAt, "size"), s2kAt.At("size"), 0, std::numeric_limits<std::int64_t>::max()));
+    project.S2k.Hash = AsText(Member(s2k, s2kAt, "hash"), s2kAt.At("hash"));
+    const Place editsAt = top.At("edits");
+    const Json& edits = AsObject(Member(json, top, "edits"), editsAt);
+    project.Edits.FrameSections =
+        EditsFromJson(Member(edits, editsAt, "frameSections"), editsAt.At("frameSections"),
+                      FrameSectionFieldNames());
+    project.Edits.ShellSections =
+        EditsFromJson(Member(edits, editsAt, "shellSections"), editsAt.At("shellSections"),
+                      ShellSectionFieldNames());
+    project.ProjectSettings = TakeSettings(json, top);
+    project.View = ViewFromJson(Member(json, top, "view"), top.At("view"));
+    if (json.contains("lastScript"))
+        project.LastScript =
+            RecordBodyFromJson(Member(json, top, "lastScript"), top.At("lastScript"));
+    return project;
+}
+
+std::string ScriptRecordToJson(const ScriptRecord& record)
+{
+    Json json = Json::object();
+    json["format"] = ScriptRecordFormatName;
+    json["version"] = ScriptRecordFormatVersion;
+    json.update(RecordBodyToJson(record));
+    return Dump(json);
+}
+
+ScriptRecord ScriptRecordFromJson(std::string_view text, const std::string& fileName)
+{
+    const Json json = Parse(text, fileName);
+    const Place top{&fileName, ""};
+    CheckFormat(json, top, ScriptRecordFormatName, ScriptRecordFormatVersion, "script settings");
+    return RecordBodyFromJson(json, top);
+}
+
+} // namespace vek
