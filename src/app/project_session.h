@@ -31,8 +31,7 @@ struct ProjectSession
     std::string SavedJson;
 };
 
-// The project file of the session and the window's state, written for `projectPath` (the
-// last script's path is made relative to that file's folder).
+// The project file of the session and the window's state, written for `projectPath`.
 ProjectFile ProjectOfSession(const ProjectSession& session, const std::string& projectPath,
                              const Model& model, const Settings& settings,
                              const ViewSettings& view);

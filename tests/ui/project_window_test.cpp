@@ -209,11 +209,10 @@ void ProjectWindowTest::deformationReadsARunWithItsScriptsSettings()
     for (const char* name : {"ele0_secs.out", "ele0_secn.out", "ele1_secs.out", "ele1_secn.out"})
         QVERIFY(QFile::copy(StaticRun + QLatin1Char('/') + QLatin1String(name),
                             dir.filePath(QLatin1String(name))));
-    // The run recorded section 3, where the beams with hinges have 2 values; at section 6 they
-    // have 4.
+    // The run recorded section 3; a beam with hinges has no section 7.
     SetAnalysisField(w.form, QStringLiteral("Force/Disp Beam Column numIntgrPts"),
-                     QStringLiteral("6"));
-    QCOMPARE(w.form.settings().NumIntegrationPoints, 6);
+                     QStringLiteral("7"));
+    QCOMPARE(w.form.settings().NumIntegrationPoints, 7);
 
     auto* dialog = w.form.findChild<DeformationDialog*>();
     dialog->SetFileChooser([&] { return dir.filePath(QStringLiteral("model.tcl")); });
