@@ -45,7 +45,9 @@ ProjectSession SessionOfImport(const std::string& s2kPath, const FileFingerprint
     session.S2kPath = s2kPath;
     session.S2k = s2k;
     session.Baseline = BaselineOf(model);
-    session.SavedJson = CurrentProjectJson(session, model, settings, view);
+    // Lines read without a file make no project.
+    if (!s2kPath.empty())
+        session.SavedJson = CurrentProjectJson(session, model, settings, view);
     return session;
 }
 

@@ -48,6 +48,9 @@ struct Window
     Window()
     {
         form.SetErrorReporter([this](const QString& message) { errors << message; });
+        // A new import lets the changes to the last one go.
+        form.SetQuestionAsker(
+            [](const QString&, QMessageBox::StandardButtons) { return QMessageBox::Discard; });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the main window was not exposed");

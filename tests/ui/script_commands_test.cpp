@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -40,6 +41,9 @@ struct Window
     Window()
     {
         form.SetErrorReporter([this](const QString& message) { errors << message; });
+        // A new import lets the changes to the last one go.
+        form.SetQuestionAsker(
+            [](const QString&, QMessageBox::StandardButtons) { return QMessageBox::Discard; });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the main window was not exposed");
