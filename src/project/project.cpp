@@ -34,15 +34,21 @@ fs::path FolderOf(const std::string& path)
     return fs::absolute(fs::path(path)).parent_path();
 }
 
-// A path kept in the project (relative to its folder, or absolute) as a path to open.
+// A path kept in the project (relative to its folder, or absolute) as a path to open; no path
+// stays none.
 std::string Resolve(const fs::path& folder, const std::string& kept)
 {
+    if (kept.empty())
+        return kept;
     return (folder / fs::path(kept)).lexically_normal().string();
 }
 
-// The path relative to the folder with '/' between the parts; absolute when there is none.
+// The path relative to the folder with '/' between the parts; absolute when there is none. No
+// path stays none.
 std::string RelativeTo(const fs::path& folder, const std::string& path)
 {
+    if (path.empty())
+        return path;
     const fs::path absolute = fs::absolute(fs::path(path));
     std::error_code error;
     const fs::path relative = fs::relative(absolute, folder, error);

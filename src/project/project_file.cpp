@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 
 namespace vek {
@@ -111,8 +112,8 @@ double AsReal(const Json& value, const Place& place)
 std::string NumberText(const Json& value, const Place& place)
 {
     if (value.is_number_integer())
-        return value.is_number_unsigned() ? std::to_string(value.get<std::uint64_t>())
-                                          : std::to_string(value.get<std::int64_t>());
+        return FormatInt(AsInteger(value, place, std::numeric_limits<std::int64_t>::min(),
+                                   std::numeric_limits<std::int64_t>::max()));
     return FormatShortest(AsReal(value, place));
 }
 
@@ -154,15 +155,19 @@ Json NamedToJson(const Object& object, const std::vector<std::string_view>& name
     return json;
 }
 
-// Sets each named setting of the JSON object; a setting the object lacks keeps its value.
+// Sets each named setting of the JSON object, one of `names`; a setting the object lacks keeps
+// its value.
 template <class Object, class GetValue, class SetValue>
-void NamedFromJson(const Json& json, const Place& place, Object& object, GetValue getValue,
-                   SetValue setValue)
+void NamedFromJson(const Json& json, const Place& place, Object& object,
+                   const std::vector<std::string_view>& names, GetValue getValue, SetValue setValue)
 {
-    for (const auto& [name, value] : AsObject(json, place).items()) {
+    for (const auto& item : AsObject(json, place).items()) {
+        const std::string& name = item.key();
         const Place at = place.At(name);
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            at.Fail("Unknown setting '" + name + "'");
         const MemberValue current = Within(at, [&] { return getValue(object, name); });
-        const std::string text = SettingTextOf(value, current, at);
+        const std::string text = SettingTextOf(item.value(), current, at);
         Within(at, [&] { setValue(object, name, text); });
     }
 }
@@ -174,7 +179,7 @@ Json SettingsToJson(const Settings& settings)
 
 void SettingsFromJson(const Json& json, const Place& place, Settings& settings)
 {
-    NamedFromJson(json, place, settings, SettingValue, SetSettingByName);
+    NamedFromJson(json, place, settings, SettingNames(), SettingValue, SetSettingByName);
 }
 
 Json ViewToJson(const ViewSettings& view)
@@ -185,7 +190,7 @@ Json ViewToJson(const ViewSettings& view)
 ViewSettings ViewFromJson(const Json& json, const Place& place)
 {
     ViewSettings view;
-    NamedFromJson(json, place, view, ViewSettingValue, SetViewSettingByName);
+    NamedFromJson(json, place, view, ViewSettingNames(), ViewSettingValue, SetViewSettingByName);
     return view;
 }
 
@@ -232,10 +237,11 @@ Settings TakeSettings(const Json& json, const Place& place)
 
 Json FieldValueToJson(const std::string& text, const std::string& section, const std::string& field)
 {
-    std::int32_t integer = 0;
-    double real = 0;
-    if (TryStrToInt(text, integer))
+    std::int64_t integer = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), integer);
+    if (error == std::errc() && end == text.data() + text.size())
         return integer;
+    double real = 0;
     if (TryStrToFloat(text, real))
         return real;
     throw VekError("section \"" + section + "\": " + field + ": '" + text + "' is not a number");
@@ -315,6 +321,9 @@ Json Parse(std::string_view text, const std::string& fileName)
     } catch (const Json::parse_error& error) {
         throw VekError(fileName + ": not a readable JSON text (byte " + std::to_string(error.byte) +
                        ")");
+    } catch (const Json::exception&) {
+        // A number too large for a double.
+        throw VekError(fileName + ": not a readable JSON text (a number out of range)");
     }
 }
 
@@ -335,7 +344,12 @@ void CheckFormat(const Json& json, const Place& place, std::string_view format,
 
 std::string Dump(const Json& json)
 {
-    return json.dump(2) + "\n";
+    try {
+        return json.dump(2) + "\n";
+    } catch (const Json::type_error&) {
+        throw VekError("A section name or a path is not UTF-8 text and cannot be kept in a "
+                       "project file");
+    }
 }
 
 } // namespace
