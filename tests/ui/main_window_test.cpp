@@ -6,6 +6,7 @@
 #include "view/view_transform.h"
 
 #include "building_generator.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -196,6 +197,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { testing::UseTestSettings(); }
     void startsWithTheCaptionSizeAndEmptyStatus();
     void toolBarHoldsTheButtonsInOrder();
     void menusHoldTheEntriesInOrder();

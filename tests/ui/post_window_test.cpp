@@ -4,6 +4,7 @@
 #include "post/gui/deformation_dialog.h"
 
 #include "../post/recorder_test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -98,6 +99,8 @@ class PostWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { testing::UseTestSettings(); }
     void postCommandsShowTheirDialogs();
     void deformationOkRedrawsWithTheLoadedDisplacements();
     void animationTicksRedrawAtTheNextStep();
