@@ -1,6 +1,6 @@
 // vek: the VEK main window, or a picture of a model's view without any window.
 //
-//   vek [FILE.s2k]
+//   vek [FILE.s2k | FILE.vek]
 //   vek --picture OUT.png [--size WxH] [--view XY|XZ|YZ | --angles PLAN,TILT] FILE.s2k
 
 #include "app/main_window.h"
@@ -29,10 +29,11 @@ namespace {
 using namespace vek;
 
 constexpr const char* Usage =
-    "Usage: vek [FILE.s2k]\n"
+    "Usage: vek [FILE.s2k | FILE.vek]\n"
     "       vek --picture OUT.png [--size WxH] [--view XY|XZ|YZ | --angles PLAN,TILT] FILE.s2k\n"
     "\n"
-    "Without --picture, opens the VEK window and imports FILE.s2k when one is given.\n"
+    "Without --picture, opens the VEK window and imports FILE.s2k or opens the project\n"
+    "FILE.vek when one is given.\n"
     "With --picture, imports FILE.s2k, fits the model into a model view of WxH pixels\n"
     "(default 1069x639) as Zoom All does, and writes the view as a PNG file, without\n"
     "opening a window. --view chooses a preset view, --angles the plan and tilt angles in\n"
@@ -54,7 +55,7 @@ struct PictureOptions
 struct CommandLine
 {
     std::optional<PictureOptions> Picture;
-    // The file the window imports at start.
+    // The s2k file the window imports, or the project it opens, at start.
     QString File;
 };
 
@@ -105,7 +106,7 @@ std::optional<CommandLine> ParseArguments(QStringList args)
     CommandLine line;
     if (!args.contains(QLatin1String("--picture"))) {
         if (args.size() > 1)
-            return bad(QStringLiteral("give at most one s2k file"));
+            return bad(QStringLiteral("give at most one s2k or project file"));
         if (!args.isEmpty() && args[0].startsWith(QLatin1String("--")))
             return bad(QStringLiteral("unknown option ") + args[0]);
         if (!args.isEmpty())
@@ -191,6 +192,12 @@ int WritePicture(const PictureOptions& options)
     return 0;
 }
 
+// A project file is told by its extension, ".vek"; any other file is imported as an s2k file.
+bool IsProjectFile(const QString& path)
+{
+    return path.endsWith(QLatin1String(".vek"), Qt::CaseInsensitive);
+}
+
 // Qt's own options (-platform, -style, ...) have one dash; QApplication takes them out.
 bool HasQtOptions(const QStringList& args)
 {
@@ -227,6 +234,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle());
+    // Where the window keeps its place, its size and the recent projects.
+    QApplication::setOrganizationName(QStringLiteral("VEK"));
     if (qtOptions) {
         QStringList args = QApplication::arguments();
         args.removeFirst();
@@ -241,7 +250,12 @@ int main(int argc, char** argv)
     window.show();
     if (!line->File.isEmpty()) {
         const QString file = line->File;
-        QTimer::singleShot(0, &window, [&window, file] { window.ImportS2kFile(file); });
+        QTimer::singleShot(0, &window, [&window, file] {
+            if (IsProjectFile(file))
+                window.OpenProjectFile(file);
+            else
+                window.ImportS2kFile(file);
+        });
     }
     return app.exec();
 }

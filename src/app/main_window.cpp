@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/recent_projects.h"
 #include "app/solver_start.h"
 #include "convert/gui/v14_convert_dialog.h"
 #include "gui/model_view.h"
@@ -14,6 +15,7 @@
 #include "tcl/gui/tcl_file_dialog.h"
 #include "tcl/solid_materials.h"
 #include "util/error.h"
+#include "util/file_fingerprint.h"
 #include "view/gui/frame_properties_dialog.h"
 #include "view/gui/show_load_dialog.h"
 #include "view/gui/view_option_dialog.h"
@@ -25,11 +27,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QSettings>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QThread>
@@ -42,6 +46,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // The icons are compiled into the vek_ui library; its resources are registered by hand,
 // since nothing else would pull them out of the static library.
@@ -76,6 +81,9 @@ struct CommandEntry
 };
 
 constexpr CommandEntry Commands[] = {
+    {"openProjectAction", "Open Project", nullptr, &MainWindow::OpenProjectCommand},
+    {"saveProjectAction", "Save Project", nullptr, &MainWindow::SaveProjectCommand},
+    {"saveProjectAsAction", "Save Project As", nullptr, &MainWindow::SaveProjectAsCommand},
     {"importAction", "Import Sap2000 txt file", "import", qOverload<>(&MainWindow::ImportS2kFile)},
     {"convertV14Action", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr,
      &MainWindow::ConvertSap2000V14File},
@@ -108,6 +116,9 @@ constexpr CommandEntry Commands[] = {
     {"aboutAction", "About", nullptr, &MainWindow::OpenAbout},
 };
 
+// The File menu's submenu of the projects opened or saved last, among the command names.
+constexpr std::string_view RecentProjectsItem = "recentProjectsMenu";
+
 // A menu or the tool bar: command names in order, nullptr for a separator.
 struct MenuEntry
 {
@@ -117,7 +128,10 @@ struct MenuEntry
 };
 
 const MenuEntry Menus[] = {
-    {"fileMenu", "File", {"importAction", nullptr, "convertV14Action"}},
+    {"fileMenu",
+     "File",
+     {"openProjectAction", "saveProjectAction", "saveProjectAsAction", RecentProjectsItem.data(),
+      nullptr, "importAction", nullptr, "convertV14Action"}},
     {"viewMenu",
      "View",
      {"panAction", "zoomAllAction", "rotateViewAction", "refreshAction", nullptr, "xyViewAction",
@@ -189,6 +203,11 @@ constexpr PanelEntry Panels[MainWindow::PanelCount] = {
     {"messagePanel", "", "Message"},
 };
 
+// The settings keys of the window's place and size.
+constexpr char GeometryKey[] = "mainWindow/geometry";
+
+constexpr char ProjectFilter[] = "VEK project (*.vek)";
+
 constexpr int FirstPanelWidth = 80;
 constexpr int PanelWidth = 50;
 
@@ -231,6 +250,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     CreateActions();
     CreateMenus();
+    CreateRecentProjectsMenu();
     CreateToolBar();
     CreateStatusBar();
 
@@ -238,9 +258,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     animationTimer_.setObjectName(QStringLiteral("animationTimer"));
 
     CreateDialogs();
+    RestoreWindowGeometry();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::RestoreWindowGeometry()
+{
+    const QSettings stored;
+    const QByteArray geometry = stored.value(QLatin1String(GeometryKey)).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+}
 
 void MainWindow::CreateActions()
 {
@@ -269,12 +298,61 @@ void MainWindow::CreateMenus()
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(entry.Title));
         menu->setObjectName(QString::fromLatin1(entry.Name));
         for (const char* item : entry.Items) {
-            if (item)
-                menu->addAction(action(item));
-            else
+            if (!item)
                 menu->addSeparator();
+            else if (item == RecentProjectsItem)
+                recentProjectsMenu_ = menu->addMenu(tr("Recent Projects"));
+            else
+                menu->addAction(action(item));
         }
     }
+}
+
+void MainWindow::CreateRecentProjectsMenu()
+{
+    recentProjectsMenu_->setObjectName(QStringLiteral("recentProjectsMenu"));
+    recentProjectsMenu_->setAccessibleName(recentProjectsMenu_->title());
+    FillRecentProjectsMenu();
+}
+
+void MainWindow::FillRecentProjectsMenu()
+{
+    // An entry may be the one being chosen: it goes once its signal is done.
+    for (QAction* entry : recentProjectsMenu_->actions()) {
+        recentProjectsMenu_->removeAction(entry);
+        entry->deleteLater();
+    }
+    const QStringList recent = RecentProjects(QSettings());
+    for (const QString& path : recent) {
+        QAction* entry = recentProjectsMenu_->addAction(path);
+        connect(entry, &QAction::triggered, this, [this, path] { OpenRecentProject(path); });
+    }
+    recentProjectsMenu_->setEnabled(!recent.isEmpty());
+}
+
+void MainWindow::RememberRecentProject(const std::string& projectPath)
+{
+    const QString path =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(projectPath))).absoluteFilePath();
+    QSettings stored;
+    StoreRecentProjects(stored, WithRecentProject(RecentProjects(stored), path));
+    FillRecentProjectsMenu();
+}
+
+void MainWindow::OpenRecentProject(const QString& path)
+{
+    if (QFileInfo::exists(path)) {
+        OpenProjectFile(path);
+        return;
+    }
+    QSettings stored;
+    QStringList recent = RecentProjects(stored);
+    recent.removeAll(path);
+    StoreRecentProjects(stored, recent);
+    FillRecentProjectsMenu();
+    ReportError(tr("The project file \"%1\" is no longer there; it is taken off the recent "
+                   "projects.")
+                    .arg(path));
 }
 
 void MainWindow::CreateToolBar()
@@ -333,6 +411,7 @@ void MainWindow::CreateDialogs()
     const auto report = [this](const QString& message) { ReportError(message); };
     tclFileDialog_ = new TclFileDialog(model_, settings_, this);
     tclFileDialog_->SetMessageReporter(report);
+    connect(tclFileDialog_, &TclFileDialog::scriptSaved, this, &MainWindow::KeepLastScript);
     analysisSettingDialog_ = new AnalysisSettingDialog(model_, settings_, this);
     analysisSettingDialog_->SetMessageReporter(report);
     recorderSettingDialog_ = new RecorderSettingDialog(settings_, this);
@@ -346,7 +425,7 @@ void MainWindow::CreateDialogs()
             &MainWindow::RedrawModelView);
     v14ConvertDialog_ = new V14ConvertDialog(this);
     v14ConvertDialog_->SetMessageReporter(report);
-    animationDialog_ = new AnimationDialog(model_, animation_, animationTimer_, this);
+    animationDialog_ = new AnimationDialog(model_, settings_, animation_, animationTimer_, this);
     animationDialog_->SetMessageReporter(report);
     connect(&animationTimer_, &QTimer::timeout, this, &MainWindow::AnimationTick);
     shellSectionDialog_ = new ShellSectionDialog(model_, this);
@@ -362,6 +441,24 @@ void MainWindow::SetErrorReporter(ErrorReporter reporter)
 void MainWindow::ReportError(const QString& message)
 {
     ReportMessage(this, errorReporter_, message);
+}
+
+void MainWindow::SetQuestionAsker(QuestionAsker asker)
+{
+    questionAsker_ = std::move(asker);
+}
+
+void MainWindow::SetSaveProjectChooser(OpenFileChooser chooser)
+{
+    saveProjectChooser_ = std::move(chooser);
+}
+
+QMessageBox::StandardButton MainWindow::Ask(const QString& question,
+                                            QMessageBox::StandardButtons buttons)
+{
+    if (questionAsker_)
+        return questionAsker_(question, buttons);
+    return QMessageBox::question(this, ProgramTitle(), question, buttons);
 }
 
 void MainWindow::Guarded(const std::function<void()>& command)
@@ -394,10 +491,11 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The worker thread of an import is using the model.
-    if (importing_) {
+    if (importing_ || !MayLeaveProject()) {
         event->ignore();
         return;
     }
+    QSettings().setValue(QLatin1String(GeometryKey), saveGeometry());
     QMainWindow::closeEvent(event);
 }
 
@@ -433,30 +531,57 @@ void MainWindow::ImportS2kFile()
 
 namespace {
 
-// What an import left out, for a message box: one paragraph for each warning.
-QString ImportWarningsMessage(const std::vector<std::string>& warnings)
+// What an import or an opening left out, for a message box: one paragraph for each warning.
+QString WarningsMessage(const QString& intro, const std::vector<std::string>& warnings)
 {
-    QString message = MainWindow::tr("The file is imported, but not all of it:");
+    QString message = intro;
     for (const std::string& warning : warnings)
         message += QStringLiteral("\n\n") + QString::fromStdString(warning);
     return message;
+}
+
+// The path with ".vek" after a file name that has no extension, made absolute.
+std::string ProjectFilePath(const QString& path)
+{
+    QString file = QFileInfo(path).absoluteFilePath();
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".vek");
+    return LocalPath(file);
+}
+
+// Asks for a project file to open or to save; empty when cancelled.
+QString ChooseProjectFile(QWidget* parent, const QString& caption, QFileDialog::AcceptMode mode)
+{
+    QFileDialog chooser(parent, caption);
+    chooser.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setNameFilter(QString::fromLatin1(ProjectFilter));
+    chooser.setDefaultSuffix(QStringLiteral("vek"));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return QString();
+    return chooser.selectedFiles().constFirst();
 }
 
 } // namespace
 
 void MainWindow::ImportS2kFile(const QString& path)
 {
+    if (!MayLeaveProject())
+        return;
     Guarded([&] {
-        const std::string file =
-            path.isEmpty() ? std::string() : QFile::encodeName(path).toStdString();
+        const std::string file = path.isEmpty() ? std::string() : LocalPath(path);
         ModelCountTexts counts;
         ImportReport report;
+        FileFingerprint s2k = session_.S2k;
         std::exception_ptr failure;
         RunWhileBusy([&] {
             try {
                 // A file that cannot be read stops the import with the old lines kept.
-                if (!file.empty())
+                if (!file.empty()) {
                     LoadS2kFile(model_, file);
+                    s2k = FingerprintOfFile(file);
+                }
                 // The results and the animation of the model before are gone with it.
                 results_ = Results();
                 animation_ = AnimationData();
@@ -468,9 +593,11 @@ void MainWindow::ImportS2kFile(const QString& path)
         if (failure)
             std::rethrow_exception(failure);
 
-        for (std::size_t k = 0; k < counts.size(); ++k)
-            panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
+        ShowCounts(counts);
         InitSolidMaterials(model_, settings_);
+        // The lines read again when no file was chosen are those of the last file.
+        session_ = SessionOfImport(file.empty() ? session_.S2kPath : file, s2k, model_, settings_,
+                                   viewSettings_);
         Redraw();
         ZoomAll(model_, results_, projected_, view_, modelView_->Area());
         Redraw();
@@ -479,8 +606,163 @@ void MainWindow::ImportS2kFile(const QString& path)
         const std::vector<std::string> warnings =
             path.isEmpty() ? std::vector<std::string>() : report.Warnings(path.toStdString());
         if (!warnings.empty())
-            ReportError(ImportWarningsMessage(warnings));
+            ReportError(WarningsMessage(tr("The file is imported, but not all of it:"), warnings));
     });
+}
+
+void MainWindow::ShowCounts(const ModelCountTexts& counts)
+{
+    for (std::size_t k = 0; k < counts.size(); ++k)
+        panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
+}
+
+// ---- Project files
+
+bool MainWindow::HasUnsavedChanges() const
+{
+    return vek::HasUnsavedChanges(session_, model_, settings_, viewSettings_);
+}
+
+bool MainWindow::MayLeaveProject()
+{
+    // Changes that cannot be told are asked about.
+    bool unsaved = true;
+    Guarded([&] { unsaved = HasUnsavedChanges(); });
+    if (!unsaved)
+        return true;
+    switch (Ask(tr("Save changes to the project?"),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+        return SaveProjectToItsFile();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::OpenProjectCommand()
+{
+    const QString path = ChooseProjectFile(this, tr("Open Project"), QFileDialog::AcceptOpen);
+    if (!path.isEmpty())
+        OpenProjectFile(path);
+}
+
+void MainWindow::SaveProjectCommand()
+{
+    SaveProjectToItsFile();
+}
+
+void MainWindow::SaveProjectAsCommand()
+{
+    SaveProjectToChosenFile();
+}
+
+bool MainWindow::SaveProjectToItsFile()
+{
+    if (session_.ProjectPath.empty())
+        return SaveProjectToChosenFile();
+    return SaveProjectTo(QFile::decodeName(QByteArray::fromStdString(session_.ProjectPath)));
+}
+
+bool MainWindow::SaveProjectToChosenFile()
+{
+    const QString path = saveProjectChooser_ ? saveProjectChooser_()
+                                             : ChooseProjectFile(this, tr("Save Project As"),
+                                                                 QFileDialog::AcceptSave);
+    return !path.isEmpty() && SaveProjectTo(path);
+}
+
+bool MainWindow::SaveProjectTo(const QString& path)
+{
+    return RunGuarded(this, errorReporter_, [&] {
+        if (session_.S2kPath.empty())
+            throw VekError("There is no project to save yet: a project keeps the changes to an "
+                           "imported s2k file.");
+        const std::string file = ProjectFilePath(path);
+        const ProjectFile project =
+            ProjectOfSession(session_, file, model_, settings_, viewSettings_);
+        vek::SaveProject(file, project);
+        session_.ProjectPath = file;
+        session_.SavedJson = ProjectToJson(project);
+        RememberRecentProject(file);
+    });
+}
+
+void MainWindow::OpenProjectFile(const QString& path)
+{
+    if (!MayLeaveProject())
+        return;
+    Guarded([&] {
+        const std::string file = LocalPath(QFileInfo(path).absoluteFilePath());
+        std::optional<OpenedProject> opened = OpenWithConsent(file);
+        if (!opened)
+            return;
+        std::string savedJson = NormalProjectJson(file);
+        TakeOpenedProject(*opened, file, std::move(savedJson));
+    });
+}
+
+std::optional<OpenedProject> MainWindow::OpenWithConsent(const std::string& projectPath)
+{
+    try {
+        return OpenWhileBusy(projectPath, OpenOptions());
+    } catch (const S2kChangedError& changed) {
+        const QString question = QString::fromStdString(changed.what()) + tr("\n\nOpen it anyway?");
+        if (Ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return std::nullopt;
+    }
+    OpenOptions options;
+    options.AcceptChangedS2k = true;
+    return OpenWhileBusy(projectPath, options);
+}
+
+OpenedProject MainWindow::OpenWhileBusy(const std::string& projectPath, const OpenOptions& options)
+{
+    // OpenProject touches nothing of the window's, so the window may go on painting.
+    std::optional<OpenedProject> opened;
+    std::exception_ptr failure;
+    RunWhileBusy([&] {
+        try {
+            opened = vek::OpenProject(projectPath, options);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    if (failure)
+        std::rethrow_exception(failure);
+    return std::move(*opened);
+}
+
+// The dialogs hold references to the model and the settings: they are assigned, not replaced.
+void MainWindow::TakeOpenedProject(OpenedProject& opened, const std::string& projectPath,
+                                   std::string savedJson)
+{
+    model_ = std::move(opened.OpenedModel);
+    settings_ = std::move(opened.ProjectSettings);
+    const MouseMode mode = viewSettings_.MouseMode;
+    viewSettings_ = opened.View;
+    viewSettings_.MouseMode = mode;
+    results_ = Results();
+    animation_ = AnimationData();
+    session_ = SessionOfOpened(opened, projectPath, std::move(savedJson));
+    ShowCounts(opened.Counts);
+    RememberRecentProject(projectPath);
+    Redraw();
+    ZoomAll(model_, results_, projected_, view_, modelView_->Area());
+    Redraw();
+    if (!opened.Warnings.empty())
+        ReportError(
+            WarningsMessage(tr("The project is opened, but not all of it:"), opened.Warnings));
+}
+
+void MainWindow::KeepLastScript(const QString& scriptPath)
+{
+    std::optional<ScriptRecord> record = tclFileDialog_->lastRecord();
+    if (!record)
+        return;
+    record->Script = LocalPath(QFileInfo(scriptPath).absoluteFilePath());
+    session_.LastScript = std::move(record);
 }
 
 void MainWindow::RunWhileBusy(const std::function<void()>& work)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/project_session.h"
 #include "gui/error_boundary.h"
+#include "gui/file_choice.h"
 #include "gui/two_band_painting.h"
 #include "model/model.h"
 #include "s2k/s2k_import.h"
@@ -10,16 +12,20 @@
 #include "view/view_transform.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPoint>
 #include <QString>
 #include <QTimer>
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QAction;
 class QDialog;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace vek {
@@ -39,9 +45,13 @@ class SolidMaterialDialog;
 class ShowLoadDialog;
 class FramePropertiesDialog;
 
+// Asks a question with the buttons given and tells the button chosen.
+using QuestionAsker = std::function<QMessageBox::StandardButton(
+    const QString& question, QMessageBox::StandardButtons buttons)>;
+
 // The main window of VEK: menus, tool bar, the model view and the status bar. It owns the
 // one model, the script settings, the view settings, the view transform and its pixels and the
-// mouse state machine, and the dialogs that show and change them.
+// mouse state machine, the project session, and the dialogs that show and change them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -65,12 +75,27 @@ public:
     QLabel* panel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
     QTimer& animationTimer() { return animationTimer_; }
 
+    const ProjectSession& session() const { return session_; }
+
     // Where error messages go: by default a warning box titled "TAV" with an OK button.
     void SetErrorReporter(ErrorReporter reporter);
+    // Where questions go: by default a question box titled "TAV".
+    void SetQuestionAsker(QuestionAsker asker);
+    // Asks for the file Save Project As writes: by default a save-file dialog.
+    void SetSaveProjectChooser(OpenFileChooser chooser);
 
-    // Imports an s2k file: `path` is the file chosen, empty when none was (the lines of the
-    // last file read are imported again). The reading runs on a worker thread while the
-    // window stays painted.
+    // Whether the project differs from the one last saved, opened or imported.
+    bool HasUnsavedChanges() const;
+
+    // Opens the project file `path`, once unsaved changes are saved or let go. A project
+    // that cannot be opened is reported and leaves the window as it was.
+    void OpenProjectFile(const QString& path);
+    // Saves the project to `path` (a name without an extension gets ".vek"); true when saved.
+    bool SaveProjectTo(const QString& path);
+
+    // Imports an s2k file, once unsaved changes are saved or let go: `path` is the file
+    // chosen, empty when none was (the lines of the last file read are imported again). The
+    // reading runs on a worker thread while the window stays painted.
     void ImportS2kFile(const QString& path);
 
     // Starts the solver on the chosen script `path`, without waiting for it.
@@ -78,6 +103,9 @@ public:
 
 public slots:
     // File
+    void OpenProjectCommand();
+    void SaveProjectCommand();
+    void SaveProjectAsCommand();
     void ImportS2kFile();
     void ConvertSap2000V14File();
     // View
@@ -126,11 +154,32 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateDialogs();
+    void CreateRecentProjectsMenu();
+    void RestoreWindowGeometry();
 
     // Runs a command within the error boundary: an error it raises (a VekError, or any other
     // exception) is shown and the program goes on with the state the command left.
     void Guarded(const std::function<void()>& command);
     void ReportError(const QString& message);
+    QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardButtons buttons);
+
+    // Asks what to do with unsaved changes; true when the command that would drop them may
+    // go on (saved, or let go), false when cancelled.
+    bool MayLeaveProject();
+    // Save Project: to the project's file, or to the file Save Project As asks for.
+    bool SaveProjectToItsFile();
+    bool SaveProjectToChosenFile();
+    // OpenProject on a worker thread; when the s2k file changed, asks whether to open it
+    // anyway. None when the engineer said no.
+    std::optional<OpenedProject> OpenWithConsent(const std::string& projectPath);
+    OpenedProject OpenWhileBusy(const std::string& projectPath, const OpenOptions& options);
+    void TakeOpenedProject(OpenedProject& opened, const std::string& projectPath,
+                           std::string savedJson);
+    void ShowCounts(const ModelCountTexts& counts);
+    void RememberRecentProject(const std::string& projectPath);
+    void OpenRecentProject(const QString& path);
+    void FillRecentProjectsMenu();
+    void KeepLastScript(const QString& scriptPath);
 
     // Paints the model view; raises what RedrawModel raises. Does nothing while an import
     // is rebuilding the model.
@@ -151,6 +200,9 @@ private:
     Model model_;
     Settings settings_;
     ViewSettings viewSettings_;
+    // The s2k file and its fingerprint, the sections as imported, the project file, the last
+    // script, and the project as last saved.
+    ProjectSession session_;
     ViewTransform view_;
     // The model's pixels on the model view.
     ProjectedModel projected_;
@@ -163,6 +215,7 @@ private:
 
     ModelView* modelView_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QMenu* recentProjectsMenu_ = nullptr;
     std::array<QLabel*, PanelCount> panels_{};
     // Steps the animation; stopped until an animation is shown.
     QTimer animationTimer_;
@@ -182,6 +235,8 @@ private:
     SolidMaterialDialog* solidMaterialDialog_ = nullptr;
 
     ErrorReporter errorReporter_;
+    QuestionAsker questionAsker_;
+    OpenFileChooser saveProjectChooser_;
     bool importing_ = false;
     bool shown_ = false;
 };

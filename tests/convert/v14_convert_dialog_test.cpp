@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "convert/gui/v14_convert_dialog.h"
 #include "support/widget_lookup.h"
+#include "support/window_fixture.h"
 #include "util/text_lines.h"
 
 #include <QAction>
@@ -120,6 +121,8 @@ class ConvertDialogTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { testing::UseTestSettings(); }
     void init();
     void showsItsTextsAndControls();
     void openConvertsAndSaveWritesCrLf();

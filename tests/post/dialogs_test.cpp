@@ -288,8 +288,9 @@ void PostDialogsTest::animationControls()
 {
     Model model;
     AnimationData animation;
+    Settings settings;
     QTimer timer;
-    AnimationDialog dialog(model, animation, timer);
+    AnimationDialog dialog(model, settings, animation, timer);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Animation"));
     QVERIFY(!dialog.isModal());
     QCOMPARE(Edit(dialog, "stepCountEdit")->text(), QStringLiteral("100"));
@@ -311,7 +312,7 @@ void PostDialogsTest::animationLoadAndPlay()
     WriteNodeFiles(f.folder, 150, 5);
     QTimer timer;
     timer.setInterval(1);
-    AnimationDialog dialog(f.model, f.animation, timer);
+    AnimationDialog dialog(f.model, f.settings, f.animation, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
     // Before any load a tick shows the model at rest.
@@ -362,7 +363,7 @@ void PostDialogsTest::animationReportsErrors()
     Fixture f("dlganimerr");
     WriteNodeFiles(f.folder, 3, 2);
     QTimer timer;
-    AnimationDialog dialog(f.model, f.animation, timer);
+    AnimationDialog dialog(f.model, f.settings, f.animation, timer);
     dialog.SetFileChooser(f.Chooser());
     dialog.SetMessageReporter(f.Reporter());
 

@@ -6,6 +6,7 @@
 #include "view/view_transform.h"
 
 #include "building_generator.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -48,6 +49,9 @@ struct Window
     Window()
     {
         form.SetErrorReporter([this](const QString& message) { errors << message; });
+        // A new import lets the changes to the last one go.
+        form.SetQuestionAsker(
+            [](const QString&, QMessageBox::StandardButtons) { return QMessageBox::Discard; });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the main window was not exposed");
@@ -193,6 +197,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { testing::UseTestSettings(); }
     void startsWithTheCaptionSizeAndEmptyStatus();
     void toolBarHoldsTheButtonsInOrder();
     void menusHoldTheEntriesInOrder();
@@ -353,7 +359,8 @@ void MainWindowTest::menusHoldTheEntriesInOrder()
 
     const QList<QAction*> menus = w.form.menuBar()->actions();
     QCOMPARE(Entries(menus[0]->menu()),
-             QStringList({"Import Sap2000 txt file", "|", "Sap2000V14 to Sap2000 v6 (s2k)"}));
+             QStringList({"Open Project", "Save Project", "Save Project As", "Recent Projects", "|",
+                          "Import Sap2000 txt file", "|", "Sap2000V14 to Sap2000 v6 (s2k)"}));
     QCOMPARE(Entries(menus[1]->menu()),
              QStringList({"Pan", "Zoom All", "Rotate View", "Refresh", "|", "XY View", "XZ View",
                           "YZ View", "|", "View Option", "Show Load"}));

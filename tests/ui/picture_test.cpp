@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "gui/model_view.h"
+#include "support/window_fixture.h"
 
 #include <QFile>
 #include <QImage>
@@ -41,6 +42,8 @@ class PictureTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { vek::testing::UseTestSettings(); }
     void writesThePictureOfTheDefaultSize();
     void showsWhatTheWindowShows();
     void needsNoDisplay();

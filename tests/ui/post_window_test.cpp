@@ -4,11 +4,13 @@
 #include "post/gui/deformation_dialog.h"
 
 #include "../post/recorder_test_files.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -28,6 +30,9 @@ struct Window
     Window()
     {
         form.SetErrorReporter([this](const QString& message) { errors << message; });
+        // A new import lets the changes to the last one go.
+        form.SetQuestionAsker(
+            [](const QString&, QMessageBox::StandardButtons) { return QMessageBox::Discard; });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the main window was not exposed");
@@ -94,6 +99,8 @@ class PostWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { testing::UseTestSettings(); }
     void postCommandsShowTheirDialogs();
     void deformationOkRedrawsWithTheLoadedDisplacements();
     void animationTicksRedrawAtTheNextStep();

@@ -2,6 +2,7 @@
 #include "s2k/s2k_import.h"
 #include "support/solid_models.h"
 #include "support/widget_lookup.h"
+#include "support/window_fixture.h"
 #include "tcl/gui/analysis_setting_dialog.h"
 #include "tcl/gui/recorder_setting_dialog.h"
 #include "tcl/gui/solid_material_dialog.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -40,6 +42,9 @@ struct Window
     Window()
     {
         form.SetErrorReporter([this](const QString& message) { errors << message; });
+        // A new import lets the changes to the last one go.
+        form.SetQuestionAsker(
+            [](const QString&, QMessageBox::StandardButtons) { return QMessageBox::Discard; });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the main window was not exposed");
@@ -141,6 +146,8 @@ class ScriptCommandsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { testing::UseTestSettings(); }
     void commandsShowTheirDialogs();
     void settingsReachTheScript();
     void solidMaterialsReachTheScript();

@@ -3,6 +3,7 @@
 #include "sections/gui/frame_section_dialog.h"
 #include "sections/gui/material_dialog.h"
 #include "sections/gui/shell_section_dialog.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +60,8 @@ class SectionEditorsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its place in the settings: the test's own, not the user's.
+    void initTestCase() { testing::UseTestSettings(); }
     void defineCommandsShowTheEditors();
     void frameSectionOkRedrawsTheModelView();
 };

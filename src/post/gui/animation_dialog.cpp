@@ -2,6 +2,7 @@
 
 #include "gui/form_rows.h"
 #include "gui/qpainter_canvas.h"
+#include "post/gui/recorded_run.h"
 #include "util/number_parse.h"
 #include "view/model_drawing.h"
 
@@ -40,9 +41,9 @@ void PaintAnimationStep(QImage& image, const Model& model, const AnimationData& 
                     [&model, &pixels](Canvas& canvas) { DrawBareModel(canvas, model, pixels); });
 }
 
-AnimationDialog::AnimationDialog(const Model& model, AnimationData& animation, QTimer& timer,
-                                 QWidget* parent)
-    : QDialog(parent), model_(model), animation_(animation), timer_(timer)
+AnimationDialog::AnimationDialog(const Model& model, const Settings& settings,
+                                 AnimationData& animation, QTimer& timer, QWidget* parent)
+    : QDialog(parent), model_(model), settings_(settings), animation_(animation), timer_(timer)
 {
     setObjectName(QStringLiteral("animationDialog"));
     setWindowTitle(QStringLiteral("Animation"));
@@ -98,7 +99,10 @@ void AnimationDialog::LoadAnimationData()
         const QString file = chooser_ ? chooser_() : QString();
         if (file.isEmpty())
             return;
-        LoadAnimationSteps(model_, animation_, FolderOfFile(file), stepCount);
+        const std::string folder = FolderOfFile(file);
+        ReadAsRecorded(folder, model_, settings_, [&](const Model& model, const Settings&) {
+            LoadAnimationSteps(model, animation_, folder, stepCount);
+        });
     });
 }
 

@@ -5,6 +5,7 @@
 #include "gui/two_band_painting.h"
 #include "model/model.h"
 #include "post/animation.h"
+#include "tcl/settings.h"
 #include "view/view_transform.h"
 
 #include <QDialog>
@@ -25,7 +26,8 @@ void PaintAnimationStep(QImage& image, const Model& model, const AnimationData& 
                         TwoBandPainting* twoBands = nullptr);
 
 // "Animation": loads the joint displacements of consecutive steps from the node displacement
-// files and plays them in the main window, driven by the main window's timer. Modeless.
+// files, read as the run's script record says when there is one, and plays them in the main
+// window, driven by the main window's timer. Modeless.
 //
 // Every tick of the timer shows the next step, so every step loaded is drawn; the "Steps per
 // second" box sets the timer's interval. A step that takes longer to draw than an interval
@@ -35,8 +37,8 @@ class AnimationDialog : public QDialog
     Q_OBJECT
 
 public:
-    AnimationDialog(const Model& model, AnimationData& animation, QTimer& timer,
-                    QWidget* parent = nullptr);
+    AnimationDialog(const Model& model, const Settings& settings, AnimationData& animation,
+                    QTimer& timer, QWidget* parent = nullptr);
 
     void SetMessageReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
     void SetFileChooser(OpenFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -53,6 +55,7 @@ private:
     void SetPace(int stepsPerSecond);
 
     const Model& model_;
+    const Settings& settings_;
     AnimationData& animation_;
     QTimer& timer_;
     ErrorReporter reporter_;

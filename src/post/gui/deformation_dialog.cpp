@@ -4,6 +4,7 @@
 #include "gui/model_view.h"
 #include "gui/qpainter_canvas.h"
 #include "post/deformation_data.h"
+#include "post/gui/recorded_run.h"
 #include "post/scale_legend.h"
 #include "util/format.h"
 #include "util/number_parse.h"
@@ -135,8 +136,11 @@ void DeformationDialog::LoadNodeDeformData()
     Run([this] {
         loadStep_ = StrToInt(Text(loadStepEdit_));
         const std::string folder = ChooseFolder();
-        if (!folder.empty())
-            vek::LoadNodeDeformData(model_, results_, folder, loadStep_);
+        if (folder.empty())
+            return;
+        ReadAsRecorded(folder, model_, settings_, [&](const Model& model, const Settings&) {
+            vek::LoadNodeDeformData(model, results_, folder, loadStep_);
+        });
     });
 }
 
@@ -148,8 +152,13 @@ void DeformationDialog::LoadSecDeformData()
         const std::string folder = ChooseFolder();
         if (folder.empty())
             return;
-        if (vek::LoadSecDeformData(model_, settings_, results_, viewSettings_, folder, loadStep_,
-                                   kind)) {
+        bool scaled = false;
+        ReadAsRecorded(folder, model_, settings_,
+                       [&](const Model& model, const Settings& settings) {
+                           scaled = vek::LoadSecDeformData(model, settings, results_, viewSettings_,
+                                                           folder, loadStep_, kind);
+                       });
+        if (scaled) {
             scaleMaxEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMax)));
             scaleMinEdit_->setText(QString::fromStdString(FormatGeneral(viewSettings_.ScaleMin)));
         }
@@ -161,8 +170,11 @@ void DeformationDialog::LoadModeShape()
     Run([this] {
         const std::int32_t mode = StrToInt(Text(modeEdit_));
         const std::string folder = ChooseFolder();
-        if (!folder.empty())
-            vek::LoadModeShape(model_, results_, folder, mode);
+        if (folder.empty())
+            return;
+        ReadAsRecorded(folder, model_, settings_, [&](const Model& model, const Settings&) {
+            vek::LoadModeShape(model, results_, folder, mode);
+        });
     });
 }
 

@@ -20,8 +20,9 @@ namespace vek {
 
 // "Deformation Shape": reads the joint displacements of a load step, the section deformations
 // of the frames' end sections, or a mode shape from the solver's recorder files in the folder
-// of a file the user picks, and sets the displacement and colour scales. Modeless; the fields
-// keep their contents between showings.
+// of a file the user picks, and sets the displacement and colour scales. The files are read
+// with the settings and element types of the script record in that folder, when there is one
+// (ReadAsRecorded). Modeless; the fields keep their contents between showings.
 class DeformationDialog : public QDialog
 {
     Q_OBJECT

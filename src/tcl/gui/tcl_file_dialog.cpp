@@ -2,9 +2,11 @@
 
 #include "gui/file_choice.h"
 #include "gui/form_rows.h"
+#include "project/script_record.h"
 #include "tcl/tcl_generator.h"
 #include "util/error.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -182,10 +184,18 @@ void TclFileDialog::Save()
 
 void TclFileDialog::Save(const QString& path)
 {
-    RunGuarded(this, reporter_, [&] {
+    std::string script;
+    const bool saved = RunGuarded(this, reporter_, [&] {
         const TextLines lines = TextLines::FromText(ScriptText());
-        WriteLinesCrLf(WithTclExtension(LocalPath(path)), lines);
+        script = WithTclExtension(LocalPath(path));
+        WriteLinesCrLf(script, lines);
+        ScriptRecord record =
+            RecordOfScript(model_, settings_, std::filesystem::path(script).filename().string());
+        SaveScriptRecord(script, record);
+        lastRecord_ = std::move(record);
     });
+    if (saved)
+        emit scriptSaved(QFile::decodeName(QByteArray::fromStdString(script)));
 }
 
 } // namespace vek

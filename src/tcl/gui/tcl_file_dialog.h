@@ -2,10 +2,13 @@
 
 #include "gui/error_boundary.h"
 #include "model/model.h"
+#include "project/project_file.h"
 #include "tcl/settings.h"
 #include "util/text_lines.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -14,8 +17,8 @@ class QPushButton;
 namespace vek {
 
 // "OpenSEES Tcl File": generates the OpenSees script of the model, shows it in an editable
-// text area and saves what the text area holds. Modeless; the script and the text stay
-// between showings.
+// text area and saves what the text area holds, with the record of the settings it was
+// written with beside it. Modeless; the script and the text stay between showings.
 class TclFileDialog : public QDialog
 {
     Q_OBJECT
@@ -31,8 +34,16 @@ public:
     QPlainTextEdit* textArea() const { return scriptText_; }
 
     // Writes the text area to `path`, every line followed by CR LF; a file name without an
-    // extension gets ".tcl". An error is reported and writes nothing.
+    // extension gets ".tcl". Then writes the script record beside it (SaveScriptRecord) and
+    // tells scriptSaved. An error is reported and writes nothing more.
     void Save(const QString& path);
+
+    // The record of the last script saved; none before the first.
+    const std::optional<ScriptRecord>& lastRecord() const { return lastRecord_; }
+
+signals:
+    // A script and its record were written; `path` is the script's.
+    void scriptSaved(const QString& path);
 
 public slots:
     // Generates the script and shows it; on an error the text area keeps what it held.
@@ -49,6 +60,7 @@ private:
     Model& model_;
     const Settings& settings_;
     TextLines tclLines_;
+    std::optional<ScriptRecord> lastRecord_;
     // Whether the text area's text is written as UTF-8; a script whose names are not UTF-8 is
     // shown and written back as Latin-1, byte for byte.
     bool utf8_ = true;
