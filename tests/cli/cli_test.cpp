@@ -200,6 +200,28 @@ TEST(VekCli, TclMaterialOptions)
               2);
 }
 
+// The recorded nonlinear pushover of frame.s2k: its script is the one VEK writes with the
+// options of command.txt and the two materials the recording set by hand.
+TEST(VekCli, TclMaterialsGiveTheRecordedNonlinearScript)
+{
+    const std::string run = std::string(VEK_OPENSEES_RUNS) + "/frame-pushover-nonlinear";
+    if (!std::filesystem::is_directory(run))
+        GTEST_SKIP() << "no OpenSees runs at " << run;
+    const std::string command = ReadWholeFile(run + "/command.txt");
+    const std::size_t start = command.find("frame.s2k") + 9;
+    std::istringstream options(command.substr(start, command.find(" (then") - start));
+    std::vector<std::string> args{"tcl", run + "/../../frame.s2k"};
+    for (std::string word; options >> word;)
+        args.push_back(word);
+    for (const char* material :
+         {"1:Type=Concrete02,fpc=-30,epsc0=-0.002,fpcu=-6,epsU=-0.006,lambda=0.1,ft=3,Ets=1500",
+          "2:Type=Steel02,Fy=400,E0=2e5,b=0.01"})
+        args.insert(args.end(), {"--material", material});
+    const CliResult r = RunVekCli(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, ReadWholeFile(run + "/model.tcl"));
+}
+
 // A usage error is its message and a line pointing to the help, not the help itself.
 TEST(VekCli, UsageErrors)
 {
