@@ -633,6 +633,9 @@ std::vector<MaterialUse> MaterialUsesOf(const Preflight& p, const std::vector<st
             HasFiberOf(p, s, p.settings.RebarMaterialTag))
             rebar->Nonlinear = true;
     }
+    // With plate fibre information a shell of a nonlinear material has a warning of its own.
+    if (p.settings.GenPlateFiber)
+        return uses;
     for (const TShellElem& shell : model.Shells) {
         const TShellSection& section = model.ShellSections[shell.Section];
         if (section.Kind == ShellSectionKind::Shell)
@@ -662,6 +665,28 @@ void CheckNonlinearMaterialUses(Preflight& p, const std::vector<std::int64_t>& f
                    "): they take its elastic constants alone, and its nonlinear law changes "
                    "nothing. Give their sections a fibre element type, or leave the material "
                    "Elastic.");
+    }
+}
+
+// With plate fibre information the script writes an nDMaterial only for the elastic materials
+// of the shell sections; a PlateFiber of any other material names none.
+void CheckShellSectionMaterials(Preflight& p)
+{
+    const Model& model = p.model;
+    if (!p.settings.GenPlateFiber)
+        return;
+    for (std::int64_t k = 1; k <= model.ShellSectionCount(); ++k) {
+        const TShellSection& section = model.ShellSections[k];
+        const TMaterial& material = model.Materials[section.Material];
+        if (section.Kind != ShellSectionKind::Shell || !IsNonlinear(material))
+            continue;
+        p.ctx.Warn("Shell section \"" + section.Name + "\" is of material " +
+                   MaterialName(model, section.Material) + ", which is " + TypeName(material) +
+                   ": nDMaterial ElasticIsotropic is written only for elastic materials, so its "
+                   "\"nDMaterial PlateFiber " +
+                   Str(600 + k) +
+                   "\" names no nD material and OpenSees stops there. Leave the material "
+                   "Elastic, or turn Gen ND Material Plate Fiber Information off.");
     }
 }
 
@@ -695,6 +720,7 @@ void AddPreflightWarnings(TclContext& ctx)
     CheckRebarMaterial(p, frames);
     CheckElasticFiberSections(p, frames);
     CheckNonlinearMaterialUses(p, frames);
+    CheckShellSectionMaterials(p);
     if (type == MultipleSupportExcitation)
         CheckImposedMotionNodes(p);
 }

@@ -485,6 +485,23 @@ TEST(Preflight, NonlinearMaterialsAndTheElementsUsingThem)
         else
             EXPECT_TRUE(OneWarning(warnings, {c.warning})) << c.warning;
     }
+
+    // A shell of a nonlinear material: a PlateFiber without its nD material, or an elastic
+    // membrane section that takes E alone.
+    Model shells = Import(fileHead + testing::JointTable(4) +
+                          "MATERIAL\n  NAME=C30  IDES=C\n    T=0  E=30000  U=0.2\n\n"
+                          "SHELL SECTION\n  NAME=SLAB  MAT=C30   TYPE=Shell,Thin  TH=200\n\n"
+                          "SHELL\n  1  J=1,2,3,4  SEC=SLAB\n\n");
+    shells.Materials.Edit(1).MatType = MaterialType::Concrete02;
+    Settings settings;
+    EXPECT_TRUE(OneWarning(Preflight(shells, settings),
+                           {"Shell section \"SLAB\" is of material \"C30\" (1), which is "
+                            "Concrete02",
+                            "\"nDMaterial PlateFiber 601\" names no nD material"}));
+    settings.GenPlateFiber = false;
+    EXPECT_TRUE(OneWarning(Preflight(shells, settings),
+                           {"Material \"C30\" (1) is Concrete02, but only elastic elements use "
+                            "it (1 shell)"}));
 }
 
 TEST(Preflight, ImposedMotionsNeedSupportsOneToFour)
