@@ -171,8 +171,10 @@ void ApplyMaterialOptions(Model& model, const std::vector<MaterialOption>& mater
         const std::string head = "material " + FormatInt(option.Number);
         const bool added = option.Number == count + 1;
         if (!added && !model.Materials.Contains(option.Number))
-            throw VekError(head + " does not exist in the model (it has " + FormatInt(count) +
-                           " materials; " + FormatInt(count + 1) + " adds one)");
+            throw VekError(
+                head + " does not exist in the model (" +
+                (count == 0 ? "it has none" : "its materials are 1 to " + FormatInt(count)) + "; " +
+                FormatInt(count + 1) + " adds one)");
         if (added && !option.Name)
             throw VekError(head + " is a new material and needs Name=");
         TMaterial material = added ? TMaterial() : model.Materials[option.Number];
@@ -192,16 +194,16 @@ bool ReadModelOption(const std::vector<std::string>& args, std::size_t& k, Model
                      ModelOptions& options)
 {
     const std::string& arg = args[k];
-    const bool all = kinds != ModelOptionKinds::SetAndFrameSection;
+    const bool shellsAndSolids = kinds != ModelOptionKinds::SetAndFrameSection;
     if (arg == "--set") {
         Settings scratch;
         ViewSettings scratchView;
         SetSettingOption(scratch, scratchView, OptionValue(args, k));
         options.Sets.push_back(args[k]);
-    } else if (arg == "--section" || (all && arg == "--shell-section")) {
+    } else if (arg == "--section" || (shellsAndSolids && arg == "--shell-section")) {
         const bool shell = arg == "--shell-section";
         options.Sections.push_back(ParseSectionOption(OptionValue(args, k), shell));
-    } else if (all && arg == "--solid-material") {
+    } else if (shellsAndSolids && arg == "--solid-material") {
         options.SolidMaterials.push_back(ParseSolidMaterialOption(OptionValue(args, k)));
     } else if (kinds == ModelOptionKinds::All && arg == "--material") {
         options.Materials.push_back(ParseMaterialOption(OptionValue(args, k)));

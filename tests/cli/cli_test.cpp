@@ -189,7 +189,7 @@ TEST(VekCli, TclMaterialOptions)
          "material 1: fpc must be 0 or negative (compression is negative), not 30"},
         {"2:Type=Steel01,Fy=1,b=0", "material 2 is a new material and needs Name="},
         {"3:Type=Elastic,E=1,Name=X",
-         "material 3 does not exist in the model (it has 1 materials; 2 adds one)"},
+         "material 3 does not exist in the model (its materials are 1 to 1; 2 adds one)"},
     };
     for (const auto& [option, message] : cases) {
         const CliResult bad = RunVekCli({"tcl", portal, "--material", option});
