@@ -47,7 +47,19 @@ constexpr CommandHelp Commands[] = {
      "                      the material of the solids of SectionTag T,\n"
      "                      both fields given (E > 0, -1 < Poisson < 0.5);\n"
      "                      without it a tag T in 1..MaterialCount takes\n"
-     "                      material T's E and Poisson's ratio\n"},
+     "                      material T's E and Poisson's ratio\n"
+     "  --material M:Type=T,Name=Value,Parameter=Value,...\n"
+     "                      material M as the OpenSees uniaxialMaterial T\n"
+     "                      with its parameters: Elastic E; Steel01 Fy,\n"
+     "                      E0, b; Steel02 Fy, E0, b, R0, cR1, cR2 (E,\n"
+     "                      Fy and E0 greater than 0);\n"
+     "                      Concrete01 fpc, epsc0, fpcu, epsU (0 or\n"
+     "                      negative: compression is negative); Concrete02\n"
+     "                      those and lambda, ft, Ets. E0 and E start as\n"
+     "                      the material's E, R0, cR1 and cR2 as 18, 0.925\n"
+     "                      and 0.15; the others must be given. M =\n"
+     "                      MaterialCount + 1 adds a material, which needs\n"
+     "                      Name=Value\n"},
     {"project", "project FILE.s2k -o P.vek [OPTIONS]",
      "Import the file, apply the options as tcl does (--set, --section,\n"
      "--shell-section, --solid-material) and save the project file P.vek:\n"

@@ -114,21 +114,99 @@ SolidMaterialOption ParseSolidMaterialOption(const std::string& text)
     return option;
 }
 
+namespace {
+
+// The "Name=Value" parts of a comma-separated list.
+std::vector<std::pair<std::string, std::string>> Assignments(const std::string& list)
+{
+    std::vector<std::pair<std::string, std::string>> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        parts.push_back(SplitAssignment(list.substr(start, comma - start)));
+        if (comma == list.size())
+            return parts;
+        start = comma + 1;
+    }
+}
+
+} // namespace
+
+MaterialOption ParseMaterialOption(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw VekError("'" + text + "' is not of the form M:Type=T,Name=Value,...");
+    MaterialOption option;
+    option.Number = StrToInt(text.substr(0, colon));
+    std::optional<std::string> type;
+    for (auto& [key, value] : Assignments(text.substr(colon + 1))) {
+        std::optional<std::string>* field = key == "Type"   ? &type
+                                            : key == "Name" ? &option.Name
+                                                            : nullptr;
+        const bool repeated = field ? field->has_value() : option.Parameters.contains(key);
+        if (repeated)
+            throw VekError("'" + text + "' gives " + key + " twice");
+        if (field)
+            *field = std::move(value);
+        else
+            option.Parameters.emplace(key, std::move(value));
+    }
+    if (!type)
+        throw VekError("'" + text + "' needs Type=T (Elastic, Steel01, Concrete01, Steel02, " +
+                       "Concrete02)");
+    try {
+        option.Type = MaterialTypeNamed(*type);
+        CheckMaterialParameters(option.Type, option.Parameters);
+    } catch (const VekError& error) {
+        throw VekError("material " + FormatInt(option.Number) + ": " + error.what());
+    }
+    return option;
+}
+
+void ApplyMaterialOptions(Model& model, const std::vector<MaterialOption>& materials)
+{
+    for (const MaterialOption& option : materials) {
+        const std::int32_t count = std::max(model.MaterialCount(), 0);
+        const std::string head = "material " + FormatInt(option.Number);
+        const bool added = option.Number == count + 1;
+        if (!added && !model.Materials.Contains(option.Number))
+            throw VekError(
+                head + " does not exist in the model (" +
+                (count == 0 ? "it has none" : "its materials are 1 to " + FormatInt(count)) + "; " +
+                FormatInt(count + 1) + " adds one)");
+        if (added && !option.Name)
+            throw VekError(head + " is a new material and needs Name=");
+        TMaterial material = added ? TMaterial() : model.Materials[option.Number];
+        try {
+            SetMaterialParameters(material, option.Type, option.Parameters);
+        } catch (const VekError& error) {
+            throw VekError(head + ": " + error.what());
+        }
+        if (option.Name)
+            material.Name = *option.Name;
+        (added ? model.Materials.Append() : model.Materials.Edit(option.Number)) =
+            std::move(material);
+    }
+}
+
 bool ReadModelOption(const std::vector<std::string>& args, std::size_t& k, ModelOptionKinds kinds,
                      ModelOptions& options)
 {
     const std::string& arg = args[k];
-    const bool all = kinds == ModelOptionKinds::All;
+    const bool shellsAndSolids = kinds != ModelOptionKinds::SetAndFrameSection;
     if (arg == "--set") {
         Settings scratch;
         ViewSettings scratchView;
         SetSettingOption(scratch, scratchView, OptionValue(args, k));
         options.Sets.push_back(args[k]);
-    } else if (arg == "--section" || (all && arg == "--shell-section")) {
+    } else if (arg == "--section" || (shellsAndSolids && arg == "--shell-section")) {
         const bool shell = arg == "--shell-section";
         options.Sections.push_back(ParseSectionOption(OptionValue(args, k), shell));
-    } else if (all && arg == "--solid-material") {
+    } else if (shellsAndSolids && arg == "--solid-material") {
         options.SolidMaterials.push_back(ParseSolidMaterialOption(OptionValue(args, k)));
+    } else if (kinds == ModelOptionKinds::All && arg == "--material") {
+        options.Materials.push_back(ParseMaterialOption(OptionValue(args, k)));
     } else {
         return false;
     }
@@ -161,6 +239,7 @@ void ApplyModelOptions(const ModelOptions& options, Model& model, Settings& sett
     for (const std::string& text : options.Sets)
         SetSettingOption(settings, viewSettings, text);
     ApplySolidMaterialOptions(model, settings, options.SolidMaterials, err);
+    ApplyMaterialOptions(model, options.Materials);
     ApplySectionOptions(model, options.Sections);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "model/model.h"
+#include "sections/material_parameters.h"
 #include "tcl/settings.h"
 #include "view/view_settings.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,19 +59,41 @@ struct SolidMaterialOption
 // Reads "T:E=Value,Poisson=Value"; both fields are needed, E > 0 and -1 < Poisson < 0.5.
 SolidMaterialOption ParseSolidMaterialOption(const std::string& text);
 
+// "M:Type=T,Name=Value,p=Value,..." of a --material option: material M made an OpenSees
+// uniaxial material of type T with the parameters p, and renamed when Name is given.
+struct MaterialOption
+{
+    std::int32_t Number = 0;
+    MaterialType Type = MaterialType::None;
+    std::optional<std::string> Name;
+    MaterialParameterTexts Parameters;
+};
+
+// Reads "M:Type=T,..."; Type is needed, each key may appear once, and the parameters are
+// checked for T at once (names, required ones, values and signs).
+MaterialOption ParseMaterialOption(const std::string& text);
+
+// Sets the materials of the options in order: M in 1..MaterialCount changes material M, M =
+// MaterialCount + 1 adds one, which needs a Name. Raises "material M: <message>" for a value
+// the material cannot take and says which numbers are possible for any other M.
+void ApplyMaterialOptions(Model& model, const std::vector<MaterialOption>& materials);
+
 // The options that change the model and its settings, in the order given: --set,
-// --section, --shell-section and --solid-material.
+// --section, --shell-section, --solid-material and --material.
 struct ModelOptions
 {
     // The "Name=Value" texts of the --set options.
     std::vector<std::string> Sets;
     std::vector<SectionOption> Sections;
     std::vector<SolidMaterialOption> SolidMaterials;
+    std::vector<MaterialOption> Materials;
 };
 
 // Which of the model options a command takes.
 enum class ModelOptionKinds {
     All,
+    // All but --material, whose changes a project file does not keep.
+    AllButMaterials,
     // --set and --section only.
     SetAndFrameSection,
 };
@@ -81,8 +105,9 @@ bool ReadModelOption(const std::vector<std::string>& args, std::size_t& k, Model
                      ModelOptions& options);
 
 // Applies the options over the model and settings of a command's input: the settings first,
-// then the solid materials (a tag no solid names is a warning on `err`), then the section
-// fields. A value the model cannot take raises VekError with the usage error's text.
+// then the solid materials (a tag no solid names is a warning on `err`), then the materials,
+// then the section fields. A value the model cannot take raises VekError with the usage error's
+// text.
 void ApplyModelOptions(const ModelOptions& options, Model& model, Settings& settings,
                        ViewSettings& viewSettings, std::ostream& err);
 

@@ -28,7 +28,7 @@ ProjectOptions ParseProjectOptions(const std::vector<std::string>& args)
         const std::string& arg = args[k];
         if (arg == "-o") {
             options.Output = OptionValue(args, k);
-        } else if (ReadModelOption(args, k, ModelOptionKinds::All, options.Changes)) {
+        } else if (ReadModelOption(args, k, ModelOptionKinds::AllButMaterials, options.Changes)) {
             continue;
         } else if (!arg.empty() && arg[0] == '-') {
             throw VekError("unknown option '" + arg + "'");

@@ -89,6 +89,12 @@ struct TMaterial
     double E = 0;
     double Poisson = 0;
     double G = 0;
+    // The parameters of the nonlinear types, each in its OpenSees command's order; a type
+    // reads only its own (sections/material_parameters.h lists them). Compression is negative.
+    // Steel01: Fy, E0, B; Steel02: Fy, E0, B, R0, CR1, CR2.
+    double Fy = 0, E0 = 0, B = 0, R0 = 0, CR1 = 0, CR2 = 0;
+    // Concrete01: Fpc, Epsc0, Fpcu, EpsU; Concrete02: those and Lambda, Ft, Ets.
+    double Fpc = 0, Epsc0 = 0, Fpcu = 0, EpsU = 0, Lambda = 0, Ft = 0, Ets = 0;
 };
 
 // A joint force or a distributed frame load of one load case.

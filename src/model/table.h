@@ -43,6 +43,17 @@ public:
         return records_[i];
     }
 
+    // Adds an all-zero record Count + 1 (Count becomes 1 for an absent table) and returns it.
+    Record& Append()
+    {
+        const std::size_t next = static_cast<std::size_t>(std::max(Count, 0)) + 1;
+        if (records_.size() <= next)
+            records_.resize(next + 1);
+        records_[next] = Record();
+        Count = static_cast<std::int32_t>(next);
+        return records_[next];
+    }
+
     // Count = count and count + 1 all-zero records. A negative count leaves just the zero
     // record (callers raise "Range check error" before calling for a size below zero).
     // When the records do not fit into memory the table is left empty (Count 0, the zero

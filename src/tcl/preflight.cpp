@@ -1,6 +1,7 @@
 #include "tcl/preflight.h"
 
 #include "model/element_kinds.h"
+#include "sections/material_parameters.h"
 #include "util/format.h"
 
 #include <algorithm>
@@ -517,6 +518,178 @@ void CheckImposedMotionNodes(Preflight& p)
                "to 4.");
 }
 
+bool IsNonlinear(const TMaterial& material)
+{
+    const MaterialTypeInfo* info = InfoOfMaterialType(material.MatType);
+    return info != nullptr && info->Type != MaterialType::Elastic;
+}
+
+std::string TypeName(const TMaterial& material)
+{
+    const MaterialTypeInfo* info = InfoOfMaterialType(material.MatType);
+    return info != nullptr ? std::string(info->Name) : "no type";
+}
+
+// "\"C30\" (1)": a material by its name and number.
+std::string MaterialName(const Model& model, std::int64_t m)
+{
+    return "\"" + model.Materials[m].Name + "\" (" + Str(m) + ")";
+}
+
+// Whether the fibres of section s name material m.
+bool HasFiberOf(const Preflight& p, std::int64_t s, std::int64_t m)
+{
+    const std::vector<TFiber>& fibers = p.ctx.Sections[s].Fibers.Fibers;
+    return std::any_of(fibers.begin() + std::min<std::size_t>(fibers.size(), 1), fibers.end(),
+                       [&](const TFiber& f) { return f.MatTag == m; });
+}
+
+// The bars of the fibre sections are fibres of Rebar Material Tag, which must be a material
+// the script writes.
+void CheckRebarMaterial(Preflight& p, const std::vector<std::int64_t>& frames)
+{
+    const std::int32_t tag = p.settings.RebarMaterialTag;
+    const Model& model = p.model;
+    if (InfoOfMaterialType(model.Materials[tag].MatType) != nullptr)
+        return;
+    std::int64_t count = 0, first = 0;
+    for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s)
+        if (frames[static_cast<std::size_t>(s)] > 0 &&
+            InfoOf(model.FrameSections[s].ElemType).UsesFibers &&
+            model.FrameSections[s].Material != tag && HasFiberOf(p, s, tag) && count++ == 0)
+            first = s;
+    if (count == 0)
+        return;
+    const std::string why = model.Materials.Contains(tag) ? "material " + Str(tag) + " has no type"
+                                                          : "the model has no material " + Str(tag);
+    p.ctx.Warn("Rebar Material Tag is " + Str(tag) + ", but " + why + ": the bars of " +
+               Counted(count, "fibre section") + " (first \"" + model.FrameSections[first].Name +
+               "\") name a uniaxialMaterial the script does not write, and OpenSees cannot "
+               "build them. Set RebarMaterialTag to the number of the bars' material.");
+}
+
+// The first nonlinear material; 0 when all are elastic.
+std::int64_t FirstNonlinearMaterial(const Model& model)
+{
+    for (std::int64_t m = 1; m <= model.MaterialCount(); ++m)
+        if (IsNonlinear(model.Materials[m]))
+            return m;
+    return 0;
+}
+
+// A fibre section of an elastic material in a model with nonlinear materials stays elastic
+// where its fibres are of that material.
+void CheckElasticFiberSections(Preflight& p, const std::vector<std::int64_t>& frames)
+{
+    const Model& model = p.model;
+    const std::int64_t nonlinear = FirstNonlinearMaterial(model);
+    if (nonlinear == 0)
+        return;
+    for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
+        const TFrameSection& section = model.FrameSections[s];
+        const ElementKindInfo& kind = InfoOf(section.ElemType);
+        if (frames[static_cast<std::size_t>(s)] == 0 || !kind.UsesFibers ||
+            model.Materials[section.Material].MatType != MaterialType::Elastic)
+            continue;
+        p.ctx.Warn("Frame section \"" + section.Name + "\" (" + std::string(kind.OpenSeesName) +
+                   " elements) has fibres of the elastic material " +
+                   MaterialName(model, section.Material) + ", while material " +
+                   MaterialName(model, nonlinear) + " is " + TypeName(model.Materials[nonlinear]) +
+                   ": those fibres stay elastic. Give material " + Str(section.Material) +
+                   " a nonlinear type, if the section is meant to yield.");
+    }
+}
+
+// How the elements of the script use one material.
+struct MaterialUse
+{
+    // Fibres, hinges or zero-length springs of the material: its stress-strain law acts.
+    bool Nonlinear = false;
+    // Elastic beam-columns and shells, which take only its E, G and Poisson's ratio.
+    std::int64_t ElasticFrames = 0;
+    std::int64_t Shells = 0;
+};
+
+std::vector<MaterialUse> MaterialUsesOf(const Preflight& p, const std::vector<std::int64_t>& frames)
+{
+    const Model& model = p.model;
+    std::vector<MaterialUse> uses(static_cast<std::size_t>(std::max(model.MaterialCount(), 0)) + 1);
+    const auto use = [&](std::int64_t m) -> MaterialUse* {
+        return model.Materials.Contains(m) ? &uses[static_cast<std::size_t>(m)] : nullptr;
+    };
+    for (std::int64_t s = 1; s <= model.FrameSectionCount(); ++s) {
+        const TFrameSection& section = model.FrameSections[s];
+        const std::int64_t count = frames[static_cast<std::size_t>(s)];
+        MaterialUse* own = use(section.Material);
+        if (count == 0 || own == nullptr)
+            continue;
+        if (section.ElemType == ElementKind::ElasticBeamColumn)
+            own->ElasticFrames += count;
+        else if (section.ElemType == ElementKind::ReleaseLink ||
+                 InfoOf(section.ElemType).UsesFibers)
+            own->Nonlinear = true;
+        MaterialUse* rebar = use(p.settings.RebarMaterialTag);
+        if (InfoOf(section.ElemType).UsesFibers && rebar != nullptr &&
+            HasFiberOf(p, s, p.settings.RebarMaterialTag))
+            rebar->Nonlinear = true;
+    }
+    // With plate fibre information a shell of a nonlinear material has a warning of its own.
+    if (p.settings.GenPlateFiber)
+        return uses;
+    for (const TShellElem& shell : model.Shells) {
+        const TShellSection& section = model.ShellSections[shell.Section];
+        if (section.Kind == ShellSectionKind::Shell)
+            if (MaterialUse* own = use(section.Material))
+                ++own->Shells;
+    }
+    return uses;
+}
+
+// A nonlinear material that only elastic elements use changes nothing but their E and G.
+void CheckNonlinearMaterialUses(Preflight& p, const std::vector<std::int64_t>& frames)
+{
+    const Model& model = p.model;
+    const std::vector<MaterialUse> uses = MaterialUsesOf(p, frames);
+    for (std::int64_t m = 1; m <= model.MaterialCount(); ++m) {
+        const MaterialUse& use = uses[static_cast<std::size_t>(m)];
+        if (!IsNonlinear(model.Materials[m]) || use.Nonlinear ||
+            use.ElasticFrames + use.Shells == 0)
+            continue;
+        std::string users;
+        if (use.ElasticFrames > 0)
+            users = Counted(use.ElasticFrames, "elasticBeamColumn frame");
+        if (use.Shells > 0)
+            users += (users.empty() ? "" : " and ") + Counted(use.Shells, "shell");
+        p.ctx.Warn("Material " + MaterialName(model, m) + " is " + TypeName(model.Materials[m]) +
+                   ", but only elastic elements use it (" + users +
+                   "): they take its elastic constants alone, and its nonlinear law changes "
+                   "nothing. Give their sections a fibre element type, or leave the material "
+                   "Elastic.");
+    }
+}
+
+// With plate fibre information the script writes an nDMaterial only for the elastic materials
+// of the shell sections; a PlateFiber of any other material names none.
+void CheckShellSectionMaterials(Preflight& p)
+{
+    const Model& model = p.model;
+    if (!p.settings.GenPlateFiber)
+        return;
+    for (std::int64_t k = 1; k <= model.ShellSectionCount(); ++k) {
+        const TShellSection& section = model.ShellSections[k];
+        const TMaterial& material = model.Materials[section.Material];
+        if (section.Kind != ShellSectionKind::Shell || !IsNonlinear(material))
+            continue;
+        p.ctx.Warn("Shell section \"" + section.Name + "\" is of material " +
+                   MaterialName(model, section.Material) + ", which is " + TypeName(material) +
+                   ": nDMaterial ElasticIsotropic is written only for elastic materials, so its "
+                   "\"nDMaterial PlateFiber " +
+                   Str(600 + k) +
+                   "\" names no nD material and OpenSees stops there. Leave the material "
+                   "Elastic, or turn Gen ND Material Plate Fiber Information off.");
+    }
+}
+
 } // namespace
 
 void AddPreflightWarnings(TclContext& ctx)
@@ -544,6 +717,10 @@ void AddPreflightWarnings(TclContext& ctx)
     CheckRectangleCovers(p, frames);
     CheckIntegrationPoints(p);
     CheckHingeLengths(p);
+    CheckRebarMaterial(p, frames);
+    CheckElasticFiberSections(p, frames);
+    CheckNonlinearMaterialUses(p, frames);
+    CheckShellSectionMaterials(p);
     if (type == MultipleSupportExcitation)
         CheckImposedMotionNodes(p);
 }

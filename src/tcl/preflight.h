@@ -10,7 +10,9 @@ namespace vek {
 // fibres, and ground motions imposed on nodes that are not supports; and about values that are
 // legal but will not give what they mean: integration points outside the 1..10 that OpenSees
 // 3.8 builds, a rectangle's cover that leaves no core between its bars, hinge lengths longer
-// together than their frame. The script itself is left as it is. Runs after every block is
+// together than their frame, bars of a Rebar Material Tag that names no material, fibre sections
+// of an elastic material in a model with nonlinear ones, and nonlinear materials that only
+// elastic elements use. The script itself is left as it is. Runs after every block is
 // written, when the fibre lists are built.
 void AddPreflightWarnings(TclContext& ctx);
 

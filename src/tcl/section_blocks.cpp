@@ -1,15 +1,34 @@
 #include "tcl/tcl_blocks.h"
 
 #include "model/element_kinds.h"
+#include "sections/material_parameters.h"
 #include "util/error.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <string>
 #include <vector>
 
 namespace vek {
+
+namespace {
+
+// "uniaxialMaterial Type m p1 p2 ...", the parameters of the material's type in order; empty
+// for a material without a type.
+std::string UniaxialMaterialLine(const TMaterial& material, std::int64_t m)
+{
+    const MaterialTypeInfo* info = InfoOfMaterialType(material.MatType);
+    if (info == nullptr)
+        return {};
+    std::string line = Format("uniaxialMaterial %s %d", {info->Name, m});
+    for (const MaterialParameter& p : info->Parameters)
+        AppendFormat(line, " %0.4E", {material.*p.Member});
+    return line;
+}
+
+} // namespace
 
 void WriteMaterials(TclContext& ctx)
 {
@@ -17,9 +36,9 @@ void WriteMaterials(TclContext& ctx)
 
     ctx.Line("puts \"material\"");
     for (std::int64_t m = 1; m <= model.MaterialCount(); ++m) {
-        const TMaterial& material = model.Materials[m];
-        if (material.MatType == MaterialType::Elastic)
-            ctx.Line("uniaxialMaterial Elastic %d %0.4e", {m, material.E});
+        const std::string line = UniaxialMaterialLine(model.Materials[m], m);
+        if (!line.empty())
+            ctx.Line(line);
     }
     if (!ctx.settings.UseSectionAggregator)
         return;

@@ -168,6 +168,60 @@ TEST(VekCli, ImpossibleValuesAreRefused)
     EXPECT_NE(r.err.find("warning: Frame section \"E400\" has a cover of 200"), std::string::npos);
 }
 
+// --material changes or adds materials; a bad one is a usage error naming what is wrong.
+TEST(VekCli, TclMaterialOptions)
+{
+    const CliResult r = RunVekCli({"tcl", portal, "--material", "1:Type=Steel01,Fy=400,b=0.01",
+                                   "--material", "2:Type=Elastic,E=5,Name=Soft"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\nuniaxialMaterial Steel01 1 4.000E+002 3.000E+004 1.000E-002\r\n"
+                         "uniaxialMaterial Elastic 2 5.000E+000\r\n"),
+              std::string::npos);
+
+    const std::pair<std::string, std::string> cases[] = {
+        {"1:Fy=1", "'1:Fy=1' needs Type=T (Elastic, Steel01, Concrete01, Steel02, Concrete02)"},
+        {"1:Type=Steel03", "material 1: unknown material type 'Steel03' (use Elastic, Steel01, "
+                           "Concrete01, Steel02, Concrete02)"},
+        {"1:Type=Steel01,Fy=1", "material 1: Steel01 needs b"},
+        {"1:Type=Steel01,Fy=1,b=0,fpc=2",
+         "material 1: Steel01 has no parameter 'fpc' (its parameters: Fy, E0, b)"},
+        {"1:Type=Concrete01,fpc=30,epsc0=0,fpcu=0,epsU=0",
+         "material 1: fpc must be 0 or negative (compression is negative), not 30"},
+        {"2:Type=Steel01,Fy=1,b=0", "material 2 is a new material and needs Name="},
+        {"3:Type=Elastic,E=1,Name=X",
+         "material 3 does not exist in the model (its materials are 1 to 1; 2 adds one)"},
+    };
+    for (const auto& [option, message] : cases) {
+        const CliResult bad = RunVekCli({"tcl", portal, "--material", option});
+        EXPECT_EQ(bad.code, 2) << option;
+        EXPECT_EQ(bad.err.substr(0, bad.err.find('\n')), "vek-cli tcl: " + message);
+    }
+    EXPECT_EQ(RunVekCli({"project", portal, "-o", "p.vek", "--material", "1:Type=Elastic"}).code,
+              2);
+}
+
+// The recorded nonlinear pushover of frame.s2k: its script is the one VEK writes with the
+// options of command.txt and the two materials the recording set by hand.
+TEST(VekCli, TclMaterialsGiveTheRecordedNonlinearScript)
+{
+    const std::string run = std::string(VEK_OPENSEES_RUNS) + "/frame-pushover-nonlinear";
+    if (!std::filesystem::is_directory(run))
+        GTEST_SKIP() << "no OpenSees runs at " << run;
+    const std::string command = ReadWholeFile(run + "/command.txt");
+    const std::size_t start = command.find("frame.s2k") + 9;
+    std::istringstream options(command.substr(start, command.find(" (then") - start));
+    std::vector<std::string> args{"tcl", run + "/../../frame.s2k"};
+    for (std::string word; options >> word;)
+        args.push_back(word);
+    for (const char* material :
+         {"1:Type=Concrete02,fpc=-30,epsc0=-0.002,fpcu=-6,epsU=-0.006,lambda=0.1,ft=3,Ets=1500",
+          "2:Type=Steel02,Fy=400,E0=2e5,b=0.01"})
+        args.insert(args.end(), {"--material", material});
+    const CliResult r = RunVekCli(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, ReadWholeFile(run + "/model.tcl"));
+}
+
 // A usage error is its message and a line pointing to the help, not the help itself.
 TEST(VekCli, UsageErrors)
 {

@@ -46,6 +46,23 @@ TEST(Table, ResetToAbsentKeepsOnlyTheZeroRecord)
     EXPECT_EQ(frames.begin(), frames.end());
 }
 
+TEST(Table, AppendAddsAZeroRecordAfterTheCount)
+{
+    Table<TJoint> joints;
+    joints.Reset(2);
+    joints.Edit(2).X = 7;
+    joints.Count = 1;
+    joints.Append().Y = 3;
+    EXPECT_EQ(joints.Count, 2);
+    EXPECT_EQ(joints[2].X, 0);
+    EXPECT_EQ(joints[2].Y, 3);
+    Table<TJoint> absent;
+    absent.Reset(-1);
+    absent.Append();
+    EXPECT_EQ(absent.Count, 1);
+    EXPECT_TRUE(absent.Contains(1));
+}
+
 TEST(Table, RecordsBeyondTheMemoryAreRefusedCleanly)
 {
     Table<TJoint> joints;

@@ -175,7 +175,12 @@ SectionFixture SectionModel()
     fixture.prepared.Sections.resize(4);
     model.Materials.Reset(2);
     AddElastic(model, 1, 25000, 10000);
-    model.Materials.Edit(2) = {.Name = "S", .MatType = MaterialType::Steel01, .E = 200000};
+    model.Materials.Edit(2) = {.Name = "S",
+                               .MatType = MaterialType::Steel01,
+                               .E = 200000,
+                               .Fy = 400,
+                               .E0 = 2e5,
+                               .B = 0.01};
     model.FrameSections.Reset(3);
     const ElementKind types[] = {ElementKind::ElasticBeamColumn, ElementKind::NonlinearBeamColumn,
                                  ElementKind::Truss};
@@ -193,11 +198,13 @@ TEST(Materials, ElasticMaterialsAndAggregatorSprings)
 {
     SectionFixture f = SectionModel();
     EXPECT_EQ(RunBlock(WriteMaterials, f.model, Settings(), &f.prepared).lines,
-              (Lines{"puts \"material\"", "uniaxialMaterial Elastic 1 2.500E+004"}));
+              (Lines{"puts \"material\"", "uniaxialMaterial Elastic 1 2.500E+004",
+                     "uniaxialMaterial Steel01 2 4.000E+002 2.000E+005 1.000E-002"}));
     EXPECT_EQ(RunBlock(WriteMaterials, f.model, WithAggregator(true), &f.prepared).lines,
               (Lines{
                   "puts \"material\"",
                   "uniaxialMaterial Elastic 1 2.500E+004",
+                  "uniaxialMaterial Steel01 2 4.000E+002 2.000E+005 1.000E-002",
                   "uniaxialMaterial Elastic 201 1.500E+009",
                   "uniaxialMaterial Elastic 301 2.000E+008",
                   "uniaxialMaterial Elastic 401 3.000E+004",
@@ -208,6 +215,23 @@ TEST(Materials, ElasticMaterialsAndAggregatorSprings)
                   "uniaxialMaterial Elastic 303 2.000E+008",
                   "uniaxialMaterial Elastic 403 3.000E+004",
               }));
+}
+
+TEST(Materials, ConcreteParametersInCommandOrderAndNoLineWithoutAType)
+{
+    Model model;
+    model.Materials.Reset(2);
+    model.Materials.Edit(1) = {.Name = "C",
+                               .MatType = MaterialType::Concrete01,
+                               .E = 30000,
+                               .Fpc = -30,
+                               .Epsc0 = -0.002,
+                               .Fpcu = -6,
+                               .EpsU = -0.006};
+    model.Materials.Edit(2).E = 1;
+    EXPECT_EQ(RunBlock(WriteMaterials, model).lines,
+              (Lines{"puts \"material\"", "uniaxialMaterial Concrete01 1 -3.000E+001 -2.000E-003 "
+                                          "-6.000E+000 -6.000E-003"}));
 }
 
 TEST(FiberSections, FibresOfNonlinearSectionsAndAggregators)

@@ -443,6 +443,67 @@ TEST(Preflight, OddSectionValuesAndIntegrationPoints)
     EXPECT_EQ(Preflight(model, settings), Warnings{});
 }
 
+// A fibre column with bars, of concrete 1 and rebar 2 (both elastic as imported), changed by
+// each case; the first words of the one warning expected, empty for none.
+TEST(Preflight, NonlinearMaterialsAndTheElementsUsingThem)
+{
+    const struct
+    {
+        std::int32_t rebar;
+        MaterialType concrete, steel;
+        ElementKind element;
+        std::string warning;
+    } cases[] = {
+        {5, MaterialType::Elastic, MaterialType::Elastic, ElementKind::NonlinearBeamColumn,
+         "Rebar Material Tag is 5, but the model has no material 5: the bars of 1 fibre section "
+         "(first \"COL\")"},
+        {2, MaterialType::Elastic, MaterialType::Steel02, ElementKind::DispBeamColumn,
+         "Frame section \"COL\" (dispBeamColumn elements) has fibres of the elastic material "
+         "\"C30\" (1), while material \"STEEL\" (2) is Steel02"},
+        {2, MaterialType::Concrete01, MaterialType::Elastic, ElementKind::ElasticBeamColumn,
+         "Material \"C30\" (1) is Concrete01, but only elastic elements use it (1 "
+         "elasticBeamColumn frame)"},
+        {2, MaterialType::Concrete01, MaterialType::Steel01, ElementKind::NonlinearBeamColumn, ""},
+        // The bars are the column's own material.
+        {1, MaterialType::Concrete01, MaterialType::Elastic, ElementKind::NonlinearBeamColumn, ""},
+    };
+    for (const auto& c : cases) {
+        Model model = Import(fileHead + testing::JointTable(2) +
+                             "MATERIAL\n  NAME=C30  IDES=C\n    T=0  E=30000  U=0.2\n"
+                             "  NAME=STEEL  IDES=S\n    T=0  E=200000  U=0.3\n\n"
+                             "FRAME SECTION\n  NAME=COL  MAT=C30  SH=R  T=400,400\n\n"
+                             "FRAME\n  1  J=1,2  SEC=COL  NSEG=4  ANG=0\n\n");
+        Restrain(model.Joints.Edit(1), {1, 2, 3, 4, 5, 6});
+        model.Materials.Edit(1).MatType = c.concrete;
+        model.Materials.Edit(2).MatType = c.steel;
+        model.FrameSections.Edit(1).ElemType = c.element;
+        Settings settings;
+        settings.RebarMaterialTag = c.rebar;
+        const Warnings warnings = Preflight(model, settings);
+        if (c.warning.empty())
+            EXPECT_EQ(warnings, Warnings{});
+        else
+            EXPECT_TRUE(OneWarning(warnings, {c.warning})) << c.warning;
+    }
+
+    // A shell of a nonlinear material: a PlateFiber without its nD material, or an elastic
+    // membrane section that takes E alone.
+    Model shells = Import(fileHead + testing::JointTable(4) +
+                          "MATERIAL\n  NAME=C30  IDES=C\n    T=0  E=30000  U=0.2\n\n"
+                          "SHELL SECTION\n  NAME=SLAB  MAT=C30   TYPE=Shell,Thin  TH=200\n\n"
+                          "SHELL\n  1  J=1,2,3,4  SEC=SLAB\n\n");
+    shells.Materials.Edit(1).MatType = MaterialType::Concrete02;
+    Settings settings;
+    EXPECT_TRUE(OneWarning(Preflight(shells, settings),
+                           {"Shell section \"SLAB\" is of material \"C30\" (1), which is "
+                            "Concrete02",
+                            "\"nDMaterial PlateFiber 601\" names no nD material"}));
+    settings.GenPlateFiber = false;
+    EXPECT_TRUE(OneWarning(Preflight(shells, settings),
+                           {"Material \"C30\" (1) is Concrete02, but only elastic elements use "
+                            "it (1 shell)"}));
+}
+
 TEST(Preflight, ImposedMotionsNeedSupportsOneToFour)
 {
     Model model;
