@@ -101,7 +101,8 @@ double ParameterValue(const MaterialParameter& p, std::string_view text)
 std::vector<std::optional<double>> GivenValues(const MaterialTypeInfo& info,
                                                const MaterialParameterTexts& texts)
 {
-    for (const auto& [name, text] : texts) {
+    for (const auto& given : texts) {
+        const std::string& name = given.first;
         const bool known = std::any_of(info.Parameters.begin(), info.Parameters.end(),
                                        [&](const MaterialParameter& p) { return p.Name == name; });
         if (!known)
