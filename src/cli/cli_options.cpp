@@ -243,4 +243,26 @@ void ApplyModelOptions(const ModelOptions& options, Model& model, Settings& sett
     ApplySectionOptions(model, options.Sections);
 }
 
+InputAndOutput ParseInputAndOutput(const std::vector<std::string>& args, ModelOptionKinds kinds)
+{
+    InputAndOutput options;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        if (arg == "-o") {
+            options.Output = OptionValue(args, k);
+        } else if (ReadModelOption(args, k, kinds, options.Changes)) {
+            continue;
+        } else if (!arg.empty() && arg[0] == '-') {
+            throw VekError("unknown option '" + arg + "'");
+        } else if (options.Input.empty()) {
+            options.Input = arg;
+        } else {
+            throw VekError("more than one s2k file given");
+        }
+    }
+    if (options.Input.empty())
+        throw VekError("give an s2k file");
+    return options;
+}
+
 } // namespace vek

@@ -104,6 +104,18 @@ enum class ModelOptionKinds {
 bool ReadModelOption(const std::vector<std::string>& args, std::size_t& k, ModelOptionKinds kinds,
                      ModelOptions& options);
 
+// The arguments of a command that reads one input file and may write to -o.
+struct InputAndOutput
+{
+    std::string Input;
+    std::optional<std::string> Output;
+    ModelOptions Changes;
+};
+
+// Reads the arguments after the command's name: one input file, -o PATH and the model options
+// of `kinds`. An unknown option, a second file or no file at all raises VekError.
+InputAndOutput ParseInputAndOutput(const std::vector<std::string>& args, ModelOptionKinds kinds);
+
 // Applies the options over the model and settings of a command's input: the settings first,
 // then the solid materials (a tag no solid names is a warning on `err`), then the materials,
 // then the section fields. A value the model cannot take raises VekError with the usage error's

@@ -14,36 +14,14 @@ namespace vek {
 
 namespace {
 
-struct ProjectOptions
+// The input, -o P.vek (which must be given) and the model options but --material.
+InputAndOutput ParseProjectOptions(const std::vector<std::string>& args)
 {
-    std::string Input;
-    std::string Output;
-    ModelOptions Changes;
-};
-
-ProjectOptions ParseProjectOptions(const std::vector<std::string>& args)
-{
-    ProjectOptions options;
-    for (std::size_t k = 1; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        if (arg == "-o") {
-            options.Output = OptionValue(args, k);
-        } else if (ReadModelOption(args, k, ModelOptionKinds::AllButMaterials, options.Changes)) {
-            continue;
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw VekError("unknown option '" + arg + "'");
-        } else if (options.Input.empty()) {
-            options.Input = arg;
-        } else {
-            throw VekError("more than one s2k file given");
-        }
-    }
-    if (options.Input.empty())
-        throw VekError("give an s2k file");
-    if (options.Output.empty())
+    InputAndOutput options = ParseInputAndOutput(args, ModelOptionKinds::AllButMaterials);
+    if (!options.Output || options.Output->empty())
         throw VekError("give the project file to write with -o P.vek");
-    if (!IsProjectPath(options.Output))
-        throw VekError("the project file '" + options.Output + "' does not end in .vek");
+    if (!IsProjectPath(*options.Output))
+        throw VekError("the project file '" + *options.Output + "' does not end in .vek");
     return options;
 }
 
@@ -51,7 +29,7 @@ ProjectOptions ParseProjectOptions(const std::vector<std::string>& args)
 
 int ProjectCommand(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err)
 {
-    ProjectOptions options;
+    InputAndOutput options;
     try {
         options = ParseProjectOptions(args);
     } catch (const VekError& error) {
@@ -70,8 +48,8 @@ int ProjectCommand(const std::vector<std::string>& args, std::ostream& /*out*/, 
 
     try {
         const FileFingerprint s2k = FingerprintOfFile(input->S2kPath);
-        SaveProject(options.Output,
-                    ProjectOf(options.Output, input->S2kPath, s2k, input->InputModel,
+        SaveProject(*options.Output,
+                    ProjectOf(*options.Output, input->S2kPath, s2k, input->InputModel,
                               input->Baseline, input->InputSettings, input->View, std::nullopt));
     } catch (const VekError& error) {
         err << error.what() << '\n';

@@ -15,35 +15,6 @@ namespace vek {
 
 namespace {
 
-struct TclOptions
-{
-    std::string Input;
-    std::optional<std::string> Output;
-    ModelOptions Changes;
-};
-
-TclOptions ParseTclOptions(const std::vector<std::string>& args)
-{
-    TclOptions options;
-    for (std::size_t k = 1; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        if (arg == "-o") {
-            options.Output = OptionValue(args, k);
-        } else if (ReadModelOption(args, k, ModelOptionKinds::All, options.Changes)) {
-            continue;
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw VekError("unknown option '" + arg + "'");
-        } else if (options.Input.empty()) {
-            options.Input = arg;
-        } else {
-            throw VekError("more than one s2k file given");
-        }
-    }
-    if (options.Input.empty())
-        throw VekError("give an s2k file");
-    return options;
-}
-
 // Writes the script to the file, with the record of its settings beside it.
 void SaveScriptAndRecord(const TextLines& tclLines, const CliInput& input, const std::string& path)
 {
@@ -56,9 +27,9 @@ void SaveScriptAndRecord(const TextLines& tclLines, const CliInput& input, const
 
 int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    TclOptions options;
+    InputAndOutput options;
     try {
-        options = ParseTclOptions(args);
+        options = ParseInputAndOutput(args, ModelOptionKinds::All);
     } catch (const VekError& error) {
         return UsageError("tcl", error.what(), err);
     }
