@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -16,6 +17,15 @@ struct JointDisplacement
 struct FrameResult
 {
     double ResultI = 0, ResultJ = 0;
+};
+
+// The end forces of a frame at one step, as OpenSees' "localForce" writes them for a 3D
+// beam-column, in the element's local axes: N, Vy, Vz, T, My, Mz at end I, then at end J.
+// `Recorded` is false for a frame whose element kind writes none.
+struct FrameEndForces
+{
+    bool Recorded = false;
+    std::array<double, 12> Local{};
 };
 
 // Entry i of a list numbered as a model table; an entry the list does not reach (entry 0, a
