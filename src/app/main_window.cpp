@@ -403,6 +403,7 @@ void MainWindow::CreateDialogs()
     connect(frameSectionDialog_, &FrameSectionDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
     materialDialog_ = new MaterialDialog(model_, this);
+    connect(materialDialog_, &MaterialDialog::materialAdded, this, &MainWindow::ShowMaterialCount);
     viewOptionDialog_ = new ViewOptionDialog(viewSettings_, this);
     connect(viewOptionDialog_, &ViewOptionDialog::redrawRequested, this,
             &MainWindow::RedrawModelView);
@@ -614,6 +615,12 @@ void MainWindow::ShowCounts(const ModelCountTexts& counts)
 {
     for (std::size_t k = 0; k < counts.size(); ++k)
         panels_[FirstCountPanel + 2 * k]->setText(QString::fromStdString(counts[k]));
+}
+
+void MainWindow::ShowMaterialCount()
+{
+    // "Mat" is the fifth count.
+    panels_[FirstCountPanel + 2 * 4]->setText(QString::number(model_.MaterialCount()));
 }
 
 // ---- Project files

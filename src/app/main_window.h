@@ -176,6 +176,8 @@ private:
     void TakeOpenedProject(OpenedProject& opened, const std::string& projectPath,
                            std::string savedJson);
     void ShowCounts(const ModelCountTexts& counts);
+    // The Mat count after the material dialog added one.
+    void ShowMaterialCount();
     void RememberRecentProject(const std::string& projectPath);
     void OpenRecentProject(const QString& path);
     void FillRecentProjectsMenu();

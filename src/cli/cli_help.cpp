@@ -62,9 +62,10 @@ constexpr CommandHelp Commands[] = {
      "                      Name=Value\n"},
     {"project", "project FILE.s2k -o P.vek [OPTIONS]",
      "Import the file, apply the options as tcl does (--set, --section,\n"
-     "--shell-section, --solid-material) and save the project file P.vek:\n"
-     "the s2k file's path relative to P.vek's folder and its size and hash,\n"
-     "the section fields the options changed, and the settings.\n"},
+     "--shell-section, --solid-material, --material) and save the project\n"
+     "file P.vek: the s2k file's path relative to P.vek's folder and its\n"
+     "size and hash, the section and material fields the options changed,\n"
+     "the materials they added, and the settings.\n"},
     {"convert", "convert IN.s2k OUT.s2k",
      "Rewrite a SAP2000 V14 s2k file of a solid model (joints, restraints,\n"
      "joint forces, 8-node solids) in the version 6 layout that VEK\n"

@@ -205,7 +205,7 @@ bool ReadModelOption(const std::vector<std::string>& args, std::size_t& k, Model
         options.Sections.push_back(ParseSectionOption(OptionValue(args, k), shell));
     } else if (shellsAndSolids && arg == "--solid-material") {
         options.SolidMaterials.push_back(ParseSolidMaterialOption(OptionValue(args, k)));
-    } else if (kinds == ModelOptionKinds::All && arg == "--material") {
+    } else if (shellsAndSolids && arg == "--material") {
         options.Materials.push_back(ParseMaterialOption(OptionValue(args, k)));
     } else {
         return false;

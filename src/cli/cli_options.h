@@ -92,8 +92,6 @@ struct ModelOptions
 // Which of the model options a command takes.
 enum class ModelOptionKinds {
     All,
-    // All but --material, whose changes a project file does not keep.
-    AllButMaterials,
     // --set and --section only.
     SetAndFrameSection,
 };

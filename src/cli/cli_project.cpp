@@ -14,10 +14,10 @@ namespace vek {
 
 namespace {
 
-// The input, -o P.vek (which must be given) and the model options but --material.
+// The input, -o P.vek (which must be given) and the model options.
 InputAndOutput ParseProjectOptions(const std::vector<std::string>& args)
 {
-    InputAndOutput options = ParseInputAndOutput(args, ModelOptionKinds::AllButMaterials);
+    InputAndOutput options = ParseInputAndOutput(args, ModelOptionKinds::All);
     if (!options.Output || options.Output->empty())
         throw VekError("give the project file to write with -o P.vek");
     if (!IsProjectPath(*options.Output))

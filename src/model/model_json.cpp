@@ -123,6 +123,11 @@ void AddSectionTables(Json& json, const Model& model)
     AddTable(json, "Materials", model.Materials, [](RecordJson& r, const TMaterial& m) {
         r.Member("Name", m.Name).Member("MatType", m.MatType);
         r.Member("E", m.E).Member("Poisson", m.Poisson).Member("G", m.G);
+        r.Member("Fy", m.Fy).Member("E0", m.E0).Member("B", m.B);
+        r.Member("R0", m.R0).Member("CR1", m.CR1).Member("CR2", m.CR2);
+        r.Member("Fpc", m.Fpc).Member("Epsc0", m.Epsc0).Member("Fpcu", m.Fpcu);
+        r.Member("EpsU", m.EpsU).Member("Lambda", m.Lambda).Member("Ft", m.Ft);
+        r.Member("Ets", m.Ets);
     });
 }
 

@@ -106,6 +106,8 @@ OpenedProject OpenProject(const std::string& projectPath, const OpenOptions& opt
     } catch (const VekError& edit) {
         throw VekError(projectPath + ": edits: " + edit.what());
     }
+    // Materials added in the project are counted beside the s2k file's ones.
+    opened.Counts[4] = FormatInt(opened.OpenedModel.MaterialCount());
     opened.View = project.View;
     opened.LastScript = std::move(project.LastScript);
     if (opened.LastScript)

@@ -301,14 +301,18 @@ Json EditsToJson(const std::vector<RecordEdits>& edits)
     for (const RecordEdits& record : edits) {
         Json fields = Json::object();
         for (const auto& [field, value] : record.Fields)
-            fields[field] = FieldValueToJson(value, record.Name, field);
+            fields[field] =
+                field == "Name" ? TextToJson(value) : FieldValueToJson(value, record.Name, field);
         json.push_back({{"name", TextToJson(record.Name)}, {"fields", std::move(fields)}});
     }
     return json;
 }
 
+// The edits of one table; `kind` names its records in messages ("not a section field"). A
+// material's Name is text, every other field a number.
 std::vector<RecordEdits> EditsFromJson(const Json& json, const Place& place,
-                                       const std::vector<std::string_view>& fieldNames)
+                                       const std::vector<std::string_view>& fieldNames,
+                                       std::string_view kind = "section")
 {
     std::vector<RecordEdits> edits;
     for (std::size_t i = 0; i < AsArray(json, place).size(); ++i) {
@@ -318,8 +322,10 @@ std::vector<RecordEdits> EditsFromJson(const Json& json, const Place& place,
         const Place fieldsAt = at.At("fields");
         for (const auto& [field, value] : AsObject(Member(entry, at, "fields"), fieldsAt).items()) {
             if (std::find(fieldNames.begin(), fieldNames.end(), field) == fieldNames.end())
-                fieldsAt.At(field).Fail("not a section field");
-            record.Fields.emplace_back(field, NumberText(value, fieldsAt.At(field)));
+                fieldsAt.At(field).Fail("not a " + std::string(kind) + " field");
+            const Place valueAt = fieldsAt.At(field);
+            record.Fields.emplace_back(field, field == "Name" ? AsText(value, valueAt)
+                                                              : NumberText(value, valueAt));
         }
         edits.push_back(std::move(record));
     }
@@ -406,7 +412,9 @@ std::string ProjectToJson(const ProjectFile& project)
                    {"size", project.S2k.Size},
                    {"hash", project.S2k.Hash}};
     json["edits"] = {{"frameSections", EditsToJson(project.Edits.FrameSections)},
-                     {"shellSections", EditsToJson(project.Edits.ShellSections)}};
+                     {"shellSections", EditsToJson(project.Edits.ShellSections)},
+                     {"materials", EditsToJson(project.Edits.Materials)},
+                     {"addedMaterials", EditsToJson(project.Edits.AddedMaterials)}};
     PutSettings(json, project.ProjectSettings);
     json["view"] = ViewToJson(project.View);
     if (project.LastScript)
@@ -434,6 +442,11 @@ ProjectFile ProjectFromJson(std::string_view text, const std::string& fileName)
     project.Edits.ShellSections =
         EditsFromJson(Member(edits, editsAt, "shellSections"), editsAt.At("shellSections"),
                       ShellSectionFieldNames());
+    // Projects saved before materials could be edited have no material edits.
+    for (const auto& [key, list] : {std::pair{"materials", &project.Edits.Materials},
+                                    std::pair{"addedMaterials", &project.Edits.AddedMaterials}})
+        if (edits.contains(key))
+            *list = EditsFromJson(edits[key], editsAt.At(key), MaterialFieldNames(), "material");
     project.ProjectSettings = TakeSettings(json, top);
     project.View = ViewFromJson(Member(json, top, "view"), top.At("view"));
     if (json.contains("lastScript"))

@@ -28,11 +28,15 @@ struct RecordEdits
 };
 
 // Every edit made since the import, by section name. Frame section fields are those of
-// SetFrameSectionField, shell section fields those of SetShellSectionField.
+// SetFrameSectionField, shell section fields those of SetShellSectionField, material fields
+// those of SetMaterialField: the materials of the s2k file by the name the import gave them,
+// the materials added after them in order, each with every field it has.
 struct ProjectEdits
 {
     std::vector<RecordEdits> FrameSections;
     std::vector<RecordEdits> ShellSections;
+    std::vector<RecordEdits> Materials;
+    std::vector<RecordEdits> AddedMaterials;
 
     bool operator==(const ProjectEdits&) const = default;
 };

@@ -59,6 +59,15 @@ constexpr MaterialTypeInfo MaterialTypes[] = {
     {MaterialType::Concrete02, "Concrete02", Concrete02Parameters},
 };
 
+// The parameters of the nonlinear types, each name once.
+constexpr MaterialParameter NonlinearParameters[] = {
+    Steel02Parameters[0],    Steel02Parameters[1],    Steel02Parameters[2],
+    Steel02Parameters[3],    Steel02Parameters[4],    Steel02Parameters[5],
+    Concrete02Parameters[0], Concrete02Parameters[1], Concrete02Parameters[2],
+    Concrete02Parameters[3], Concrete02Parameters[4], Concrete02Parameters[5],
+    Concrete02Parameters[6],
+};
+
 const MaterialTypeInfo& CheckedInfo(MaterialType type)
 {
     const MaterialTypeInfo* info = InfoOfMaterialType(type);
@@ -153,6 +162,25 @@ MaterialType MaterialTypeNamed(std::string_view name)
         names += (names.empty() ? "" : ", ") + std::string(info.Name);
     }
     throw VekError("unknown material type '" + std::string(name) + "' (use " + names + ")");
+}
+
+std::span<const MaterialParameter> AllMaterialParameters()
+{
+    return NonlinearParameters;
+}
+
+const MaterialParameter* MaterialParameterNamed(std::string_view name)
+{
+    for (const MaterialParameter& p : NonlinearParameters)
+        if (p.Name == name)
+            return &p;
+    return nullptr;
+}
+
+void CheckMaterialValues(const TMaterial& material)
+{
+    for (const MaterialParameter& p : CheckedInfo(material.MatType).Parameters)
+        CheckSign(p, material.*p.Member);
 }
 
 void CheckMaterialParameters(MaterialType type, const MaterialParameterTexts& texts)

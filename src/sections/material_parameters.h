@@ -64,6 +64,18 @@ using MaterialParameterTexts = std::map<std::string, std::string, std::less<>>;
 // negative (compression is negative), not 30").
 void CheckMaterialParameters(MaterialType type, const MaterialParameterTexts& texts);
 
+// Every nonlinear parameter once, by name, in the order of the types' commands (Fy, E0, b,
+// R0, cR1, cR2, fpc, ...): a name several types share (Fy) is one member of TMaterial.
+std::span<const MaterialParameter> AllMaterialParameters();
+
+// The parameter of that name among AllMaterialParameters(); nullptr for any other name.
+const MaterialParameter* MaterialParameterNamed(std::string_view name);
+
+// Checks that the values of the material's type have their signs (E greater than 0, a
+// concrete strength 0 or negative, ...); raises VekError naming the first that has not. A type
+// outside the table raises too.
+void CheckMaterialValues(const TMaterial& material);
+
 // Makes `material` a material of `type` with the given parameters; the others take their start
 // values, which must then have their sign too (E0, starting as E, must be greater than 0). On
 // any error VekError is raised and the material is left as it was.

@@ -45,6 +45,10 @@ TEST(VekCliProject, TclOfTheProjectIsTheScriptOfTheSameOptions)
          {"--set", "LoadSteps=7", "--set", "UseSectionAggregator=1", "--section", "3:ElemType=2",
           "--shell-section", "1:ShellElemType=1", "--set", "ShowNodeLabels=1"}},
         {"mixed.s2k", {"--solid-material", "1:E=2e5,Poisson=0.25", "--set", "AnalysisType=3"}},
+        {"portal.s2k",
+         {"--material", "1:Type=Concrete01,fpc=-30,epsc0=-0.002,fpcu=-6,epsU=-0.006,Name=C30X",
+          "--material", "2:Type=Steel02,Name=Bars,Fy=400,b=0.01,E0=2e5", "--set",
+          "RebarMaterialTag=2"}},
     };
     TempFolder folder("cliproject");
     for (const auto& [s2k, options] : cases) {

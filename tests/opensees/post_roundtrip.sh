@@ -16,26 +16,9 @@ root=$(cd "$here/../.." && pwd)
 cli=$(realpath "$1")
 examples=$(realpath "$2")
 
-opensees=""
-if [ -n "${OPENSEES:-}" ] && command -v "$OPENSEES" >/dev/null 2>&1; then
-    opensees=$(command -v "$OPENSEES")
-elif [ -x "$root/../shared/opensees/OpenSees" ]; then
-    opensees=$(realpath "$root/../shared/opensees/OpenSees")
-elif command -v OpenSees >/dev/null 2>&1; then
-    opensees=$(command -v OpenSees)
-fi
-if [ -z "$opensees" ]; then
-    echo "OpenSees not found: set OPENSEES to an OpenSees 3.7 or 3.8 interpreter"
-    exit 77
-fi
-
+. "$here/find_opensees.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-echo 'puts "version [version]"' >"$work/probe.tcl"
-if ! (cd "$work" && timeout 30 "$opensees" probe.tcl 2>&1) | grep -q '^version '; then
-    echo "OpenSees at $opensees does not run"
-    exit 77
-fi
 
 # The portal's settings of the example runs, as --set options.
 settings=()

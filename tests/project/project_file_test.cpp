@@ -20,6 +20,8 @@ ProjectFile EditedProject()
     // An 8-bit (GBK) name, not UTF-8, is kept byte for byte.
     project.Edits.ShellSections = {{"W200", {{"ShellElemType", "1"}}},
                                    {"\xb0\xe5", {{"ShellElemType", "0"}}}};
+    project.Edits.Materials = {{"C30", {{"Name", "C30 new"}, {"Type", "5"}, {"fpc", "-30"}}}};
+    project.Edits.AddedMaterials = {{"Bars", {{"Name", "Bars"}, {"Type", "4"}, {"Fy", "400"}}}};
     project.ProjectSettings.RecordFrameForce = true;
     project.ProjectSettings.LoadSteps = 7;
     project.ProjectSettings.LoadFactor = 0.1 + 0.2;
@@ -128,6 +130,41 @@ TEST(ProjectEdits, EveryFieldTextReadsBackToTheSameValue)
             << field;
     }
     EXPECT_THROW(FrameSectionFieldText(section, "Colour"), VekError);
+}
+
+// Materials of the import are found by the name it gave them, however renamed; added ones
+// come back after them with every field.
+TEST(ProjectEdits, MaterialEditsAndAddedMaterialsComeBack)
+{
+    Model imported;
+    imported.Materials.Reset(2);
+    imported.Materials.Edit(1) = {"C30", MaterialType::Elastic, 30000, 0.2, 12500};
+    imported.Materials.Edit(2) = {"S", MaterialType::Elastic, 200000, 0.3, 80000};
+    const EditBaseline baseline = BaselineOf(imported);
+    Model edited = imported;
+    TMaterial& concrete = edited.Materials.Edit(1);
+    concrete.Name = "S";
+    concrete.MatType = MaterialType::Concrete01;
+    concrete.Fpc = -30;
+    edited.Materials.Edit(2).Name = "C30";
+    edited.Materials.Append() = {"Bars", MaterialType::Steel01, 2e5, 0.3, 8e4, 400, 2e5, 0.01};
+
+    const ProjectEdits edits = EditsSince(baseline, edited);
+    ASSERT_EQ(edits.Materials.size(), 2u);
+    EXPECT_EQ(edits.Materials[0].Fields.front(),
+              (std::pair<std::string, std::string>("Name", "S")));
+    Model opened = imported;
+    EXPECT_TRUE(ApplyEdits(opened, edits).empty());
+    ASSERT_EQ(opened.MaterialCount(), 3);
+    for (std::int32_t i = 1; i <= 3; ++i)
+        for (const std::string_view field : MaterialFieldNames())
+            EXPECT_EQ(MaterialFieldText(opened.Materials[i], field),
+                      MaterialFieldText(edited.Materials[i], field))
+                << i << " " << field;
+
+    ProjectEdits bad = edits;
+    bad.AddedMaterials[0].Fields.emplace_back("Fy", "-1");
+    EXPECT_THROW(ApplyEdits(opened, bad), VekError);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ TEST(Project, SavedEditsAndSettingsComeBackAfterTheFolderMoved)
     EXPECT_EQ(section.Name, "E400");
     EXPECT_EQ(section.DivideFX, 8);
     EXPECT_EQ(section.ElemType, ElementKind::NonlinearBeamColumn);
-    const ProjectEdits edits{{{"E400", {{"ElemType", "2"}, {"DivideFX", "8"}}}}, {}};
+    const ProjectEdits edits{{{"E400", {{"ElemType", "2"}, {"DivideFX", "8"}}}}, {}, {}, {}};
     EXPECT_EQ(EditsSince(opened.Baseline, opened.OpenedModel), edits);
     EXPECT_EQ(opened.ProjectSettings.LoadSteps, 7);
     ASSERT_TRUE(opened.LastScript);

@@ -151,6 +151,7 @@ class SectionDialogsTest : public QObject
 private slots:
     void materialShowsTheFormats();
     void materialWithoutMaterialsKeepsTheInitialContents();
+    void materialModifyAndAddStoreTheParameters();
     void shellSectionModifyKeepsTheChoice();
     void shellSectionShowsEmptyRecordsAndModifiesNothingWithoutSections();
     void frameSectionShowsTheSelectedSection();
@@ -172,7 +173,6 @@ void SectionDialogsTest::materialShowsTheFormats()
     QCOMPARE(Rows(List(dialog, "materialList")), (QStringList{"C30", "STEEL"}));
     QCOMPARE(List(dialog, "materialList")->currentRow(), 0);
     QCOMPARE(Edit(dialog, "nameEdit")->text(), QStringLiteral("C30"));
-    QVERIFY(Edit(dialog, "nameEdit")->isReadOnly());
     QCOMPARE(Edit(dialog, "poissonEdit")->text(), QStringLiteral("0.200"));
 
     List(dialog, "materialList")->setCurrentRow(1);
@@ -207,6 +207,57 @@ void SectionDialogsTest::materialWithoutMaterialsKeepsTheInitialContents()
     QCOMPARE(Combo(dialog, "typeCombo")->currentText(), QStringLiteral("Elastic"));
     for (const char* name : {"nameEdit", "elasticModulusEdit", "shearModulusEdit", "poissonEdit"})
         QVERIFY(Edit(dialog, name)->text().isEmpty());
+}
+
+void SectionDialogsTest::materialModifyAndAddStoreTheParameters()
+{
+    EditorModel data;
+    MaterialDialog dialog(data.model);
+    QStringList errors;
+    dialog.setErrorReporter([&](const QString& message) { errors << message; });
+    dialog.show();
+    const auto type = [&](const QStringList& values) {
+        for (const QString& value : values) {
+            const QString name = value.section('=', 0, 0);
+            Edit(dialog, qPrintable(name + QStringLiteral("Edit")))->setText(value.section('=', 1));
+        }
+    };
+
+    // Concrete02 on C30: its seven rows, stored by Modify; E is kept as it was.
+    Combo(dialog, "typeCombo")->setCurrentIndex(4);
+    type({"fpc=-30", "epsc0=-0.002", "fpcu=-6", "epsU=-0.006", "lambda=0.1", "ft=3", "Ets=1500"});
+    Button(dialog, "modifyButton")->click();
+    const TMaterial& c30 = data.model.Materials[1];
+    QCOMPARE(c30.MatType, MaterialType::Concrete02);
+    QCOMPARE(c30.Fpc, -30.0);
+    QCOMPARE(c30.Ets, 1500.0);
+
+    // A bad number or a positive strength stores nothing.
+    type({"fpc=-3O"});
+    Button(dialog, "modifyButton")->click();
+    type({"fpc=-25", "epsc0=0.002"});
+    Button(dialog, "modifyButton")->click();
+    QCOMPARE(errors, (QStringList{"fpc: '-3O' is not a valid floating point value",
+                                  "epsc0 must be 0 or negative (compression is negative), not "
+                                  "0.002"}));
+    QCOMPARE(c30.Fpc, -30.0);
+
+    // Add: a Steel02 bar material; E0 left empty follows the typed E, R0 starts as 18.
+    Edit(dialog, "nameEdit")->setText(QStringLiteral("B500"));
+    Combo(dialog, "typeCombo")->setCurrentIndex(3);
+    QCOMPARE(Edit(dialog, "R0Edit")->text(), QStringLiteral("18"));
+    QVERIFY(Edit(dialog, "E0Edit")->text().isEmpty());
+    Edit(dialog, "elasticModulusEdit")->setText(QStringLiteral("200000"));
+    type({"Fy=500", "b=0.01"});
+    Button(dialog, "addButton")->click();
+    QCOMPARE(data.model.MaterialCount(), 3);
+    const TMaterial& bars = data.model.Materials[3];
+    QCOMPARE(bars.MatType, MaterialType::Steel02);
+    QCOMPARE(bars.E0, 200000.0);
+    QCOMPARE(bars.R0, 18.0);
+    QCOMPARE(List(dialog, "materialList")->currentItem()->text(), QStringLiteral("B500"));
+    QCOMPARE(Edit(dialog, "E0Edit")->text(), QStringLiteral("200000"));
+    QCOMPARE(errors.size(), 2);
 }
 
 void SectionDialogsTest::shellSectionModifyKeepsTheChoice()
