@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -87,20 +88,37 @@ int CreateTempFile(const std::string& path, std::string& temp)
     }
 }
 
+// The file a chain of symbolic links ends at (the path itself when it is no link), so that a
+// save through a link replaces the file it points to and keeps the link.
+std::string FileBehindLinks(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    fs::path file = path;
+    std::error_code error;
+    for (int depth = 0; depth < 40 && fs::is_symlink(file, error); ++depth) {
+        const fs::path target = fs::read_symlink(file, error);
+        if (error)
+            break;
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return file.string();
+}
+
 } // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
-    RefuseReadOnlyTarget(path);
+    const std::string file = FileBehindLinks(path);
+    RefuseReadOnlyTarget(file);
     std::string temp;
-    const int fd = CreateTempFile(path, temp);
+    const int fd = CreateTempFile(file, temp);
     bool written = WriteAll(fd, bytes);
     int error = errno;
     if (::close(fd) != 0 && written) {
         written = false;
         error = errno;
     }
-    if (written && ::rename(temp.c_str(), path.c_str()) == 0)
+    if (written && ::rename(temp.c_str(), file.c_str()) == 0)
         return;
     if (written)
         error = errno;

@@ -28,6 +28,17 @@ TEST(AtomicFile, ReplacesTheFileKeepingItsPermissions)
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"p.vek"});
 }
 
+TEST(AtomicFile, ASaveThroughALinkReplacesTheFileItPointsTo)
+{
+    ScratchFolder folder("atomic_link");
+    fs::create_directory(folder.File("real"));
+    folder.Write("real/p.vek", "old");
+    fs::create_symlink("real/p.vek", folder.File("link.vek"));
+    WriteFileAtomically(folder.File("link.vek"), "new bytes");
+    EXPECT_TRUE(fs::is_symlink(folder.File("link.vek")));
+    EXPECT_EQ(ReadWholeFile(folder.File("real/p.vek")), "new bytes");
+}
+
 TEST(AtomicFile, AFailureLeavesTheOldFileAndNoTemporaryFile)
 {
     struct Case
