@@ -55,7 +55,10 @@ SolverProcess::SolverProcess(const std::filesystem::path& program,
 
     int output[2] = {-1, -1};
     int failure[2] = {-1, -1};
-    if (::pipe2(output, O_CLOEXEC) != 0 || ::pipe2(failure, O_CLOEXEC) != 0) {
+    // The solver reads nothing: a script that stops must not wait for typed commands.
+    int input = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (input < 0 || ::pipe2(output, O_CLOEXEC) != 0 || ::pipe2(failure, O_CLOEXEC) != 0) {
+        CloseQuietly(input);
         CloseQuietly(output[0]);
         CloseQuietly(output[1]);
         throw VekError("The solver " + programText +
@@ -68,7 +71,7 @@ SolverProcess::SolverProcess(const std::filesystem::path& program,
         int step = 0;
         if (::chdir(folderText.c_str()) == 0) {
             step = 1;
-            if (::dup2(output[1], 1) >= 0 && ::dup2(output[1], 2) >= 0) {
+            if (::dup2(input, 0) >= 0 && ::dup2(output[1], 1) >= 0 && ::dup2(output[1], 2) >= 0) {
                 step = 2;
                 ::execv(argv[0], argv.data());
             }
@@ -78,6 +81,7 @@ SolverProcess::SolverProcess(const std::filesystem::path& program,
         ::_exit(127);
     }
     const int forkError = errno;
+    CloseQuietly(input);
     CloseQuietly(output[1]);
     CloseQuietly(failure[1]);
     if (pid < 0) {
