@@ -94,13 +94,14 @@ SolverSearch FindSolver(const std::optional<fs::path>& given, std::string_view o
     if (given) {
         if (!IsSolverFile(*given))
             throw VekError("The solver \"" + given->string() + "\" is not an executable file.");
+        // Absolute: the solver runs in the script's folder.
         SolverSearch search;
-        search.Solver = *given;
+        search.Solver = fs::absolute(*given);
         return search;
     }
     std::optional<fs::path> variable;
     if (!openSeesVariable.empty()) {
-        variable = fs::path(openSeesVariable);
+        variable = fs::absolute(fs::path(openSeesVariable));
         if (IsSolverFile(*variable)) {
             SolverSearch search;
             search.Variable = variable;

@@ -47,6 +47,22 @@ TEST(SolverProcess, TellsTheExitCodeAndAProgramThatCannotStart)
     }
 }
 
+TEST(SolverProcess, ACrashIsTheSignalThatEndedIt)
+{
+    testing::ScratchFolder folder("process_crash");
+    folder.Write("model.tcl", "puts \"recorder\"\n");
+    const testing::ReplayRun replay("crash");
+    SolverProcess solver(VEK_REPLAY_SOLVER, {folder.File("model.tcl")}, folder.Path());
+    const std::string output = OutputOf(solver);
+    ASSERT_TRUE(solver.Exit());
+    EXPECT_EQ(solver.Exit()->Signal, SIGABRT);
+    EXPECT_FALSE(solver.Exit()->Cancelled);
+    const RunVerdict verdict =
+        JudgeRun(ReadRunScript("puts \"recorder\"\n"), output, *solver.Exit(), std::nullopt, {});
+    EXPECT_TRUE(verdict.Summary().starts_with("failed: the solver crashed (signal 6"))
+        << verdict.Summary();
+}
+
 // The long stand-in run ignores SIGTERM and has a child of its own: both must go.
 TEST(SolverProcess, CancelEndsTheSolverAndTheProcessesItStarted)
 {

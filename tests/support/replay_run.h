@@ -40,14 +40,15 @@ inline std::vector<std::string> RecordedOptions(const std::string& run)
     return options;
 }
 
-// Sets VEK_REPLAY_RUN, the run the stand-in solver replays ("long": one that runs until killed),
-// for as long as it lives.
+// Sets VEK_REPLAY_RUN, the run the stand-in solver replays ("long": one that runs until killed,
+// "crash": one that aborts), for as long as it lives.
 class ReplayRun
 {
 public:
     explicit ReplayRun(const std::string& run)
     {
-        setenv("VEK_REPLAY_RUN", run == "long" ? run.c_str() : RecordedRun(run).c_str(), 1);
+        const bool mode = run == "long" || run == "crash";
+        setenv("VEK_REPLAY_RUN", mode ? run.c_str() : RecordedRun(run).c_str(), 1);
     }
     ~ReplayRun() { unsetenv("VEK_REPLAY_RUN"); }
     ReplayRun(const ReplayRun&) = delete;

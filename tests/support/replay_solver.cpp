@@ -7,7 +7,8 @@
 //
 // VEK_REPLAY_RUN=long instead runs until it is killed: it starts a child process of its own
 // (which, like itself, ignores SIGTERM), writes the child's pid to child.pid in the working
-// folder and adds a line to node0.out every few milliseconds.
+// folder and adds a line to node0.out every few milliseconds; VEK_REPLAY_RUN=crash writes a
+// line and aborts (SIGABRT).
 
 #include <csignal>
 #include <cstdio>
@@ -138,5 +139,9 @@ int main(int argc, char** argv)
     }
     if (std::string(run) == "long")
         return Long();
+    if (std::string(run) == "crash") {
+        std::cout << "recorder" << std::endl;
+        std::abort();
+    }
     return Replay(run);
 }
