@@ -4,6 +4,7 @@
 #include "util/error.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -48,6 +49,7 @@ RunWindow::RunWindow(QWidget* parent) : QDialog(parent)
     output_->setReadOnly(true);
     output_->setMaximumBlockCount(KeptOutputLines);
     output_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    output_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progressBar"));
     progress_->setAccessibleName(QStringLiteral("Progress"));
@@ -69,6 +71,7 @@ RunWindow::RunWindow(QWidget* parent) : QDialog(parent)
     auto* resultLayout = new QHBoxLayout(resultRow_);
     resultLayout->setContentsMargins(0, 0, 0, 0);
     resultLayout->addWidget(MakeLabel(resultRow_, QStringLiteral("Results:")));
+    resultLayout->addStretch();
 
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(progress_, 1);
@@ -99,7 +102,9 @@ void RunWindow::AddResult(const QString& caption, const QString& name)
 {
     QPushButton* button = MakeButton(resultRow_, caption, name + QStringLiteral("ResultButton"));
     button->setEnabled(verdict_ && verdict_->Finished);
-    resultRow_->layout()->addWidget(button);
+    // Before the stretch that keeps the buttons to the left.
+    auto* row = static_cast<QHBoxLayout*>(resultRow_->layout());
+    row->insertWidget(row->count() - 1, button);
     results_.push_back(button);
     connect(button, &QPushButton::clicked, this, [this, name] {
         if (run_)
