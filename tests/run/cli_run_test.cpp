@@ -56,7 +56,7 @@ TEST_P(CliRuns, PrintTheStagesAndTheVerdict)
         GTEST_SKIP() << "no recorded runs";
     const std::string model =
         std::string(c.Model) == "frame.s2k" ? testing::RecordedFrameModel() : Example(c.Model);
-    testing::ScratchFolder scratch("cli_run");
+    testing::ScratchFolder scratch(testing::OwnName("cli_run"));
     const std::string folder = (scratch.Path() / "run 'é' folder").string();
     const testing::ReplayRun replay(c.Run);
     const testing::CliResult result = RunVekCli(RunArgs(model, c.Run, folder, VEK_REPLAY_SOLVER));
@@ -102,7 +102,7 @@ TEST(CliRun, CopiesTheGroundMotionFromBesideTheModel)
 {
     if (!std::filesystem::is_directory(RecordedRun("building-time-history")))
         GTEST_SKIP() << "no recorded runs";
-    testing::ScratchFolder folder("cli_run_motion");
+    testing::ScratchFolder folder(testing::OwnName("cli_run_motion"));
     const testing::ReplayRun replay("building-time-history");
     const testing::CliResult result =
         RunVekCli(RunArgs(Example("building.s2k"), "building-time-history", folder.Path().string(),
@@ -113,7 +113,7 @@ TEST(CliRun, CopiesTheGroundMotionFromBesideTheModel)
 
 TEST(CliRun, AnInterruptCancelsTheSolverAndWhatItStarted)
 {
-    testing::ScratchFolder folder("cli_run_cancel");
+    testing::ScratchFolder folder(testing::OwnName("cli_run_cancel"));
     const testing::ReplayRun replay("long");
     int child = 0;
     std::thread interrupter([&] {
@@ -137,7 +137,7 @@ TEST(CliRun, UsageErrorsAndAMissingSolver)
     EXPECT_EQ(RunVekCli({"run", Example("portal.s2k")}).Code, 2);
     EXPECT_EQ(RunVekCli({"run", "-d", "x"}).Code, 2);
     EXPECT_EQ(RunVekCli({"run", Example("portal.s2k"), "-d", "x", "--bogus"}).Code, 2);
-    testing::ScratchFolder folder("cli_run_nosolver");
+    testing::ScratchFolder folder(testing::OwnName("cli_run_nosolver"));
     const testing::CliResult result = RunVekCli(
         {"run", Example("portal.s2k"), "-d", folder.Path().string(), "--solver", "/nonexistent"});
     EXPECT_EQ(result.Code, 1);
@@ -174,7 +174,7 @@ TEST(CliRun, RealOpenSeesGivesTheRecordedVerdicts)
          "failed: a command of the script failed: integrator DisplacementControl 999"},
     };
     for (const auto& c : cases) {
-        testing::ScratchFolder folder("cli_run_real");
+        testing::ScratchFolder folder(testing::OwnName("cli_run_real"));
         std::vector<std::string> args = RunArgs(c.Model, c.Run, folder.Path().string(), "");
         if (std::string(c.Run) == "frame-pushover-stops")
             args.insert(args.end(), materials.begin(), materials.end());

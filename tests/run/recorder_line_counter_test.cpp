@@ -1,4 +1,5 @@
 #include "run/recorder_line_counter.h"
+#include "support/replay_run.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace {
 
 TEST(RecorderLineCounter, CountsWholeLinesAsTheFileGrowsAndStartsAgainWhenItShrinks)
 {
-    testing::ScratchFolder folder("line_counter");
+    testing::ScratchFolder folder(testing::OwnName("line_counter"));
     RecorderLineCounter counter(folder.Path() / "node0.out");
     EXPECT_EQ(counter.Count(), 0);
     {

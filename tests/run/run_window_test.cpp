@@ -93,7 +93,7 @@ void RunWindowTest::verdicts()
     QFETCH(bool, results);
     if (!fs::is_directory(testing::RecordedRun(run.toStdString())))
         QSKIP("no recorded runs");
-    testing::ScratchFolder folder("run_window");
+    testing::ScratchFolder folder(testing::OwnName("run_window"));
     const testing::ReplayRun replay(run.toStdString());
     RunWindow window;
     window.show();
@@ -126,7 +126,7 @@ void RunWindowTest::aResultAsksForTheRunsFolder()
 {
     if (!fs::is_directory(testing::RecordedRun("building-static-forces")))
         QSKIP("no recorded runs");
-    testing::ScratchFolder folder("run_window_result");
+    testing::ScratchFolder folder(testing::OwnName("run_window_result"));
     const testing::ReplayRun replay("building-static-forces");
     RunWindow window;
     window.AddResult(QStringLiteral("Capacity Curve"), QStringLiteral("curve"));
@@ -143,7 +143,7 @@ void RunWindowTest::aResultAsksForTheRunsFolder()
 
 void RunWindowTest::cancelEndsTheSolverAndWhatItStarted()
 {
-    testing::ScratchFolder folder("run_window_cancel");
+    testing::ScratchFolder folder(testing::OwnName("run_window_cancel"));
     folder.Write("model.tcl", "puts \"loading\"\nputs \"analysis\"\nrecorder Node -file node0.out "
                               "-time -nodeRange 1 3 -dof 1 2 3 disp\nanalyze 100000000\n");
     const testing::ReplayRun replay("long");

@@ -22,7 +22,7 @@ std::string OutputOf(SolverProcess& process)
 
 TEST(SolverProcess, GetsItsArgumentsAsTheyAreWithoutAShell)
 {
-    testing::ScratchFolder folder("process \"run\" é");
+    testing::ScratchFolder folder(testing::OwnName("process \"run\" é"));
     SolverProcess printf("/usr/bin/printf", {"%s|\n", "a b", "it's \"quoted\"", "é $HOME *;"},
                          folder.Path());
     EXPECT_EQ(OutputOf(printf), "a b|\nit's \"quoted\"|\né $HOME *;|\n");
@@ -49,7 +49,7 @@ TEST(SolverProcess, TellsTheExitCodeAndAProgramThatCannotStart)
 
 TEST(SolverProcess, ACrashIsTheSignalThatEndedIt)
 {
-    testing::ScratchFolder folder("process_crash");
+    testing::ScratchFolder folder(testing::OwnName("process_crash"));
     folder.Write("model.tcl", "puts \"recorder\"\n");
     const testing::ReplayRun replay("crash");
     SolverProcess solver(VEK_REPLAY_SOLVER, {folder.File("model.tcl")}, folder.Path());
@@ -66,7 +66,7 @@ TEST(SolverProcess, ACrashIsTheSignalThatEndedIt)
 // The long stand-in run ignores SIGTERM and has a child of its own: both must go.
 TEST(SolverProcess, CancelEndsTheSolverAndTheProcessesItStarted)
 {
-    testing::ScratchFolder folder("process_cancel");
+    testing::ScratchFolder folder(testing::OwnName("process_cancel"));
     folder.Write("model.tcl", "analyze 100\n");
     const testing::ReplayRun replay("long");
     SolverProcess solver(VEK_REPLAY_SOLVER, {folder.File("model.tcl")}, folder.Path());

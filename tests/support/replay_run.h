@@ -13,8 +13,16 @@
 #include <vector>
 
 #include <signal.h>
+#include <unistd.h>
 
 namespace vek::testing {
+
+// A scratch folder's name of this test process alone: the cases of a test run in parallel
+// processes.
+inline std::string OwnName(const std::string& name)
+{
+    return name + "_" + std::to_string(getpid());
+}
 
 // A recorded OpenSees run of ../shared/opensees/runs.
 inline std::string RecordedRun(const std::string& name)
