@@ -45,6 +45,11 @@ struct CliRunCase
     const char* ErrLine;
 };
 
+void PrintTo(const CliRunCase& c, std::ostream* out)
+{
+    *out << c.Run;
+}
+
 class CliRuns : public ::testing::TestWithParam<CliRunCase>
 {
 };
@@ -96,7 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
             "loading: step 0 of 100\nfailed: a command of the script failed: integrator "
             "DisplacementControl 999 1 1.000E-001 (line 37 of the script)\n",
             1,
-            "OpenSees: WARNING integrator DisplacementControl node dof dU : Node does not exist"}));
+            "OpenSees: WARNING integrator DisplacementControl node dof dU : Node does not exist"}),
+    [](const ::testing::TestParamInfo<CliRunCase>& info) {
+        return testing::TestName(info.param.Run);
+    });
 
 TEST(CliRun, CopiesTheGroundMotionFromBesideTheModel)
 {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 namespace vek {
 namespace {
@@ -28,6 +29,11 @@ struct RecordedScript
     const char* GroundMotion;
     std::int64_t Modes;
 };
+
+void PrintTo(const RecordedScript& c, std::ostream* out)
+{
+    *out << c.Run;
+}
 
 class RecordedScripts : public ::testing::TestWithParam<RecordedScript>
 {
@@ -53,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
         RecordedScript{"building-static-forces", "loading 10", "node0.out", "", 0},
         RecordedScript{"building-time-history", "time history 1000", "node0.out", "GMX.txt", 0},
         RecordedScript{"building-modal", "eigen 0, record 1", "node0.out", "", 4},
-        RecordedScript{"fail-missing-control-node", "loading 100", "node0.out", "", 0}));
+        RecordedScript{"fail-missing-control-node", "loading 100", "node0.out", "", 0}),
+    [](const ::testing::TestParamInfo<RecordedScript>& info) {
+        return testing::TestName(info.param.Run);
+    });
 
 TEST(RunScript, ReadsMarkersRecordersAndSupportMotions)
 {

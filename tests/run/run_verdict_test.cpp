@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 namespace vek {
 namespace {
@@ -47,6 +48,11 @@ struct VerdictCase
     std::size_t Predicted;
 };
 
+void PrintTo(const VerdictCase& c, std::ostream* out)
+{
+    *out << c.Run;
+}
+
 class RecordedVerdicts : public ::testing::TestWithParam<VerdictCase>
 {
 };
@@ -83,8 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
         VerdictCase{"fail-missing-control-node",
                     "failed: a command of the script failed: integrator DisplacementControl 999 1 "
                     "1.000E-001 (line 37 of the script)",
-                    "WARNING integrator DisplacementControl node dof dU : Node does not exist",
-                    2}));
+                    "WARNING integrator DisplacementControl node dof dU : Node does not exist", 2}),
+    [](const ::testing::TestParamInfo<VerdictCase>& info) {
+        return testing::TestName(info.param.Run);
+    });
 
 TEST(RunVerdict, ThePredictingWarningsAreTheOnesOfTheFailuresKind)
 {

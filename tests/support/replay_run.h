@@ -24,6 +24,15 @@ inline std::string OwnName(const std::string& name)
     return name + "_" + std::to_string(getpid());
 }
 
+// A test's name for a recorded run: "frame_pushover_stops".
+inline std::string TestName(std::string run)
+{
+    for (char& c : run)
+        if (c == '-')
+            c = '_';
+    return run;
+}
+
 // A recorded OpenSees run of ../shared/opensees/runs.
 inline std::string RecordedRun(const std::string& name)
 {
