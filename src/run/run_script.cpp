@@ -15,7 +15,9 @@ std::string_view Trimmed(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     const std::size_t last = text.find_last_not_of(" \t\r;");
-    return last < first ? std::string_view() : text.substr(first, last - first + 1);
+    if (last == std::string_view::npos || last < first)
+        return {};
+    return text.substr(first, last - first + 1);
 }
 
 // The blank-separated words of a line.
