@@ -6,6 +6,7 @@
 #include "gui/model_view.h"
 #include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
+#include "run/gui/run_window.h"
 #include "sections/gui/frame_section_dialog.h"
 #include "sections/gui/material_dialog.h"
 #include "sections/gui/shell_section_dialog.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -432,6 +434,8 @@ void MainWindow::CreateDialogs()
     shellSectionDialog_ = new ShellSectionDialog(model_, this);
     solidMaterialDialog_ = new SolidMaterialDialog(model_, settings_, this);
     solidMaterialDialog_->SetMessageReporter(report);
+    runWindow_ = new RunWindow(this);
+    connect(runWindow_, &RunWindow::resultRequested, this, &MainWindow::ShowRunResult);
 }
 
 void MainWindow::SetErrorReporter(ErrorReporter reporter)
@@ -770,6 +774,8 @@ void MainWindow::KeepLastScript(const QString& scriptPath)
         return;
     record->Script = LocalPath(QFileInfo(scriptPath).absoluteFilePath());
     session_.LastScript = std::move(record);
+    lastScriptPath_ = QFileInfo(scriptPath).absoluteFilePath();
+    lastScriptWarnings_ = tclFileDialog_->lastWarnings();
 }
 
 void MainWindow::RunWhileBusy(const std::function<void()>& work)
@@ -944,7 +950,38 @@ void MainWindow::RunOpenSees()
 void MainWindow::RunOpenSees(const QString& path)
 {
     Guarded([&] {
-        StartSolver(path, QCoreApplication::applicationDirPath(), qEnvironmentVariable("PATH"));
+        const SolverLaunch launch =
+            PlanSolverStart(path, QCoreApplication::applicationDirPath(),
+                            qEnvironmentVariable("PATH"), qEnvironmentVariable("OPENSEES"));
+        const bool saved = QFileInfo(path).absoluteFilePath() == lastScriptPath_;
+        runWindow_->Start(launch, saved ? lastScriptWarnings_ : std::vector<std::string>());
+        ShowDialog(runWindow_);
+    });
+}
+
+void MainWindow::ShowRunResult(const QString& folder, const QString& result)
+{
+    // The dialogs read the folder of the file their chooser gives: the run's folder until the
+    // dialog is closed, then a file the engineer chooses again.
+    const QString inFolder = QDir(folder).filePath(QStringLiteral("run.log"));
+    const auto onRunFolder = [inFolder](auto* dialog) {
+        dialog->SetFileChooser([inFolder] { return inFolder; });
+        connect(
+            dialog, &QDialog::finished, dialog,
+            [dialog] {
+                dialog->SetFileChooser(
+                    [dialog] { return ChooseOpenFile(dialog, dialog->windowTitle()); });
+            },
+            Qt::SingleShotConnection);
+    };
+    Guarded([&] {
+        if (result == QLatin1String("deformation")) {
+            onRunFolder(deformationDialog_);
+            ShowDialog(deformationDialog_);
+        } else if (result == QLatin1String("animation")) {
+            onRunFolder(animationDialog_);
+            ShowDialog(animationDialog_);
+        }
     });
 }
 

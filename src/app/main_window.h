@@ -21,6 +21,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QDialog;
@@ -44,6 +45,7 @@ class RecorderSettingDialog;
 class SolidMaterialDialog;
 class ShowLoadDialog;
 class FramePropertiesDialog;
+class RunWindow;
 
 // Asks a question with the buttons given and tells the button chosen.
 using QuestionAsker = std::function<QMessageBox::StandardButton(
@@ -98,8 +100,15 @@ public:
     // reading runs on a worker thread while the window stays painted.
     void ImportS2kFile(const QString& path);
 
-    // Starts the solver on the chosen script `path`, without waiting for it.
+    // Starts the solver on the chosen script `path` in the run window ("OpenSees Run"), which
+    // follows it; the pre-flight warnings of the last script saved go with it when `path` is
+    // that script.
     void RunOpenSees(const QString& path);
+
+    // A result of a finished run, asked for in the run window: the dialog of `result`
+    // ("deformation", "animation") opens on the run's folder, where it reads the recorder
+    // files without asking for a file.
+    void ShowRunResult(const QString& folder, const QString& result);
 
 public slots:
     // File
@@ -235,6 +244,10 @@ private:
     AnimationDialog* animationDialog_ = nullptr;
     ShellSectionDialog* shellSectionDialog_ = nullptr;
     SolidMaterialDialog* solidMaterialDialog_ = nullptr;
+    RunWindow* runWindow_ = nullptr;
+    // The last script saved from the OpenSEES tcl File dialog and its pre-flight warnings.
+    QString lastScriptPath_;
+    std::vector<std::string> lastScriptWarnings_;
 
     ErrorReporter errorReporter_;
     QuestionAsker questionAsker_;

@@ -5,6 +5,7 @@
 #include "cli/cli_input.h"
 #include "cli/cli_post.h"
 #include "cli/cli_project.h"
+#include "cli/cli_run.h"
 #include "cli/cli_support.h"
 #include "cli/cli_tcl.h"
 #include "model/model_json.h"
@@ -107,6 +108,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return TclCommand(args, out, err);
     if (command == "project")
         return ProjectCommand(args, out, err);
+    if (command == "run")
+        return RunCommand(args, out, err);
     return UsageError("", "unknown command '" + command + "'", err);
 }
 

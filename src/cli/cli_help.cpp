@@ -66,6 +66,15 @@ constexpr CommandHelp Commands[] = {
      "file P.vek: the s2k file's path relative to P.vek's folder and its\n"
      "size and hash, the section and material fields the options changed,\n"
      "the materials they added, and the settings.\n"},
+    {"run", "run FILE.s2k -d FOLDER [--solver PATH] [OPTIONS]",
+     "Write the script of the file (with the options of tcl) into FOLDER,\n"
+     "with the ground-motion files it reads copied from beside the file, and\n"
+     "run OpenSees on it there: the solver given, else $OPENSEES, else the\n"
+     "one beside vek-cli, else the first on the PATH. Prints a line for\n"
+     "each stage of the analysis (\"pushover: step 135 of 200\"), and last\n"
+     "\"finished\" or \"failed: REASON\"; the solver's line and the warnings\n"
+     "that predicted the failure go to the standard error, its whole output\n"
+     "to FOLDER/run.log. Exit code 0 finished, 1 failed, 2 usage error.\n"},
     {"convert", "convert IN.s2k OUT.s2k",
      "Rewrite a SAP2000 V14 s2k file of a solid model (joints, restraints,\n"
      "joint forces, 8-node solids) in the version 6 layout that VEK\n"

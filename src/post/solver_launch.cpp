@@ -88,10 +88,40 @@ SolverSearch FindSolver(const fs::path& programFolder, std::string_view pathVari
     return search;
 }
 
+SolverSearch FindSolver(const std::optional<fs::path>& given, std::string_view openSeesVariable,
+                        const fs::path& programFolder, std::string_view pathVariable)
+{
+    if (given) {
+        if (!IsSolverFile(*given))
+            throw VekError("The solver \"" + given->string() + "\" is not an executable file.");
+        // Absolute: the solver runs in the script's folder.
+        SolverSearch search;
+        search.Solver = fs::absolute(*given);
+        return search;
+    }
+    std::optional<fs::path> variable;
+    if (!openSeesVariable.empty()) {
+        variable = fs::absolute(fs::path(openSeesVariable));
+        if (IsSolverFile(*variable)) {
+            SolverSearch search;
+            search.Variable = variable;
+            search.Solver = variable;
+            return search;
+        }
+    }
+    SolverSearch search = FindSolver(programFolder, pathVariable);
+    search.Variable = variable;
+    return search;
+}
+
 std::string SolverNotFoundMessage(const SolverSearch& search)
 {
     const std::vector<std::string> names = SolverNames();
-    std::string message = "The OpenSees solver was not found. VEK looked for ";
+    std::string message = "The OpenSees solver was not found. ";
+    if (search.Variable)
+        message += "OPENSEES names " + Quoted(search.Variable->string()) +
+                   ", which is not an executable file. ";
+    message += "VEK looked for ";
     for (std::size_t i = 0; i < names.size(); ++i)
         message += (i == 0 ? "" : " or ") + Quoted(names[i]);
     if (search.Folders.empty()) {

@@ -17,6 +17,8 @@ struct SolverSearch
 {
     // The folders searched, in order: VEK's own folder, then the folders of the PATH.
     std::vector<std::filesystem::path> Folders;
+    // The file $OPENSEES named, when it was set and tried first.
+    std::optional<std::filesystem::path> Variable;
     // The solver found first; none when no folder holds one.
     std::optional<std::filesystem::path> Solver;
 };
@@ -26,6 +28,14 @@ struct SolverSearch
 // regular file of one of SolverNames(), executable by someone where the file system says so.
 // Empty and relative PATH entries are skipped: they would depend on the current folder.
 SolverSearch FindSolver(const std::filesystem::path& programFolder, std::string_view pathVariable);
+
+// The solver of a run: `given` when there is one (vek-cli's --solver; a file that is not an
+// executable raises VekError naming it), then the file `openSeesVariable` names (the
+// OPENSEES environment variable) when it is a solver, then FindSolver(programFolder,
+// pathVariable).
+SolverSearch FindSolver(const std::optional<std::filesystem::path>& given,
+                        std::string_view openSeesVariable,
+                        const std::filesystem::path& programFolder, std::string_view pathVariable);
 
 // The message for a search that found no solver, naming the names and the folders tried.
 std::string SolverNotFoundMessage(const SolverSearch& search);

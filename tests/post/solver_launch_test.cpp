@@ -47,6 +47,29 @@ fs::path AddFile(const fs::path& folder, const std::string& name, bool executabl
 
 #ifndef _WIN32
 
+// A run's solver: the one given, then $OPENSEES, then beside VEK, then the PATH.
+TEST(FindSolver, TheGivenSolverThenOpenSeesVariableComeFirst)
+{
+    TempFolder temp;
+    const fs::path program = temp.Folder("vek bin");
+    const fs::path beside = AddFile(program, "OpenSees", true);
+    const fs::path variable = AddFile(temp.Folder("var"), "my solver", true);
+    const fs::path given = AddFile(temp.Folder("given"), "OpenSees", true);
+    const fs::path notExecutable = AddFile(temp.Folder("plain"), "OpenSees", false);
+
+    EXPECT_EQ(FindSolver(given, variable.string(), program, "").Solver, given);
+    EXPECT_EQ(FindSolver(std::nullopt, variable.string(), program, "").Solver, variable);
+    EXPECT_EQ(FindSolver(std::nullopt, notExecutable.string(), program, "").Solver, beside);
+    EXPECT_THROW(FindSolver(notExecutable, variable.string(), program, ""), VekError);
+
+    fs::remove(beside);
+    const SolverSearch none = FindSolver(std::nullopt, notExecutable.string(), program, "");
+    EXPECT_FALSE(none.Solver);
+    EXPECT_NE(SolverNotFoundMessage(none).find("OPENSEES names \"" + notExecutable.string() +
+                                               "\", which is not an executable file."),
+              std::string::npos);
+}
+
 TEST(FindSolver, TheProgramFolderComesBeforeThePath)
 {
     TempFolder temp;

@@ -286,7 +286,8 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
                                "Transfer Sap2000 V14 s2k file to Sap2000 V16",
                                "Animation",
                                "Shell Section",
-                               "Solid Material"};
+                               "Solid Material",
+                               "OpenSees Run"};
     QStringList titles;
     for (QDialog* dialog : dialogs)
         titles << dialog->windowTitle();

@@ -1,4 +1,6 @@
 #include "app/main_window.h"
+#include "post/gui/deformation_dialog.h"
+#include "run/gui/run_window.h"
 #include "s2k/s2k_import.h"
 #include "support/solid_models.h"
 #include "support/widget_lookup.h"
@@ -116,14 +118,25 @@ QByteArray CoreScript(const QString& s2k, Settings settings, const QString& path
 class PathVariable
 {
 public:
-    explicit PathVariable(const QString& value) : old_(qgetenv("PATH"))
+    // The OPENSEES variable, which comes before the PATH, is put aside meanwhile.
+    explicit PathVariable(const QString& value)
+        : old_(qgetenv("PATH")), hadOpenSees_(qEnvironmentVariableIsSet("OPENSEES")),
+          openSees_(qgetenv("OPENSEES"))
     {
         qputenv("PATH", QFile::encodeName(value));
+        qunsetenv("OPENSEES");
     }
-    ~PathVariable() { qputenv("PATH", old_); }
+    ~PathVariable()
+    {
+        qputenv("PATH", old_);
+        if (hadOpenSees_)
+            qputenv("OPENSEES", openSees_);
+    }
 
 private:
     QByteArray old_;
+    bool hadOpenSees_;
+    QByteArray openSees_;
 };
 
 // A stand-in solver that writes its working folder and then each argument, one a line, to
@@ -156,6 +169,7 @@ private slots:
     void runOpenSeesWithoutASolverSaysWhereItLooked();
     void runOpenSeesOnAMissingScript();
     void runOpenSeesCancelledStartsNothing();
+    void runOpenSeesFollowsTheRunAndOpensItsResults();
 };
 
 void ScriptCommandsTest::commandsShowTheirDialogs()
@@ -399,6 +413,41 @@ void ScriptCommandsTest::runOpenSeesCancelledStartsNothing()
     QCOMPARE(filters, QStringList{QStringLiteral("tcl file (*.tcl)")});
     QVERIFY(w.errors.isEmpty());
     QVERIFY(!QFile::exists(record));
+}
+
+// The recorded static run of the building, replayed by the stand-in solver that OPENSEES names.
+void ScriptCommandsTest::runOpenSeesFollowsTheRunAndOpensItsResults()
+{
+    const QString run = QStringLiteral(VEK_OPENSEES_RUNS "/building-static-forces");
+    if (!QFileInfo::exists(run))
+        QSKIP("no recorded runs");
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("run \"é\" model.tcl"));
+    QVERIFY(QFile::copy(run + QStringLiteral("/model.tcl"), script));
+    Window w;
+    w.form.ImportS2kFile(QStringLiteral(VEK_EXAMPLES_DIR "/building.s2k"));
+    qputenv("OPENSEES", VEK_REPLAY_SOLVER);
+    qputenv("VEK_REPLAY_RUN", QFile::encodeName(run));
+    w.form.RunOpenSees(script);
+    qunsetenv("OPENSEES");
+    QVERIFY2(w.errors.isEmpty(), qPrintable(w.errors.join('\n')));
+    auto* runWindow = w.Find<RunWindow>();
+    QVERIFY(runWindow->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(runWindow->Verdict().has_value(), 60000);
+    qunsetenv("VEK_REPLAY_RUN");
+    QVERIFY(runWindow->Verdict()->Finished);
+
+    // Deformation opens on the run's folder: loading asks for no file.
+    runWindow->findChild<QPushButton*>(QStringLiteral("deformationResultButton"))->click();
+    auto* deformation = w.Find<DeformationDialog>();
+    QVERIFY(deformation->isVisible());
+    deformation->findChild<QLineEdit*>(QStringLiteral("loadStepEdit"))
+        ->setText(QStringLiteral("10"));
+    deformation->findChild<QPushButton*>(QStringLiteral("loadNodeDeformButton"))->click();
+    QVERIFY2(w.errors.isEmpty(), qPrintable(w.errors.join('\n')));
+    const auto& joints = w.form.results().Joints;
+    QVERIFY(std::any_of(joints.begin(), joints.end(),
+                        [](const JointDisplacement& d) { return d.DispZ != 0; }));
 }
 
 QTEST_MAIN(ScriptCommandsTest)

@@ -129,8 +129,10 @@ void TclFileDialog::Generate()
     if (RunGuarded(this, reporter_, [&] {
             GenerateTclScript(model_, settings_, tclLines_, warnings);
             ShowScript();
-        }))
+        })) {
+        lastWarnings_ = warnings;
         ReportWarnings(warnings);
+    }
 }
 
 void TclFileDialog::ShowScript()

@@ -9,6 +9,8 @@
 #include <QDialog>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -38,6 +40,10 @@ public:
     // tells scriptSaved. An error is reported and writes nothing more.
     void Save(const QString& path);
 
+    // The pre-flight warnings of the last generation, which the text area's script was written
+    // with.
+    const std::vector<std::string>& lastWarnings() const { return lastWarnings_; }
+
     // The record of the last script saved; none before the first.
     const std::optional<ScriptRecord>& lastRecord() const { return lastRecord_; }
 
@@ -60,6 +66,7 @@ private:
     Model& model_;
     const Settings& settings_;
     TextLines tclLines_;
+    std::vector<std::string> lastWarnings_;
     std::optional<ScriptRecord> lastRecord_;
     // Whether the text area's text is written as UTF-8; a script whose names are not UTF-8 is
     // shown and written back as Latin-1, byte for byte.
