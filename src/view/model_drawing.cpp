@@ -476,12 +476,45 @@ void ShowFrameLoads(Painter& painter, const Model& model, const ProjectedModel& 
     }
 }
 
+// The places of the labels of one picture: cells of about a label's size, each of which takes
+// one label; a label off the picture or on a taken cell is not written, so that a large model
+// gets as many labels as can be read and no more.
+class LabelCells
+{
+public:
+    explicit LabelCells(AreaSize area)
+        : columns_(std::max(area.W, 0) / CellW + 1), rows_(std::max(area.H, 0) / CellH + 1),
+          area_(area), taken_(static_cast<std::size_t>(columns_) * rows_)
+    {
+    }
+    // True, and the cell taken, when a label at the pixel can be written.
+    bool Take(Point at)
+    {
+        if (at.X < 0 || at.Y < 0 || at.X >= area_.W || at.Y >= area_.H)
+            return false;
+        const std::size_t cell = static_cast<std::size_t>(at.Y / CellH) * columns_ +
+                                 static_cast<std::size_t>(at.X / CellW);
+        if (taken_[cell])
+            return false;
+        taken_[cell] = true;
+        return true;
+    }
+
+private:
+    static constexpr std::int32_t CellW = 64, CellH = 16;
+    std::int32_t columns_, rows_;
+    AreaSize area_;
+    std::vector<bool> taken_;
+};
+
 // The force diagram of every frame that has one: from the frame at end I out to the value,
 // along the values, and back to the frame at end J, red where the value is positive and blue
-// where it is negative; with ShowValues the values of both ends beside them.
+// where it is negative; with ShowValues the values of both ends beside them, where LabelCells
+// has room for them.
 void ShowForceDiagrams(Painter& painter, const Model& model, const ProjectedModel& projected,
-                       const ForceDiagrams& forces, const Projection& projection)
+                       const ForceDiagrams& forces, const Projection& projection, AreaSize area)
 {
+    LabelCells cells(forces.ShowValues ? area : AreaSize{});
     constexpr std::int32_t Positive = RgbColor(255, 0, 0);
     constexpr std::int32_t Negative = RgbColor(0, 0, 255);
     const auto count = std::min(static_cast<std::int64_t>(forces.Frames.size()) - 1,
@@ -513,10 +546,10 @@ void ShowForceDiagrams(Painter& painter, const Model& model, const ProjectedMode
             lastValue = points[p].Value;
         }
         painter.Line(last, j);
-        if (forces.ShowValues) {
+        if (forces.ShowValues && cells.Take(first))
             painter.Text(first.X, first.Y, FormatScientific(d.A, 3), LabelSize, NoBackground);
+        if (forces.ShowValues && cells.Take(last))
             painter.Text(last.X, last.Y, FormatScientific(d.ValueJ, 3), LabelSize, NoBackground);
-        }
     }
 }
 
@@ -624,7 +657,7 @@ void RedrawModel(Canvas& canvas, const Model& model, const Results& results,
         ShowSolidLabels(painter, model, projected);
 
     if (results.Forces.Quantity != FrameQuantity::None)
-        ShowForceDiagrams(painter, model, projected, results.Forces, Projection(view, area));
+        ShowForceDiagrams(painter, model, projected, results.Forces, Projection(view, area), area);
 
     if (loadsShown) {
         if (settings.ShownLoadType == CodeNumber(LoadKind::JointForce))
