@@ -1,5 +1,7 @@
 #include "draw/recording_canvas.h"
+#include "support/s2k_test_support.h"
 #include "util/error.h"
+#include "util/text_lines.h"
 #include "view/force_diagram.h"
 #include "view/model_drawing.h"
 
@@ -7,6 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -117,6 +122,50 @@ TEST(ForceDiagram, ValueAtJFromEndIAndLoadIsEndJs)
         SCOPED_TRACE(static_cast<int>(q));
         const FrameDiagram d = DiagramFromEnds(q, f.Local, {w[0], w[1], w[2]});
         EXPECT_NEAR(DiagramValue(d, L), d.ValueJ, 1e-9 * (std::abs(d.ValueJ) + 1e7));
+    }
+}
+
+// The beams 13..21 of examples/building.s2k (dispBeamColumn, loaded by DEAD) at the last of
+// the 10 load steps of a recorded OpenSees run: from end I and the load the diagrams reach the
+// values OpenSees wrote for end J, and the end forces balance the whole load (factor 1).
+TEST(ForceDiagram, RecordedBeamsCloseAtEndJ)
+{
+    std::ifstream file(VEK_OPENSEES_RUNS "/building-static-forces/ele1.out");
+    ASSERT_TRUE(file) << "no recorded run";
+    std::string line, last;
+    while (std::getline(file, line))
+        last = line;
+    std::istringstream values(last);
+    std::vector<double> columns;
+    for (std::string v; values >> v;)
+        columns.push_back(std::strtod(v.c_str(), nullptr));
+    // The time, then 12 values of each of the first 21 elements, beam-columns all.
+    ASSERT_GE(columns.size(), 1u + 21 * 12);
+    const Model model = testing::Import(ReadWholeFile(VEK_EXAMPLES_DIR "/building.s2k"));
+    ASSERT_EQ(model.LoadCaseName(1), "DEAD");
+    const std::vector<LocalLoad> loads = CaseFrameLoads(model, 1);
+    std::vector<FrameEndForces> ends(22);
+    for (std::size_t e = 13; e <= 21; ++e) {
+        ends[e].Recorded = true;
+        std::copy_n(columns.begin() + 1 + static_cast<std::ptrdiff_t>((e - 1) * 12), 12,
+                    ends[e].Local.begin());
+        EXPECT_EQ(loads[e].Wz, -20);
+        LocalAxes axes;
+        double length = 0;
+        ASSERT_TRUE(
+            FrameLocalAxes(model, model.Frames[static_cast<std::int64_t>(e)], axes, length));
+        EXPECT_NEAR(StepLoadFactor(ends[e].Local, length, loads[e]), 1, 1e-5) << e;
+    }
+    for (const FrameQuantity q : {FrameQuantity::N, FrameQuantity::Vy, FrameQuantity::Vz,
+                                  FrameQuantity::T, FrameQuantity::My, FrameQuantity::Mz}) {
+        ForceDiagrams forces = Shown(q);
+        ComputeForceDiagrams(model, ends, forces);
+        for (std::size_t e = 13; e <= 21; ++e) {
+            const FrameDiagram& d = forces.Frames[e];
+            // OpenSees writes 6 significant digits.
+            EXPECT_NEAR(DiagramValue(d, d.Length), d.ValueJ, 1e-5 * DiagramPeak(d) + 1e-9)
+                << static_cast<int>(q) << " frame " << e;
+        }
     }
 }
 
