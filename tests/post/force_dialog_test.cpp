@@ -141,6 +141,14 @@ void ForceDialogTest::reportsErrors()
     QCOMPARE(f.errors.value(1), QStringLiteral("ele0.out has 10 steps, not 11"));
     QCOMPARE(redraws.count(), 0);
     QVERIFY(f.results.Forces.Quantity == FrameQuantity::None);
+
+    // A source that reads nothing (no run chosen) leaves the diagrams and asks for no redraw.
+    f.results.Forces.Quantity = FrameQuantity::T;
+    dialog.SetEndForcesSource([](std::int64_t) { return std::vector<FrameEndForces>(); });
+    QTest::mouseClick(Child<QPushButton>(dialog, QStringLiteral("drawButton")), Qt::LeftButton);
+    QVERIFY(f.results.Forces.Quantity == FrameQuantity::T);
+    QCOMPARE(redraws.count(), 0);
+    QCOMPARE(f.errors.size(), 2);
 }
 
 QTEST_MAIN(ForceDialogTest)

@@ -218,6 +218,31 @@ TEST(ForceDiagram, FramesWithoutRecordedForcesDrawNothing)
     EXPECT_TRUE(results.Forces.Frames.empty());
 }
 
+TEST(ForceDiagram, EndValuesOnlyWhereALabelHasRoom)
+{
+    // Two diagrams on one place: both drawn, the end values of the first only.
+    Model model = Beams(2, {});
+    model.Frames.Edit(2).NodeI = 1;
+    model.Frames.Edit(2).NodeJ = 2;
+    const FrameEndForces tension = Balanced({-5, 0, 0, 0, 0, 0}, {});
+    Results results;
+    ApplyForceRequest(model, results, {FrameQuantity::N, 1, 0, true, 0, true},
+                      {{}, tension, tension});
+    ViewSettings settings;
+    settings.ShowNodes = settings.ShowFrames = settings.ShowSupports = false;
+    ViewTransform view;
+    view.Zoom = 100;
+    ProjectedModel projected;
+    RecordingCanvas canvas(200, 100);
+    RedrawModel(canvas, model, results, projected, settings, view);
+    const auto count = [&canvas](const char* start) {
+        return std::count_if(canvas.Operations.begin(), canvas.Operations.end(),
+                             [start](const std::string& op) { return op.starts_with(start); });
+    };
+    EXPECT_EQ(count("line"), 6);
+    EXPECT_EQ(count("text") - 3, 2);
+}
+
 TEST(ForceDiagram, RequestRejectsBadFields)
 {
     struct Case

@@ -114,6 +114,9 @@ void ForceDialog::DrawClicked()
         if (!source_)
             throw VekError("No run's frame forces are there to draw.");
         const std::vector<FrameEndForces> ends = source_(request.Step);
+        // Nothing read (the choice of a run was cancelled): the diagrams stay as they are.
+        if (ends.empty())
+            return;
         const double scale = ApplyForceRequest(model_, results_, request, ends);
         scaleEdit_->setText(QString::fromStdString(FormatGeneral(scale)));
         emit redrawRequested();

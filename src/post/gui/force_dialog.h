@@ -18,7 +18,8 @@ class QLineEdit;
 namespace vek {
 
 // Where the Force dialog gets the end forces of the frames at a step, numbered as the model's
-// frames (the recorder files of a run); an error it raises is shown by the dialog.
+// frames (the recorder files of a run); an error it raises is shown by the dialog, and an empty
+// list (no run chosen) leaves the diagrams as they are.
 using EndForcesSource = std::function<std::vector<FrameEndForces>(std::int64_t step)>;
 
 // "Force": draws the diagram of one internal force (N, Vy, Vz, T, My or Mz) along every frame
