@@ -218,6 +218,54 @@ TEST(ForceDiagram, FramesWithoutRecordedForcesDrawNothing)
     EXPECT_TRUE(results.Forces.Frames.empty());
 }
 
+// The sagging moment of a simply supported beam, seen from the side its plane faces, is drawn
+// below the beam, on the side it stretches: the peak of 1000 model lengths at mid-span lands
+// 1000 / 60 pixels under the beam, in the colour of negative (My) or positive (Mz) values.
+TEST(ForceDiagram, MomentsAreDrawnOnTheTensionSide)
+{
+    struct Case
+    {
+        FrameQuantity Quantity;
+        double Direction, Value, Tilt;
+        std::int32_t Color;
+        std::array<double, 12> Ends;
+    };
+    const double r = W * L / 2;
+    for (const Case& c : {Case{FrameQuantity::My,
+                               2,
+                               -W,
+                               -90,
+                               RgbColor(0, 0, 255),
+                               {0, 0, r, 0, 0, 0, 0, 0, r, 0, 0, 0}},
+                          Case{FrameQuantity::Mz,
+                               3,
+                               W,
+                               0,
+                               RgbColor(255, 0, 0),
+                               {0, r, 0, 0, 0, 0, 0, r, 0, 0, 0, 0}}}) {
+        SCOPED_TRACE(static_cast<int>(c.Quantity));
+        Model model = Beams(1, {{1, c.Direction, c.Value}});
+        model.Joints.Edit(1).Y = model.Joints.Edit(2).Y = 0;
+        Results results;
+        ApplyForceRequest(model, results, {c.Quantity, 1, 1, false, 1000 / (W * L * L / 8), false},
+                          {{}, {true, c.Ends}});
+        ViewSettings settings;
+        settings.ShowNodes = settings.ShowFrames = settings.ShowSupports = false;
+        ViewTransform view;
+        view.TiltAngle = c.Tilt;
+        view.Zoom = 60;
+        view.PanX = L / 2;
+        ProjectedModel projected;
+        RecordingCanvas canvas(200, 100);
+        RedrawModel(canvas, model, results, projected, settings, view);
+        const auto& ops = canvas.Operations;
+        const auto peak = std::find(ops.begin(), ops.end(), "line 88 66 100 67");
+        ASSERT_NE(peak, ops.end());
+        EXPECT_EQ(ops.back(), "line 150 50 150 50");
+        EXPECT_NE(std::find(ops.begin(), peak, "pen " + std::to_string(c.Color) + " 1"), peak);
+    }
+}
+
 TEST(ForceDiagram, EndValuesOnlyWhereALabelHasRoom)
 {
     // Two diagrams on one place: both drawn, the end values of the first only.
