@@ -2,6 +2,7 @@
 
 #include "util/format.h"
 #include "util/rounding.h"
+#include "view/force_diagram.h"
 
 #include <algorithm>
 #include <array>
@@ -475,6 +476,83 @@ void ShowFrameLoads(Painter& painter, const Model& model, const ProjectedModel& 
     }
 }
 
+// The places of the labels of one picture: cells of about a label's size, each of which takes
+// one label; a label off the picture or on a taken cell is not written, so that a large model
+// gets as many labels as can be read and no more.
+class LabelCells
+{
+public:
+    explicit LabelCells(AreaSize area)
+        : columns_(std::max(area.W, 0) / CellW + 1), rows_(std::max(area.H, 0) / CellH + 1),
+          area_(area), taken_(static_cast<std::size_t>(columns_) * rows_)
+    {
+    }
+    // True, and the cell taken, when a label at the pixel can be written.
+    bool Take(Point at)
+    {
+        if (at.X < 0 || at.Y < 0 || at.X >= area_.W || at.Y >= area_.H)
+            return false;
+        const std::size_t cell = static_cast<std::size_t>(at.Y / CellH) * columns_ +
+                                 static_cast<std::size_t>(at.X / CellW);
+        if (taken_[cell])
+            return false;
+        taken_[cell] = true;
+        return true;
+    }
+
+private:
+    static constexpr std::int32_t CellW = 64, CellH = 16;
+    std::int32_t columns_, rows_;
+    AreaSize area_;
+    std::vector<bool> taken_;
+};
+
+// The force diagram of every frame that has one: from the frame at end I out to the value,
+// along the values, and back to the frame at end J, red where the value is positive and blue
+// where it is negative; with ShowValues the values of both ends beside them, where LabelCells
+// has room for them.
+void ShowForceDiagrams(Painter& painter, const Model& model, const ProjectedModel& projected,
+                       const ForceDiagrams& forces, const Projection& projection, AreaSize area)
+{
+    LabelCells cells(forces.ShowValues ? area : AreaSize{});
+    constexpr std::int32_t Positive = RgbColor(255, 0, 0);
+    constexpr std::int32_t Negative = RgbColor(0, 0, 255);
+    const auto count = std::min(static_cast<std::int64_t>(forces.Frames.size()) - 1,
+                                static_cast<std::int64_t>(model.FrameCount()));
+    std::array<DiagramPoint, 9> buffer;
+    Point i, j;
+    for (std::int64_t k = 1; k <= count; ++k) {
+        const FrameDiagram& d = forces.Frames[static_cast<std::size_t>(k)];
+        if (!d.Drawn || !FrameEnds(model, projected, model.Frames[k], i, j))
+            continue;
+        // The pixels one unit of the value moves along Dir.
+        double ux = 0, uy = 0;
+        projection.Offset(d.DirX * forces.Scale, d.DirY * forces.Scale, d.DirZ * forces.Scale, ux,
+                          uy);
+        const double dx = static_cast<double>(j.X) - i.X;
+        const double dy = static_cast<double>(j.Y) - i.Y;
+        const std::span<const DiagramPoint> points = DiagramPoints(d, buffer);
+        Point last = i, first{};
+        double lastValue = points[0].Value;
+        for (std::size_t p = 0; p < points.size(); ++p) {
+            const double t = d.Length > 0 ? points[p].S / d.Length : 0;
+            const Point at{RoundHalfEvenToInt(i.X + t * dx + points[p].Value * ux),
+                           RoundHalfEvenToInt(i.Y + t * dy + points[p].Value * uy)};
+            painter.Pen(lastValue + points[p].Value >= 0 ? Positive : Negative, 1);
+            painter.Line(last, at);
+            if (p == 0)
+                first = at;
+            last = at;
+            lastValue = points[p].Value;
+        }
+        painter.Line(last, j);
+        if (forces.ShowValues && cells.Take(first))
+            painter.Text(first.X, first.Y, FormatScientific(d.A, 3), LabelSize, NoBackground);
+        if (forces.ShowValues && cells.Take(last))
+            painter.Text(last.X, last.Y, FormatScientific(d.ValueJ, 3), LabelSize, NoBackground);
+    }
+}
+
 // The name of the shown load case; nothing when the number names no case of the model.
 bool ShownCaseName(const Model& model, const ViewSettings& settings, std::string_view& name)
 {
@@ -577,6 +655,9 @@ void RedrawModel(Canvas& canvas, const Model& model, const Results& results,
         ShowSolids(painter, model, projected);
     if (settings.ShowSolidLabels)
         ShowSolidLabels(painter, model, projected);
+
+    if (results.Forces.Quantity != FrameQuantity::None)
+        ShowForceDiagrams(painter, model, projected, results.Forces, Projection(view, area), area);
 
     if (loadsShown) {
         if (settings.ShownLoadType == CodeNumber(LoadKind::JointForce))

@@ -8,8 +8,8 @@
 namespace vek {
 
 // Paints the whole model view: background and title, the projection (joints and frame marks
-// are projected again, so the pixels of `projected` are those of this picture), and every
-// layer the view flags switch on, in a fixed order.
+// are projected again, so the pixels of `projected` are those of this picture), every layer
+// the view flags switch on, in a fixed order, and the force diagrams the results hold.
 void RedrawModel(Canvas& canvas, const Model& model, const Results& results,
                  ProjectedModel& projected, const ViewSettings& settings,
                  const ViewTransform& view);

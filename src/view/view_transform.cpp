@@ -10,43 +10,27 @@
 #include <vector>
 
 namespace vek {
-namespace {
 
+namespace {
 constexpr double DegreesToRadians = 0.017453292519943295;
+} // namespace
+
+Projection::Projection(const ViewTransform& view, AreaSize area)
+    : cosPlan_(std::cos(view.PlanAngle * DegreesToRadians)),
+      sinPlan_(std::sin(view.PlanAngle * DegreesToRadians)),
+      cosTilt_(std::cos(view.TiltAngle * DegreesToRadians)),
+      sinTilt_(std::sin(view.TiltAngle * DegreesToRadians)), panX_(view.PanX), panY_(view.PanY),
+      zoom_(view.Zoom), halfW_(area.W / 2.0), halfH_(area.H / 2.0)
+{
+}
+
+namespace {
 
 // The valid records 1..Count of a table as one run.
 template <class Record> std::span<const Record> ValidRecords(const Table<Record>& table)
 {
     return {table.begin(), static_cast<std::size_t>(table.end() - table.begin())};
 }
-
-// The projection of one view transform onto one drawing area, with its sines and cosines
-// worked out once.
-class Projection
-{
-public:
-    Projection(const ViewTransform& view, AreaSize area)
-        : cosPlan_(std::cos(view.PlanAngle * DegreesToRadians)),
-          sinPlan_(std::sin(view.PlanAngle * DegreesToRadians)),
-          cosTilt_(std::cos(view.TiltAngle * DegreesToRadians)),
-          sinTilt_(std::sin(view.TiltAngle * DegreesToRadians)), panX_(view.PanX), panY_(view.PanY),
-          zoom_(view.Zoom), halfW_(area.W / 2.0), halfH_(area.H / 2.0)
-    {
-    }
-
-    void Pixel(double x, double y, double z, Point& pixel) const
-    {
-        const double u = cosPlan_ * x - sinPlan_ * y;
-        const double v = sinPlan_ * x + cosPlan_ * y;
-        const double w = sinTilt_ * z - cosTilt_ * v;
-        pixel.X = RoundHalfEvenToInt((u - panX_) / zoom_ + halfW_);
-        pixel.Y = RoundHalfEvenToInt((w - panY_) / zoom_ + halfH_);
-    }
-
-private:
-    double cosPlan_, sinPlan_, cosTilt_, sinTilt_;
-    double panX_, panY_, zoom_, halfW_, halfH_;
-};
 
 // Entry `step` of an animation array; a step the array does not reach has no displacement.
 double StepValue(const std::vector<double>& values, std::int32_t step)

@@ -2,6 +2,7 @@
 
 #include "model/model.h"
 #include "model/results.h"
+#include "util/rounding.h"
 #include "view/projected_model.h"
 
 #include <cstdint>
@@ -30,6 +31,35 @@ struct AreaSize
 };
 
 enum class PresetView { XY, XZ, YZ };
+
+// The projection of one view transform onto one drawing area, with its sines and cosines
+// worked out once.
+class Projection
+{
+public:
+    Projection(const ViewTransform& view, AreaSize area);
+
+    // The pixel of a point in model coordinates.
+    void Pixel(double x, double y, double z, Point& pixel) const
+    {
+        const double u = cosPlan_ * x - sinPlan_ * y;
+        const double v = sinPlan_ * x + cosPlan_ * y;
+        const double w = sinTilt_ * z - cosTilt_ * v;
+        pixel.X = RoundHalfEvenToInt((u - panX_) / zoom_ + halfW_);
+        pixel.Y = RoundHalfEvenToInt((w - panY_) / zoom_ + halfH_);
+    }
+    // The pixel movement (not rounded) of a movement in model coordinates.
+    void Offset(double x, double y, double z, double& dx, double& dy) const
+    {
+        const double v = sinPlan_ * x + cosPlan_ * y;
+        dx = (cosPlan_ * x - sinPlan_ * y) / zoom_;
+        dy = (sinTilt_ * z - cosTilt_ * v) / zoom_;
+    }
+
+private:
+    double cosPlan_, sinPlan_, cosTilt_, sinTilt_;
+    double panX_, panY_, zoom_, halfW_, halfH_;
+};
 
 // The joints' pixels from their coordinates plus DeformScale times their displacements.
 void ProjectJoints(const Model& model, const Results& results, ProjectedModel& projected,
