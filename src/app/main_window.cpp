@@ -1018,8 +1018,7 @@ void MainWindow::AnimationTick()
 void MainWindow::ClearResults()
 {
     Guarded([this] {
-        std::fill(results_.Joints.begin(), results_.Joints.end(), JointDisplacement{});
-        std::fill(results_.Frames.begin(), results_.Frames.end(), FrameResult{});
+        results_.Clear();
         Redraw();
     });
 }

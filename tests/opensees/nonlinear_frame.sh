@@ -2,8 +2,9 @@
 # Runs the nonlinear fibre frame of the recorded runs (frame.s2k with Concrete02 concrete and
 # Steel02 bars) in a real OpenSees interpreter: the gravity + pushover script of the recorded
 # run's options must run to its end with a capacity curve that softens (the secant stiffness of
-# the last step well under that of the first), and a time history of the same frame under the
-# example ground motion must run all its steps.
+# the last step well under that of the first); with 5 mm push steps `vek-cli run` must say at
+# which step it stopped; and a time history of the same frame under the example ground motion
+# must run all its steps.
 # Usage: nonlinear_frame.sh VEK_CLI RUNS_DIR EXAMPLES_DIR
 # The interpreter is looked for as run_examples.sh does; without one, or without the recorded
 # runs, the test is skipped (exit 77). Prints PASS or FAIL lines; exits 1 when a check failed.
@@ -70,6 +71,23 @@ if run "$work/pushover" "${options[@]}"; then
     else
         fail "pushover: last secant stiffness / first = $ratio, not under 0.5"
     fi
+fi
+
+# The pushover of 5 mm steps stops early: vek-cli run says at which step of the push stage, and
+# the node file holds the gravity steps and the push steps up to it.
+mkdir -p "$work/stops"
+"$cli" run "$frame" -d "$work/stops" --solver "$opensees" "${options[@]}" --set ControlDisp=5 \
+    >"$work/stops/verdict" 2>/dev/null
+code=$?
+last=$(tail -n 1 "$work/stops/verdict")
+step=$(sed -n 's/^failed: the analysis stopped at step \([0-9]*\) of 200 of the pushover stage.*/\1/p' \
+    <<<"$last")
+if [ $code -ne 1 ] || [ -z "$step" ]; then
+    fail "stopping pushover: exit code $code, last line: $last"
+elif [ "$(wc -l <"$work/stops/node0.out")" -ne $((100 + step)) ]; then
+    fail "stopping pushover: stopped at step $step, node0.out has $(wc -l <"$work/stops/node0.out") lines"
+else
+    echo "PASS stopping pushover: $last"
 fi
 
 # Time history of the same frame under examples/GMX.txt: every step of every stage recorded.
