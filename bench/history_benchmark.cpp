@@ -8,7 +8,8 @@
 //         (a) ReadJointHistory of one joint, what the plot window's "Draw" and `vek-cli
 //             history` read;
 //         (b) ReadNodeFileHistories of every node file: the histories of all joints;
-//       and prints both against the goal of well under a second.
+//         (c) the floor of (b): LoadTextFile of every node file;
+//       and prints them against the goal of well under a second.
 
 #include "bench_support.h"
 #include "building_generator.h"
@@ -74,7 +75,8 @@ void WriteNodeFiles(const Model& model, const std::string& folder)
 
 void BM_OneJointHistory(benchmark::State& state)
 {
-    const std::int64_t joint = g_model.JointCount();
+    // Joint 1 is in a full file of 100 joints.
+    const std::int64_t joint = 1;
     for (auto _ : state) {
         JointHistory history = ReadJointHistory(g_model, g_folder, joint, 1);
         benchmark::DoNotOptimize(history.Values.data());
@@ -94,6 +96,16 @@ void BM_AllJointHistories(benchmark::State& state)
         }
     }
     state.counters["values"] = static_cast<double>(values);
+}
+
+void BM_Floor_LoadTextFiles(benchmark::State& state)
+{
+    for (auto _ : state)
+        for (const RecorderFile& file : NodeRecorderFiles(g_model.JointCount())) {
+            TextLines lines =
+                LoadTextFile(RecorderPath(g_folder, Format("node%d.out", {file.Number})));
+            benchmark::DoNotOptimize(lines.size());
+        }
 }
 
 int RunBenchmarks(std::int64_t joints)
@@ -123,14 +135,20 @@ int RunBenchmarks(std::int64_t joints)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime()
         ->Repetitions(3);
+    const char* floor = "Floor/LoadTextFiles";
+    benchmark::RegisterBenchmark(floor, BM_Floor_LoadTextFiles)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Repetitions(3);
     bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
     std::printf("\nSummary (real time, shortest of the repetitions; goal: well under 1 s):\n");
     std::printf("  (a) one joint's history (1 node file):     %9.1f ms\n", reporter.Of(one) * 1e3);
-    std::printf("  (b) every joint's history (all node files): %9.1f ms\n\n",
-                reporter.Of(all) * 1e3);
+    std::printf("  (b) every joint's history (all node files): %9.1f ms\n", reporter.Of(all) * 1e3);
+    std::printf("  (c) floor of (b): reading the files:        %9.1f ms\n\n",
+                reporter.Of(floor) * 1e3);
     std::filesystem::remove_all(g_folder);
     return 0;
 }

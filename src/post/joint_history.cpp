@@ -63,12 +63,13 @@ NodeFileHistories ReadNodeFileHistories(const std::string& path, const RecorderF
     const std::string what = NodeFileWhat(file, histories.Columns);
     const auto lines = static_cast<std::size_t>(table.LineCount());
     histories.Times.reserve(lines);
-    histories.Values.reserve(lines * histories.Columns);
-    for (std::int64_t line = 1; line <= table.LineCount(); ++line) {
-        table.Select(line, histories.Columns, what);
-        histories.Times.push_back(table.Time());
-        for (std::size_t k = 1; k <= histories.Columns; ++k)
-            histories.Values.push_back(table.Value(k));
+    histories.Values.resize(lines * histories.Columns);
+    std::vector<double> row(histories.Columns + 1);
+    for (std::size_t line = 0; line < lines; ++line) {
+        table.ReadLine(static_cast<std::int64_t>(line + 1), histories.Columns, what, row.data());
+        histories.Times.push_back(row[0]);
+        std::copy(row.begin() + 1, row.end(),
+                  histories.Values.begin() + static_cast<std::ptrdiff_t>(line * histories.Columns));
     }
     return histories;
 }

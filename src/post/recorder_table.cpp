@@ -4,6 +4,7 @@
 #include "util/format.h"
 #include "util/number_parse.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vek {
@@ -35,6 +36,29 @@ double RecorderTable::Value(std::size_t i) const
         throw VekError(Format("File \"%s\", line %d: '%s' is not a valid floating point value",
                               {path_, line_, std::string(field)}));
     return value;
+}
+
+void RecorderTable::ReadLine(std::int64_t line, std::size_t values, std::string_view what,
+                             double* out)
+{
+    if (line >= 1 && line <= LineCount()) {
+        const std::string_view text = lines_[static_cast<std::size_t>(line - 1)];
+        std::size_t start = 0;
+        std::size_t k = 0;
+        for (; k <= values && start < text.size(); ++k) {
+            const std::size_t blank = std::min(text.find(' ', start), text.size());
+            if (!TryStrToFloat(text.substr(start, blank - start), out[k]))
+                break;
+            start = blank + 1;
+        }
+        if (k == values + 1 && start >= text.size())
+            return;
+    }
+    // Anything else, read as the other readers do: their message, or the values of a line
+    // with blanks or control characters around its fields.
+    Select(line, values, what);
+    for (std::size_t i = 0; i <= values; ++i)
+        out[i] = Value(i);
 }
 
 std::size_t RecorderValueCount(const RecorderFields& fields)

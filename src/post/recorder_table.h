@@ -31,6 +31,11 @@ public:
     double Value(std::size_t i) const;
     double Time() const { return Value(0); }
 
+    // Line `line`'s time and `values` values into out[0..values], with the checks and the
+    // messages of Select and Value. Reads a line as OpenSees writes it (single blanks, at most
+    // one at its end) without cutting it into fields first.
+    void ReadLine(std::int64_t line, std::size_t values, std::string_view what, double* out);
+
 private:
     std::string path_;
     TextLines lines_;

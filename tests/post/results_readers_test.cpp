@@ -126,6 +126,19 @@ TEST(JointHistory, IsTheColumnOfTheNodeFile)
     }
 }
 
+TEST(JointHistory, AllJointsOfAFileAtOnce)
+{
+    SKIP_WITHOUT_RUN("frame-pushover-stops");
+    const CliInput input = RecordedRunInput("frame-pushover-stops");
+    const std::string folder = RecordedRunFolder("frame-pushover-stops");
+    const NodeFileHistories all = ReadNodeFileHistories(folder + "node0.out", {0, 1, 24});
+    const JointHistory one = ReadJointHistory(input.InputModel, folder, 24, 1);
+    ASSERT_EQ(all.Times, one.Times);
+    ASSERT_EQ(all.Values.size(), 235u * 72);
+    for (std::size_t line = 0; line < one.Values.size(); ++line)
+        EXPECT_EQ(all.Values[line * 72 + 69], one.Values[line]);
+}
+
 TEST(FrameEndForces, EveryKindOfTheBuilding)
 {
     SKIP_WITHOUT_RUN("building-static-forces");
@@ -204,6 +217,16 @@ TEST(ResultReaders, NameTheFileAndLineOfABadValue)
          "File \"" + node0 + "\", line 2: 'x1' is not a valid floating point value"},
         {line("1", 72, "0") + "1  2\n", [&] { ReadJointHistory(model, folder.Path(), 3, 1); },
          "File \"" + node0 + "\" has 2 values in line 2, but joints 1 to 24 record 72"},
+        {line("1", 72, "0") + line("1", 72, "x1"),
+         [&] {
+             ReadNodeFileHistories(node0, {0, 1, 24});
+         },
+         "File \"" + node0 + "\", line 2: 'x1' is not a valid floating point value"},
+        {line("1", 73, "0"),
+         [&] {
+             ReadNodeFileHistories(node0, {0, 1, 24});
+         },
+         "File \"" + node0 + "\" has 73 values in line 1, but joints 1 to 24 record 72"},
         {line("1", 72, "0"), [&] { ReadCapacityCurve(model, settings, folder.Path()); },
          "File \"" + node0 +
              "\" has 1 lines, fewer than the 100 of the gravity stage: the push stage did not "
