@@ -7,7 +7,10 @@
 #include "util/text_lines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <filesystem>
+#include <numbers>
 #include <optional>
 #include <utility>
 
@@ -165,6 +168,9 @@ std::vector<ModeProperties> ReadModalTable(const Settings& settings, std::string
     const TableRows cumulative = file.Table(CumulativeTitle, RatioColumns, true);
     file.CheckModes(cumulative, CumulativeTitle, n);
     std::vector<ModeProperties> modes(n);
+    const std::string periodsPath = RecorderPath(folder, PeriodsFile);
+    const std::vector<double> eigenvalues =
+        std::filesystem::exists(periodsPath) ? ReadEigenvalues(folder) : std::vector<double>();
     for (std::size_t k = 0; k < n; ++k) {
         ModeProperties& mode = modes[k];
         mode.Mode = static_cast<std::int32_t>(k + 1);
@@ -174,6 +180,20 @@ std::vector<ModeProperties> ReadModalTable(const Settings& settings, std::string
         for (std::size_t d = 0; d < 6; ++d) {
             mode.MassRatio[d] = ratio.Rows[k][d + 1];
             mode.CumulativeRatio[d] = cumulative.Rows[k][d + 1];
+        }
+        // Both files are written by the same run: the period is 2 pi / sqrt(lambda) of the
+        // eigenvalue in Periods.txt, to the six digits of ModalProperties.txt.
+        if (!eigenvalues.empty()) {
+            const double period = k < eigenvalues.size() && eigenvalues[k] > 0
+                                      ? 2 * std::numbers::pi / std::sqrt(eigenvalues[k])
+                                      : 0;
+            if (std::abs(period - mode.Period) > 1e-5 * std::abs(period))
+                throw VekError(
+                    Format("File \"%s\", line %d: the period of mode %d is %s, but the "
+                           "eigenvalue of \"%s\" gives %s: the files are of different "
+                           "runs",
+                           {file.Path(), eigen.Lines[k], k + 1, FormatShortest(mode.Period),
+                            periodsPath, FormatShortest(period)}));
         }
     }
     return modes;

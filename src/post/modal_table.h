@@ -29,10 +29,10 @@ constexpr std::string_view ModalPropertiesFile = "ModalProperties.txt";
 constexpr std::string_view PeriodsFile = "Periods.txt";
 
 // The modes of ModalProperties.txt in `folder`. The script's ModeCount must be the number of
-// modes the file reports. A file without the eigenvalue or mass ratio tables, of another
-// domain size than 3, whose tables do not list modes 1..n in order, a row with too few or
-// too many values or a value that is not a number raises VekError naming the file and the
-// line.
+// modes the file reports, and when the folder holds Periods.txt each period must be
+// 2 pi / sqrt(lambda) of its eigenvalue there. A file without the eigenvalue or mass ratio tables,
+// of another domain size than 3, whose tables do not list modes 1..n in order, a row with too few
+// or too many values or a value that is not a number raises VekError naming the file and the line.
 std::vector<ModeProperties> ReadModalTable(const Settings& settings, std::string_view folder);
 
 // The eigenvalues of Periods.txt in `folder` (one line); a value that is not a number raises

@@ -309,6 +309,21 @@ TEST(ModalTable, RefusesAnotherRunAndBadRows)
             EXPECT_EQ(std::string(error.what()), c.message);
         }
     }
+    // Periods.txt of another run.
+    folder.Write("ModalProperties.txt", text);
+    folder.Write("Periods.txt", " 372.86 626.78 3318.3 5500\n");
+    settings.ModeCount = 4;
+    try {
+        ReadModalTable(settings, folder.Path());
+        ADD_FAILURE();
+    } catch (const VekError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "File \"" + path +
+                      "\", line 14: the period of mode 4 is 0.0854975, but the "
+                      "eigenvalue of \"" +
+                      folder.File("Periods.txt") +
+                      "\" gives 0.08472245339863081: the files are of different runs");
+    }
 }
 
 TEST(SystemUnits, LengthAndForceOfTheSystemLine)
