@@ -52,7 +52,8 @@ PlotSeries HistorySeries(const Model& model, const Settings& settings, const Joi
                          std::int64_t joint, std::int32_t dof)
 {
     PlotSeries series;
-    const bool dynamic = settings.AnalysisType >= TimeHistory;
+    // A static analysis's time is its load factor.
+    const bool dynamic = settings.AnalysisType > GravityPushover;
     series.Title = Format("Joint %d, U%d", {joint, dof});
     series.XTitle = dynamic ? "Time (s)" : "Load factor";
     series.YTitle = WithUnit(Format("Displacement U%d", {dof}), model.LengthUnit);

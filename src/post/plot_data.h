@@ -31,8 +31,8 @@ std::string WithUnit(std::string_view name, std::string_view unit);
 // CapacityCurveTitle names it.
 PlotSeries CapacitySeries(const Model& model, const Settings& settings, const CapacityCurve& curve);
 
-// A joint's history: against time for the dynamic analyses (types 5 to 7), against the load
-// factor for the static ones.
+// A joint's history: against the load factor for the static analyses (types 1 to 3), against
+// time for the others.
 PlotSeries HistorySeries(const Model& model, const Settings& settings, const JointHistory& history,
                          std::int64_t joint, std::int32_t dof);
 
