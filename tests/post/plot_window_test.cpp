@@ -143,6 +143,13 @@ void PlotWindowTest::modalTableOfTheModes()
 {
     PlotFixture f("building-modal");
     auto* table = Child<QTableWidget>(f.window, "modalTable");
+    // A folder without the file says so; "Open Run" on a file of the run reads it.
+    f.window.SetFolder(f.saved.Path());
+    QCOMPARE(table->rowCount(), 0);
+    QVERIFY(Child<QLabel>(f.window, "modalStatus")->text().startsWith("Cannot open file"));
+    f.window.SetFileChooser(
+        [] { return QString::fromStdString(RecordedRunFolder("building-modal") + "Periods.txt"); });
+    Click(f.window, "openRunButton");
     QCOMPARE(table->rowCount(), 4);
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Period (s)"));
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("0.325392"));

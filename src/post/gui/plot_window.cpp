@@ -177,7 +177,7 @@ void PlotWindow::OpenRun()
 {
     const QString file = chooser_ ? chooser_() : QString();
     if (!file.isEmpty())
-        SetFolder(FolderOfFile(file));
+        Run([&] { SetFolder(FolderOfFile(file)); });
 }
 
 void PlotWindow::SetFolder(const std::string& folder)
