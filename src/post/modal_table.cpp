@@ -48,14 +48,15 @@ bool TryPercentToFraction(std::string_view text, double& value)
     return TryStrToFloat(shifted, value);
 }
 
-// The rows of the numbered table whose title line ("* 2. EIGENVALUE ANALYSIS:") contains
-// `title`: the lines after it up to the next title, less comments and blank lines.
+// The rows of one numbered table of the file ("* 2. EIGENVALUE ANALYSIS:" and the lines
+// after it up to the next title, less comments and blank lines) and their line numbers.
 struct TableRows
 {
     std::vector<std::vector<double>> Rows;
     std::vector<std::size_t> Lines;
 };
 
+// ModalProperties.txt read whole, its tables found by their titles.
 class ModalFile
 {
 public:
