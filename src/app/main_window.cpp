@@ -7,6 +7,7 @@
 #include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
 #include "run/gui/run_window.h"
+#include "post/gui/plot_window.h"
 #include "sections/gui/frame_section_dialog.h"
 #include "sections/gui/material_dialog.h"
 #include "sections/gui/shell_section_dialog.h"
@@ -112,6 +113,7 @@ constexpr CommandEntry Commands[] = {
     {"clearResultsAction", "Clear Results", "clear_results", &MainWindow::ClearResults},
     {"deformationAction", "Deformation", "deformation", &MainWindow::ShowDeformation},
     {"animationAction", "Animation", "animation", &MainWindow::ShowAnimation},
+    {"plotsAction", "Plots", nullptr, &MainWindow::ShowPlots},
     // Force results are not drawn: the entry is there and does nothing.
     {"forceAction", "Force", nullptr, nullptr},
     {"tutorialAction", "VEK Tutorial", nullptr, &MainWindow::OpenTutorial},
@@ -143,7 +145,9 @@ const MenuEntry Menus[] = {
      {"frameSectionAction", "materialAction", "shellSectionAction", nullptr,
       "recorderSettingAction", "analysisCaseAction", "solidMaterialAction"}},
     {"genTclMenu", "Gen_tcl", {"tclFileAction", nullptr, "runOpenSeesAction"}},
-    {"postMenu", "Post", {"deformationAction", "forceAction", nullptr, "animationAction"}},
+    {"postMenu",
+     "Post",
+     {"deformationAction", "forceAction", nullptr, "animationAction", nullptr, "plotsAction"}},
     {"helpMenu", "Help", {"tutorialAction", nullptr, "aboutAction"}},
 };
 
@@ -430,6 +434,8 @@ void MainWindow::CreateDialogs()
     v14ConvertDialog_->SetMessageReporter(report);
     animationDialog_ = new AnimationDialog(model_, settings_, animation_, animationTimer_, this);
     animationDialog_->SetMessageReporter(report);
+    plotWindow_ = new PlotWindow(model_, settings_, this);
+    plotWindow_->SetMessageReporter(report);
     connect(&animationTimer_, &QTimer::timeout, this, &MainWindow::AnimationTick);
     shellSectionDialog_ = new ShellSectionDialog(model_, this);
     solidMaterialDialog_ = new SolidMaterialDialog(model_, settings_, this);
@@ -993,6 +999,11 @@ void MainWindow::ShowDeformation()
 void MainWindow::ShowAnimation()
 {
     Guarded([this] { ShowDialog(animationDialog_); });
+}
+
+void MainWindow::ShowPlots()
+{
+    Guarded([this] { ShowDialog(plotWindow_); });
 }
 
 void MainWindow::AnimationTick()

@@ -38,6 +38,7 @@ class ViewOptionDialog;
 class ShellSectionDialog;
 class DeformationDialog;
 class AnimationDialog;
+class PlotWindow;
 class V14ConvertDialog;
 class TclFileDialog;
 class AnalysisSettingDialog;
@@ -143,6 +144,7 @@ public slots:
     void ShowDeformation();
     void ClearResults();
     void ShowAnimation();
+    void ShowPlots();
     // The animation timer: draws the next step of the animation.
     void AnimationTick();
     // Help
@@ -242,6 +244,7 @@ private:
     DeformationDialog* deformationDialog_ = nullptr;
     V14ConvertDialog* v14ConvertDialog_ = nullptr;
     AnimationDialog* animationDialog_ = nullptr;
+    PlotWindow* plotWindow_ = nullptr;
     ShellSectionDialog* shellSectionDialog_ = nullptr;
     SolidMaterialDialog* solidMaterialDialog_ = nullptr;
     RunWindow* runWindow_ = nullptr;

@@ -6,6 +6,7 @@
 #include "cli/cli_post.h"
 #include "cli/cli_project.h"
 #include "cli/cli_run.h"
+#include "cli/cli_results.h"
 #include "cli/cli_support.h"
 #include "cli/cli_tcl.h"
 #include "model/model_json.h"
@@ -104,6 +105,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return DispCommand(args, out, err);
     if (command == "sections")
         return SectionsCommand(args, out, err);
+    if (command == "modal")
+        return ModalCommand(args, out, err);
+    if (command == "curve")
+        return CurveCommand(args, out, err);
+    if (command == "history")
+        return HistoryCommand(args, out, err);
+    if (command == "forces")
+        return ForcesCommand(args, out, err);
     if (command == "tcl")
         return TclCommand(args, out, err);
     if (command == "project")

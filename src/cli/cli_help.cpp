@@ -97,6 +97,25 @@ constexpr CommandHelp Commands[] = {
      "(written by tcl -o beside the script; the newest when there are more),\n"
      "the options on top. Without a record give the --set and --section\n"
      "options the script was written with (UseSectionAggregator, ElemType...).\n"},
+    {"modal", "modal FILE.s2k FOLDER [tcl options]",
+     "Import the file, read ModalProperties.txt of a modal analysis from\n"
+     "FOLDER and print mode,period,frequency,MX,MY,MZ,RMX,RMY,RMZ for every\n"
+     "mode: the modal participation mass ratios as fractions.\n"},
+    {"curve", "curve FILE.s2k FOLDER [tcl options]",
+     "Import the file and print the capacity curve of a pushover (Analysis\n"
+     "Type 2, or 3 after the gravity stage) from the control joint's node\n"
+     "file: step,displacement,lambda,baseShear for every recorded push step;\n"
+     "the base shear is lambda times the push case's load in the control\n"
+     "direction. A run that stopped early is named on the standard error.\n"},
+    {"history", "history FILE.s2k FOLDER --joint J --dof 1|2|3 [tcl options]",
+     "Import the file and print time,value of joint J's displacement in U1,\n"
+     "U2 or U3 for every line of its node file (the time is the load factor\n"
+     "of a static analysis).\n"},
+    {"forces", "forces FILE.s2k FOLDER --step N [tcl options]",
+     "Import the file and print frame, then the 12 end forces OpenSees wrote\n"
+     "at load step N in ele<k>.out (localForce: N, Vy, Vz, T, My, Mz at end\n"
+     "I, then at end J), for every frame whose element records them (beam-\n"
+     "columns and trusses; release links and corotational trusses do not).\n"},
 };
 
 // Where the text of a command starts in the whole help, and the width of the longest

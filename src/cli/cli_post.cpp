@@ -58,24 +58,6 @@ PostOptions ParsePostOptions(const std::vector<std::string>& args, bool sections
     return options;
 }
 
-// The input of a post-processing command as the script of the recorder files was written:
-// with the settings and element kinds of the script record in the folder, when there is one.
-// Prints an error and returns none when the input or the record cannot be read.
-std::optional<CliInput> LoadPostInput(const PostOptions& options, std::ostream& err)
-{
-    std::optional<CliInput> input = LoadCliInput(options.Input, err);
-    if (!input)
-        return std::nullopt;
-    try {
-        if (const std::optional<ScriptRecord> record = FindScriptRecord(options.Folder))
-            ApplyScriptRecord(*record, input->InputModel, input->InputSettings);
-    } catch (const VekError& error) {
-        err << error.what() << '\n';
-        return std::nullopt;
-    }
-    return input;
-}
-
 void WriteLine(std::ostream& out, std::int64_t number, std::initializer_list<double> values)
 {
     out << number;
@@ -86,6 +68,22 @@ void WriteLine(std::ostream& out, std::int64_t number, std::initializer_list<dou
 
 } // namespace
 
+std::optional<CliInput> LoadPostInput(const std::string& path, const std::string& folder,
+                                      std::ostream& err)
+{
+    std::optional<CliInput> input = LoadCliInput(path, err);
+    if (!input)
+        return std::nullopt;
+    try {
+        if (const std::optional<ScriptRecord> record = FindScriptRecord(folder))
+            ApplyScriptRecord(*record, input->InputModel, input->InputSettings);
+    } catch (const VekError& error) {
+        err << error.what() << '\n';
+        return std::nullopt;
+    }
+    return input;
+}
+
 int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     PostOptions options;
@@ -94,7 +92,7 @@ int DispCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     } catch (const VekError& error) {
         return UsageError("disp", error.what(), err);
     }
-    std::optional<CliInput> input = LoadPostInput(options, err);
+    std::optional<CliInput> input = LoadPostInput(options.Input, options.Folder, err);
     if (!input)
         return 1;
     const Model& model = input->InputModel;
@@ -123,7 +121,7 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     } catch (const VekError& error) {
         return UsageError("sections", error.what(), err);
     }
-    std::optional<CliInput> input = LoadPostInput(options, err);
+    std::optional<CliInput> input = LoadPostInput(options.Input, options.Folder, err);
     if (!input)
         return 1;
     Model& model = input->InputModel;

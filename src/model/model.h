@@ -58,6 +58,10 @@ struct Model
 
     TPalette Palette;
 
+    // The units of the s2k file's SYSTEM line ("LENGTH=mm  FORCE=N"); empty when it names none.
+    std::string LengthUnit;
+    std::string ForceUnit;
+
     // Every line of the last s2k file read, kept for the next import.
     TextLines FileLines;
     // The fields of the last split line.

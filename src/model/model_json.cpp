@@ -65,6 +65,8 @@ void AddCounts(Json& json, const Model& model)
     for (std::int32_t c = 1; c <= model.LoadCaseCount; ++c)
         names.push_back(std::string(model.LoadCaseName(c)));
     json["LoadCaseNames"] = std::move(names);
+    json["LengthUnit"] = model.LengthUnit;
+    json["ForceUnit"] = model.ForceUnit;
 }
 
 void AddElementTables(Json& json, const Model& model)

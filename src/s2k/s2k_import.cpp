@@ -61,6 +61,32 @@ std::vector<std::string> ImportReport::Warnings(const std::string& fileName) con
     return warnings;
 }
 
+void ReadSystemUnits(Model& model)
+{
+    model.LengthUnit.clear();
+    model.ForceUnit.clear();
+    const TextLines& lines = model.FileLines;
+    std::size_t i = 0;
+    while (i < lines.size() && TrimControl(lines[i]) != "SYSTEM")
+        ++i;
+    for (++i; i < lines.size() && !IsBlankLine(lines[i]); ++i) {
+        std::string_view rest = lines[i];
+        while (!rest.empty()) {
+            const std::size_t start = rest.find_first_not_of(" \t");
+            if (start == std::string_view::npos)
+                break;
+            rest.remove_prefix(start);
+            const std::size_t end = std::min(rest.find_first_of(" \t"), rest.size());
+            const std::string_view word = TrimControl(rest.substr(0, end));
+            rest.remove_prefix(end);
+            if (word.starts_with("LENGTH="))
+                model.LengthUnit = std::string(word.substr(7));
+            else if (word.starts_with("FORCE="))
+                model.ForceUnit = std::string(word.substr(6));
+        }
+    }
+}
+
 ModelCountTexts ReadS2kModel(Model& model)
 {
     ImportReport report;
@@ -90,6 +116,7 @@ ModelCountTexts ReadS2kModel(Model& model, ImportReport& report)
     ReadSolids(model, tables.Bounds("SOLID"), &report);
     ReadLoads(model, tables.Bounds("LOAD"), &report);
     LinkRigidPairs(model);
+    ReadSystemUnits(model);
     return ShowModelCounts(model);
 }
 

@@ -63,6 +63,10 @@ void ResetModelCounts(Model& model);
 // partner: with JREL on the line, joint I takes joint J; with IREL, joint J takes joint I.
 void LinkRigidPairs(Model& model);
 
+// LengthUnit and ForceUnit from the LENGTH= and FORCE= words of the SYSTEM table; empty
+// when the file has no SYSTEM table or the table does not name them.
+void ReadSystemUnits(Model& model);
+
 // The status-bar texts of the counts, each max(count, 0) in plain decimal.
 ModelCountTexts ShowModelCounts(const Model& model);
 

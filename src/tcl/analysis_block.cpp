@@ -24,6 +24,8 @@ constexpr std::string_view modalTable[] = {
     R"(puts $Periods " $lambda")",
     "close $Periods",
     "record",
+    // Periods, frequencies, participation factors and mass ratios (OpenSees 3.8).
+    "modalProperties -file ModalProperties.txt",
 };
 
 // Rayleigh damping of 5% from the first two modes.

@@ -220,6 +220,24 @@ TEST(VekCli, TclMaterialsGiveTheRecordedNonlinearScript)
     EXPECT_EQ(r.out, ReadWholeFile(run + "/model.tcl"));
 }
 
+// The modal run asked for its modal properties after "record": the script of its options is
+// the one it ran.
+TEST(VekCli, TclModalGivesTheRecordedScript)
+{
+    const std::string run = std::string(VEK_OPENSEES_RUNS) + "/building-modal";
+    if (!std::filesystem::is_directory(run))
+        GTEST_SKIP() << "no OpenSees runs at " << run;
+    const std::string command = ReadWholeFile(run + "/command.txt");
+    const std::size_t start = command.find("building.s2k") + 12;
+    std::istringstream options(command.substr(start, command.find(" (then") - start));
+    std::vector<std::string> args{"tcl", std::string(VEK_EXAMPLES_DIR) + "/building.s2k"};
+    for (std::string word; options >> word;)
+        args.push_back(word);
+    const CliResult r = RunVekCli(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, ReadWholeFile(run + "/model.tcl"));
+}
+
 // A usage error is its message and a line pointing to the help, not the help itself.
 TEST(VekCli, UsageErrors)
 {

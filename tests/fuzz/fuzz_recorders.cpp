@@ -1,13 +1,19 @@
 // Reads recorder files made of the input the way the deformation and animation dialogs do,
 // into a fixed model of a little more than a hundred joints and frames (two files of each
-// kind). The input's first byte picks the step, the mode, the section value and the
+// kind), and the result tables of a run (joint history, capacity curve, frame end forces,
+// modal table). The input's first byte picks the step, the mode, the section value and the
 // aggregator; the rest is cut at NUL bytes into the files, in the order node files,
-// eigenvector files, first-section files, last-section files. A file without its part is
-// not written, so a missing file is read as well.
+// eigenvector files, first-section files, last-section files, element force files and
+// ModalProperties.txt. A file without its part is not written, so a missing file is read as
+// well.
 
 #include "draw/recording_canvas.h"
 #include "model/model.h"
 #include "post/animation.h"
+#include "post/capacity_curve.h"
+#include "post/frame_forces.h"
+#include "post/joint_history.h"
+#include "post/modal_table.h"
 #include "post/deformation_data.h"
 #include "post/recorder_files.h"
 #include "s2k/s2k_import.h"
@@ -64,6 +70,9 @@ std::vector<std::string> FileNames(const vek::Model& model)
     for (const char* end : {"secs", "secn"})
         for (const vek::RecorderFile& file : vek::ElementRecorderFiles(model.FrameCount()))
             names.push_back(vek::Format("ele%d_%s.out", {file.Number, end}));
+    for (const vek::RecorderFile& file : vek::ElementRecorderFiles(model.FrameCount()))
+        names.push_back(vek::Format("ele%d.out", {file.Number}));
+    names.emplace_back(vek::ModalPropertiesFile);
     return names;
 }
 
@@ -111,6 +120,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Guarded([&] {
         vek::LoadSecDeformData(model, settings, results, scale, folder, step, 1 + (pick >> 3) % 3);
     });
+
+    Guarded([&] { vek::ReadJointHistory(model, folder, 1 + pick % 120, 1 + pick % 3); });
+    Guarded([&] { vek::ReadFrameEndForces(model, settings, folder, step); });
+    vek::Settings push = settings;
+    push.AnalysisType = (pick & 1) != 0 ? vek::GravityPushover : vek::SingleDisplacementControl;
+    push.LoadSteps = 1 + pick % 3;
+    push.AnalysisSteps = 1 + pick % 5;
+    push.ControlNode = 1 + pick % 110;
+    Guarded([&] { vek::ReadCapacityCurve(model, push, folder); });
+    vek::Settings modal = settings;
+    modal.ModeCount = 1 + pick % 4;
+    Guarded([&] { vek::ReadModalTable(modal, folder); });
 
     const std::int32_t stepCount = step * 30;
     Guarded([&] { vek::LoadAnimationSteps(model, animation, folder, stepCount); });

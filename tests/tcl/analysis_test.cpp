@@ -112,6 +112,7 @@ const Lines modalLines = {
     "puts $Periods \" $lambda\"",
     "close $Periods",
     "record",
+    "modalProperties -file ModalProperties.txt",
 };
 
 const Lines dampingLines = {

@@ -285,6 +285,7 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
                                "Deformation Shape",
                                "Transfer Sap2000 V14 s2k file to Sap2000 V16",
                                "Animation",
+                               "Plots",
                                "Shell Section",
                                "Solid Material",
                                "OpenSees Run"};
@@ -369,7 +370,8 @@ void MainWindowTest::menusHoldTheEntriesInOrder()
              QStringList({"Frame Section", "Material", "Shell Section", "|", "Recorder Setting",
                           "Analysis Case", "Solid Material"}));
     QCOMPARE(Entries(menus[3]->menu()), QStringList({"OpenSEES tcl File", "|", "Run OpenSEES"}));
-    QCOMPARE(Entries(menus[4]->menu()), QStringList({"Deformation", "Force", "|", "Animation"}));
+    QCOMPARE(Entries(menus[4]->menu()),
+             QStringList({"Deformation", "Force", "|", "Animation", "|", "Plots"}));
     QCOMPARE(Entries(menus[5]->menu()), QStringList({"VEK Tutorial", "|", "About"}));
 }
 
@@ -547,6 +549,7 @@ void MainWindowTest::everyCommandIsEnabled()
         {"Gen_tcl", "Run OpenSEES", "runOpenSeesAction"},
         {"Post", "Deformation", "deformationAction"},
         {"Post", "Animation", "animationAction"},
+        {"Post", "Plots", "plotsAction"},
     };
     for (const auto& pair : pairs) {
         QAction* entry = w.MenuEntry(pair.Menu, pair.Caption);

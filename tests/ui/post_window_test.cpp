@@ -2,6 +2,7 @@
 #include "gui/model_view.h"
 #include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
+#include "post/gui/plot_window.h"
 
 #include "../post/recorder_test_files.h"
 #include "support/window_fixture.h"
@@ -125,6 +126,9 @@ void PostWindowTest::postCommandsShowTheirDialogs()
     QCOMPARE(w.form.findChildren<AnimationDialog*>().size(), 1);
     QVERIFY(w.Dialog<AnimationDialog>()->isVisible());
     QCOMPARE(w.Dialog<AnimationDialog>()->windowTitle(), QStringLiteral("Animation"));
+    w.MenuEntry("Post", "Plots")->trigger();
+    QCOMPARE(w.form.findChildren<PlotWindow*>().size(), 1);
+    QVERIFY(w.Dialog<PlotWindow>()->isVisible());
     QCOMPARE(w.errors, QStringList());
 }
 

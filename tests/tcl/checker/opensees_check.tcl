@@ -1341,6 +1341,11 @@ proc ::chk::cmd_loadConst {args} { parseArgs {} {-time real} $args }
 proc ::chk::cmd_setTime {args} { parseArgs {real/time} {} $args }
 proc ::chk::cmd_getTime {args} { parseArgs {} {} $args; return 0.0 }
 proc ::chk::cmd_record {args} { parseArgs {} {} $args; checkRecorders }
+# The modal properties of the modes of the last eigen (OpenSees 3.8).
+proc ::chk::cmd_modalProperties {args} {
+    parseArgs {} {-print {} -file any -unorm {}} $args
+    if {$::chk::eigenMax == 0} { fail "needs the modes of an eigen before it" }
+}
 proc ::chk::cmd_wipeAnalysis {args} { parseArgs {} {} $args; resetAnalysis }
 proc ::chk::cmd_nodeDisp {args} { parseArgs {node/nodeTag ?dof/dof} {} $args; return 0.0 }
 proc ::chk::cmd_nodeEigenvector {args} {
@@ -1570,7 +1575,7 @@ namespace eval ::chk {
         wipe model node fix mass rigidDiaphragm equalDOF uniaxialMaterial nDMaterial section fiber
         patch layer geomTransf element pattern load sp eleLoad groundMotion imposedMotion timeSeries
         recorder constraints numberer system test algorithm integrator analysis analyze eigen
-        rayleigh loadConst setTime getTime record wipeAnalysis remove nodeDisp nodeEigenvector
+        rayleigh loadConst setTime getTime record modalProperties wipeAnalysis remove nodeDisp nodeEigenvector
     }
 }
 
