@@ -4,10 +4,13 @@
 #include "app/solver_start.h"
 #include "convert/gui/v14_convert_dialog.h"
 #include "gui/model_view.h"
+#include "post/frame_forces.h"
 #include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
-#include "run/gui/run_window.h"
+#include "post/gui/force_dialog.h"
 #include "post/gui/plot_window.h"
+#include "post/gui/recorded_run.h"
+#include "run/gui/run_window.h"
 #include "sections/gui/frame_section_dialog.h"
 #include "sections/gui/material_dialog.h"
 #include "sections/gui/shell_section_dialog.h"
@@ -115,7 +118,7 @@ constexpr CommandEntry Commands[] = {
     {"animationAction", "Animation", "animation", &MainWindow::ShowAnimation},
     {"plotsAction", "Plots", nullptr, &MainWindow::ShowPlots},
     // Force results are not drawn: the entry is there and does nothing.
-    {"forceAction", "Force", nullptr, nullptr},
+    {"forceAction", "Force", nullptr, &MainWindow::ShowForce},
     {"tutorialAction", "VEK Tutorial", nullptr, &MainWindow::OpenTutorial},
     {"aboutAction", "About", nullptr, &MainWindow::OpenAbout},
 };
@@ -436,11 +439,19 @@ void MainWindow::CreateDialogs()
     animationDialog_->SetMessageReporter(report);
     plotWindow_ = new PlotWindow(model_, settings_, this);
     plotWindow_->SetMessageReporter(report);
+    forceDialog_ = new ForceDialog(
+        model_, results_, settings_, [this](std::int64_t step) { return EndForcesAt(step); }, this);
+    forceDialog_->SetMessageReporter(report);
+    connect(forceDialog_, &ForceDialog::redrawRequested, this, &MainWindow::RedrawModelView);
+    // The next opening asks for a run's folder again.
+    connect(forceDialog_, &QDialog::finished, this, [this] { forceFolder_.clear(); });
     connect(&animationTimer_, &QTimer::timeout, this, &MainWindow::AnimationTick);
     shellSectionDialog_ = new ShellSectionDialog(model_, this);
     solidMaterialDialog_ = new SolidMaterialDialog(model_, settings_, this);
     solidMaterialDialog_->SetMessageReporter(report);
     runWindow_ = new RunWindow(this);
+    runWindow_->AddResult(QStringLiteral("Plots"), QStringLiteral("plots"));
+    runWindow_->AddResult(QStringLiteral("Force"), QStringLiteral("force"));
     connect(runWindow_, &RunWindow::resultRequested, this, &MainWindow::ShowRunResult);
 }
 
@@ -987,8 +998,38 @@ void MainWindow::ShowRunResult(const QString& folder, const QString& result)
         } else if (result == QLatin1String("animation")) {
             onRunFolder(animationDialog_);
             ShowDialog(animationDialog_);
+        } else if (result == QLatin1String("plots")) {
+            plotWindow_->SetFolder(LocalPath(folder));
+            ShowDialog(plotWindow_);
+        } else if (result == QLatin1String("force")) {
+            ShowDialog(forceDialog_);
+            forceFolder_ = LocalPath(folder);
         }
     });
+}
+
+void MainWindow::ShowForce()
+{
+    Guarded([this] { ShowDialog(forceDialog_); });
+}
+
+std::vector<FrameEndForces> MainWindow::EndForcesAt(std::int64_t step)
+{
+    // The folder of a run: the run window's, or one of the recorder files the engineer
+    // chooses, kept until the dialog is closed.
+    if (forceFolder_.empty()) {
+        const QString file =
+            forceFileChooser_ ? forceFileChooser_() : ChooseOpenFile(forceDialog_, tr("Force"));
+        if (file.isEmpty())
+            return {};
+        forceFolder_ = LocalPath(QFileInfo(file).absolutePath());
+    }
+    std::vector<FrameEndForces> forces;
+    ReadAsRecorded(forceFolder_, model_, settings_,
+                   [&](const Model& recorded, const Settings& recordedSettings) {
+                       forces = ReadFrameEndForces(recorded, recordedSettings, forceFolder_, step);
+                   });
+    return forces;
 }
 
 void MainWindow::ShowDeformation()

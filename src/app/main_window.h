@@ -39,6 +39,7 @@ class ShellSectionDialog;
 class DeformationDialog;
 class AnimationDialog;
 class PlotWindow;
+class ForceDialog;
 class V14ConvertDialog;
 class TclFileDialog;
 class AnalysisSettingDialog;
@@ -86,6 +87,9 @@ public:
     void SetQuestionAsker(QuestionAsker asker);
     // Asks for the file Save Project As writes: by default a save-file dialog.
     void SetSaveProjectChooser(OpenFileChooser chooser);
+    // Asks for a recorder file of the run the Force dialog draws: by default an open-file
+    // dialog.
+    void SetForceFileChooser(OpenFileChooser chooser) { forceFileChooser_ = std::move(chooser); }
 
     // Whether the project differs from the one last saved, opened or imported.
     bool HasUnsavedChanges() const;
@@ -107,8 +111,8 @@ public:
     void RunOpenSees(const QString& path);
 
     // A result of a finished run, asked for in the run window: the dialog of `result`
-    // ("deformation", "animation") opens on the run's folder, where it reads the recorder
-    // files without asking for a file.
+    // ("deformation", "animation", "plots", "force") opens on the run's folder, where it reads the
+    // recorder files without asking for a file.
     void ShowRunResult(const QString& folder, const QString& result);
 
 public slots:
@@ -145,6 +149,9 @@ public slots:
     void ClearResults();
     void ShowAnimation();
     void ShowPlots();
+    void ShowForce();
+    // The end forces of the Force dialog's run at a step; none when no folder was chosen.
+    std::vector<FrameEndForces> EndForcesAt(std::int64_t step);
     // The animation timer: draws the next step of the animation.
     void AnimationTick();
     // Help
@@ -245,6 +252,10 @@ private:
     V14ConvertDialog* v14ConvertDialog_ = nullptr;
     AnimationDialog* animationDialog_ = nullptr;
     PlotWindow* plotWindow_ = nullptr;
+    ForceDialog* forceDialog_ = nullptr;
+    // The run folder the Force dialog reads, and how a recorder file of one is chosen.
+    std::string forceFolder_;
+    OpenFileChooser forceFileChooser_;
     ShellSectionDialog* shellSectionDialog_ = nullptr;
     SolidMaterialDialog* solidMaterialDialog_ = nullptr;
     RunWindow* runWindow_ = nullptr;

@@ -286,6 +286,7 @@ void MainWindowTest::startsWithTheCaptionSizeAndEmptyStatus()
                                "Transfer Sap2000 V14 s2k file to Sap2000 V16",
                                "Animation",
                                "Plots",
+                               "Force",
                                "Shell Section",
                                "Solid Material",
                                "OpenSees Run"};

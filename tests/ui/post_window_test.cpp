@@ -2,12 +2,15 @@
 #include "gui/model_view.h"
 #include "post/gui/animation_dialog.h"
 #include "post/gui/deformation_dialog.h"
+#include "post/gui/force_dialog.h"
 #include "post/gui/plot_window.h"
 
 #include "../post/recorder_test_files.h"
+#include "project/script_record.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -107,6 +110,7 @@ private slots:
     void animationTicksRedrawAtTheNextStep();
     void ticksBeforeAnyLoadRedrawTheModelAtRest();
     void clearResults();
+    void forceDrawsTheDiagramsOfTheChosenRun();
 };
 
 void PostWindowTest::postCommandsShowTheirDialogs()
@@ -249,6 +253,47 @@ void PostWindowTest::clearResults()
     ProjectedModel pixels = w.form.projected();
     PaintModel(expected, model, w.form.results(), pixels, w.form.viewSettings(), rest);
     QCOMPARE(w.Picture(), expected);
+}
+
+// Post, Force on the recorded static run of the building: the folder of the file chosen, read
+// with the settings of the script record there; Clear Results removes the diagrams.
+void PostWindowTest::forceDrawsTheDiagramsOfTheChosenRun()
+{
+    const QDir run(QStringLiteral(VEK_OPENSEES_RUNS "/building-static-forces"));
+    if (!run.exists())
+        QSKIP("no recorded OpenSees runs");
+    Window w;
+    w.form.ImportS2kFile(QStringLiteral(VEK_EXAMPLES_DIR "/building.s2k"));
+    TempFolder folder("winforce");
+    for (const QString& file : run.entryList({QStringLiteral("*.out")}))
+        QVERIFY(QFile::copy(run.filePath(file),
+                            QString::fromStdString(folder.File(file.toStdString()))));
+    Settings recorded = w.form.settings();
+    recorded.LoadSteps = 10;
+    recorded.RecordFrameForce = recorded.RecordSectionDeform = true;
+    SaveScriptRecord(folder.File("model.tcl"),
+                     RecordOfScript(w.form.model(), recorded, "model.tcl"));
+    int asked = 0;
+    w.form.SetForceFileChooser([&] {
+        ++asked;
+        return QString::fromStdString(folder.File("ele0.out"));
+    });
+
+    w.MenuEntry("Post", "Force")->trigger();
+    auto* dialog = w.Dialog<ForceDialog>();
+    QVERIFY(dialog->isVisible());
+    SetText(dialog, "stepEdit", QStringLiteral("10"));
+    Click(dialog, "drawButton");
+    Click(dialog, "drawButton");
+    QCOMPARE(w.errors, QStringList());
+    QCOMPARE(asked, 1);
+    const std::vector<FrameDiagram>& frames = w.form.results().Forces.Frames;
+    QVERIFY(
+        std::any_of(frames.begin(), frames.end(), [](const FrameDiagram& f) { return f.Drawn; }));
+
+    QTest::mouseClick(w.form.findChild<QToolButton*>(QStringLiteral("clearResultsButton")),
+                      Qt::LeftButton);
+    QVERIFY(w.form.results().Forces.Frames.empty());
 }
 
 QTEST_MAIN(PostWindowTest)
