@@ -48,4 +48,16 @@ std::optional<CliInput> LoadCliInput(const std::string& path, std::ostream& err)
     return IsProjectPath(path) ? OpenProjectInput(path, err) : ImportS2kInput(path, err);
 }
 
+bool ApplyCommandOptions(std::string_view command, const ModelOptions& changes, CliInput& input,
+                         std::ostream& err)
+{
+    try {
+        ApplyModelOptions(changes, input.InputModel, input.InputSettings, input.View, err);
+    } catch (const VekError& error) {
+        UsageError(command, error.what(), err);
+        return false;
+    }
+    return true;
+}
+
 } // namespace vek

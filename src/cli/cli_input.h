@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/cli_options.h"
 #include "model/model.h"
 #include "project/project_edits.h"
 #include "tcl/settings.h"
@@ -8,6 +9,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vek {
 
@@ -32,5 +34,11 @@ bool IsProjectPath(const std::string& path);
 // message alone on the first line of `err` (an import error: the file's line on the second)
 // and returns none.
 std::optional<CliInput> LoadCliInput(const std::string& path, std::ostream& err);
+
+// Applies a command's model options over its input (ApplyModelOptions). A value the model
+// cannot take prints the usage error of `command` and returns false: the command then ends
+// with exit code 2.
+bool ApplyCommandOptions(std::string_view command, const ModelOptions& changes, CliInput& input,
+                         std::ostream& err);
 
 } // namespace vek

@@ -243,25 +243,36 @@ void ApplyModelOptions(const ModelOptions& options, Model& model, Settings& sett
     ApplySectionOptions(model, options.Sections);
 }
 
+std::string ReadInputAndOptions(const std::vector<std::string>& args, ModelOptionKinds kinds,
+                                ModelOptions& changes, const OwnOptionReader& own,
+                                std::string_view file)
+{
+    std::string input;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        if (own(args, k) || ReadModelOption(args, k, kinds, changes))
+            continue;
+        if (!arg.empty() && arg[0] == '-')
+            throw VekError("unknown option '" + arg + "'");
+        if (!input.empty())
+            throw VekError("more than one " + std::string(file) + " given");
+        input = arg;
+    }
+    if (input.empty())
+        throw VekError("give an " + std::string(file));
+    return input;
+}
+
 InputAndOutput ParseInputAndOutput(const std::vector<std::string>& args, ModelOptionKinds kinds)
 {
     InputAndOutput options;
-    for (std::size_t k = 1; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        if (arg == "-o") {
-            options.Output = OptionValue(args, k);
-        } else if (ReadModelOption(args, k, kinds, options.Changes)) {
-            continue;
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw VekError("unknown option '" + arg + "'");
-        } else if (options.Input.empty()) {
-            options.Input = arg;
-        } else {
-            throw VekError("more than one s2k file given");
-        }
-    }
-    if (options.Input.empty())
-        throw VekError("give an s2k file");
+    const auto output = [&](const std::vector<std::string>& all, std::size_t& k) {
+        if (all[k] != "-o")
+            return false;
+        options.Output = OptionValue(all, k);
+        return true;
+    };
+    options.Input = ReadInputAndOptions(args, kinds, options.Changes, output, "s2k file");
     return options;
 }
 

@@ -7,9 +7,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -109,6 +111,16 @@ struct InputAndOutput
     std::optional<std::string> Output;
     ModelOptions Changes;
 };
+
+// Reads a command's own options: true when args[k] is one (k moves on to its value).
+using OwnOptionReader = std::function<bool(const std::vector<std::string>& args, std::size_t& k)>;
+
+// Reads the arguments after the command's name: one input file (returned), the model options
+// of `kinds` into `changes` and the options `own` reads. An unknown option, a second file or no
+// file at all raises VekError; `file` names the input in those messages ("s2k file").
+std::string ReadInputAndOptions(const std::vector<std::string>& args, ModelOptionKinds kinds,
+                                ModelOptions& changes, const OwnOptionReader& own,
+                                std::string_view file);
 
 // Reads the arguments after the command's name: one input file, -o PATH and the model options
 // of `kinds`. An unknown option, a second file or no file at all raises VekError.

@@ -125,11 +125,8 @@ int SectionsCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!input)
         return 1;
     Model& model = input->InputModel;
-    try {
-        ApplyModelOptions(options.Changes, model, input->InputSettings, input->View, err);
-    } catch (const VekError& error) {
-        return UsageError("sections", error.what(), err);
-    }
+    if (!ApplyCommandOptions("sections", options.Changes, *input, err))
+        return 2;
     Results results;
     try {
         LoadSecDeformData(model, input->InputSettings, results, input->View, options.Folder,

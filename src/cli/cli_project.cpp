@@ -39,12 +39,8 @@ int ProjectCommand(const std::vector<std::string>& args, std::ostream& /*out*/, 
     std::optional<CliInput> input = LoadCliInput(options.Input, err);
     if (!input)
         return 1;
-    try {
-        ApplyModelOptions(options.Changes, input->InputModel, input->InputSettings, input->View,
-                          err);
-    } catch (const VekError& error) {
-        return UsageError("project", error.what(), err);
-    }
+    if (!ApplyCommandOptions("project", options.Changes, *input, err))
+        return 2;
 
     try {
         const FileFingerprint s2k = FingerprintOfFile(input->S2kPath);

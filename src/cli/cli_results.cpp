@@ -88,12 +88,8 @@ int RunResultCommand(const std::vector<std::string>& args, std::ostream& err,
     std::optional<CliInput> input = LoadPostInput(options.Input, options.Folder, err);
     if (!input)
         return 1;
-    try {
-        ApplyModelOptions(options.Changes, input->InputModel, input->InputSettings, input->View,
-                          err);
-    } catch (const VekError& error) {
-        return UsageError(command, error.what(), err);
-    }
+    if (!ApplyCommandOptions(command, options.Changes, *input, err))
+        return 2;
     try {
         print(options, *input);
     } catch (const VekError& error) {

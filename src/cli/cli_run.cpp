@@ -70,24 +70,17 @@ struct RunOptions
 RunOptions ParseRunOptions(const std::vector<std::string>& args)
 {
     RunOptions options;
-    for (std::size_t k = 1; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        if (arg == "-d") {
-            options.Folder = OptionValue(args, k);
-        } else if (arg == "--solver") {
-            options.Solver = fs::path(OptionValue(args, k));
-        } else if (ReadModelOption(args, k, ModelOptionKinds::All, options.Changes)) {
-            continue;
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw VekError("unknown option '" + arg + "'");
-        } else if (options.Input.empty()) {
-            options.Input = arg;
-        } else {
-            throw VekError("more than one model file given");
-        }
-    }
-    if (options.Input.empty())
-        throw VekError("give an s2k or project file");
+    const auto own = [&](const std::vector<std::string>& all, std::size_t& k) {
+        if (all[k] == "-d")
+            options.Folder = OptionValue(all, k);
+        else if (all[k] == "--solver")
+            options.Solver = fs::path(OptionValue(all, k));
+        else
+            return false;
+        return true;
+    };
+    options.Input = ReadInputAndOptions(args, ModelOptionKinds::All, options.Changes, own,
+                                        "s2k or project file");
     if (options.Folder.empty())
         throw VekError("give the folder of the run with -d FOLDER");
     return options;
@@ -216,12 +209,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::optional<CliInput> input = LoadCliInput(options.Input, err);
     if (!input)
         return 1;
-    try {
-        ApplyModelOptions(options.Changes, input->InputModel, input->InputSettings, input->View,
-                          err);
-    } catch (const VekError& error) {
-        return UsageError("run", error.what(), err);
-    }
+    if (!ApplyCommandOptions("run", options.Changes, *input, err))
+        return 2;
     try {
         return Run(options, *input, out, err);
     } catch (const VekError& error) {

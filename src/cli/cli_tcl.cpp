@@ -37,12 +37,8 @@ int TclCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::optional<CliInput> input = LoadCliInput(options.Input, err);
     if (!input)
         return 1;
-    try {
-        ApplyModelOptions(options.Changes, input->InputModel, input->InputSettings, input->View,
-                          err);
-    } catch (const VekError& error) {
-        return UsageError("tcl", error.what(), err);
-    }
+    if (!ApplyCommandOptions("tcl", options.Changes, *input, err))
+        return 2;
 
     TextLines tclLines;
     std::vector<std::string> warnings;
