@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -130,8 +131,11 @@ TEST(ForceDiagram, ValueAtJFromEndIAndLoadIsEndJs)
 // values OpenSees wrote for end J, and the end forces balance the whole load (factor 1).
 TEST(ForceDiagram, RecordedBeamsCloseAtEndJ)
 {
-    std::ifstream file(VEK_OPENSEES_RUNS "/building-static-forces/ele1.out");
-    ASSERT_TRUE(file) << "no recorded run";
+    const std::string run = VEK_OPENSEES_RUNS "/building-static-forces";
+    if (!std::filesystem::is_directory(run))
+        GTEST_SKIP() << "no OpenSees runs at " << run;
+    std::ifstream file(run + "/ele1.out");
+    ASSERT_TRUE(file) << "no ele1.out in " << run;
     std::string line, last;
     while (std::getline(file, line))
         last = line;
