@@ -63,21 +63,6 @@ struct Scene
 
 Scene* g_scene = nullptr;
 
-// A building with at least `frames` frames.
-void ImportBuilding(Model& model, std::int64_t frames)
-{
-    std::int64_t joints = frames / 2;
-    for (;;) {
-        model = Model();
-        model.FileLines =
-            TextLines::FromText(bench::BuildingText(bench::BuildingForJoints(joints)));
-        ReadS2kModel(model);
-        if (model.FrameCount() >= frames)
-            return;
-        joints = joints * frames / std::max<std::int64_t>(model.FrameCount(), 1) + joints / 20 + 1;
-    }
-}
-
 // A sway growing with the height: step s moves a joint at height z by z * sin(s / 10) / 50.
 void FillSteps(const Model& model, AnimationData& animation)
 {
@@ -121,7 +106,7 @@ void BM_AnimationTickNoFrames(benchmark::State& state)
 int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
 {
     auto scene = std::make_unique<Scene>();
-    ImportBuilding(scene->Building, frames);
+    bench::ImportBuildingWithFrames(scene->Building, frames);
     FillSteps(scene->Building, scene->Animation);
     scene->NoFrames = scene->Building;
     scene->NoFrames.Frames.Reset(0);

@@ -1,7 +1,9 @@
 #include "building_generator.h"
 
+#include "s2k/s2k_import.h"
 #include "util/text_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -461,6 +463,19 @@ std::string BuildingText(const BuildingConfig& config)
 void WriteBuildingFile(const BuildingConfig& config, const std::string& path)
 {
     WriteWholeFile(path, BuildingText(config));
+}
+
+void ImportBuildingWithFrames(Model& model, std::int64_t frames)
+{
+    std::int64_t joints = frames / 2;
+    for (;;) {
+        model = Model();
+        model.FileLines = TextLines::FromText(BuildingText(BuildingForJoints(joints)));
+        ReadS2kModel(model);
+        if (model.FrameCount() >= frames)
+            return;
+        joints = joints * frames / std::max<std::int64_t>(model.FrameCount(), 1) + joints / 20 + 1;
+    }
 }
 
 } // namespace vek::bench

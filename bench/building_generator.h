@@ -24,6 +24,8 @@
 // LOAD        DEAD: facade weight on the perimeter joints and a line load on every beam;
 //             LIVE: a point load on the interior joints and a line load on every beam.
 
+#include "model/model.h"
+
 #include <cstdint>
 #include <string>
 
@@ -54,5 +56,9 @@ std::string BuildingText(const BuildingConfig& config);
 
 // Writes BuildingText(config) to the file; raises vek::VekError when it cannot be written.
 void WriteBuildingFile(const BuildingConfig& config, const std::string& path);
+
+// Imports into `model` a generated building with at least `frames` frames, growing the
+// building until it has them.
+void ImportBuildingWithFrames(Model& model, std::int64_t frames);
 
 } // namespace vek::bench

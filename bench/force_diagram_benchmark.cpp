@@ -56,20 +56,6 @@ struct Scene
 
 Scene* g_scene = nullptr;
 
-void ImportBuilding(Model& model, std::int64_t frames)
-{
-    std::int64_t joints = frames / 2;
-    for (;;) {
-        model = Model();
-        model.FileLines =
-            TextLines::FromText(bench::BuildingText(bench::BuildingForJoints(joints)));
-        ReadS2kModel(model);
-        if (model.FrameCount() >= frames)
-            return;
-        joints = joints * frames / std::max<std::int64_t>(model.FrameCount(), 1) + joints / 20 + 1;
-    }
-}
-
 std::int32_t CaseNumber(const Model& model, std::string_view name)
 {
     for (std::int32_t c = 1; c <= model.LoadCaseCount; ++c)
@@ -124,7 +110,7 @@ void Redraw(benchmark::State& state, const Results& results)
 int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
 {
     auto scene = std::make_unique<Scene>();
-    ImportBuilding(scene->Building, frames);
+    bench::ImportBuildingWithFrames(scene->Building, frames);
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
     scene->View.PlanAngle = angles.PlanAngle;
     scene->View.TiltAngle = angles.TiltAngle;

@@ -68,21 +68,6 @@ struct Scene
 
 Scene* g_scene = nullptr;
 
-// A building with at least `frames` frames.
-void ImportBuilding(Model& model, std::int64_t frames)
-{
-    std::int64_t joints = frames / 2;
-    for (;;) {
-        model = Model();
-        model.FileLines =
-            TextLines::FromText(bench::BuildingText(bench::BuildingForJoints(joints)));
-        ReadS2kModel(model);
-        if (model.FrameCount() >= frames)
-            return;
-        joints = joints * frames / std::max<std::int64_t>(model.FrameCount(), 1) + joints / 20 + 1;
-    }
-}
-
 // The segments of ShowFrames, from the joints' pixels that RedrawModel has just projected.
 std::vector<Segment> FrameLayerLines(const Model& model, const ProjectedModel& projected)
 {
@@ -148,7 +133,7 @@ ViewSettings OnlyLayer(bool ViewSettings::*flag)
 int RunBenchmarks(std::int64_t frames, bench::PictureView angles)
 {
     auto scene = std::make_unique<Scene>();
-    ImportBuilding(scene->Building, frames);
+    bench::ImportBuildingWithFrames(scene->Building, frames);
     scene->Picture = NewModelImage(QSize(Area.W, Area.H));
     scene->View.PlanAngle = angles.PlanAngle;
     scene->View.TiltAngle = angles.TiltAngle;

@@ -18,23 +18,6 @@ namespace vek {
 
 namespace {
 
-// The blank-separated words of a line.
-std::vector<std::string_view> Words(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && static_cast<unsigned char>(line[i]) <= ' ')
-            ++i;
-        const std::size_t start = i;
-        while (i < line.size() && static_cast<unsigned char>(line[i]) > ' ')
-            ++i;
-        if (i > start)
-            words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
 // A percentage as the fraction whose decimal text it is ("92.4977" gives 0.924977, not
 // 92.4977 / 100): the exponent of the text moved by two.
 bool TryPercentToFraction(std::string_view text, double& value)
@@ -78,7 +61,7 @@ public:
                                   {path_, std::string(title)}));
         TableRows table;
         for (std::size_t i = *start; i < lines_.size() && TitleOf(lines_[i]).empty(); ++i) {
-            const std::vector<std::string_view> words = Words(lines_[i]);
+            const std::vector<std::string_view> words = SplitWords(lines_[i]);
             if (words.empty() || words[0].front() == '#')
                 continue;
             if (words.size() != columns)
@@ -206,7 +189,7 @@ std::vector<double> ReadEigenvalues(std::string_view folder)
     const TextLines lines = LoadTextFile(path);
     std::vector<double> values;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        for (std::string_view word : Words(lines[i])) {
+        for (std::string_view word : SplitWords(lines[i])) {
             double value = 0;
             if (!TryStrToFloat(word, value))
                 throw VekError(Format("File \"%s\", line %d: '%s' is not a valid floating point "

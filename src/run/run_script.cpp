@@ -2,6 +2,7 @@
 
 #include "util/format.h"
 #include "util/number_parse.h"
+#include "util/text_lines.h"
 
 #include <algorithm>
 
@@ -18,24 +19,6 @@ std::string_view Trimmed(std::string_view text)
     if (last == std::string_view::npos || last < first)
         return {};
     return text.substr(first, last - first + 1);
-}
-
-// The blank-separated words of a line.
-std::vector<std::string_view> Words(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t k = 0;
-    while (k < line.size()) {
-        const std::size_t begin = line.find_first_not_of(" \t", k);
-        if (begin == std::string_view::npos)
-            break;
-        std::size_t end = line.find_first_of(" \t", begin);
-        if (end == std::string_view::npos)
-            end = line.size();
-        words.push_back(line.substr(begin, end - begin));
-        k = end;
-    }
-    return words;
 }
 
 std::string Unquoted(std::string_view word)
@@ -87,7 +70,7 @@ RunScript ReadRunScript(std::string_view script)
             end = script.size();
         const std::string_view line = Trimmed(script.substr(start, end - start));
         start = end + 1;
-        const std::vector<std::string_view> words = Words(line);
+        const std::vector<std::string_view> words = SplitWords(line);
         if (words.empty())
             continue;
         const std::string_view command = words[0];

@@ -191,4 +191,20 @@ void WriteWholeFile(const std::string& path, std::string_view text)
         ThrowCannotOpen(path, errno ? errno : EIO);
 }
 
+std::vector<std::string_view> SplitWords(std::string_view line)
+{
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && static_cast<unsigned char>(line[i]) <= ' ')
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && static_cast<unsigned char>(line[i]) > ' ')
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
 } // namespace vek

@@ -64,6 +64,10 @@ private:
     std::vector<std::size_t> starts_ = std::vector<std::size_t>(1, 0);
 };
 
+// The words of a line: the runs of characters between blanks, tabs and other control
+// characters ("  a\tb\r" gives "a", "b"). They point into the line.
+std::vector<std::string_view> SplitWords(std::string_view line);
+
 // Reads a whole file as 8-bit text. A file that cannot be opened raises
 // VekError("Cannot open file \"<path>\". <reason>").
 std::string ReadWholeFile(const std::string& path);
