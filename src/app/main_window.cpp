@@ -640,8 +640,8 @@ void MainWindow::ShowCounts(const ModelCountTexts& counts)
 
 void MainWindow::ShowMaterialCount()
 {
-    // "Mat" is the fifth count.
-    panels_[FirstCountPanel + 2 * 4]->setText(QString::number(model_.MaterialCount()));
+    panels_[FirstCountPanel + 2 * MaterialCountText]->setText(
+        QString::number(model_.MaterialCount()));
 }
 
 // ---- Project files

@@ -107,7 +107,7 @@ OpenedProject OpenProject(const std::string& projectPath, const OpenOptions& opt
         throw VekError(projectPath + ": edits: " + edit.what());
     }
     // Materials added in the project are counted beside the s2k file's ones.
-    opened.Counts[4] = FormatInt(opened.OpenedModel.MaterialCount());
+    opened.Counts[MaterialCountText] = FormatInt(opened.OpenedModel.MaterialCount());
     opened.View = project.View;
     opened.LastScript = std::move(project.LastScript);
     if (opened.LastScript)

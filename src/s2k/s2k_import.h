@@ -13,6 +13,8 @@ namespace vek {
 
 // The seven counts of the status bar: Node, Frame, Shell, Solid, Mat, Fsec, Wsec.
 using ModelCountTexts = std::array<std::string, 7>;
+// The place of the Mat count among them.
+inline constexpr std::size_t MaterialCountText = 4;
 
 // A line of the file that the import skipped: Line counts from 0 in FileLines, What says what
 // the line names that the model does not have ("LOAD names joint 912, which the model does
